@@ -1,0 +1,65 @@
+#include "rom/ReadINI.h"
+
+#include "rom/RomError.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+namespace rom {
+namespace {
+
+std::string ToLowerAscii(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    return lower;
+}
+
+void EnsureFileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::exists(status)) {
+        if (!std::filesystem::is_regular_file(status))
+            throw FileAccessError("the profile is not a file: " + path.string());
+        return;
+    }
+    std::ofstream create(path, std::ios::binary | std::ios::app);
+    if (!create) throw FileAccessError("cannot create the profile: " + path.string());
+}
+
+} // namespace
+
+std::string FindIniValue(std::istream& text, std::string_view section, std::string_view key) {
+    const std::string header = "[" + ToLowerAscii(section) + "]";
+    const std::string prefix = ToLowerAscii(key) + "=";
+    bool in_section = false;
+    std::string line;
+    while (std::getline(text, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string compared = ToLowerAscii(line);
+        if (compared.find('[') != std::string::npos) {
+            in_section = compared == header;
+            continue;
+        }
+        if (in_section && compared.starts_with(prefix)) return line.substr(prefix.size());
+    }
+    return {};
+}
+
+std::string ReadIniValue(const std::filesystem::path& path, std::string_view section, std::string_view key) {
+    EnsureFileExists(path);
+
+    std::error_code ec;
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
+                                 ec);
+    if (ec) throw FileAccessError("cannot reset the attributes of the profile: " + path.string());
+
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FileAccessError("cannot open the profile: " + path.string());
+    std::string value = FindIniValue(in, section, key);
+    if (in.bad()) throw FileAccessError("cannot read the profile: " + path.string());
+    return value;
+}
+
+} // namespace rom

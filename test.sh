@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test (the window's tests run offscreen).
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+cd "${BUILD_DIR:-build}"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

@@ -1,0 +1,131 @@
+#include "tools/demo_rom/DemoRom.h"
+
+#include "rom/GameText.h"
+#include "rom/HexFunctions.h"
+#include "rom/Utf8.h"
+
+#include <array>
+#include <fstream>
+#include <stdexcept>
+
+namespace demo {
+namespace {
+
+// A small deterministic generator, so every build makes the same demo ROM.
+class Lcg {
+  public:
+    explicit Lcg(std::uint32_t seed) : state_(seed) {}
+    std::uint32_t Next(std::uint32_t bound) {
+        state_ = state_ * 1664525u + 1013904223u;
+        return (state_ >> 8) % bound;
+    }
+
+  private:
+    std::uint32_t state_;
+};
+
+std::string InventedName(int k, Lcg& rng) {
+    static const std::array<const char*, 24> first = {"Ember", "Frost", "Stone", "Gale",  "Vine",  "Spark",
+                                                      "Shade", "Tide",  "Iron",  "Dream", "Venom", "Quake",
+                                                      "Sky",   "Moon",  "Sun",   "Bolt",  "Thorn", "Ash",
+                                                      "Dusk",  "Mist",  "Rune",  "Glim",  "Brine", "Coil"};
+    static const std::array<const char*, 16> second = {" Jab",  " Wave", " Fang", " Claw", "fall", " Burst",
+                                                       " Rush", " Ring", " Coil", " Dart", " Pulse", " Spin",
+                                                       " Kick", " Roar", " Beam", " Veil"};
+    if (k == DemoFullLengthNameMove) return "Thunderspiral"; // 13 characters
+    if (k == DemoLineBreakNameMove) return "Sky\r\nFall";
+    std::string name = std::string(first[static_cast<std::size_t>(k) % first.size()]) +
+                       second[(static_cast<std::size_t>(k) / first.size() + rng.Next(3)) % second.size()];
+    if (k >= 300) name += std::to_string(k % 10);
+    if (k % 37 == 5) name += "!";
+    if (k == 7) name = "Poke\u00E9 Toss"; // é is in the game's table
+    return name.substr(0, 12);
+}
+
+std::vector<std::uint8_t> EncodeEntry(const std::string& name) {
+    std::vector<std::uint8_t> entry;
+    const std::u32string text = rom::Utf8ToU32(name);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') {
+            entry.push_back(0xFE);
+            ++i;
+            continue;
+        }
+        const std::string pair = rom::EncodeGameChar(text[i]);
+        if (pair.empty()) throw std::logic_error("demo name holds a character without a code: " + name);
+        entry.push_back(rom::ParseHexPair(pair));
+    }
+    if (entry.size() < rom::MoveNameFieldLength) entry.push_back(0xFF);
+    entry.resize(rom::MoveNameFieldLength, 0x00);
+    return entry;
+}
+
+rom::MoveRecord PlausibleRecord(int k, Lcg& rng) {
+    static const std::array<std::uint8_t, 6> targets = {0, 0, 0, 1, 8, 16};
+    rom::MoveRecord r;
+    if (k == 0) return r;
+    r.effect = static_cast<std::uint8_t>(rng.Next(5) == 0 ? rng.Next(126) : 0);
+    r.power = static_cast<std::uint8_t>(rng.Next(4) == 0 ? 0 : 5 * (2 + rng.Next(29)));
+    r.type = static_cast<std::uint8_t>(rng.Next(18));
+    r.accuracy = static_cast<std::uint8_t>(rng.Next(3) == 0 ? 100 : 50 + 5 * rng.Next(10));
+    r.pp = static_cast<std::uint8_t>(5 * (1 + rng.Next(8)));
+    r.effectChance = static_cast<std::uint8_t>(r.effect == 0 ? 0 : 10 * rng.Next(11));
+    r.target = targets[rng.Next(static_cast<std::uint32_t>(targets.size()))];
+    return r;
+}
+
+} // namespace
+
+DemoRom MakeDemoRom(const DemoRomLayout& layout) {
+    if (layout.gameCode.size() != 4) throw std::invalid_argument("a game code has four characters");
+    DemoRom image;
+    image.layout = layout;
+    image.bytes.assign(static_cast<std::size_t>(layout.size), 0);
+    Lcg rng(0x5EED);
+    for (std::size_t i = 0; i < image.bytes.size(); ++i) image.bytes[i] = static_cast<std::uint8_t>(rng.Next(256));
+
+    const std::string title = "SKIRMELADEMO";
+    std::copy(title.begin(), title.end(), image.bytes.begin() + 160);
+    std::copy(layout.gameCode.begin(), layout.gameCode.end(), image.bytes.begin() + 172);
+    image.bytes[0xBC] = 0; // revision
+
+    for (int k = 0; k <= DemoNameCount; ++k) {
+        const std::string name = k == 0 ? "-" : InventedName(k, rng);
+        image.names.push_back(name);
+        const std::vector<std::uint8_t> entry = EncodeEntry(name);
+        const std::int64_t at = std::int64_t{layout.nameStart} + (k - 1) * std::int64_t{rom::MoveNameFieldLength};
+        if (at < 0 || at + rom::MoveNameFieldLength > layout.size) throw std::invalid_argument("name table outside the image");
+        std::copy(entry.begin(), entry.end(), image.bytes.begin() + at);
+    }
+    for (int k = 0; k < DemoRecordCount; ++k) {
+        const rom::MoveRecord record = PlausibleRecord(k, rng);
+        image.records.push_back(record);
+        const std::int64_t at = std::int64_t{layout.dataOffset} + std::int64_t{k} * rom::MoveRecordSize;
+        if (at < 0 || at + rom::MoveRecordSize > layout.size) throw std::invalid_argument("data table outside the image");
+        for (int f = 0; f < rom::MoveFieldCount; ++f) image.bytes[at + f] = record[static_cast<rom::MoveField>(f)];
+        std::vector<std::uint8_t> tail;
+        for (int b = rom::MoveFieldCount; b < rom::MoveRecordSize; ++b) {
+            image.bytes[at + b] = static_cast<std::uint8_t>(k == 0 ? 0 : rng.Next(256));
+            tail.push_back(image.bytes[at + b]);
+        }
+        image.tails.push_back(tail);
+    }
+    return image;
+}
+
+std::string DemoProfileText(const DemoRomLayout& layout) {
+    return "[Nameoffset]\r\noffset=" + std::to_string(layout.nameStart) + "\r\n[Dataoffset]\r\noffset=" +
+           std::to_string(layout.dataOffset) + "\r\n";
+}
+
+void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath, const std::filesystem::path& dataDir) {
+    std::ofstream rom(romPath, std::ios::binary | std::ios::trunc);
+    rom.write(reinterpret_cast<const char*>(image.bytes.data()), static_cast<std::streamsize>(image.bytes.size()));
+    if (!rom.flush()) throw std::runtime_error("cannot write " + romPath.string());
+    std::filesystem::create_directories(dataDir);
+    std::ofstream profile(dataDir / (image.layout.gameCode + ".ini"), std::ios::binary | std::ios::trunc);
+    profile << DemoProfileText(image.layout);
+    if (!profile.flush()) throw std::runtime_error("cannot write the profile in " + dataDir.string());
+}
+
+} // namespace demo

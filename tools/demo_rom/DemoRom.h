@@ -1,0 +1,46 @@
+#pragma once
+// A synthetic ROM image with a move-name table and a move-data table, for tests and for trying the
+// editor without any real game data.
+
+#include "rom/MoveRecord.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace demo {
+
+inline constexpr int DemoNameCount = 354;   // moves 1 to 354; move 0 is the placeholder
+inline constexpr int DemoRecordCount = 355; // moves 0 to 354
+
+struct DemoRomLayout {
+    std::string gameCode = "SKDM";
+    std::int32_t nameStart = 0x1000D;  // name of move 1; move 0's "-" entry lies 13 bytes before
+    std::int32_t dataOffset = 0x20000; // record of move 0
+    std::int32_t size = 256 * 1024;
+};
+
+struct DemoRom {
+    DemoRomLayout layout;
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::string> names;            // display names of moves 0 to 354 (move 0 is "-")
+    std::vector<rom::MoveRecord> records;      // moves 0 to 354
+    std::vector<std::vector<std::uint8_t>> tails; // bytes 7 to 11 of each record
+};
+
+// Index of the move whose name is exactly 13 characters (so its entry has no terminator).
+inline constexpr int DemoFullLengthNameMove = 13;
+// Index of the move whose name holds a line break (byte 0xFE).
+inline constexpr int DemoLineBreakNameMove = 200;
+
+// Builds the image in memory; the same layout always gives the same bytes.
+DemoRom MakeDemoRom(const DemoRomLayout& layout = {});
+
+// The profile text that points at the layout's tables, with CR LF line ends.
+std::string DemoProfileText(const DemoRomLayout& layout);
+
+// Writes the image to romPath and the profile to dataDir/<game code>.ini.
+void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath, const std::filesystem::path& dataDir);
+
+} // namespace demo
