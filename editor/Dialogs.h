@@ -1,0 +1,26 @@
+#pragma once
+// The window's modal dialogs, behind one small interface so tests can answer them.
+
+#include <QString>
+
+namespace editor {
+
+enum class MessageIcon { Information, Critical };
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // The full path of the file the user chose, or "" when the dialog was cancelled.
+    virtual QString ChooseFileToOpen(const QString& title, const QString& filter) = 0;
+    // A modal message with one OK button.
+    virtual void ShowMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
+};
+
+// The platform's file dialog and message boxes. The filter is written "Description|*.ext".
+class QtDialogs : public Dialogs {
+  public:
+    QString ChooseFileToOpen(const QString& title, const QString& filter) override;
+    void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
+};
+
+} // namespace editor

@@ -1,0 +1,135 @@
+#include "editor/Form1.h"
+
+#include "chameleon_button/chameleonButton.h"
+#include "editor/TypingLimit.h"
+#include "rom/Vocabularies.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+// The pictures are compiled into this static library; they must be registered before first use.
+static void RegisterEditorResources() { Q_INIT_RESOURCE(editor); }
+
+namespace editor {
+namespace {
+
+QFont WindowFont(bool bold = false) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+template <typename Widget> Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+Form1::Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), programDir_(programDir), dialogs_(dialogs) {
+    RegisterEditorResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(WindowCaption);
+    setFixedSize(465, 225);
+    setFont(WindowFont());
+    CreateControls();
+    CreateButtons();
+    // Window load: the icon comes from the hidden picture holder.
+    setWindowIcon(QIcon(Picture1->pixmap()));
+}
+
+void Form1::CreateControls() {
+    List1 = Named(new QListWidget(this), "List1");
+    List1->setGeometry(8, 8, 217, 160);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setSortingEnabled(false);
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+
+    Label1 = Named(new QLabel(QStringLiteral("Name:"), this), "Label1");
+    Label1->setGeometry(240, 8, 49, 17);
+
+    txtNewName = Named(new QLineEdit(this), "txtNewName");
+    txtNewName->setGeometry(280, 8, 137, 19);
+    txtNewName->setFont(WindowFont(true));
+    txtNewName->setValidator(new TypingLimit(12, txtNewName));
+    txtNewName->setEnabled(false);
+
+    const auto frame = [this](const char* name, const char* caption, int x, int y, int w) {
+        QGroupBox* box = Named(new QGroupBox(QString::fromUtf8(caption), this), name);
+        box->setGeometry(x, y, w, 41);
+        return box;
+    };
+    Frame5 = frame("Frame5", "PP", 240, 32, 49);
+    txtPP = CreateFieldInFrame(Frame5, "txtPP", 2);
+    Frame6 = frame("Frame6", "Target", 296, 32, 161);
+    cmbTarget = CreateListInFrame(Frame6, "cmbTarget", 145, rom::TargetNames());
+    Frame1 = frame("Frame1", "Power", 240, 80, 49);
+    txtPower = CreateFieldInFrame(Frame1, "txtPower", 3);
+    Frame3 = frame("Frame3", "Effect", 296, 80, 161);
+    cmbEffect = CreateListInFrame(Frame3, "cmbEffect", 145, rom::EffectNames());
+    Frame7 = frame("Frame7", "Eff. %", 240, 128, 49);
+    txtEff = CreateFieldInFrame(Frame7, "txtEff", 3);
+    Frame4 = frame("Frame4", "Acc", 296, 128, 49);
+    txtAcc = CreateFieldInFrame(Frame4, "txtAcc", 3);
+    Frame2 = frame("Frame2", "Type", 352, 128, 105);
+    cmbType = CreateListInFrame(Frame2, "cmbType", 89, rom::TypeNames());
+
+    txtStart = CreateHiddenField("txtStart", "2388129");
+    txtLength = CreateHiddenField("txtLength", "13");
+    txtNumber = CreateHiddenField("txtNumber", "353");
+    txtDataOffset = CreateHiddenField("txtDataOffset", "2427908");
+    txtDataLength = CreateHiddenField("txtDataLength", "12");
+
+    Picture1 = Named(new QLabel(this), "Picture1");
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/editor/window_icon.xpm")));
+    Picture1->setVisible(false);
+}
+
+QLineEdit* Form1::CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit) {
+    QLineEdit* field = Named(new QLineEdit(frame), name);
+    field->setGeometry(8, 16, 33, 19);
+    field->setValidator(new TypingLimit(typingLimit, field));
+    field->setEnabled(false);
+    field->installEventFilter(this);
+    return field;
+}
+
+QComboBox* Form1::CreateListInFrame(QGroupBox* frame, const char* name, int width,
+                                    const std::vector<std::string>& items) {
+    QComboBox* box = Named(new QComboBox(frame), name);
+    box->setGeometry(8, 16, width, 21);
+    box->setEditable(false);
+    for (const std::string& item : items) box->addItem(QString::fromStdString(item));
+    box->setCurrentIndex(-1); // adding items selected the first one; nothing is shown until a move is
+    box->setEnabled(false);
+    return box;
+}
+
+QLineEdit* Form1::CreateHiddenField(const char* name, const char* text) {
+    QLineEdit* field = Named(new QLineEdit(QString::fromLatin1(text), this), name);
+    field->setGeometry(-1000, -1000, 33, 19);
+    field->setVisible(false);
+    return field;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        for (QLineEdit* field : {txtPower, txtAcc, txtPP, txtEff})
+            if (watched == field) ClampField(field);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!farewellShown_) {
+        farewellShown_ = true;
+        dialogs_.ShowMessage(QStringLiteral("Thankyou for using a Program made by Quillmoth Inc. Be sure to check ") +
+                                 MakerSite + QStringLiteral(" for more!"),
+                             FarewellTitle, MessageIcon::Information);
+    }
+    event->accept();
+}
+
+} // namespace editor

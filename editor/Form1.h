@@ -1,0 +1,85 @@
+#pragma once
+// The editor's only window: the move list, the fields of one move, and the commands to open a ROM
+// and save a move. Nothing of the ROM is cached: every action reads or writes the file itself.
+
+#include "editor/Dialogs.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class chameleonButton;
+
+namespace editor {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // programDir is the folder whose Data/ holds the profiles; dialogs must outlive the window.
+    Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Controls, named as they are known everywhere (also their Qt object names).
+    QListWidget* List1;
+    QLabel* Label1;
+    QLineEdit* txtNewName;
+    QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7;
+    QLineEdit *txtPP, *txtPower, *txtEff, *txtAcc;
+    QComboBox *cmbTarget, *cmbEffect, *cmbType;
+    chameleonButton *cmdOpen, *cmdSave, *cmdAdd;
+    QLabel* Picture1;
+    // Table parameters, never shown.
+    QLineEdit *txtStart, *txtLength, *txtNumber, *txtDataOffset, *txtDataLength;
+
+    // Window state shared by the flows.
+    QString RomPath;
+    QString GameCode;
+
+    // The flows, one a step of the user's work.
+    void cmdOpen_Click();        // open a ROM
+    void cmdAdd_Click();         // load the move list (raises errors to the flow that runs it)
+    void List1_Click();          // show the selected move
+    void ClampField(QLineEdit* field); // hold a number field to 0..255
+    void cmdSave_Click();        // save the selected move
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreateButtons();
+    QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
+    QComboBox* CreateListInFrame(QGroupBox* frame, const char* name, int width, const std::vector<std::string>& items);
+    QLineEdit* CreateHiddenField(const char* name, const char* text);
+    void ShowListByte(QComboBox* box, int field, int byte);
+    double ListFieldValue(QComboBox* box, int field) const;
+
+    QString programDir_;
+    Dialogs& dialogs_;
+    bool farewellShown_ = false;
+    // A list-field byte with no entry in its vocabulary, shown as text: written back unchanged
+    // unless the user picks an entry. Indexed by byte position in the record.
+    std::array<std::optional<int>, 7> keptListBytes_;
+};
+
+// The texts of the window's messages.
+inline const QString LoadErrorText =
+    QStringLiteral("An Error occured while trying to load your ROM, please try a Cleaner ROM.");
+inline const QString SaveErrorText =
+    QStringLiteral("An Error occured while trying to save your Attack Data, sorry for any inconvinience.");
+inline const QString SavedText = QStringLiteral("Skirmela Pro has saved your Attack Data successfully!");
+inline const QString SelectMoveText = QStringLiteral("Please select a move in the list before saving.");
+inline const QString MessageTitle = QStringLiteral("Skirmela Pro");
+inline const QString FarewellTitle = QStringLiteral("Quillmoth Inc.");
+inline const QString MakerSite = QStringLiteral("www.quillmoth.example");
+inline const QString WindowCaption = QStringLiteral("Skirmela Professional 1.0.0");
+
+} // namespace editor

@@ -1,0 +1,33 @@
+#include "editor/Form1.h"
+
+#include "chameleon_button/chameleonButton.h"
+
+namespace editor {
+
+void Form1::CreateButtons() {
+    const auto button = [this](const char* name, const char* caption, int x, int y) {
+        auto* b = new chameleonButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setCaption(QString::fromLatin1(caption));
+        b->setGeometry(x, y, 217, 41);
+        return b;
+    };
+    cmdOpen = button("cmdOpen", "Load Rom...", 8, 176);
+    cmdSave = button("cmdSave", "Save Rom", 240, 176);
+    cmdAdd = button("cmdAdd", "Add Item", -1000, -1000);
+    cmdSave->setEnabled(false);
+    cmdAdd->setVisible(false);
+
+    connect(cmdOpen, &chameleonButton::Click, this, [this] { cmdOpen_Click(); });
+    connect(cmdSave, &chameleonButton::Click, this, [this] { cmdSave_Click(); });
+    connect(cmdAdd, &chameleonButton::Click, this, [this] {
+        // Reached only from the keyboard; with no flow around it, a failure is the load error.
+        try {
+            cmdAdd_Click();
+        } catch (const std::exception&) {
+            dialogs_.ShowMessage(LoadErrorText, MessageTitle, MessageIcon::Critical);
+        }
+    });
+}
+
+} // namespace editor

@@ -1,0 +1,41 @@
+#include "editor/Form1.h"
+
+#include "editor/NumberConversions.h"
+#include "editor/SavePlan.h"
+
+#include <filesystem>
+
+namespace editor {
+
+void Form1::cmdSave_Click() {
+    const int k = List1->currentRow();
+    if (k < 0) {
+        // Right after an open nothing is selected; the fields may still show another ROM's move.
+        dialogs_.ShowMessage(SelectMoveText, MessageTitle, MessageIcon::Information);
+        return;
+    }
+    try {
+        SaveInputs in;
+        in.k = k;
+        in.name = txtNewName->text().toStdU32String();
+        in.nameStart = txtStart->text().toStdString();
+        in.nameStride = txtLength->text().toStdString();
+        in.dataOffset = txtDataOffset->text().toStdString();
+        const auto number = [](QLineEdit* field) { return ParseLeadingNumber(field->text().toStdString()); };
+        in.values = {ListFieldValue(cmbEffect, 0), number(txtPower), ListFieldValue(cmbType, 2), number(txtAcc),
+                     number(txtPP),               number(txtEff),   ListFieldValue(cmbTarget, 6)};
+
+        const std::filesystem::path rom = RomPath.toStdString();
+        const auto size = static_cast<std::int64_t>(std::filesystem::file_size(rom));
+        ApplySave(rom, PlanSave(in, size));
+
+        cmdAdd_Click();
+        List1->setCurrentRow(k);
+    } catch (const std::exception&) {
+        dialogs_.ShowMessage(SaveErrorText, MessageTitle, MessageIcon::Critical);
+        return;
+    }
+    dialogs_.ShowMessage(SavedText, MessageTitle, MessageIcon::Information);
+}
+
+} // namespace editor

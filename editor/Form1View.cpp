@@ -1,0 +1,66 @@
+#include "editor/Form1.h"
+
+#include "editor/ClampFieldText.h"
+#include "editor/NumberConversions.h"
+#include "rom/HexFunctions.h"
+#include "rom/MoveRecord.h"
+
+namespace editor {
+
+void Form1::List1_Click() {
+    const int k = List1->currentRow();
+    if (k < 0) return; // the list was cleared: no move to show
+
+    txtNewName->setText(List1->item(k)->text());
+    txtNewName->setEnabled(k != 0);
+    for (QWidget* field : std::initializer_list<QWidget*>{txtPower, txtAcc, txtPP, txtEff, cmbEffect, cmbTarget, cmbType})
+        field->setEnabled(true);
+
+    const std::string rom = RomPath.toStdString();
+    try {
+        for (rom::MoveField f : rom::MoveFieldAccessOrder) {
+            const double data = ParseLeadingNumber(txtDataOffset->text().toStdString());
+            const std::int32_t position = RoundToInteger(data + rom::MoveFieldOffset(0, k, f));
+            const int byte = rom::ParseHexPair(rom::ReadHexBytes(rom, position, 1));
+            const auto text = QString::number(byte);
+            switch (f) {
+            case rom::MoveField::effect: ShowListByte(cmbEffect, 0, byte); break;
+            case rom::MoveField::power: txtPower->setText(text); break;
+            case rom::MoveField::type: ShowListByte(cmbType, 2, byte); break;
+            case rom::MoveField::accuracy: txtAcc->setText(text); break;
+            case rom::MoveField::pp: txtPP->setText(text); break;
+            case rom::MoveField::effectChance: txtEff->setText(text); break;
+            case rom::MoveField::target: ShowListByte(cmbTarget, 6, byte); break;
+            }
+        }
+    } catch (const std::exception&) {
+        // A move beyond the table's 16-bit reach or an offset beyond 32 bits cannot be shown; the
+        // fields filled so far keep their new contents and the window stays usable.
+    }
+}
+
+void Form1::ShowListByte(QComboBox* box, int field, int byte) {
+    if (byte < box->count()) {
+        keptListBytes_[static_cast<std::size_t>(field)].reset();
+        box->setPlaceholderText(QString());
+        box->setCurrentIndex(byte);
+        return;
+    }
+    // A value the vocabulary does not know (a ROM hack's new type, say): show the number, select
+    // nothing, and keep the byte so that a save writes it back as it was.
+    keptListBytes_[static_cast<std::size_t>(field)] = byte;
+    box->setPlaceholderText(QString::number(byte));
+    box->setCurrentIndex(-1);
+}
+
+double Form1::ListFieldValue(QComboBox* box, int field) const {
+    if (box->currentIndex() >= 0) return box->currentIndex();
+    const auto& kept = keptListBytes_[static_cast<std::size_t>(field)];
+    return kept ? *kept : -1;
+}
+
+void Form1::ClampField(QLineEdit* field) {
+    field->setText(QString::fromStdString(ClampFieldText(field->text().toStdString())));
+}
+
+} // namespace editor

@@ -1,0 +1,21 @@
+#include "editor/Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace editor {
+
+QString QtDialogs::ChooseFileToOpen(const QString& title, const QString& filter) {
+    // "GBA ROM (*.gba)|*.gba": the description already shows the pattern Qt filters by.
+    const QString qtFilter = filter.section('|', 0, 0);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), qtFilter);
+}
+
+void QtDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+} // namespace editor

@@ -1,0 +1,90 @@
+#include "editor/SavePlan.h"
+
+#include "editor/NumberConversions.h"
+#include "rom/GameText.h"
+#include "rom/HexFunctions.h"
+#include "rom/RomError.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace editor {
+namespace {
+
+// Move 0 always keeps the placeholder name "-".
+const std::u32string MoveZeroField = U"-^           ";
+
+std::vector<PlannedWrite> PlanName(const SaveInputs& in) {
+    const std::u32string field = in.k == 0 ? MoveZeroField : rom::NameFieldText(in.name);
+    const double start = std::floor(ParseNumber(in.nameStart));
+    const double stride = ParseLeadingNumber(in.nameStride);
+    std::vector<PlannedWrite> writes;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const std::string pair = rom::EncodeGameChar(field[i]);
+        if (pair.empty()) throw SavePlanError("the name holds a character the game cannot show");
+        const double position = start + static_cast<double>(i) + (in.k - 1) * stride;
+        writes.push_back({RoundToInteger(position), pair});
+    }
+    return writes;
+}
+
+std::vector<PlannedWrite> PlanRecord(const SaveInputs& in) {
+    const double data = ParseLeadingNumber(in.dataOffset);
+    std::vector<PlannedWrite> writes;
+    for (rom::MoveField f : rom::MoveFieldAccessOrder) {
+        // The field's offset relative to 0 keeps the 16-bit rule for 12 x k; the table start is
+        // added in double precision and rounded, as a typed offset may hold a fraction.
+        const double position = data + rom::MoveFieldOffset(0, in.k, f);
+        const std::int32_t value = RoundToInteger(in.values[static_cast<std::size_t>(f)]);
+        if (value < 0 || value > 255) throw SavePlanError("a value of the move lies outside 0 to 255");
+        writes.push_back({RoundToInteger(position), ValuePair(value)});
+    }
+    return writes;
+}
+
+} // namespace
+
+std::string ValuePair(std::int32_t value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%X", static_cast<unsigned>(value) & (value < 0 ? 0xFFFFu : ~0u));
+    return buffer;
+}
+
+std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize) {
+    if (in.k < 0) throw SavePlanError("no move is selected");
+    try {
+        std::vector<PlannedWrite> plan = PlanName(in);
+        for (PlannedWrite& w : PlanRecord(in)) plan.push_back(std::move(w));
+        for (const PlannedWrite& w : plan) {
+            rom::ParseHexPair(w.pair); // every pair must denote a byte
+            if (w.offset < 0 || w.offset >= romSize) throw SavePlanError("the move lies outside the ROM");
+        }
+        return plan;
+    } catch (const SavePlanError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw SavePlanError(e.what());
+    }
+}
+
+void ApplySave(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan) {
+    std::vector<std::string> before;
+    before.reserve(plan.size());
+    for (const PlannedWrite& w : plan) before.push_back(rom::ReadHexBytes(rom, w.offset, 1));
+
+    std::size_t done = 0;
+    try {
+        for (; done < plan.size(); ++done) rom::WriteHexByte(rom, plan[done].offset, plan[done].pair);
+    } catch (...) {
+        for (std::size_t i = done; i-- > 0;) {
+            try {
+                rom::WriteHexByte(rom, plan[i].offset, before[i]);
+            } catch (...) {
+                // The file refuses writes now; the error below is what the user must see.
+            }
+        }
+        throw;
+    }
+}
+
+} // namespace editor
