@@ -1,0 +1,36 @@
+#pragma once
+// Dialogs that answer from a script and record every message, for driving the window in tests.
+
+#include "editor/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+struct RecordedMessage {
+    QString text, title;
+    editor::MessageIcon icon;
+};
+
+class FakeDialogs : public editor::Dialogs {
+  public:
+    std::deque<QString> filesToChoose; // answers of the file dialog, "" = cancel
+    std::vector<RecordedMessage> messages;
+    QString lastTitle, lastFilter;
+
+    QString ChooseFileToOpen(const QString& title, const QString& filter) override {
+        lastTitle = title, lastFilter = filter;
+        if (filesToChoose.empty()) return {};
+        QString answer = filesToChoose.front();
+        filesToChoose.pop_front();
+        return answer;
+    }
+    void ShowMessage(const QString& text, const QString& title, editor::MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
+};
+
+#include <ostream>
+
+// Lets test failures show QStrings as text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

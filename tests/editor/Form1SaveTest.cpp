@@ -1,0 +1,146 @@
+#include "EditorFixture.h"
+
+#include "rom/HexFunctions.h"
+
+TEST_F(EditorTest, SavingAMoveChangesExactlyItsTwentyBytes) {
+    OpenDemo();
+    form->List1->setCurrentRow(1);
+    form->txtNewName->setText("Hyper Fang");
+    form->cmbEffect->setCurrentIndex(31);
+    form->txtPower->setText("80");
+    form->cmbType->setCurrentIndex(17);
+    form->txtAcc->setText("90");
+    form->txtPP->setText("15");
+    form->txtEff->setText("2.5");
+    form->cmbTarget->setCurrentIndex(8);
+    const auto before = RomBytes();
+    form->cmdSave_Click();
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, editor::SavedText);
+    EXPECT_EQ(dialogs.messages[0].icon, editor::MessageIcon::Information);
+    const auto after = RomBytes();
+    ASSERT_EQ(after.size(), before.size());
+    auto expected = before;
+    const std::uint8_t name[13] = {0xC2, 0xED, 0xE4, 0xD9, 0xE6, 0x00, 0xC0, 0xD5, 0xE2, 0xDB, 0xFF, 0x00, 0x00};
+    std::copy(name, name + 13, expected.begin() + NameOffset(1));
+    const std::uint8_t record[7] = {31, 80, 17, 90, 15, 2, 8};
+    std::copy(record, record + 7, expected.begin() + RecordOffset(1));
+    EXPECT_EQ(Changed(after, expected), std::vector<std::size_t>{});
+
+    // The list and the view show what the file now holds.
+    EXPECT_EQ(form->List1->currentRow(), 1);
+    EXPECT_EQ(form->List1->item(1)->text(), "Hyper Fang");
+    EXPECT_EQ(form->txtEff->text(), "2");
+    EXPECT_EQ(form->List1->count(), 355);
+}
+
+TEST_F(EditorTest, SavingMoveZeroWritesThePlaceholderName) {
+    OpenDemo();
+    form->List1->setCurrentRow(0);
+    const auto before = RomBytes();
+    form->cmdSave_Click();
+    const auto changed = Changed(before, RomBytes());
+    for (std::size_t p : changed) {
+        const bool inName = p >= std::size_t(NameOffset(0)) && p < std::size_t(NameOffset(0) + 13);
+        const bool inRecord = p >= std::size_t(RecordOffset(0)) && p < std::size_t(RecordOffset(0) + 7);
+        EXPECT_TRUE(inName || inRecord) << p;
+    }
+    EXPECT_EQ(rom::ReadHexBytes(rom, NameOffset(0), 13), "AEFF0000000000000000000000");
+    EXPECT_EQ(form->List1->item(0)->text(), "--NONE--");
+}
+
+TEST_F(EditorTest, ThirteenCharacterNamesAndUntouchedRecordTailsSurviveSaves) {
+    OpenDemo();
+    const auto before = RomBytes();
+    for (int round = 0; round < 3; ++round) {
+        form->List1->setCurrentRow(demo::DemoFullLengthNameMove);
+        form->cmdSave_Click();
+    }
+    EXPECT_EQ(RomBytes(), before); // saving what is shown writes back the same bytes
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+}
+
+TEST_F(EditorTest, RefusedSavesLeaveTheFileByteIdentical) {
+    const struct {
+        const char* why;
+        std::function<void(editor::Form1&)> edit;
+    } cases[] = {
+        {"unencodable name", [](editor::Form1& f) { f.txtNewName->setText("Fire&Ice"); }},
+        {"multi-character text", [](editor::Form1& f) { f.txtNewName->setText("Slash[m]"); }},
+        {"power above 255", [](editor::Form1& f) { f.txtPower->setText("300"); }},
+        {"negative accuracy", [](editor::Form1& f) { f.txtAcc->setText("-1"); }},
+        {"no effect selected", [](editor::Form1& f) { f.cmbEffect->setCurrentIndex(-1); }},
+        {"bad name table", [](editor::Form1& f) { f.txtStart->setText("12a"); }},
+        {"table beyond the file", [](editor::Form1& f) { f.txtDataOffset->setText("999999999"); }},
+    };
+    OpenDemo();
+    const auto before = RomBytes();
+    for (const auto& c : cases) {
+        form->txtStart->setText(QString::number(image.layout.nameStart));
+        form->txtDataOffset->setText(QString::number(image.layout.dataOffset));
+        form->List1->setCurrentRow(-1);
+        form->List1->setCurrentRow(4);
+        c.edit(*form);
+        dialogs.messages.clear();
+        form->cmdSave_Click();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.why;
+        EXPECT_EQ(dialogs.messages[0].text, editor::SaveErrorText) << c.why;
+        EXPECT_EQ(dialogs.messages[0].icon, editor::MessageIcon::Critical) << c.why;
+        EXPECT_EQ(RomBytes(), before) << c.why;
+    }
+}
+
+TEST_F(EditorTest, ASaveWithNothingSelectedAsksForAMove) {
+    OpenDemo();
+    const auto before = RomBytes();
+    form->cmdSave_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, editor::SelectMoveText);
+    EXPECT_EQ(dialogs.messages[0].title, "Skirmela Pro");
+    EXPECT_EQ(RomBytes(), before);
+}
+
+TEST_F(EditorTest, AReadOnlyRomOpensButDoesNotSave) {
+    std::filesystem::permissions(rom, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    OpenDemo();
+    ASSERT_EQ(form->List1->count(), 355);
+    form->List1->setCurrentRow(9);
+    form->txtPower->setText("99");
+    form->cmdSave_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, editor::SaveErrorText);
+    EXPECT_EQ(RomBytes(), image.bytes);
+}
+
+TEST_F(EditorTest, ARomDeletedOrTruncatedAfterOpeningIsNotRecreatedOrGrown) {
+    OpenDemo();
+    form->List1->setCurrentRow(354);
+    std::filesystem::remove(rom);
+    form->cmdSave_Click();
+    EXPECT_EQ(dialogs.messages.back().text, editor::SaveErrorText);
+    EXPECT_FALSE(std::filesystem::exists(rom));
+
+    const std::vector<std::uint8_t> truncated(image.bytes.begin(), image.bytes.begin() + RecordOffset(354) + 3);
+    testing_support::WriteFileBytes(rom, truncated);
+    form->cmdSave_Click();
+    EXPECT_EQ(dialogs.messages.back().text, editor::SaveErrorText);
+    EXPECT_EQ(RomBytes(), truncated);
+}
+
+TEST_F(EditorTest, UnknownListBytesAreWrittenBackUnlessTheUserPicks) {
+    auto bytes = image.bytes;
+    bytes[static_cast<std::size_t>(RecordOffset(5) + 2)] = 30; // a type this editor does not know
+    testing_support::WriteFileBytes(rom, bytes);
+    OpenDemo();
+    form->List1->setCurrentRow(5);
+    form->txtPower->setText("77");
+    form->cmdSave_Click();
+    auto after = RomBytes();
+    EXPECT_EQ(after[static_cast<std::size_t>(RecordOffset(5) + 2)], 30);
+    EXPECT_EQ(after[static_cast<std::size_t>(RecordOffset(5) + 1)], 77);
+
+    form->cmbType->setCurrentIndex(10);
+    form->cmdSave_Click();
+    EXPECT_EQ(RomBytes()[static_cast<std::size_t>(RecordOffset(5) + 2)], 10);
+}
