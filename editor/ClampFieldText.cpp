@@ -6,9 +6,10 @@ namespace editor {
 
 std::string ClampFieldText(std::string_view text) {
     // Each step reads the text the step before left, as the field itself would.
-    std::string field = FormatDecimal(ParseLeadingNumber(text));
-    if (ParseLeadingNumber(field) > 255) field = "255";
-    if (ParseLeadingNumber(field) < 0) field = "0";
+    const std::string field = FormatDecimal(ParseLeadingNumber(text));
+    const double value = ParseLeadingNumber(field);
+    if (value > 255) return "255";
+    if (value < 0) return "0";
     return field;
 }
 

@@ -31,8 +31,10 @@ void EnsureFileExists(const std::filesystem::path& path) {
 } // namespace
 
 std::string FindIniValue(std::istream& text, std::string_view section, std::string_view key) {
-    const std::string header = "[" + ToLowerAscii(section) + "]";
-    const std::string prefix = ToLowerAscii(key) + "=";
+    std::string header(1, '[');
+    header.append(ToLowerAscii(section)).push_back(']');
+    std::string prefix = ToLowerAscii(key);
+    prefix.push_back('=');
     bool in_section = false;
     std::string line;
     while (std::getline(text, line)) {

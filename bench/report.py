@@ -1,0 +1,53 @@
+#!/usr/bin/env python3
+"""Turns the benchmark JSON into the markdown table of bench/RESULTS.md: figures, ratios, targets."""
+import json, platform, sys, datetime
+
+results = json.load(open(sys.argv[1]))
+times = {}
+for b in results["benchmarks"]:
+    if b.get("run_type") == "aggregate" or b.get("error_occurred"):
+        continue
+    name = b["name"].split("/")[0]
+    scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
+    times[name] = b["real_time"] * scale  # milliseconds
+    if "cpu_share" in b:
+        times[name + ":cpu_share"] = b["cpu_share"]
+
+rows = []
+def row(what, figure, target, ok):
+    rows.append(f"| {what} | {figure} | {target} | {'met' if ok else '**not met**'} |")
+
+def ms(x):
+    return f"{x:.3f} ms" if x < 10 else f"{x:.1f} ms"
+
+if "ListLoad" in times:
+    t, floor = times["ListLoad"], times.get("ListLoadFloor", float("nan"))
+    row("List load (355 names, one open each)", f"{ms(t)} ({t / floor:.0f}x one plain read)", "< 5 ms", t < 5)
+if "ViewMove" in times:
+    t, floor = times["ViewMove"], times.get("ViewMoveFloor", float("nan"))
+    row("View of one move (7 reads)", f"{ms(t)} ({t / floor:.1f}x one plain read)", "< 0.5 ms", t < 0.5)
+if "SaveWrites" in times:
+    row("Save (20 single-byte writes)", ms(times["SaveWrites"]), "< 2 ms", times["SaveWrites"] < 2)
+if "HoverTimer" in times:
+    share = times.get("HoverTimer:cpu_share", float("nan"))
+    row("Hover timer CPU per second of hovering", f"{share * 100:.3f} % of a core", "< 1 %", share < 0.01)
+if "StartupEditor" in times and "StartupEmptyWidget" in times:
+    r = times["StartupEditor"] / times["StartupEmptyWidget"]
+    row("Start-up to window shown", f"{ms(times['StartupEditor'])} vs {ms(times['StartupEmptyWidget'])}: ratio {r:.2f}",
+        "ratio <= 1.3", r <= 1.3)
+looks = sorted({n.split("_")[1] for n in times if n.startswith("Face_")})
+for look in looks:
+    for st in ("up", "hover", "down"):
+        ours, stock = times.get(f"Face_{look}_{st}"), times.get(f"Stock_{st}")
+        if ours is None or stock is None:
+            continue
+        r = ours / stock
+        limit = 0.5 if look.startswith("3-") else 1.0
+        row(f"Face repaint {look} {st}, 217 x 41", f"{ours * 1000:.1f} us vs stock {stock * 1000:.1f} us: ratio {r:.2f}",
+            f"ratio <= {limit}", r <= limit)
+
+head = [f"# Benchmark results", "",
+        f"Machine: {platform.node()} ({platform.machine()}, {results['context'].get('num_cpus')} cores), "
+        f"date: {datetime.date.today().isoformat()}. Made by `scripts/bench.sh`.", "",
+        "| Measure | Figure | Target | |", "|---|---|---|---|"]
+print("\n".join(head + rows))
