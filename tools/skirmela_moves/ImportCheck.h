@@ -1,0 +1,55 @@
+#pragma once
+// Checking an edited move table before anything is written: every cell of every row is checked,
+// and the moves whose name or record would change are worked out against the ROM's table.
+
+#include "tools/skirmela_moves/Csv.h"
+#include "tools/skirmela_moves/MoveTable.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace moves {
+
+// One bad cell. column is 1-based; 0 stands for the row as a whole (a wrong number of cells).
+struct CellError {
+    int row = 0;
+    int column = 0;
+    std::string columnName;
+    std::string message;
+};
+
+// What one move is to become; the name only when it differs from the decoded name in the ROM.
+struct MoveChange {
+    int move = 0;
+    std::optional<std::string> newName;
+    rom::MoveRecord newRecord;
+};
+
+// One changed field, as the change report prints it.
+struct FieldChange {
+    int move = 0;
+    std::string field;
+    std::string oldValue;
+    std::string newValue;
+};
+
+struct ImportCheck {
+    std::vector<CellError> errors;     // empty when the table may be written
+    std::vector<MoveChange> changes;   // moves that differ, ascending; empty when errors are found
+    std::vector<FieldChange> report;   // the changed fields of those moves
+};
+
+// Checks records (the first is the header naming the columns) against the table read from the ROM.
+// Columns may come in any order and may be left out, except "move"; a row changes only the fields
+// of its own columns. Never fails: every fault becomes a CellError.
+ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<MoveRow>& table);
+
+// The one-line text of an error: "row 4, column 5 (power): ...".
+std::string DescribeCellError(const CellError& e);
+
+// Whether two names are the same text, a line break written as CR LF or LF alone alike: tools
+// that check files out may turn the CR LF inside a quoted cell into LF.
+bool SameName(std::string_view a, std::string_view b);
+
+} // namespace moves

@@ -1,0 +1,25 @@
+#pragma once
+// The move table as text: the list for people, CSV and JSON for scripts, and the export CSV that
+// an import reads back.
+
+#include "tools/skirmela_moves/MoveTable.h"
+
+#include <string>
+#include <vector>
+
+namespace moves {
+
+// One aligned line a move under a heading line: number, name (quoted, line breaks as \r\n),
+// effect, power, type, accuracy, PP, effect chance and target, list fields by their texts.
+std::string ListText(const std::vector<MoveRow>& rows);
+
+// The same fields as CSV with a header row, list fields by their texts.
+std::string ListCsv(const std::vector<MoveRow>& rows);
+
+// A JSON array of one object a move; list fields by number and text (null beyond the vocabulary).
+std::string ListJson(const std::vector<MoveRow>& rows);
+
+// The CSV an import takes: every column, list fields as number and text, bytes 7 to 11 as hex.
+std::string ExportCsv(const std::vector<MoveRow>& rows);
+
+} // namespace moves
