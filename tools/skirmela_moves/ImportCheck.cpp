@@ -98,7 +98,7 @@ std::string ShownCharacter(char32_t c) {
 // Why the name cannot be written as move k's name, or "" when it can.
 std::string NameFault(const std::string& name, int k) {
     if (k == 0)
-        return name == "-" ? "" : "move 0 is the placeholder; its name is always written as \"-\"";
+        return name == "-" ? "" : "cannot be the name of move 0, the placeholder always written as \"-\"";
     const std::u32string text = rom::Utf8ToU32(name);
     if (text.size() > static_cast<std::size_t>(rom::MoveNameFieldLength))
         return "has " + std::to_string(text.size()) + " characters; a name has at most 13";
@@ -119,7 +119,7 @@ class RowChecker {
         row_ = &r;
         faults_ = 0;
         if (static_cast<int>(r.cells.size()) != h_.width) {
-            Fault(0, "", "has " + std::to_string(r.cells.size()) + " cells; the header has " + std::to_string(h_.width));
+            Fault(-1, "", "has " + std::to_string(r.cells.size()) + " cells; the header has " + std::to_string(h_.width));
             return std::nullopt;
         }
         const std::optional<int> k = CheckMove();
@@ -149,6 +149,7 @@ class RowChecker {
   private:
     const std::string& Cell(int at) const { return row_->cells[static_cast<std::size_t>(at)]; }
 
+    // at is the 0-based cell, -1 for the row as a whole.
     void Fault(int at, std::string column, std::string message) {
         errors_.push_back({row_->row, at + 1, std::move(column), std::move(message)});
         ++faults_;

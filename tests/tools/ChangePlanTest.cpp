@@ -1,0 +1,82 @@
+#include "tools/skirmela_moves/ChangePlan.h"
+
+#include "rom/HexFunctions.h"
+#include "tests/support/TempFiles.h"
+#include "tools/demo_rom/DemoRom.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace moves;
+
+namespace {
+
+struct Demo {
+    demo::DemoRom image = demo::MakeDemoRom();
+    TableLocation at;
+    std::vector<MoveRow> rows;
+    Demo() {
+        std::istringstream profile(demo::DemoProfileText(image.layout));
+        at = ReadTableLocation(profile);
+        rows = ReadMoveRows(image.bytes, at);
+    }
+    MoveChange Change(int k) const { return {k, std::nullopt, rows[static_cast<std::size_t>(k)].record}; }
+    std::int32_t Name(int k, int i) const { return static_cast<std::int32_t>(NameByteOffset(at, k, i)); }
+    std::int32_t Field(int k, rom::MoveField f) const {
+        return static_cast<std::int32_t>(RecordOffset(at, k)) + static_cast<int>(f);
+    }
+};
+
+} // namespace
+
+TEST(PlanChanges, WritesOnlyTheBytesThatDiffer) {
+    const Demo d;
+    MoveChange power = d.Change(5);
+    power.newRecord.power = 116; // was 115
+    MoveChange same = d.Change(6); // a change that stores what is there already
+    EXPECT_EQ(PlanChanges({power, same}, d.at, d.image.bytes),
+              (std::vector<editor::PlannedWrite>{{d.Field(5, rom::MoveField::power), "74"}}));
+}
+
+TEST(PlanChanges, KeepsAnUnchangedLineBreakNameUntouched) {
+    // Move 200's name holds byte FE, which no text encodes: planning its name would fail.
+    const Demo d;
+    MoveChange change = d.Change(demo::DemoLineBreakNameMove);
+    change.newRecord.pp = 40;
+    const auto writes = PlanChanges({change}, d.at, d.image.bytes);
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_EQ(writes[0].offset, d.Field(demo::DemoLineBreakNameMove, rom::MoveField::pp));
+}
+
+TEST(PlanChanges, WritesANewNameAsTheWindowSavesIt) {
+    const Demo d;
+    MoveChange change = d.Change(5);
+    change.newName = "Spark Claw";
+    std::vector<std::uint8_t> after = d.image.bytes;
+    for (const editor::PlannedWrite& w : PlanChanges({change}, d.at, d.image.bytes)) {
+        EXPECT_NE(after[static_cast<std::size_t>(w.offset)], rom::ParseHexPair(w.pair)) << "rewrites " << w.offset;
+        after[static_cast<std::size_t>(w.offset)] = rom::ParseHexPair(w.pair);
+    }
+    const std::vector<std::uint8_t> entry(after.begin() + d.Name(5, 0), after.begin() + d.Name(5, 13));
+    EXPECT_EQ(entry, (std::vector<std::uint8_t>{0xCD, 0xE4, 0xD5, 0xE6, 0xDF, 0x00, 0xBD, 0xE0, 0xD5, 0xEB, 0xFF, 0x00,
+                                                0x00}));
+    for (std::size_t p : testing_support::DifferingPositions(d.image.bytes, after)) {
+        EXPECT_GE(p, static_cast<std::size_t>(d.Name(5, 0)));
+        EXPECT_LT(p, static_cast<std::size_t>(d.Name(5, 13)));
+    }
+}
+
+TEST(PlanChanges, FullLengthNamesGetNoTerminator) {
+    const Demo d;
+    MoveChange change = d.Change(1);
+    change.newName = "ABCDEFGHIJKLM";
+    for (const editor::PlannedWrite& w : PlanChanges({change}, d.at, d.image.bytes)) EXPECT_NE(w.pair, "FF");
+}
+
+TEST(PlanChanges, RefusesAMoveThatCannotBeSavedAsAWhole) {
+    const Demo d;
+    MoveChange change = d.Change(5);
+    change.newName = "Bad&";
+    EXPECT_THROW(PlanChanges({d.Change(4), change}, d.at, d.image.bytes), editor::SavePlanError);
+}

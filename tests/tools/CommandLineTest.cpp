@@ -1,0 +1,56 @@
+#include "tools/skirmela_moves/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace moves;
+
+TEST(ParseCommandLine, ReadsEachCommandWithOptionsAnywhere) {
+    const CommandLine list = ParseCommandLine({"--json", "list", "a.gba", "--data", "/d"});
+    EXPECT_EQ(list.command, Command::list);
+    EXPECT_EQ(list.format, ListFormat::json);
+    EXPECT_EQ(list.rom, "a.gba");
+    EXPECT_EQ(list.dataDir, std::filesystem::path("/d"));
+
+    const CommandLine import = ParseCommandLine({"import", "a.gba", "-", "--dry-run", "--data=x"});
+    EXPECT_EQ(import.command, Command::importCsv);
+    EXPECT_EQ(import.file, "-");
+    EXPECT_TRUE(import.dryRun);
+    EXPECT_EQ(import.dataDir, std::filesystem::path("x"));
+
+    const CommandLine set = ParseCommandLine({"set", "a.gba", "13", "name=Sky Fall", "power=90", "--", "type=-1=2"});
+    EXPECT_EQ(set.move, "13");
+    ASSERT_EQ(set.assignments.size(), 3u);
+    EXPECT_EQ(set.assignments[0].field, "name");
+    EXPECT_EQ(set.assignments[0].value, "Sky Fall");
+    EXPECT_EQ(set.assignments[2].value, "-1=2"); // only the first "=" separates
+
+    EXPECT_EQ(ParseCommandLine({}).command, Command::help);
+    EXPECT_EQ(ParseCommandLine({"list", "--help"}).command, Command::help);
+}
+
+TEST(ParseCommandLine, RefusesWhatItCannotRunWithAReason) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"frob", "a.gba"}, "unknown command \"frob\""},
+        {{"list"}, "usage: skirmela-moves list ROM"},
+        {{"list", "a.gba", "b.gba"}, "usage: skirmela-moves list ROM"},
+        {{"export", "a.gba"}, "usage: skirmela-moves export ROM FILE.csv"},
+        {{"import", "a.gba", "x.csv", "y.csv"}, "usage: skirmela-moves import"},
+        {{"set", "a.gba", "13"}, "usage: skirmela-moves set"},
+        {{"set", "a.gba", "13", "power"}, "\"power\" is no field=value"},
+        {{"set", "a.gba", "13", "=5"}, "\"=5\" is no field=value"},
+        {{"list", "a.gba", "--csv", "--json"}, "exclude each other"},
+        {{"export", "a.gba", "x.csv", "--csv"}, "--csv and --json are options of list"},
+        {{"list", "a.gba", "--dry-run"}, "--dry-run is an option of import and set"},
+        {{"list", "a.gba", "--data"}, "--data needs a folder"},
+        {{"list", "a.gba", "--data="}, "--data needs a folder"},
+        {{"list", "a.gba", "--verbose"}, "unknown option --verbose"},
+    };
+    for (const auto& [args, message] : cases) {
+        try {
+            ParseCommandLine(args);
+            ADD_FAILURE() << "accepted " << args[0];
+        } catch (const UsageError& e) {
+            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+        }
+    }
+}

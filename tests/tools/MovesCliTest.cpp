@@ -1,0 +1,268 @@
+// The built skirmela-moves program on temporary copies of the demo ROM: exit statuses, messages,
+// and the whole ROM file afterwards.
+
+#include "tests/support/TempFiles.h"
+#include "tools/demo_rom/DemoRom.h"
+#include "tools/skirmela_moves/Csv.h"
+#include "tools/skirmela_moves/MoveTable.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace moves;
+using testing_support::DifferingPositions;
+using testing_support::ReadFileBytes;
+using testing_support::ReadFileText;
+using testing_support::WriteFileText;
+
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string ShellQuoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class MovesCli : public ::testing::Test {
+  protected:
+    void SetUp() override { demo::WriteDemoRom(image_, rom_, data_); }
+
+    // Runs the program with --data pointing at the demo profile unless withData is false.
+    RunResult Moves(std::vector<std::string> args, bool withData = true) const {
+        if (withData) args.insert(args.end(), {"--data", data_.string()});
+        std::string command = ShellQuoted(SKIRMELA_MOVES_EXE);
+        for (const std::string& a : args) command += " " + ShellQuoted(a);
+        command += " >" + ShellQuoted((dir_ / "out.txt").string()) + " 2>" + ShellQuoted((dir_ / "err.txt").string()) +
+                   " </dev/null";
+        const int raw = std::system(command.c_str());
+        RunResult r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = ReadFileText(dir_ / "out.txt");
+        r.err = ReadFileText(dir_ / "err.txt");
+        return r;
+    }
+
+    // The exported table, parsed, for editing cell by cell; row k + 1 is move k.
+    std::vector<CsvRecord> Exported() const {
+        EXPECT_EQ(Moves({"export", rom_.string(), csv_.string()}).status, 0);
+        return ParseCsv(ReadFileText(csv_));
+    }
+
+    void WriteCsv(const std::vector<CsvRecord>& records) const {
+        std::string text;
+        for (const CsvRecord& r : records) text += CsvLine(r.cells);
+        WriteFileText(csv_, text);
+    }
+
+    static int Column(const std::vector<CsvRecord>& records, const std::string& name) {
+        const auto& h = records[0].cells;
+        return static_cast<int>(std::find(h.begin(), h.end(), name) - h.begin());
+    }
+
+    static void Edit(std::vector<CsvRecord>& records, int move, const std::string& column, std::string value) {
+        records[static_cast<std::size_t>(move) + 1].cells[static_cast<std::size_t>(Column(records, column))] =
+            std::move(value);
+    }
+
+    std::int64_t Name(int k, int i) const { return image_.layout.nameStart + (k - 1) * 13 + i; }
+    std::int64_t Field(int k, rom::MoveField f) const { return image_.layout.dataOffset + 12 * k + static_cast<int>(f); }
+
+    testing_support::TempDir dir_;
+    demo::DemoRom image_ = demo::MakeDemoRom();
+    std::filesystem::path rom_ = dir_ / "demo.gba", data_ = dir_ / "Data", csv_ = dir_ / "moves.csv";
+};
+
+std::vector<std::size_t> Positions(std::initializer_list<std::int64_t> offsets) {
+    std::vector<std::size_t> p;
+    for (std::int64_t o : offsets) p.push_back(static_cast<std::size_t>(o));
+    std::sort(p.begin(), p.end());
+    return p;
+}
+
+} // namespace
+
+TEST_F(MovesCli, ExportThenImportOfTheUnchangedFileWritesNothing) {
+    const std::vector<CsvRecord> records = Exported();
+    EXPECT_EQ(records.size(), 356u);
+    const RunResult r = Moves({"import", rom_.string(), csv_.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "no changes; nothing written\n");
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, AnEditedCsvChangesExactlyTheExpectedBytes) {
+    std::vector<CsvRecord> records = Exported();
+    Edit(records, 5, "name", "Spark Claw");  // was "Spark Fang!": bytes 6 to 11 differ
+    Edit(records, 5, "power", "116");
+    Edit(records, demo::DemoLineBreakNameMove, "type", "Water"); // the name keeps its line break
+    Edit(records, demo::DemoLineBreakNameMove, "type_text", "");
+    Edit(records, demo::DemoFullLengthNameMove, "pp", "5");
+    WriteCsv(records);
+
+    const RunResult r = Moves({"import", rom_.string(), csv_.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("move 5: name \"Spark Fang!\" -> \"Spark Claw\"\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("move 200: type 10 (Fire) -> 11 (Water)\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("4 changes in 3 moves, 9 bytes written"), std::string::npos) << r.out;
+
+    const auto after = ReadFileBytes(rom_);
+    EXPECT_EQ(DifferingPositions(image_.bytes, after),
+              Positions({Name(5, 6), Name(5, 7), Name(5, 8), Name(5, 9), Name(5, 10), Name(5, 11),
+                         Field(5, rom::MoveField::power), Field(200, rom::MoveField::type), Field(13, rom::MoveField::pp)}));
+    EXPECT_EQ(after[static_cast<std::size_t>(Field(200, rom::MoveField::type))], 11);
+
+    // The written table exports as the edited one.
+    const RunResult again = Moves({"import", rom_.string(), csv_.string()});
+    EXPECT_EQ(again.out, "no changes; nothing written\n");
+}
+
+TEST_F(MovesCli, OneBadCellAnywhereMeansNoByteChanges) {
+    const std::pair<int, const char*> badCells[][2] = {
+        {{354, "300"}, {0, nullptr}},
+        {{1, "x"}, {0, nullptr}},
+    };
+    for (const auto& bad : badCells) {
+        std::vector<CsvRecord> records = Exported();
+        Edit(records, 3, "name", "Fine Name");
+        Edit(records, 200, "power", "1");
+        Edit(records, bad[0].first, "power", bad[0].second);
+        WriteCsv(records);
+        const RunResult r = Moves({"import", rom_.string(), csv_.string()});
+        EXPECT_EQ(r.status, 1);
+        const std::string where = "row " + std::to_string(bad[0].first + 2) + ", column 5 (power): \"" + bad[0].second +
+                                  "\" is not a number 0 to 255";
+        EXPECT_NE(r.err.find(where), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("1 bad cell; nothing written"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+    }
+
+    WriteFileText(csv_, "move,name\r\n3,\"open\r\n");
+    const RunResult broken = Moves({"import", rom_.string(), csv_.string()});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.err.find("row 2: a quoted field is never closed; nothing written"), std::string::npos) << broken.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, DryRunPrintsTheChangesAndWritesNothing) {
+    WriteFileText(csv_, "move,power,target\r\n13,90,Your two Pok\xC3\xA9mon\r\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"import", rom_.string(), csv_.string(), "--dry-run"},
+          std::vector<std::string>{"set", "--dry-run", rom_.string(), "13", "power=90", "target=16"}}) {
+        const RunResult r = Moves(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "move 13: power 85 -> 90\n"
+                         "move 13: target 0 (One Opponent Pok\xC3\xA9mon) -> 16 (Your two Pok\xC3\xA9mon)\n"
+                         "dry run: 2 changes in 1 move, 2 bytes to write; nothing written\n");
+        EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+    }
+}
+
+TEST_F(MovesCli, ListCsvQuotesTheFullLengthAndLineBreakNamesAsCsvRequires) {
+    const RunResult r = Moves({"list", rom_.string(), "--csv"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("move,name,effect,power,type,accuracy,pp,effect_chance,target\r\n", 0), 0u);
+    EXPECT_NE(r.out.find("\r\n13,Thunderspiral,Normal Hit,85,Poison,80,25,0,One Opponent Pok\xC3\xA9mon\r\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\r\n200,\"Sky\r\nFall\",Normal Hit,85,Fire,"), std::string::npos);
+    const std::vector<CsvRecord> records = ParseCsv(r.out);
+    ASSERT_EQ(records.size(), 356u);
+    EXPECT_EQ(records[201].cells[1], "Sky\r\nFall");
+    for (const CsvRecord& rec : records) EXPECT_EQ(rec.cells.size(), 9u) << rec.row;
+}
+
+TEST_F(MovesCli, ListShowsOneLineAMoveAndJsonEscapesTheLineBreak) {
+    const RunResult text = Moves({"list", rom_.string()});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 356);
+    EXPECT_NE(text.out.find(" 200  \"Sky\\r\\nFall\" "), std::string::npos);
+
+    const RunResult json = Moves({"list", rom_.string(), "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(json.out.find("{\"move\": 200, \"name\": \"Sky\\r\\nFall\", \"effect\": 0, \"effect_text\": \"Normal Hit\""),
+              std::string::npos);
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '{'), 355);
+}
+
+TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
+    const RunResult r = Moves({"set", rom_.string(), "13", "name=Thunder", "type=Water", "accuracy=100"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<MoveRow> rows = [&] {
+        std::istringstream profile(demo::DemoProfileText(image_.layout));
+        return ReadMoveRows(ReadFileBytes(rom_), ReadTableLocation(profile));
+    }();
+    EXPECT_EQ(rows[13].name, "Thunder");
+    EXPECT_EQ(rows[13].record.type, 11);
+    EXPECT_EQ(rows[13].record.accuracy, 100);
+    EXPECT_EQ(rows[12].name, image_.names[12]);
+    EXPECT_EQ(rows[14].name, image_.names[14]);
+
+    const auto before = ReadFileBytes(rom_);
+    const std::pair<std::vector<std::string>, const char*> refusals[] = {
+        {{"13", "power=90", "name=Thunder&Co"}, "name=Thunder&Co: \"Thunder&Co\" holds \"&\""},
+        {{"13", "power=90", "effect=No effect"}, "effect=No effect: \"No effect\" is the text of several entries"},
+        {{"355", "power=90"}, "\"355\" is not a move number 0 to 354"},
+        {{"13", "powr=90"}, "\"powr\" is no field"},
+        {{"13", "untouched=00"}, "\"untouched\" is no field"},
+        {{"13", "pp=1", "pp=2"}, "pp is given twice"},
+    };
+    for (const auto& [operands, message] : refusals) {
+        std::vector<std::string> args = {"set", rom_.string()};
+        args.insert(args.end(), operands.begin(), operands.end());
+        const RunResult bad = Moves(args);
+        EXPECT_EQ(bad.status, 1) << message;
+        EXPECT_NE(bad.err.find(message), std::string::npos) << bad.err;
+        EXPECT_EQ(ReadFileBytes(rom_), before) << message;
+    }
+}
+
+TEST_F(MovesCli, FileTroubleExitsWithTwo) {
+    const RunResult noRom = Moves({"list", (dir_ / "missing.gba").string()});
+    EXPECT_EQ(noRom.status, 2);
+    EXPECT_NE(noRom.err.find("cannot open the ROM"), std::string::npos) << noRom.err;
+
+    // Without --data the profile is looked for beside the program, which knows no SKDM.
+    const RunResult noProfile = Moves({"list", rom_.string()}, false);
+    EXPECT_EQ(noProfile.status, 2);
+    EXPECT_NE(noProfile.err.find("no profile for game code SKDM"), std::string::npos) << noProfile.err;
+    EXPECT_NE(noProfile.err.find("/Data/SKDM.ini does not exist"), std::string::npos) << noProfile.err;
+
+    const RunResult noCsv = Moves({"import", rom_.string(), (dir_ / "missing.csv").string()});
+    EXPECT_EQ(noCsv.status, 2);
+    EXPECT_NE(noCsv.err.find("cannot open"), std::string::npos) << noCsv.err;
+
+    WriteFileText(data_ / "SKDM.ini", demo::DemoProfileText({.dataOffset = 256 * 1024 - 100}));
+    const RunResult outside = Moves({"list", rom_.string()});
+    EXPECT_EQ(outside.status, 2);
+    EXPECT_NE(outside.err.find("data table does not lie inside the ROM"), std::string::npos) << outside.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, AReadOnlyRomIsReportedAndLeftAsItWas) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes read-only files";
+    ::chmod(rom_.c_str(), 0444);
+    const RunResult r = Moves({"set", rom_.string(), "13", "power=90"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("the bytes written so far were put back"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, BadCommandLinesExitWithOne) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"frob"}, std::vector<std::string>{"list"},
+                                                 std::vector<std::string>{"export", rom_.string(), "--json"}}) {
+        const RunResult r = Moves(args);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_NE(r.err.find("skirmela-moves --help shows the commands"), std::string::npos) << r.err;
+    }
+    const RunResult help = Moves({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Exit status: 0 done, 1 bad input"), std::string::npos);
+}
