@@ -17,7 +17,8 @@ TEST(ParseCommandLine, ReadsEachCommandWithOptionsAnywhere) {
     EXPECT_TRUE(import.dryRun);
     EXPECT_EQ(import.dataDir, std::filesystem::path("x"));
 
-    const CommandLine set = ParseCommandLine({"set", "a.gba", "13", "name=Sky Fall", "power=90", "--", "type=-1=2"});
+    const CommandLine set =
+        ParseCommandLine({"set", "a.gba", "13", "name=Sky Fall", "power=90", "--", "type=-1=2"});
     EXPECT_EQ(set.move, "13");
     ASSERT_EQ(set.assignments.size(), 3u);
     EXPECT_EQ(set.assignments[0].field, "name");

@@ -55,7 +55,8 @@ TEST(ReadMoveRows, ReadsEveryMoveAsTheDemoWroteIt) {
         EXPECT_EQ(row.move, k);
         EXPECT_EQ(row.name, image.names[static_cast<std::size_t>(k)]) << k;
         EXPECT_EQ(row.record, image.records[static_cast<std::size_t>(k)]) << k;
-        EXPECT_TRUE(std::equal(row.untouched.begin(), row.untouched.end(), image.tails[static_cast<std::size_t>(k)].begin()))
+        EXPECT_TRUE(std::equal(row.untouched.begin(), row.untouched.end(),
+                               image.tails[static_cast<std::size_t>(k)].begin()))
             << k;
     }
     EXPECT_EQ(rows[demo::DemoFullLengthNameMove].name, "Thunderspiral");

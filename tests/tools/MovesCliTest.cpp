@@ -40,8 +40,8 @@ class MovesCli : public ::testing::Test {
         if (withData) args.insert(args.end(), {"--data", data_.string()});
         std::string command = ShellQuoted(SKIRMELA_MOVES_EXE);
         for (const std::string& a : args) command += " " + ShellQuoted(a);
-        command += " >" + ShellQuoted((dir_ / "out.txt").string()) + " 2>" + ShellQuoted((dir_ / "err.txt").string()) +
-                   " </dev/null";
+        command += " >" + ShellQuoted((dir_ / "out.txt").string()) + " 2>" +
+                   ShellQuoted((dir_ / "err.txt").string()) + " </dev/null";
         const int raw = std::system(command.c_str());
         RunResult r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -67,13 +67,16 @@ class MovesCli : public ::testing::Test {
         return static_cast<int>(std::find(h.begin(), h.end(), name) - h.begin());
     }
 
-    static void Edit(std::vector<CsvRecord>& records, int move, const std::string& column, std::string value) {
+    static void Edit(std::vector<CsvRecord>& records, int move, const std::string& column,
+                     std::string value) {
         records[static_cast<std::size_t>(move) + 1].cells[static_cast<std::size_t>(Column(records, column))] =
             std::move(value);
     }
 
     std::int64_t Name(int k, int i) const { return image_.layout.nameStart + (k - 1) * 13 + i; }
-    std::int64_t Field(int k, rom::MoveField f) const { return image_.layout.dataOffset + 12 * k + static_cast<int>(f); }
+    std::int64_t Field(int k, rom::MoveField f) const {
+        return image_.layout.dataOffset + 12 * k + static_cast<int>(f);
+    }
 
     testing_support::TempDir dir_;
     demo::DemoRom image_ = demo::MakeDemoRom();
@@ -100,7 +103,7 @@ TEST_F(MovesCli, ExportThenImportOfTheUnchangedFileWritesNothing) {
 
 TEST_F(MovesCli, AnEditedCsvChangesExactlyTheExpectedBytes) {
     std::vector<CsvRecord> records = Exported();
-    Edit(records, 5, "name", "Spark Claw");  // was "Spark Fang!": bytes 6 to 11 differ
+    Edit(records, 5, "name", "Spark Claw"); // was "Spark Fang!": bytes 6 to 11 differ
     Edit(records, 5, "power", "116");
     Edit(records, demo::DemoLineBreakNameMove, "type", "Water"); // the name keeps its line break
     Edit(records, demo::DemoLineBreakNameMove, "type_text", "");
@@ -116,7 +119,8 @@ TEST_F(MovesCli, AnEditedCsvChangesExactlyTheExpectedBytes) {
     const auto after = ReadFileBytes(rom_);
     EXPECT_EQ(DifferingPositions(image_.bytes, after),
               Positions({Name(5, 6), Name(5, 7), Name(5, 8), Name(5, 9), Name(5, 10), Name(5, 11),
-                         Field(5, rom::MoveField::power), Field(200, rom::MoveField::type), Field(13, rom::MoveField::pp)}));
+                         Field(5, rom::MoveField::power), Field(200, rom::MoveField::type),
+                         Field(13, rom::MoveField::pp)}));
     EXPECT_EQ(after[static_cast<std::size_t>(Field(200, rom::MoveField::type))], 11);
 
     // The written table exports as the edited one.
@@ -125,30 +129,37 @@ TEST_F(MovesCli, AnEditedCsvChangesExactlyTheExpectedBytes) {
 }
 
 TEST_F(MovesCli, OneBadCellAnywhereMeansNoByteChanges) {
-    const std::pair<int, const char*> badCells[][2] = {
-        {{354, "300"}, {0, nullptr}},
-        {{1, "x"}, {0, nullptr}},
+    struct BadCell {
+        int move;
+        const char* column;
+        const char* value;
+        const char* message;
     };
-    for (const auto& bad : badCells) {
+    const BadCell cases[] = {
+        {354, "power", "300", "row 356, column 5 (power): \"300\" is not a number 0 to 255"},
+        {0, "effect", "No Effect", "row 2, column 3 (effect): \"No Effect\" is the text of several entries"},
+        {120, "name", "Glim[x]", "row 122, column 2 (name): \"Glim[x]\" holds \"[\""},
+        {7, "untouched", "FFFFFFFFFF", "row 9, column 13 (untouched): \"FFFFFFFFFF\" differs from the ROM's"},
+    };
+    for (const BadCell& bad : cases) {
         std::vector<CsvRecord> records = Exported();
-        Edit(records, 3, "name", "Fine Name");
+        Edit(records, 3, "name", "Fine Name"); // sound edits around the bad cell
         Edit(records, 200, "power", "1");
-        Edit(records, bad[0].first, "power", bad[0].second);
+        Edit(records, bad.move, bad.column, bad.value);
         WriteCsv(records);
         const RunResult r = Moves({"import", rom_.string(), csv_.string()});
-        EXPECT_EQ(r.status, 1);
-        const std::string where = "row " + std::to_string(bad[0].first + 2) + ", column 5 (power): \"" + bad[0].second +
-                                  "\" is not a number 0 to 255";
-        EXPECT_NE(r.err.find(where), std::string::npos) << r.err;
+        EXPECT_EQ(r.status, 1) << bad.message;
+        EXPECT_NE(r.err.find(bad.message), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("1 bad cell; nothing written"), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+        EXPECT_EQ(ReadFileBytes(rom_), image_.bytes) << bad.message;
     }
 
     WriteFileText(csv_, "move,name\r\n3,\"open\r\n");
     const RunResult broken = Moves({"import", rom_.string(), csv_.string()});
     EXPECT_EQ(broken.status, 1);
-    EXPECT_NE(broken.err.find("row 2: a quoted field is never closed; nothing written"), std::string::npos) << broken.err;
+    EXPECT_NE(broken.err.find("row 2: a quoted field is never closed; nothing written"), std::string::npos)
+        << broken.err;
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }
 
@@ -187,8 +198,10 @@ TEST_F(MovesCli, ListShowsOneLineAMoveAndJsonEscapesTheLineBreak) {
 
     const RunResult json = Moves({"list", rom_.string(), "--json"});
     ASSERT_EQ(json.status, 0) << json.err;
-    EXPECT_NE(json.out.find("{\"move\": 200, \"name\": \"Sky\\r\\nFall\", \"effect\": 0, \"effect_text\": \"Normal Hit\""),
-              std::string::npos);
+    EXPECT_NE(
+        json.out.find(
+            "{\"move\": 200, \"name\": \"Sky\\r\\nFall\", \"effect\": 0, \"effect_text\": \"Normal Hit\""),
+        std::string::npos);
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '{'), 355);
 }
 
@@ -208,7 +221,8 @@ TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
     const auto before = ReadFileBytes(rom_);
     const std::pair<std::vector<std::string>, const char*> refusals[] = {
         {{"13", "power=90", "name=Thunder&Co"}, "name=Thunder&Co: \"Thunder&Co\" holds \"&\""},
-        {{"13", "power=90", "effect=No effect"}, "effect=No effect: \"No effect\" is the text of several entries"},
+        {{"13", "power=90", "effect=No effect"},
+         "effect=No effect: \"No effect\" is the text of several entries"},
         {{"355", "power=90"}, "\"355\" is not a move number 0 to 354"},
         {{"13", "powr=90"}, "\"powr\" is no field"},
         {{"13", "untouched=00"}, "\"untouched\" is no field"},
@@ -256,8 +270,9 @@ TEST_F(MovesCli, AReadOnlyRomIsReportedAndLeftAsItWas) {
 }
 
 TEST_F(MovesCli, BadCommandLinesExitWithOne) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"frob"}, std::vector<std::string>{"list"},
-                                                 std::vector<std::string>{"export", rom_.string(), "--json"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"frob"}, std::vector<std::string>{"list"},
+          std::vector<std::string>{"export", rom_.string(), "--json"}}) {
         const RunResult r = Moves(args);
         EXPECT_EQ(r.status, 1) << args[0];
         EXPECT_NE(r.err.find("skirmela-moves --help shows the commands"), std::string::npos) << r.err;

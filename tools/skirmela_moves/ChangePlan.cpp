@@ -20,7 +20,8 @@ std::vector<editor::PlannedWrite> PlanChanges(const std::vector<MoveChange>& cha
         for (int f = 0; f < rom::MoveFieldCount; ++f)
             in.values[static_cast<std::size_t>(f)] = change.newRecord[static_cast<rom::MoveField>(f)];
 
-        const std::vector<editor::PlannedWrite> plan = editor::PlanSave(in, static_cast<std::int64_t>(image.size()));
+        const std::vector<editor::PlannedWrite> plan =
+            editor::PlanSave(in, static_cast<std::int64_t>(image.size()));
         for (std::size_t i = 0; i < plan.size(); ++i) {
             if (i < rom::MoveNameFieldLength && !change.newName) continue;
             const editor::PlannedWrite& w = plan[i];

@@ -62,7 +62,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (cl.command == Command::help) return cl;
 
     if (p.csv && p.json) throw UsageError("--csv and --json exclude each other");
-    if ((p.csv || p.json) && cl.command != Command::list) throw UsageError("--csv and --json are options of list");
+    if ((p.csv || p.json) && cl.command != Command::list)
+        throw UsageError("--csv and --json are options of list");
     if (p.dryRun && cl.command != Command::importCsv && cl.command != Command::set)
         throw UsageError("--dry-run is an option of import and set");
     cl.format = p.csv ? ListFormat::csv : p.json ? ListFormat::json : ListFormat::text;
@@ -70,13 +71,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (p.dataDir) cl.dataDir = *p.dataDir;
 
     switch (cl.command) {
-    case Command::list: NeedOperands(p, 2, "list ROM [--csv | --json]"); break;
-    case Command::exportCsv: NeedOperands(p, 3, "export ROM FILE.csv"); break;
-    case Command::importCsv: NeedOperands(p, 3, "import ROM FILE.csv [--dry-run]"); break;
-    case Command::set:
-        if (p.operands.size() < 4) throw UsageError("usage: skirmela-moves set ROM MOVE field=value... [--dry-run]");
+    case Command::list:
+        NeedOperands(p, 2, "list ROM [--csv | --json]");
         break;
-    case Command::help: break;
+    case Command::exportCsv:
+        NeedOperands(p, 3, "export ROM FILE.csv");
+        break;
+    case Command::importCsv:
+        NeedOperands(p, 3, "import ROM FILE.csv [--dry-run]");
+        break;
+    case Command::set:
+        if (p.operands.size() < 4)
+            throw UsageError("usage: skirmela-moves set ROM MOVE field=value... [--dry-run]");
+        break;
+    case Command::help:
+        break;
     }
     cl.rom = p.operands[1];
     if (cl.command == Command::exportCsv || cl.command == Command::importCsv) cl.file = p.operands[2];
@@ -99,7 +108,8 @@ std::string UsageText() {
            "  list ROM [--csv | --json]          one line a move: number, name, effect, power, type,\n"
            "                                     accuracy, PP, effect chance, target\n"
            "  export ROM FILE.csv                every move with every column; FILE - is standard output\n"
-           "  import ROM FILE.csv [--dry-run]    check every cell, print the changes, write the changed bytes;\n"
+           "  import ROM FILE.csv [--dry-run]    check every cell, print the changes, write the changed "
+           "bytes;\n"
            "                                     FILE - is standard input\n"
            "  set ROM MOVE field=value... [--dry-run]\n"
            "                                     the same for one move; fields: name, effect, power, type,\n"

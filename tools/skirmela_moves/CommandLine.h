@@ -27,8 +27,8 @@ struct FieldAssignment {
 struct CommandLine {
     Command command = Command::help;
     std::filesystem::path rom;
-    std::filesystem::path file;   // export and import; "-" is standard output or input
-    std::string move;             // set: the move number as typed, checked like an import cell
+    std::filesystem::path file; // export and import; "-" is standard output or input
+    std::string move;           // set: the move number as typed, checked like an import cell
     std::vector<FieldAssignment> assignments;
     ListFormat format = ListFormat::text;
     bool dryRun = false;

@@ -12,9 +12,9 @@
 
 #include <fstream>
 #include <functional>
-#include <set>
 #include <iostream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 namespace moves {
@@ -69,7 +69,8 @@ void WriteTextFile(const std::filesystem::path& file, const std::string& text, s
 
 // Checks, reports and writes the records of an import or a set; describe places an error.
 int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<CsvRecord>& records,
-                 const std::function<std::string(const CellError&)>& describe, std::ostream& out, std::ostream& err) {
+                 const std::function<std::string(const CellError&)>& describe, std::ostream& out,
+                 std::ostream& err) {
     const ImportCheck check = CheckImport(records, rom.rows);
     if (!check.errors.empty()) {
         for (const CellError& e : check.errors) err << "skirmela-moves: " << describe(e) << "\n";
@@ -90,12 +91,14 @@ int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<
     if (check.changes.empty()) {
         out << "no changes; nothing written\n";
     } else if (cl.dryRun) {
-        out << "dry run: " << summary << ", " << Counted(writes.size(), "byte") << " to write; nothing written\n";
+        out << "dry run: " << summary << ", " << Counted(writes.size(), "byte")
+            << " to write; nothing written\n";
     } else {
         try {
             editor::ApplySave(cl.rom, writes);
         } catch (const std::exception& e) {
-            throw Stop{ExitFileError, cl.rom.string() + ": " + e.what() + "; the bytes written so far were put back"};
+            throw Stop{ExitFileError,
+                       cl.rom.string() + ": " + e.what() + "; the bytes written so far were put back"};
         }
         out << summary << ", " << Counted(writes.size(), "byte") << " written\n";
     }
@@ -105,9 +108,15 @@ int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<
 int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
     const OpenedRom rom = OpenRom(cl, programDir);
     switch (cl.format) {
-    case ListFormat::text: out << ListText(rom.rows); break;
-    case ListFormat::csv: out << ListCsv(rom.rows); break;
-    case ListFormat::json: out << ListJson(rom.rows); break;
+    case ListFormat::text:
+        out << ListText(rom.rows);
+        break;
+    case ListFormat::csv:
+        out << ListCsv(rom.rows);
+        break;
+    case ListFormat::json:
+        out << ListJson(rom.rows);
+        break;
     }
     return ExitDone;
 }
@@ -119,8 +128,8 @@ int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::
     return ExitDone;
 }
 
-int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err,
-           std::istream& in) {
+int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+           std::ostream& err, std::istream& in) {
     const OpenedRom rom = OpenRom(cl, programDir);
     std::vector<CsvRecord> records;
     try {
@@ -139,7 +148,8 @@ void CheckSetFields(const CommandLine& cl) {
     std::set<std::string> seen;
     for (const FieldAssignment& a : cl.assignments) {
         if (a.field != NameColumn && !FindRecordColumn(a.field))
-            faults += "\"" + a.field + "\" is no field; the fields are name, effect, power, type, accuracy, pp, "
+            faults += "\"" + a.field +
+                      "\" is no field; the fields are name, effect, power, type, accuracy, pp, "
                       "effect_chance and target\n";
         else if (!seen.insert(a.field).second)
             faults += a.field + " is given twice\n";
@@ -150,7 +160,8 @@ void CheckSetFields(const CommandLine& cl) {
     }
 }
 
-int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err) {
+int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+        std::ostream& err) {
     CheckSetFields(cl);
     const OpenedRom rom = OpenRom(cl, programDir);
     // The operands become a two-row table, so a set is checked exactly like an import.
@@ -170,15 +181,21 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
 
 } // namespace
 
-int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err,
-               std::istream& in) {
+int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+               std::ostream& err, std::istream& in) {
     try {
         switch (cl.command) {
-        case Command::help: out << UsageText(); return ExitDone;
-        case Command::list: return List(cl, programDir, out);
-        case Command::exportCsv: return Export(cl, programDir, out);
-        case Command::importCsv: return Import(cl, programDir, out, err, in);
-        case Command::set: return Set(cl, programDir, out, err);
+        case Command::help:
+            out << UsageText();
+            return ExitDone;
+        case Command::list:
+            return List(cl, programDir, out);
+        case Command::exportCsv:
+            return Export(cl, programDir, out);
+        case Command::importCsv:
+            return Import(cl, programDir, out, err, in);
+        case Command::set:
+            return Set(cl, programDir, out, err);
         }
     } catch (const Stop& stop) {
         std::istringstream lines(stop.message);

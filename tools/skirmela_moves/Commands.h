@@ -9,13 +9,13 @@
 namespace moves {
 
 inline constexpr int ExitDone = 0;
-inline constexpr int ExitBadInput = 1; // bad arguments or cells; nothing written
+inline constexpr int ExitBadInput = 1;  // bad arguments or cells; nothing written
 inline constexpr int ExitFileError = 2; // a file could not be read or written, or the ROM has no usable table
 
 // Runs the command line: results on out, messages on err, an import's "-" reads in. The profile
 // comes from --data or else <programDir>/Data. Never throws; every failure becomes a message and
 // its exit status.
-int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err,
-               std::istream& in);
+int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+               std::ostream& err, std::istream& in);
 
 } // namespace moves

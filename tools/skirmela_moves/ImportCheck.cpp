@@ -30,7 +30,9 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-std::string Quoted(std::string_view cell) { return ShownName(cell); }
+std::string Quoted(std::string_view cell) {
+    return ShownName(cell);
+}
 
 std::string KnownColumns() {
     std::string list = std::string(MoveColumn) + ", " + NameColumn;
@@ -57,9 +59,11 @@ Header ReadHeader(const CsvRecord& record, std::vector<CellError>& errors) {
         const std::string name(TrimBlanks(record.cells[static_cast<std::size_t>(i)]));
         int* slot = HeaderSlot(h, name);
         if (!slot)
-            errors.push_back({record.row, i + 1, name, "is no column of the move table; the columns are " + KnownColumns()});
+            errors.push_back({record.row, i + 1, name,
+                              "is no column of the move table; the columns are " + KnownColumns()});
         else if (*slot != Absent)
-            errors.push_back({record.row, i + 1, name, "appears twice (also column " + std::to_string(*slot + 1) + ")"});
+            errors.push_back(
+                {record.row, i + 1, name, "appears twice (also column " + std::to_string(*slot + 1) + ")"});
         else
             *slot = i;
     }
@@ -104,7 +108,8 @@ std::string NameFault(const std::string& name, int k) {
         return "has " + std::to_string(text.size()) + " characters; a name has at most 13";
     for (char32_t c : text) {
         if (c == U'^') return "holds \"^\", which the game reads as the end of the name";
-        if (rom::EncodeGameChar(c).empty()) return "holds " + ShownCharacter(c) + ", which the game's text cannot encode";
+        if (rom::EncodeGameChar(c).empty())
+            return "holds " + ShownCharacter(c) + ", which the game's text cannot encode";
     }
     return "";
 }
@@ -119,7 +124,9 @@ class RowChecker {
         row_ = &r;
         faults_ = 0;
         if (static_cast<int>(r.cells.size()) != h_.width) {
-            Fault(-1, "", "has " + std::to_string(r.cells.size()) + " cells; the header has " + std::to_string(h_.width));
+            Fault(-1, "",
+                  "has " + std::to_string(r.cells.size()) + " cells; the header has " +
+                      std::to_string(h_.width));
             return std::nullopt;
         }
         const std::optional<int> k = CheckMove();
@@ -136,8 +143,10 @@ class RowChecker {
         std::optional<std::string> newName;
         if (h_.name != Absent && !SameName(Cell(h_.name), current->name)) {
             const std::string fault = NameFault(Cell(h_.name), *k);
-            if (fault.empty()) newName = Cell(h_.name);
-            else Fault(h_.name, NameColumn, Quoted(Cell(h_.name)) + " " + fault);
+            if (fault.empty())
+                newName = Cell(h_.name);
+            else
+                Fault(h_.name, NameColumn, Quoted(Cell(h_.name)) + " " + fault);
         }
         for (const RecordColumn& c : RecordColumns()) CheckText(c, target[c.field]);
         CheckUntouched(*current);
@@ -159,12 +168,14 @@ class RowChecker {
         const int last = static_cast<int>(table_.size()) - 1;
         const std::optional<int> k = ParseWhole(Cell(h_.move), last);
         if (!k) {
-            Fault(h_.move, MoveColumn, Quoted(Cell(h_.move)) + " is not a move number 0 to " + std::to_string(last));
+            Fault(h_.move, MoveColumn,
+                  Quoted(Cell(h_.move)) + " is not a move number 0 to " + std::to_string(last));
             return std::nullopt;
         }
         const auto [seen, first] = firstRowOf_.emplace(*k, row_->row);
         if (!first) {
-            Fault(h_.move, MoveColumn, "move " + std::to_string(*k) + " is listed already in row " + std::to_string(seen->second));
+            Fault(h_.move, MoveColumn,
+                  "move " + std::to_string(*k) + " is listed already in row " + std::to_string(seen->second));
             return std::nullopt;
         }
         return k;
@@ -180,11 +191,13 @@ class RowChecker {
         const std::vector<int> positions = VocabularyPositions(*c.vocabulary, cell);
         if (positions.size() == 1) return static_cast<std::uint8_t>(positions[0]);
         if (positions.empty()) {
-            Fault(at, c.name, Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list");
+            Fault(at, c.name,
+                  Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list");
         } else {
             std::string numbers;
             for (int p : positions) numbers += (numbers.empty() ? "" : ", ") + std::to_string(p);
-            Fault(at, c.name, Quoted(cell) + " is the text of several entries (" + numbers + "); write the number");
+            Fault(at, c.name,
+                  Quoted(cell) + " is the text of several entries (" + numbers + "); write the number");
         }
         return std::nullopt;
     }
@@ -194,8 +207,9 @@ class RowChecker {
     void CheckText(const RecordColumn& c, std::uint8_t value) {
         const int at = h_.text[static_cast<std::size_t>(c.field)];
         if (at == Absent || Cell(at).empty() || Cell(at) == VocabularyText(c, value)) return;
-        Fault(at, c.textName, Quoted(Cell(at)) + " is not the text of " + c.name + " " + ShownValue(c, value) +
-                                  "; change the " + c.name + " column to change the " + c.name);
+        Fault(at, c.textName,
+              Quoted(Cell(at)) + " is not the text of " + c.name + " " + ShownValue(c, value) +
+                  "; change the " + c.name + " column to change the " + c.name);
     }
 
     void CheckUntouched(const MoveRow& current) {
@@ -218,7 +232,8 @@ class RowChecker {
 };
 
 void Report(const MoveChange& change, const MoveRow& current, std::vector<FieldChange>& report) {
-    if (change.newName) report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(*change.newName)});
+    if (change.newName)
+        report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(*change.newName)});
     for (const RecordColumn& c : RecordColumns()) {
         const std::uint8_t was = current.record[c.field], now = change.newRecord[c.field];
         if (was != now) report.push_back({change.move, c.name, ShownValue(c, was), ShownValue(c, now)});
@@ -248,24 +263,29 @@ ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector
 
     RowChecker checker(header, table, result.errors);
     for (std::size_t i = 1; i < records.size(); ++i)
-        if (std::optional<MoveChange> change = checker.Check(records[i])) result.changes.push_back(std::move(*change));
+        if (std::optional<MoveChange> change = checker.Check(records[i]))
+            result.changes.push_back(std::move(*change));
 
     if (!result.errors.empty()) {
-        std::stable_sort(result.errors.begin(), result.errors.end(), [](const CellError& a, const CellError& b) {
-            return a.row != b.row ? a.row < b.row : a.column < b.column;
-        });
+        std::stable_sort(result.errors.begin(), result.errors.end(),
+                         [](const CellError& a, const CellError& b) {
+                             return a.row != b.row ? a.row < b.row : a.column < b.column;
+                         });
         result.changes.clear();
         return result;
     }
     std::sort(result.changes.begin(), result.changes.end(),
               [](const MoveChange& a, const MoveChange& b) { return a.move < b.move; });
-    for (const MoveChange& c : result.changes) Report(c, table[static_cast<std::size_t>(c.move)], result.report);
+    for (const MoveChange& c : result.changes)
+        Report(c, table[static_cast<std::size_t>(c.move)], result.report);
     return result;
 }
 
 std::string DescribeCellError(const CellError& e) {
     std::string where = "row " + std::to_string(e.row);
-    if (e.column > 0) where += ", column " + std::to_string(e.column) + (e.columnName.empty() ? "" : " (" + e.columnName + ")");
+    if (e.column > 0)
+        where +=
+            ", column " + std::to_string(e.column) + (e.columnName.empty() ? "" : " (" + e.columnName + ")");
     return where + ": " + e.message;
 }
 

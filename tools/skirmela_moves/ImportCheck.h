@@ -35,9 +35,9 @@ struct FieldChange {
 };
 
 struct ImportCheck {
-    std::vector<CellError> errors;     // empty when the table may be written
-    std::vector<MoveChange> changes;   // moves that differ, ascending; empty when errors are found
-    std::vector<FieldChange> report;   // the changed fields of those moves
+    std::vector<CellError> errors;   // empty when the table may be written
+    std::vector<MoveChange> changes; // moves that differ, ascending; empty when errors are found
+    std::vector<FieldChange> report; // the changed fields of those moves
 };
 
 // Checks records (the first is the header naming the columns) against the table read from the ROM.

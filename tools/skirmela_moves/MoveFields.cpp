@@ -38,8 +38,10 @@ std::string ShownValue(const RecordColumn& column, std::uint8_t value) {
     std::string shown = std::to_string(value);
     if (column.vocabulary) {
         const std::string text = VocabularyText(column, value);
-        if (text.empty()) shown += " (no entry)";
-        else if (text != shown) shown += " (" + text + ")";
+        if (text.empty())
+            shown += " (no entry)";
+        else if (text != shown)
+            shown += " (" + text + ")";
     }
     return shown;
 }
@@ -47,9 +49,12 @@ std::string ShownValue(const RecordColumn& column, std::uint8_t value) {
 std::string ShownName(std::string_view name) {
     std::string shown = "\"";
     for (char c : name) {
-        if (c == '\r') shown += "\\r";
-        else if (c == '\n') shown += "\\n";
-        else shown += c;
+        if (c == '\r')
+            shown += "\\r";
+        else if (c == '\n')
+            shown += "\\n";
+        else
+            shown += c;
     }
     return shown + '"';
 }

@@ -19,9 +19,9 @@ inline constexpr const char* UntouchedColumn = "untouched"; // bytes 7 to 11 of 
 
 struct RecordColumn {
     rom::MoveField field;
-    const char* name;                             // "effect_chance"
-    const std::vector<std::string>* vocabulary;   // nullptr for a number field
-    const char* textName;                         // "effect_text" for a list field, nullptr otherwise
+    const char* name;                           // "effect_chance"
+    const std::vector<std::string>* vocabulary; // nullptr for a number field
+    const char* textName;                       // "effect_text" for a list field, nullptr otherwise
 };
 
 // The seven record fields in byte order.

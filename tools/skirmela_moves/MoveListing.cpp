@@ -40,17 +40,17 @@ std::vector<std::string> ListHeader() {
 std::string ListText(const std::vector<MoveRow>& rows) {
     // Widths fit the longest vocabulary texts; the fields follow the record's byte order.
     const auto line = [](const std::vector<std::string>& cells) {
-        return Padded(cells[0], 4, true) + "  " + Padded(cells[1], 21) + Padded(cells[2], 31) + Padded(cells[3], 6, true) +
-               "  " + Padded(cells[4], 9) + Padded(cells[5], 4, true) + Padded(cells[6], 4, true) +
-               Padded(cells[7], 5, true) + "  " + cells[8] + "\n";
+        return Padded(cells[0], 4, true) + "  " + Padded(cells[1], 21) + Padded(cells[2], 31) +
+               Padded(cells[3], 6, true) + "  " + Padded(cells[4], 9) + Padded(cells[5], 4, true) +
+               Padded(cells[6], 4, true) + Padded(cells[7], 5, true) + "  " + cells[8] + "\n";
     };
     std::string text = line({"Move", "Name", "Effect", "Power", "Type", "Acc", "PP", "Eff%", "Target"});
     for (const MoveRow& row : rows) {
         const rom::MoveRecord& r = row.record;
         const auto& c = RecordColumns();
-        text += line({std::to_string(row.move), ShownName(row.name), FieldText(c[0], r.effect), std::to_string(r.power),
-                      FieldText(c[2], r.type), std::to_string(r.accuracy), std::to_string(r.pp),
-                      std::to_string(r.effectChance), FieldText(c[6], r.target)});
+        text += line({std::to_string(row.move), ShownName(row.name), FieldText(c[0], r.effect),
+                      std::to_string(r.power), FieldText(c[2], r.type), std::to_string(r.accuracy),
+                      std::to_string(r.pp), std::to_string(r.effectChance), FieldText(c[6], r.target)});
     }
     return text;
 }

@@ -70,19 +70,23 @@ std::vector<MoveRow> ReadMoveRows(const std::vector<std::uint8_t>& image, const 
     const auto size = static_cast<std::int64_t>(image.size());
     const auto inside = [&](std::int64_t first, std::int64_t end) { return first >= 0 && end <= size; };
     if (!inside(NameByteOffset(at, 0, 0), NameByteOffset(at, LastMove + 1, 0)))
-        throw TableError("the profile's name table does not lie inside the ROM (" + std::to_string(size) + " bytes)");
+        throw TableError("the profile's name table does not lie inside the ROM (" + std::to_string(size) +
+                         " bytes)");
     if (!inside(RecordOffset(at, 0), RecordOffset(at, LastMove + 1)))
-        throw TableError("the profile's data table does not lie inside the ROM (" + std::to_string(size) + " bytes)");
+        throw TableError("the profile's data table does not lie inside the ROM (" + std::to_string(size) +
+                         " bytes)");
 
     std::vector<MoveRow> rows;
     for (int k = 0; k <= LastMove; ++k) {
         MoveRow row;
         row.move = k;
         std::string hex;
-        for (int i = 0; i < NameStride; ++i) hex += rom::HexPair(image[static_cast<std::size_t>(NameByteOffset(at, k, i))]);
+        for (int i = 0; i < NameStride; ++i)
+            hex += rom::HexPair(image[static_cast<std::size_t>(NameByteOffset(at, k, i))]);
         row.name = rom::DecodeGameText(hex);
         const auto record = static_cast<std::size_t>(RecordOffset(at, k));
-        for (int f = 0; f < rom::MoveFieldCount; ++f) row.record[static_cast<rom::MoveField>(f)] = image[record + f];
+        for (int f = 0; f < rom::MoveFieldCount; ++f)
+            row.record[static_cast<rom::MoveField>(f)] = image[record + f];
         for (int b = 0; b < UntouchedLength; ++b) row.untouched[b] = image[record + rom::MoveFieldCount + b];
         rows.push_back(std::move(row));
     }
