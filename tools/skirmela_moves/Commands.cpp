@@ -131,14 +131,15 @@ int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::
 int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
            std::ostream& err, std::istream& in) {
     const OpenedRom rom = OpenRom(cl, programDir);
+    const std::string label = cl.file == "-" ? "standard input" : cl.file.string();
     std::vector<CsvRecord> records;
     try {
         records = ParseCsv(ReadTextFile(cl.file, in));
     } catch (const CsvError& e) {
-        throw Stop{ExitBadInput, cl.file.string() + ": row " + std::to_string(e.row()) + ": " + e.what() +
-                                     "; nothing written"};
+        throw Stop{ExitBadInput,
+                   label + ": row " + std::to_string(e.row()) + ": " + e.what() + "; nothing written"};
     }
-    const auto describe = [&](const CellError& e) { return cl.file.string() + ": " + DescribeCellError(e); };
+    const auto describe = [&](const CellError& e) { return label + ": " + DescribeCellError(e); };
     return ApplyRecords(cl, rom, records, describe, out, err);
 }
 
