@@ -39,7 +39,7 @@ class MovesCli : public ::testing::Test {
     RunResult Moves(std::vector<std::string> args, bool withData = true) const {
         if (withData) args.insert(args.end(), {"--data", data_.string()});
         std::string command = ShellQuoted(SKIRMELA_MOVES_EXE);
-        for (const std::string& a : args) command += " " + ShellQuoted(a);
+        for (const std::string& a : args) command.append(1, ' ').append(ShellQuoted(a));
         command += " >" + ShellQuoted((dir_ / "out.txt").string()) + " 2>" +
                    ShellQuoted((dir_ / "err.txt").string()) + " </dev/null";
         const int raw = std::system(command.c_str());
