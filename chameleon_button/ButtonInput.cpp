@@ -1,0 +1,197 @@
+// Mouse, keyboard, focus and hover: which face to ask for and which events to raise.
+
+#include "chameleon_button/chameleonButton.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+std::int16_t ButtonValue(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+std::int16_t ButtonsHeld(Qt::MouseButtons b) {
+    return static_cast<std::int16_t>((b & Qt::LeftButton ? 1 : 0) + (b & Qt::RightButton ? 2 : 0) +
+                                     (b & Qt::MiddleButton ? 4 : 0));
+}
+
+std::int16_t ShiftValue(Qt::KeyboardModifiers m) {
+    return static_cast<std::int16_t>((m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) +
+                                     (m & Qt::AltModifier ? 4 : 0));
+}
+
+// The classic virtual key code of a Qt key: letters and digits are their upper-case character.
+std::int16_t VirtualKey(int key) {
+    switch (key) {
+    case Qt::Key_Space: return 32;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    default: break;
+    }
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<std::int16_t>(key);
+    return static_cast<std::int16_t>(key & 0xFF);
+}
+
+std::uint8_t AsByte(std::int16_t v) {
+    if (v < 0 || v > 255) throw std::overflow_error("value does not fit a byte");
+    return static_cast<std::uint8_t>(v);
+}
+
+} // namespace
+
+void chameleonButton::HandleMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    emit MouseDown(button, shift, x, y);
+    LastMouseButton = AsByte(button);
+    if (button != 2) PaintButton(FaceDown, false);
+}
+
+void chameleonButton::HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    emit MouseMove(button, shift, x, y);
+    if (button >= 2) return;
+    const bool over = IsCursorOverButton();
+    if (!over) {
+        PaintButton(FaceUp, false);
+    } else if (button == 0 && !IsOver) {
+        OverTimer.start();
+        IsOver = VbTrue;
+        PaintButton(FaceUp, true);
+        emit MouseOver();
+    } else if (button == 1) {
+        IsOver = VbTrue;
+        PaintButton(FaceDown, false);
+        IsOver = VbFalse;
+    }
+}
+
+void chameleonButton::HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    emit MouseUp(button, shift, x, y);
+    if (button != 2) PaintButton(FaceUp, false);
+}
+
+void chameleonButton::HandleClick() {
+    if (LastMouseButton != 1 || !Enabled) return;
+    if (CheckBoxBehaviour) Value = ToVBool(!Value);
+    PaintButton(FaceUp, true);
+    repaint();
+    emit Click();
+}
+
+void chameleonButton::HandleDoubleClick() {
+    if (LastMouseButton != 1) return;
+    HandleMouseDown(1, 0, 0, 0);
+    grabMouse(); // the release of the second press must reach the button
+}
+
+void chameleonButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift) {
+    emit KeyDown(keyCode, shift);
+    LastKeyCode = AsByte(keyCode);
+    switch (keyCode) {
+    case 32: PaintButton(FaceDown, false); break;
+    case 37:
+    case 38: MoveFocus(false); break;
+    case 39:
+    case 40: MoveFocus(true); break;
+    default: break;
+    }
+}
+
+void chameleonButton::HandleKeyPress(std::int16_t keyAscii) { emit KeyPress(keyAscii); }
+
+void chameleonButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
+    emit KeyUp(keyCode, shift);
+    if (LastKeyCode == 32 && keyCode == 32) {
+        if (CheckBoxBehaviour) Value = ToVBool(!Value);
+        PaintButton(FaceUp, false);
+        repaint();
+        emit Click();
+    }
+}
+
+void chameleonButton::HandleAccessKey() {
+    LastMouseButton = 1;
+    HandleClick();
+}
+
+void chameleonButton::HandleFocus(bool gained) {
+    HasFocus = ToVBool(gained);
+    PaintButton(LastFaceState, true);
+}
+
+void chameleonButton::HandleOverTimer() {
+    if (IsCursorOverButton()) return;
+    OverTimer.stop();
+    IsOver = VbFalse;
+    PaintButton(FaceUp, true);
+    emit MouseOut();
+}
+
+void chameleonButton::MoveFocus(bool next) { focusNextPrevChild(next); }
+
+// ---- Qt's notifications, mapped onto the handlers ----
+
+void chameleonButton::mousePressEvent(QMouseEvent* e) {
+    const QPointF p = e->position();
+    HandleMouseDown(ButtonValue(e->button()), ShiftValue(e->modifiers()), static_cast<float>(p.x()),
+                    static_cast<float>(p.y()));
+}
+
+void chameleonButton::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF p = e->position();
+    HandleMouseMove(ButtonsHeld(e->buttons()), ShiftValue(e->modifiers()), static_cast<float>(p.x()),
+                    static_cast<float>(p.y()));
+}
+
+void chameleonButton::mouseReleaseEvent(QMouseEvent* e) {
+    const QPointF p = e->position();
+    const std::int16_t button = ButtonValue(e->button());
+    HandleMouseUp(button, ShiftValue(e->modifiers()), static_cast<float>(p.x()), static_cast<float>(p.y()));
+    if (releaseEndsDoubleClick_) {
+        // The second press of a double click gives no click of its own.
+        releaseEndsDoubleClick_ = false;
+        releaseMouse();
+        return;
+    }
+    const bool inside = rect().contains(p.toPoint()) && (WindowShape.isEmpty() || WindowShape.contains(p.toPoint()));
+    if (inside) HandleClick();
+}
+
+void chameleonButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    // Qt's double click stands in for the second press.
+    if (e->button() == Qt::LeftButton && LastMouseButton == 1) {
+        releaseEndsDoubleClick_ = true;
+        HandleDoubleClick();
+    } else {
+        mousePressEvent(e);
+    }
+}
+
+void chameleonButton::keyPressEvent(QKeyEvent* e) {
+    HandleKeyDown(VirtualKey(e->key()), ShiftValue(e->modifiers()));
+    const QString text = e->text();
+    if (!text.isEmpty() && text[0].unicode() < 256) HandleKeyPress(static_cast<std::int16_t>(text[0].unicode()));
+}
+
+void chameleonButton::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) return;
+    HandleKeyUp(VirtualKey(e->key()), ShiftValue(e->modifiers()));
+}
+
+void chameleonButton::focusInEvent(QFocusEvent*) { HandleFocus(true); }
+void chameleonButton::focusOutEvent(QFocusEvent*) { HandleFocus(false); }

@@ -1,0 +1,66 @@
+// The button's window: size bookkeeping, shape, showing and hiding, and the parent's background.
+
+#include "chameleon_button/chameleonButton.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QPainter>
+
+void chameleonButton::ResizeButton() {
+    if (InCapture) return; // the capture changes the height twice; neither change is a resize
+    ClientWidth = width();
+    ClientHeight = height();
+    const InnerRectangle inner = InnerRectFor(ButtonType, ClientWidth, ClientHeight);
+    InnerRect = {inner.left, inner.top, inner.right, inner.bottom};
+    if (face_.Width() != ClientWidth || face_.Height() != ClientHeight) face_.Resize(ClientWidth, ClientHeight);
+    LayoutCaption();
+    WindowShape = BuildWindowShape(ButtonType, ClientWidth, ClientHeight);
+    setMask(WindowShape);
+    if (ClientHeight != 0) PaintButton(FaceUp, true);
+}
+
+void chameleonButton::resizeEvent(QResizeEvent*) { ResizeButton(); }
+
+void chameleonButton::ShowButton() {
+    if (ButtonType == 11) {
+        if (!HasBackDC) {
+            BackDC.Resize(ClientWidth, ClientHeight);
+            HasBackDC = true;
+        }
+        CaptureParentBackground();
+    }
+    PaintEnabled = VbTrue;
+    ResolvePalette();
+    PaintButton(FaceUp, true);
+}
+
+void chameleonButton::showEvent(QShowEvent*) {
+    if (InCapture) return;
+    if (ClientWidth != width() || ClientHeight != height()) ResizeButton();
+    ShowButton();
+}
+
+void chameleonButton::hideEvent(QHideEvent*) {
+    if (!InCapture) PaintEnabled = VbFalse;
+}
+
+void chameleonButton::CaptureParentBackground() {
+    QWidget* parent = parentWidget();
+    if (!parent || !HasBackDC) return;
+    InCapture = VbTrue;
+    // Take the button out of the picture, let the parent paint what lies behind it, copy that.
+    const QPoint at = pos();
+    const bool wasVisible = isVisible();
+    setVisible(false);
+    QApplication::processEvents();
+    const QImage behind = parent->grab(QRect(at, QSize(ClientWidth, ClientHeight))).toImage();
+    if (!behind.isNull()) {
+        QPainter painter(&BackDC.Image());
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, behind);
+    }
+    setVisible(wasVisible);
+    InCapture = VbFalse;
+}
+
+bool chameleonButton::IsCursorOverButton() const { return QApplication::widgetAt(QCursor::pos()) == this; }
