@@ -8,7 +8,7 @@ void Form1::CreateButtons() {
     const auto button = [this](const char* name, const char* caption, int x, int y) {
         auto* b = new chameleonButton(this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setCaption(QString::fromLatin1(caption));
+        b->SetCaption(QString::fromLatin1(caption));
         b->setGeometry(x, y, 217, 41);
         return b;
     };
