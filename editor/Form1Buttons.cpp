@@ -1,21 +1,21 @@
 #include "editor/Form1.h"
 
 #include "chameleon_button/chameleonButton.h"
+#include "editor/ButtonSettings.h"
 
 namespace editor {
 
 void Form1::CreateButtons() {
-    const auto button = [this](const char* name, const char* caption, int x, int y) {
+    const auto button = [this](const char* name, int x, int y) {
         auto* b = new chameleonButton(this);
         b->setObjectName(QString::fromLatin1(name));
-        b->SetCaption(QString::fromLatin1(caption));
+        b->ReadProperties(StoredButtonSettings(b->objectName()));
         b->setGeometry(x, y, 217, 41);
         return b;
     };
-    cmdOpen = button("cmdOpen", "Load Rom...", 8, 176);
-    cmdSave = button("cmdSave", "Save Rom", 240, 176);
-    cmdAdd = button("cmdAdd", "Add Item", -1000, -1000);
-    cmdSave->setEnabled(false);
+    cmdOpen = button("cmdOpen", 8, 176);
+    cmdSave = button("cmdSave", 240, 176);
+    cmdAdd = button("cmdAdd", -1000, -1000);
     cmdAdd->setVisible(false);
 
     connect(cmdOpen, &chameleonButton::Click, this, [this] { cmdOpen_Click(); });

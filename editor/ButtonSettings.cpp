@@ -1,0 +1,59 @@
+#include "editor/ButtonSettings.h"
+
+#include "chameleon_button/ColorArithmetic.h"
+
+namespace editor {
+namespace {
+
+constexpr std::int32_t GradientRim = 3;
+constexpr std::int32_t SchemeSystem = 1;
+constexpr Colour ButtonFace = static_cast<Colour>(0x8000000F); // the system's button-face colour
+constexpr Colour LightGrey = Rgb(215, 215, 215);
+constexpr Colour Black = 0;
+constexpr Colour MaskGrey = Rgb(192, 192, 192);
+
+PictureRef Icon(const char* resource) {
+    return Picture::FromImage(QImage(QString::fromLatin1(resource)), Picture::Kind::Icon);
+}
+
+QFont ButtonFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+} // namespace
+
+PropertyBag StoredButtonSettings(const QString& buttonName) {
+    const bool open = buttonName == QLatin1String("cmdOpen");
+    const bool save = buttonName == QLatin1String("cmdSave");
+    const Colour back = open ? ButtonFace : LightGrey;
+
+    PropertyBag bag;
+    bag.Write("btype", GradientRim);
+    bag.Write("tx", open ? QStringLiteral("Load Rom...") : save ? QStringLiteral("Save Rom") : QStringLiteral("Add Item"));
+    bag.Write("enab", !save);
+    bag.Write("font", ButtonFont());
+    bag.Write("coltype", SchemeSystem);
+    bag.Write("focusr", false);
+    bag.Write("bcol", back);
+    bag.Write("bcolo", back);
+    bag.Write("fcol", Black);
+    bag.Write("fcolo", Black);
+    bag.Write("mcol", MaskGrey);
+    bag.Write("mptr", std::int16_t{1});
+    bag.Write("micon", PictureRef());
+    bag.Write("picn", open ? Icon(":/editor/open_rom.xpm") : save ? Icon(":/editor/save_rom.xpm") : PictureRef());
+    bag.Write("pich", PictureRef());
+    bag.Write("umcol", true);
+    bag.Write("soft", false);
+    bag.Write("picpos", std::int32_t{0});
+    bag.Write("ngrey", false);
+    bag.Write("fx", std::int32_t{0});
+    bag.Write("hand", false);
+    bag.Write("check", false);
+    bag.Write("value", false);
+    return bag;
+}
+
+} // namespace editor
