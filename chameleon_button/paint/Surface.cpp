@@ -1,0 +1,144 @@
+#include "chameleon_button/paint/Surface.h"
+
+#include "chameleon_button/EllipseSpans.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace paint {
+
+void Surface::Resize(int width, int height) {
+    image_ = QImage(width < 0 ? 0 : width, height < 0 ? 0 : height, QImage::Format_RGB32);
+    image_.fill(Qt::black);
+    shape_.clear();
+    shapeRegion_ = QRegion();
+}
+
+void Surface::SetShape(const QRegion& shape) {
+    if (shape == shapeRegion_ && (shape.isEmpty() || !shape_.empty())) return;
+    shapeRegion_ = shape;
+    shape_.clear();
+    if (shape.isEmpty()) return;
+    shape_.assign(static_cast<std::size_t>(Width()) * Height(), false);
+    for (const QRect& r : shape)
+        for (int y = std::max(r.top(), 0); y <= std::min(r.bottom(), Height() - 1); ++y)
+            for (int x = std::max(r.left(), 0); x <= std::min(r.right(), Width() - 1); ++x)
+                shape_[static_cast<std::size_t>(y) * Width() + x] = true;
+}
+
+void Surface::Clear(Colour colour) {
+    image_.fill(ToQRgb(colour));
+}
+
+bool Surface::Paintable(int x, int y) const {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return false;
+    return shape_.empty() || shape_[static_cast<std::size_t>(y) * Width() + x];
+}
+
+void Surface::Put(int x, int y, Colour colour) {
+    if (Paintable(x, y)) reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToQRgb(colour);
+}
+
+Colour Surface::PixelAt(int x, int y) const {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return -1;
+    return FromQRgb(image_.pixel(x, y));
+}
+
+void Surface::FillSpan(int x0, int x1, int y, Colour colour) {
+    for (int x = std::max(x0, 0); x < std::min(x1, Width()); ++x) Put(x, y, colour);
+}
+
+void Surface::PaintRect(int x, int y, int w, int h, Colour colour, bool frameOnly) {
+    if (w <= 0 || h <= 0) return;
+    if (!frameOnly) {
+        for (int row = std::max(y, 0); row < std::min(y + h, Height()); ++row)
+            FillSpan(x, x + w, row, colour);
+        return;
+    }
+    FillSpan(x, x + w, y, colour);
+    FillSpan(x, x + w, y + h - 1, colour);
+    for (int row = y + 1; row < y + h - 1; ++row) {
+        Put(x, row, colour);
+        Put(x + w - 1, row, colour);
+    }
+}
+
+void Surface::PaintEllipse(int left, int top, int w, int h, Colour border, Colour fill) {
+    // The outline is the ellipse minus the one two pixels further in; both come from the rasteriser
+    // of the oval window shape, so the outline meets the cut exactly.
+    for (const Span& s : EllipseSpans(left, top, w, h)) FillSpan(s.x0, s.x1, s.y, border);
+    for (const Span& s : EllipseSpans(left + 2, top + 2, w - 4, h - 4)) FillSpan(s.x0, s.x1, s.y, fill);
+}
+
+// Bresenham's line from the pen to (x, y); the end pixel belongs to the next line of a path, so it
+// is left out. The pen moves to (x, y).
+void Surface::LineTo(int& penX, int& penY, int x, int y, Colour colour) {
+    const int dx = std::abs(x - penX), sx = penX < x ? 1 : -1;
+    const int dy = -std::abs(y - penY), sy = penY < y ? 1 : -1;
+    int error = dx + dy;
+    while (penX != x || penY != y) {
+        Put(penX, penY, colour);
+        const int twice = 2 * error;
+        if (twice >= dy) error += dy, penX += sx;
+        if (twice <= dx) error += dx, penY += sy;
+    }
+}
+
+void Surface::PaintLine(int x1, int y1, int x2, int y2, Colour colour) {
+    LineTo(x1, y1, x2, y2, colour);
+}
+
+void Surface::PaintBevel(Colour c1, Colour c2, Colour c3, Colour c4, int inset, bool outerOnly) {
+    // One connected path; each line leaves out its end pixel, so every corner goes to the later colour.
+    const int m = std::abs(inset), right = Width() - 1 + inset, bottom = Height() - 1 + inset;
+    int x = m, y = bottom;
+    LineTo(x, y, m, m, c1);
+    LineTo(x, y, right, m, c1);
+    LineTo(x, y, right, bottom, c2);
+    LineTo(x, y, m - 1, bottom, c2);
+    if (outerOnly) return;
+    x = m + 1, y = bottom - 1;
+    LineTo(x, y, m + 1, m + 1, c3);
+    LineTo(x, y, right - 1, m + 1, c3);
+    LineTo(x, y, right - 1, bottom - 1, c4);
+    LineTo(x, y, m, bottom - 1, c4);
+}
+
+void Surface::PaintPixel(int x, int y, Colour colour) {
+    Put(x, y, colour);
+}
+
+void Surface::PaintFocusRect(int left, int top, int right, int bottom, Colour textColour) {
+    if (right <= left || bottom <= top) return;
+    const QRgb dot = 0xFFFFFF, between = ToQRgb(textColour) & 0xFFFFFF;
+    const auto invert = [&](int x, int y) {
+        if (!Paintable(x, y)) return;
+        QRgb& p = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
+        p ^= (x + y) % 2 == 0 ? dot : between;
+    };
+    // Four strips, as the platform draws them: a rectangle one pixel high has its top and bottom
+    // strips on the same pixels, which are then inverted twice.
+    for (int x = left; x < right; ++x) invert(x, top), invert(x, bottom - 1);
+    for (int y = top + 1; y < bottom - 1; ++y) invert(left, y), invert(right - 1, y);
+}
+
+void Surface::DrawText(const QRect& rect, const QString& text, const QFont& font, int flags, Colour colour) {
+    if (image_.isNull() || text.isEmpty() || rect.isEmpty()) return;
+    QFont plain = font;
+    plain.setStyleStrategy(QFont::NoAntialias);
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setClipRegion(shape_.empty() ? QRegion(rect) : shapeRegion_.intersected(rect));
+    painter.setFont(plain);
+    painter.setPen(QColor::fromRgb(ToQRgb(colour)));
+    painter.drawText(rect, flags, text);
+}
+
+void Surface::CopyFrom(const Surface& source) {
+    const int w = std::min(Width(), source.Width()), h = std::min(Height(), source.Height());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) Put(x, y, source.PixelAt(x, y));
+}
+
+} // namespace paint
