@@ -41,6 +41,12 @@ Form1::Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent)
 }
 
 void Form1::CreateControls() {
+    // Classic frames: a thin border whose caption interrupts its top edge.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 0; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+        " top: 0px; padding: 0 1px; }"));
+
     List1 = Named(new QListWidget(this), "List1");
     List1->setGeometry(8, 8, 217, 160);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -59,11 +65,6 @@ void Form1::CreateControls() {
     const auto frame = [this](const char* name, const char* caption, int x, int y, int w) {
         QGroupBox* box = Named(new QGroupBox(QString::fromUtf8(caption), this), name);
         box->setGeometry(x, y, w, 41);
-        // A classic frame: a thin etched border whose caption interrupts its top edge.
-        box->setStyleSheet(QStringLiteral(
-            "QGroupBox { border: 1px solid palette(mid); border-radius: 0; margin-top: 6px; }"
-            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
-            " top: 0px; padding: 0 1px; }"));
         return box;
     };
     Frame5 = frame("Frame5", "PP", 240, 32, 49);
