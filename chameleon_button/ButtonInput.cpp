@@ -183,7 +183,10 @@ void chameleonButton::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void chameleonButton::keyPressEvent(QKeyEvent* e) {
-    HandleKeyDown(VirtualKey(e->key()), ShiftValue(e->modifiers()));
+    const std::int16_t key = VirtualKey(e->key());
+    HandleKeyDown(key, ShiftValue(e->modifiers()));
+    // Keys the button does nothing with travel on to the window (Enter, Escape, its shortcuts).
+    if (key != 32 && (key < 37 || key > 40)) e->ignore();
     const QString text = e->text();
     if (!text.isEmpty() && text[0].unicode() < 256) HandleKeyPress(static_cast<std::int16_t>(text[0].unicode()));
 }

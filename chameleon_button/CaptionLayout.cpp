@@ -81,7 +81,9 @@ void chameleonButton::MeasurePicture() {
 void chameleonButton::PlacePicture() {
     if (!PictureNormal && !PictureOver) return;
     const int W = ClientWidth, H = ClientHeight;
-    if (!Caption.trimmed().isEmpty() && PicturePosition != 4) {
+    // Only spaces count as blank here; a caption of tabs or line breaks still has the picture beside it.
+    const bool blank = Caption.count(u' ') == Caption.size();
+    if (!blank && PicturePosition != 4) {
         switch (PicturePosition) {
         case 0: PictureLeft = CaptionRect.left - PictureWidth - 4, PictureTop = (H - PictureHeight) / 2; break;
         case 1: PictureLeft = CaptionRect.right + 4, PictureTop = (H - PictureHeight) / 2; break;

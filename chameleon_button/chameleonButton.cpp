@@ -147,6 +147,11 @@ void chameleonButton::changeEvent(QEvent* event) {
         PaintUp();
         Notify("ENAB");
     }
+    // A new application or parent palette is a change of the host's ambient colours.
+    if (event->type() == QEvent::PaletteChange) {
+        ResolvePalette();
+        PaintLast();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -332,6 +337,7 @@ void chameleonButton::PaintButton(std::uint8_t state, bool force) {
     if (!changed || ClientHeight == 0 || !PaintEnabled) return;
     LastFaceState = state;
     LastCaption = Caption;
+    ++PaintPasses;
     paint::PaintFace(*this, state);
     update();
 }

@@ -81,6 +81,7 @@ class chameleonButton : public QWidget {
     void SetMaskColor(Colour theCol);
     void SetButtonType(std::int32_t newValue);
     void SetCaption(const QString& newValue);
+    void setCaption(const QString& newValue) { SetCaption(newValue); }
     void SetEnabled(VBool newValue);
     void SetFont(const QFont& newFont);
     void SetFontBold(VBool newValue);
@@ -135,7 +136,11 @@ class chameleonButton : public QWidget {
     bool IsCursorOverButton() const;
 
     // ---- Painting ----
+    // Repaints the face in state (FaceUp or FaceDown) when forced or when the state or caption
+    // changed, unless painting is disabled or the height is 0.
     void PaintButton(std::uint8_t state, bool force);
+    // The painting passes so far, for tests and benchmarks that need to see whether a change painted.
+    std::uint32_t PaintPasses = 0;
     paint::Surface& Face() { return face_; }
     const paint::Surface& Face() const { return face_; }
 
