@@ -141,7 +141,7 @@ void chameleonButton::SetEnabled(VBool newValue) {
 void chameleonButton::changeEvent(QEvent* event) {
     // The host may also enable the window directly (QWidget::setEnabled): keep the member in step.
     // Only the button's own flag counts: a disabled parent greys the window, not the property.
-    const VBool own = ToVBool(!testAttribute(Qt::WA_Disabled));
+    const VBool own = ToVBool(!testAttribute(Qt::WA_ForceDisabled));
     if (event->type() == QEvent::EnabledChange && !syncingEnabled_ && own != Enabled) {
         Enabled = own;
         PaintUp();
