@@ -1,0 +1,14 @@
+#pragma once
+// A look: the drawing of one ButtonType in each of its three states, after the face is filled.
+
+namespace paint {
+
+class FaceSteps;
+
+using LookStep = void (*)(FaceSteps&);
+
+struct Look {
+    LookStep up, down, disabled; // nullptr: nothing beyond the fill
+};
+
+} // namespace paint

@@ -1,0 +1,28 @@
+#pragma once
+// The caption of a button in its eight states, with the raised, engraved or shadowed copies of the
+// special effect drawn before the text of the three enabled states.
+
+#include "chameleon_button/ColorArithmetic.h"
+
+#include <cstdint>
+
+class chameleonButton;
+struct ButtonRect;
+
+namespace paint {
+
+inline constexpr std::uint8_t CaptionNormal = 0, CaptionOver = 1, CaptionDown = 2, CaptionEtched = 3,
+                              CaptionGrey = 4, CaptionDimmed = 5, CaptionFaceEtched = 6, CaptionShadowed = 7;
+
+// Records state in LastCaptionState and draws the caption of that state. Any other state draws the
+// plain text in TextColor into CaptionRect.
+void PaintCaption(chameleonButton& b, std::uint8_t state);
+
+// The effect copies of SpecialEffect around r: (+1, +1) always, (-1, -1) for raised and engraved.
+void PaintCaptionEffect(chameleonButton& b, const ButtonRect& r);
+
+// The whole caption in colour into r: lines broken between words at r's width, each centred, the
+// first at r's top, an ampersand underlining the next character; glyph pixels only, clipped to r.
+void DrawCaptionText(chameleonButton& b, const ButtonRect& r, Colour colour);
+
+} // namespace paint
