@@ -1,0 +1,178 @@
+// The picture of the face by state and type: where it lands, which copies it gets, and when it is
+// greyed, blended, lifted or reduced to silhouettes of its dark pixels.
+
+#include "ButtonFace.h"
+
+#include "chameleon_button/paint/BlitPicture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A 2 x 2 picture: red and black are dark (channel sums 255 and 0), white is light.
+Legend PictureLetters() {
+    Legend l = GreyLetters;
+    l['r'] = 0x000000FF;
+    l['w'] = 0x00FFFFFF;
+    l['m'] = 0x00FF00FF;
+    return l;
+}
+
+PictureRef Glyph(std::initializer_list<const char*> rows) {
+    return Picture::FromImage(ImageFromLetters(rows, PictureLetters()), Picture::Kind::Bitmap,
+                              paint::ScreenDpi());
+}
+
+// The 4 x 4 pixels around the picture, which a 20 x 12 face centres at (9, 5), from (8, 4).
+std::string Around(const chameleonButton& b, const Legend& legend) {
+    paint::Surface part(4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) part.Put(x, y, b.Face().PixelAt(8 + x, 4 + y));
+    return AsLetters(part, legend);
+}
+
+std::unique_ptr<chameleonButton> WithPicture(std::int32_t type, const PictureRef& normal,
+                                             const PictureRef& over = {}) {
+    auto b = GreyButton(type, 20, 12);
+    b->SetPictureNormal(normal);
+    b->SetPictureOver(over);
+    return b;
+}
+
+TEST(PaintPicture, PlacedAndMovedByStateAndType) {
+    const PictureRef p = Glyph({"rk", "kw"});
+    Legend legend = PictureLetters();
+    struct Case {
+        std::int32_t type;
+        bool over;
+        std::uint8_t state;
+        std::string around;
+    };
+    const Case cases[] = {
+        {1, false, FaceUp, Rows({"....", ".rk.", ".kw.", "...."})},
+        {1, false, FaceDown, Rows({"....", "....", "..rk", "..kw"})},
+        {5, false, FaceDown, Rows({"....", ".rk.", ".kw.", "...."})},
+        {0, false, FaceUp, Rows({"....", ".rk.", ".kw.", "...."})},
+        {10, true, FaceDown, Rows({"....", "....", "..rk", "..kw"})},
+    };
+    for (const Case& c : cases) {
+        auto b = WithPicture(c.type, p);
+        ASSERT_EQ(b->PictureLeft, 9);
+        ASSERT_EQ(b->PictureTop, 5);
+        b->IsOver = ToVBool(c.over);
+        if (c.type == 5) legend['.'] = b->Face().PixelAt(10, 2); // the pressed flat face
+        b->PaintButton(c.state, true);
+        legend['.'] = b->Face().PixelAt(8, 4);
+        EXPECT_EQ(Around(*b, legend), c.around) << "type " << c.type << " state " << int(c.state);
+    }
+}
+
+TEST(PaintPicture, HoverPictureOnlyWithANormalPicture) {
+    const PictureRef normal = Glyph({"rr", "rr"}), over = Glyph({"ww", "ww"});
+    auto b = WithPicture(7, normal, over);
+    b->IsOver = VbTrue;
+    b->PaintButton(FaceUp, true);
+    EXPECT_EQ(Around(*b, PictureLetters()), Rows({"....", ".ww.", ".ww.", "...."}));
+    b->PaintButton(FaceDown, true);
+    EXPECT_EQ(Around(*b, PictureLetters()), Rows({"....", "....", "..ww", "..ww"}));
+
+    auto alone = WithPicture(7, {}, over);
+    alone->IsOver = VbTrue;
+    alone->PaintButton(FaceUp, true);
+    EXPECT_EQ(Around(*alone, PictureLetters()), Rows({"....", "....", "....", "...."}));
+}
+
+TEST(PaintPicture, DisabledPicturesAreSilhouettesOfTheirDarkPixels) {
+    const PictureRef p = Glyph({"rk", "kw"});
+    Legend legend = PictureLetters();
+    legend['g'] = 0x004C4C4C; // red in grey: 76
+    legend['G'] = 0x00FEFEFE; // white in grey: 254
+    legend['x'] = 0x008D8D8D; // HoverBox: the shadow lightened by 13
+    struct Case {
+        std::int32_t type;
+        std::string around;
+    };
+    const Case cases[] = {
+        {1, Rows({"....", ".ss.", ".sww", "..w."})}, // the white highlight copy one pixel down-right, shadow
+                                                     // on top
+        {3, Rows({"....", "....", "..gk", "..kG"})}, // greyscale, one pixel down-right
+        {5, Rows({"....", ".ss.", ".s..", "...."})}, {6, Rows({"....", ".ss.", ".s..", "...."})},
+        {9, Rows({"....", ".xx.", ".x..", "...."})},
+    };
+    for (const Case& c : cases) {
+        auto b = WithPicture(c.type, p);
+        b->Enabled = VbFalse;
+        b->PaintButton(FaceUp, true);
+        legend['.'] = b->Face().PixelAt(8, 4);
+        EXPECT_EQ(Around(*b, legend), c.around) << "type " << c.type;
+    }
+}
+
+TEST(PaintPicture, HoverBoxBlendsAtRestAndLiftsUnderTheMouse) {
+    const PictureRef p = Glyph({"rr", "rr"});
+    Legend legend = PictureLetters();
+    legend['B'] = Rgb((2 * 255 + 192) / 3, 192 / 3, 192 / 3); // red blended with the grey face
+    legend['g'] = 0x004C4C4C;
+    legend['t'] = grey::Tint;
+    auto b = WithPicture(9, p);
+    b->PaintButton(FaceUp, true);
+    EXPECT_EQ(Around(*b, legend), Rows({"....", ".BB.", ".BB.", "...."}));
+    b->SetUseGreyscale(VbTrue);
+    b->PaintButton(FaceUp, true);
+    EXPECT_EQ(Around(*b, legend), Rows({"....", ".gg.", ".gg.", "...."})) << "grey, not blended";
+    b->IsOver = VbTrue;
+    b->PaintButton(FaceUp, true);
+    EXPECT_EQ(Around(*b, legend), Rows({"rrtt", "rrtt", "ttss", "ttss"}))
+        << "in full colour, lifted, with a shadow";
+}
+
+TEST(PaintPicture, EffectSilhouettesAroundThePicture) {
+    const PictureRef p = Glyph({"rr", "rr"});
+    Legend legend = PictureLetters();
+    legend['L'] = 0x00E8E8E8; // face + 40
+    legend['D'] = 0x00989898; // face - 40
+    struct Case {
+        std::int32_t effect;
+        std::string around;
+    };
+    const Case cases[] = {{1, Rows({"LL..", "Lrr.", ".rrD", "..DD"})},
+                          {2, Rows({"DD..", "Drr.", ".rrL", "..LL"})},
+                          {3, Rows({"....", ".rr.", ".rrD", "..DD"})}};
+    for (const Case& c : cases) {
+        auto b = WithPicture(7, p);
+        b->SpecialEffect = c.effect;
+        b->PaintButton(FaceUp, true);
+        EXPECT_EQ(Around(*b, legend), c.around) << "effect " << c.effect;
+    }
+}
+
+TEST(PaintPicture, MaskedPixelsKeepTheFace) {
+    const PictureRef p = Glyph({"rm", "mr"});
+    auto b = WithPicture(7, p);
+    b->SetMaskColor(0x00FF00FF);
+    b->PaintButton(FaceUp, true);
+    EXPECT_EQ(Around(*b, PictureLetters()), Rows({"....", ".r..", "..r.", "...."}));
+    b->SetUseMaskColor(VbFalse);
+    EXPECT_EQ(Around(*b, PictureLetters()), Rows({"....", ".rm.", ".mr.", "...."}));
+}
+
+TEST(PaintPicture, CaptionBehindThePictureIsDrawnAgainOnTopEvenForBlank) {
+    const auto textPixels = [](chameleonButton& b) {
+        int n = 0;
+        for (int y = 0; y < b.ClientHeight; ++y)
+            for (int x = 0; x < b.ClientWidth; ++x) n += b.Face().PixelAt(x, y) == b.TextColor;
+        return n;
+    };
+    QImage big(24, 16, QImage::Format_ARGB32);
+    big.fill(Qt::white);
+    auto b = GreyButton(10, 60, 24);
+    b->SetCaption(QStringLiteral("Hi"));
+    b->SetPictureNormal(Picture::FromImage(big, Picture::Kind::Bitmap, paint::ScreenDpi()));
+    b->PaintButton(FaceUp, true);
+    EXPECT_EQ(textPixels(*b), 0) << "Blank shows no caption";
+    b->SetPicturePosition(4);
+    b->PaintButton(FaceUp, true);
+    EXPECT_GT(textPixels(*b), 0) << "behind the caption, the caption goes on top";
+}
+
+} // namespace
