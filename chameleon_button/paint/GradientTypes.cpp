@@ -9,6 +9,7 @@
 namespace paint {
 
 std::int32_t GradientAmount(int depth, int H, int i) {
+    if (H <= 0) return 0; // a face without rows has no gradient
     const float step = static_cast<float>(depth) / static_cast<float>(H);
     return static_cast<std::int32_t>(std::nearbyint(-(static_cast<double>(step) * i)));
 }

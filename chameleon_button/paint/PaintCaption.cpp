@@ -70,8 +70,7 @@ void PaintCaption(chameleonButton& b, std::uint8_t state) {
         DrawCaptionText(b, b.CaptionRect, b.HighlightColor);
         break;
     default:
-        // The surface keeps no text colour between calls here; the plain text colour stands in.
-        DrawCaptionText(b, b.CaptionRect, b.TextColor);
+        DrawCaptionText(b, b.CaptionRect, b.Face().TextColour());
         break;
     }
 }

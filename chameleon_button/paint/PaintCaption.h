@@ -15,7 +15,7 @@ inline constexpr std::uint8_t CaptionNormal = 0, CaptionOver = 1, CaptionDown = 
                               CaptionGrey = 4, CaptionDimmed = 5, CaptionFaceEtched = 6, CaptionShadowed = 7;
 
 // Records state in LastCaptionState and draws the caption of that state. Any other state draws the
-// plain text in TextColor into CaptionRect.
+// text into CaptionRect in the text colour the surface holds from its last text.
 void PaintCaption(chameleonButton& b, std::uint8_t state);
 
 // The effect copies of SpecialEffect around r: (+1, +1) always, (-1, -1) for raised and engraved.

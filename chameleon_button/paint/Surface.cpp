@@ -124,6 +124,7 @@ void Surface::PaintFocusRect(int left, int top, int right, int bottom, Colour te
 }
 
 void Surface::DrawText(const QRect& rect, const QString& text, const QFont& font, int flags, Colour colour) {
+    textColour_ = colour;
     if (image_.isNull() || text.isEmpty() || rect.isEmpty()) return;
     QFont plain = font;
     plain.setStyleStrategy(QFont::NoAntialias);

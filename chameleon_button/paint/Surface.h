@@ -62,6 +62,8 @@ class Surface {
     // text laid out in rect by flags (Qt alignment and text flags) in font, without anti-aliasing:
     // only the glyphs' own pixels are painted, clipped to rect.
     void DrawText(const QRect& rect, const QString& text, const QFont& font, int flags, Colour colour);
+    // The colour of the last text drawn (black before any): the text colour the surface holds.
+    Colour TextColour() const { return textColour_; }
 
     // Pixels are read and written through these; PixelAt is -1 outside the image, Put paints only
     // where the primitives may paint.
@@ -79,6 +81,7 @@ class Surface {
     QImage image_;
     std::vector<bool> shape_; // one flag a pixel, row by row; empty while unclipped
     QRegion shapeRegion_;
+    Colour textColour_ = 0;
 };
 
 } // namespace paint

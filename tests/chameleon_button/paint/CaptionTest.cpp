@@ -73,7 +73,7 @@ TEST_F(CaptionTest, EachStateIsItsStackOfCopies) {
         {CaptionDimmed, Expected({{0, OffsetColor(b->FaceBrightColor, -104, true, false)}})},
         {CaptionFaceEtched, Expected({{1, highlight}, {0, Back}})},
         {CaptionShadowed, Expected({{1, OffsetColor(shadow, -50, false, false)}, {0, highlight}})},
-        {200, Expected({{0, Fore}})},
+        {200, Expected({{0, highlight}})}, // the colour of the last text, from the state before
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Mismatches(c.state, c.expected), 0) << "caption state " << int(c.state);

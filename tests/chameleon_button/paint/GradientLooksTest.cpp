@@ -17,7 +17,8 @@ TEST(GradientAmount, SinglePrecisionStepAndTiesToEven) {
     };
     const Case cases[] = {{25, 41, 1, -1}, {25, 41, 5, -3},   {25, 41, 20, -12}, {25, 41, 40, -24},
                           {25, 50, 1, 0},  {25, 50, 3, -2},   {25, 50, 5, -2},   {25, 50, 49, -24},
-                          {58, 41, 1, -1}, {58, 41, 10, -14}, {58, 41, 40, -57}, {25, 25, 25, -25}};
+                          {58, 41, 1, -1}, {58, 41, 10, -14}, {58, 41, 40, -57}, {25, 25, 25, -25},
+                          {25, 0, 1, 0}}; // no rows: no shade instead of a division by zero
     for (const Case& c : cases)
         EXPECT_EQ(GradientAmount(c.depth, c.H, c.row), c.amount)
             << "D " << c.depth << " H " << c.H << " row " << c.row;

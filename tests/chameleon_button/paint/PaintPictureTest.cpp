@@ -96,7 +96,8 @@ TEST(PaintPicture, DisabledPicturesAreSilhouettesOfTheirDarkPixels) {
         {1, Rows({"....", ".ss.", ".sww", "..w."})}, // the white highlight copy one pixel down-right, shadow
                                                      // on top
         {3, Rows({"....", "....", "..gk", "..kG"})}, // greyscale, one pixel down-right
-        {5, Rows({"....", ".ss.", ".s..", "...."})}, {6, Rows({"....", ".ss.", ".s..", "...."})},
+        {5, Rows({"....", ".ss.", ".s..", "...."})},
+        {6, Rows({"....", ".ss.", ".s..", "...."})},
         {9, Rows({"....", ".xx.", ".x..", "...."})},
     };
     for (const Case& c : cases) {
