@@ -67,6 +67,32 @@ TEST(PaintPicture, PlacedAndMovedByStateAndType) {
     }
 }
 
+TEST(PlacePicture, BesideAboveBelowOrBehindTheCaption) {
+    QImage image(16, 12, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    const PictureRef p = Picture::FromImage(image, Picture::Kind::Bitmap, paint::ScreenDpi());
+    auto b = GreyButton(7, 100, 40);
+    b->SetCaption(QStringLiteral("Go"));
+    b->SetPictureNormal(p);
+    ASSERT_EQ(b->PictureWidth, 16);
+    ASSERT_EQ(b->PictureHeight, 12);
+    for (std::int32_t position : {0, 1, 2, 3, 4}) {
+        b->SetPicturePosition(position);
+        const ButtonRect r = b->CaptionRect;
+        const QPoint expected[] = {
+            {r.left - 20, 14}, {r.right + 4, 14}, {42, r.top - 14}, {42, r.bottom + 2}, {42, 14}};
+        EXPECT_EQ(QPoint(b->PictureLeft, b->PictureTop), expected[position]) << "position " << position;
+    }
+    b->SetPicturePosition(0);
+    b->SetCaption(QStringLiteral("   "));
+    EXPECT_EQ(QPoint(b->PictureLeft, b->PictureTop), QPoint(42, 14)) << "a blank caption centres the picture";
+    b->SetCaption(QStringLiteral("Go"));
+    const QPoint before(b->PictureLeft, b->PictureTop);
+    b->PicturePosition = 5;
+    b->PlacePicture();
+    EXPECT_EQ(QPoint(b->PictureLeft, b->PictureTop), before) << "an unknown position keeps the last place";
+}
+
 TEST(PaintPicture, HoverPictureOnlyWithANormalPicture) {
     const PictureRef normal = Glyph({"rr", "rr"}), over = Glyph({"ww", "ww"});
     auto b = WithPicture(7, normal, over);
