@@ -48,18 +48,18 @@ void chameleonButton::CaptureParentBackground() {
     QWidget* parent = parentWidget();
     if (!parent || !HasBackDC) return;
     InCapture = VbTrue;
-    // Take the button out of the picture, let the parent paint what lies behind it, copy that.
-    const QPoint at = pos();
-    const bool wasVisible = isVisible();
-    setVisible(false);
+    // Take the button out of the picture by giving it no height (it keeps its focus and its
+    // place), let pending events run so the parent repaints, then copy what lies behind it.
+    const QRect place = geometry();
+    resize(place.width(), 0);
     QApplication::processEvents();
-    const QImage behind = parent->grab(QRect(at, QSize(ClientWidth, ClientHeight))).toImage();
+    const QImage behind = parent->grab(QRect(place.topLeft(), QSize(ClientWidth, ClientHeight))).toImage();
     if (!behind.isNull()) {
         QPainter painter(&BackDC.Image());
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(0, 0, behind);
     }
-    setVisible(wasVisible);
+    resize(place.width(), ClientHeight);
     InCapture = VbFalse;
 }
 
