@@ -8,7 +8,7 @@
 class ButtonAmbient {
   public:
     virtual ~ButtonAmbient() = default;
-    virtual bool UserMode() const { return true; }          // false while the form is designed
+    virtual bool UserMode() const { return true; } // false while the form is designed
     virtual bool DisplayAsDefault() const { return false; }
     virtual QString DisplayName() const { return {}; }
     virtual QFont Font() const { return {}; }

@@ -9,10 +9,14 @@ namespace {
 
 std::int16_t ButtonValue(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 
@@ -29,20 +33,33 @@ std::int16_t ShiftValue(Qt::KeyboardModifiers m) {
 // The classic virtual key code of a Qt key: letters and digits are their upper-case character.
 std::int16_t VirtualKey(int key) {
     switch (key) {
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    default: break;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    default:
+        break;
     }
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return static_cast<std::int16_t>(key);
@@ -103,16 +120,25 @@ void chameleonButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift) {
     emit KeyDown(keyCode, shift);
     LastKeyCode = AsByte(keyCode);
     switch (keyCode) {
-    case 32: PaintButton(FaceDown, false); break;
+    case 32:
+        PaintButton(FaceDown, false);
+        break;
     case 37:
-    case 38: MoveFocus(false); break;
+    case 38:
+        MoveFocus(false);
+        break;
     case 39:
-    case 40: MoveFocus(true); break;
-    default: break;
+    case 40:
+        MoveFocus(true);
+        break;
+    default:
+        break;
     }
 }
 
-void chameleonButton::HandleKeyPress(std::int16_t keyAscii) { emit KeyPress(keyAscii); }
+void chameleonButton::HandleKeyPress(std::int16_t keyAscii) {
+    emit KeyPress(keyAscii);
+}
 
 void chameleonButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
     emit KeyUp(keyCode, shift);
@@ -142,7 +168,9 @@ void chameleonButton::HandleOverTimer() {
     emit MouseOut();
 }
 
-void chameleonButton::MoveFocus(bool next) { focusNextPrevChild(next); }
+void chameleonButton::MoveFocus(bool next) {
+    focusNextPrevChild(next);
+}
 
 // ---- Qt's notifications, mapped onto the handlers ----
 
@@ -168,7 +196,8 @@ void chameleonButton::mouseReleaseEvent(QMouseEvent* e) {
         releaseMouse();
         return;
     }
-    const bool inside = rect().contains(p.toPoint()) && (WindowShape.isEmpty() || WindowShape.contains(p.toPoint()));
+    const bool inside =
+        rect().contains(p.toPoint()) && (WindowShape.isEmpty() || WindowShape.contains(p.toPoint()));
     if (inside) HandleClick();
 }
 
@@ -188,7 +217,8 @@ void chameleonButton::keyPressEvent(QKeyEvent* e) {
     // Keys the button does nothing with travel on to the window (Enter, Escape, its shortcuts).
     if (key != 32 && (key < 37 || key > 40)) e->ignore();
     const QString text = e->text();
-    if (!text.isEmpty() && text[0].unicode() < 256) HandleKeyPress(static_cast<std::int16_t>(text[0].unicode()));
+    if (!text.isEmpty() && text[0].unicode() < 256)
+        HandleKeyPress(static_cast<std::int16_t>(text[0].unicode()));
 }
 
 void chameleonButton::keyReleaseEvent(QKeyEvent* e) {
@@ -196,5 +226,9 @@ void chameleonButton::keyReleaseEvent(QKeyEvent* e) {
     HandleKeyUp(VirtualKey(e->key()), ShiftValue(e->modifiers()));
 }
 
-void chameleonButton::focusInEvent(QFocusEvent*) { HandleFocus(true); }
-void chameleonButton::focusOutEvent(QFocusEvent*) { HandleFocus(false); }
+void chameleonButton::focusInEvent(QFocusEvent*) {
+    HandleFocus(true);
+}
+void chameleonButton::focusOutEvent(QFocusEvent*) {
+    HandleFocus(false);
+}

@@ -12,14 +12,17 @@ void chameleonButton::ResizeButton() {
     ClientHeight = height();
     const InnerRectangle inner = InnerRectFor(ButtonType, ClientWidth, ClientHeight);
     InnerRect = {inner.left, inner.top, inner.right, inner.bottom};
-    if (face_.Width() != ClientWidth || face_.Height() != ClientHeight) face_.Resize(ClientWidth, ClientHeight);
+    if (face_.Width() != ClientWidth || face_.Height() != ClientHeight)
+        face_.Resize(ClientWidth, ClientHeight);
     LayoutCaption();
     WindowShape = BuildWindowShape(ButtonType, ClientWidth, ClientHeight);
     setMask(WindowShape);
     if (ClientHeight != 0) PaintButton(FaceUp, true);
 }
 
-void chameleonButton::resizeEvent(QResizeEvent*) { ResizeButton(); }
+void chameleonButton::resizeEvent(QResizeEvent*) {
+    ResizeButton();
+}
 
 void chameleonButton::ShowButton() {
     if (ButtonType == 11) {
@@ -63,4 +66,6 @@ void chameleonButton::CaptureParentBackground() {
     InCapture = VbFalse;
 }
 
-bool chameleonButton::IsCursorOverButton() const { return QApplication::widgetAt(QCursor::pos()) == this; }
+bool chameleonButton::IsCursorOverButton() const {
+    return QApplication::widgetAt(QCursor::pos()) == this;
+}

@@ -11,12 +11,23 @@ void chameleonButton::LayoutCaption() {
     const int W = ClientWidth, H = ClientHeight;
     ButtonRect work = CaptionRectDown; // positions outside 0 to 4 keep the previous working rectangle
     switch (PicturePosition) {
-    case 0: work = {PictureWidth + 1, 1, W - 2, H - 2}; break;
-    case 1: work = {1, 1, W - 2 - PictureWidth, H - 2}; break;
-    case 2: work = {1, PictureHeight + 1, W - 2, H - 2}; break;
-    case 3: work = {1, 1, W - 2, H - 2 - PictureHeight}; break;
-    case 4: work = {1, 1, W - 2, H - 2}; break;
-    default: break;
+    case 0:
+        work = {PictureWidth + 1, 1, W - 2, H - 2};
+        break;
+    case 1:
+        work = {1, 1, W - 2 - PictureWidth, H - 2};
+        break;
+    case 2:
+        work = {1, PictureHeight + 1, W - 2, H - 2};
+        break;
+    case 3:
+        work = {1, 1, W - 2, H - 2 - PictureHeight};
+        break;
+    case 4:
+        work = {1, 1, W - 2, H - 2};
+        break;
+    default:
+        break;
     }
     const QSize measured = metrics_->Measure(Caption, font(), work.right - work.left);
     CaptionRect = {work.left, work.top, work.left + measured.width(), work.top + measured.height()};
@@ -27,13 +38,22 @@ void chameleonButton::LayoutCaption() {
     switch (PicturePosition) {
     case 0:
     case 2:
-    case 4: dx = (W - CaptionRect.right) / 2, dy = (H - CaptionRect.bottom) / 2; break;
-    case 1: dx = (W - CaptionRect.right - PictureWidth - 4) / 2, dy = (H - CaptionRect.bottom) / 2; break;
-    case 3: dx = (W - CaptionRect.right) / 2, dy = (H - CaptionRect.bottom - PictureHeight - 4) / 2; break;
-    default: break;
+    case 4:
+        dx = (W - CaptionRect.right) / 2, dy = (H - CaptionRect.bottom) / 2;
+        break;
+    case 1:
+        dx = (W - CaptionRect.right - PictureWidth - 4) / 2, dy = (H - CaptionRect.bottom) / 2;
+        break;
+    case 3:
+        dx = (W - CaptionRect.right) / 2, dy = (H - CaptionRect.bottom - PictureHeight - 4) / 2;
+        break;
+    default:
+        break;
     }
-    CaptionRect = {CaptionRect.left + dx, CaptionRect.top + dy, CaptionRect.right + dx, CaptionRect.bottom + dy};
-    CaptionRectDown = {CaptionRect.left + 1, CaptionRect.top + 1, CaptionRect.right + 1, CaptionRect.bottom + 1};
+    CaptionRect = {CaptionRect.left + dx, CaptionRect.top + dy, CaptionRect.right + dx,
+                   CaptionRect.bottom + dy};
+    CaptionRectDown = {CaptionRect.left + 1, CaptionRect.top + 1, CaptionRect.right + 1,
+                       CaptionRect.bottom + 1};
     PlacePicture();
 }
 
@@ -85,11 +105,20 @@ void chameleonButton::PlacePicture() {
     const bool blank = Caption.count(u' ') == Caption.size();
     if (!blank && PicturePosition != 4) {
         switch (PicturePosition) {
-        case 0: PictureLeft = CaptionRect.left - PictureWidth - 4, PictureTop = (H - PictureHeight) / 2; break;
-        case 1: PictureLeft = CaptionRect.right + 4, PictureTop = (H - PictureHeight) / 2; break;
-        case 2: PictureLeft = (W - PictureWidth) / 2, PictureTop = CaptionRect.top - PictureHeight - 2; break;
-        case 3: PictureLeft = (W - PictureWidth) / 2, PictureTop = CaptionRect.bottom + 2; break;
-        default: break;
+        case 0:
+            PictureLeft = CaptionRect.left - PictureWidth - 4, PictureTop = (H - PictureHeight) / 2;
+            break;
+        case 1:
+            PictureLeft = CaptionRect.right + 4, PictureTop = (H - PictureHeight) / 2;
+            break;
+        case 2:
+            PictureLeft = (W - PictureWidth) / 2, PictureTop = CaptionRect.top - PictureHeight - 2;
+            break;
+        case 3:
+            PictureLeft = (W - PictureWidth) / 2, PictureTop = CaptionRect.bottom + 2;
+            break;
+        default:
+            break;
         }
         return;
     }

@@ -20,5 +20,6 @@ Colour LightenColor(Colour colour, std::int32_t amount) {
         const std::int32_t v = amount + (x * (255 - amount)) / 255;
         return v > 255 ? 255 : v;
     };
-    return channel(colour & 255) + 256 * channel((colour / 256) % 256) + 65536 * channel((colour / 65536) % 256);
+    return channel(colour & 255) + 256 * channel((colour / 256) % 256) +
+           65536 * channel((colour / 65536) % 256);
 }

@@ -11,10 +11,16 @@ using Colour = std::int32_t;
 using VBool = std::int16_t;
 inline constexpr VBool VbTrue = -1;
 inline constexpr VBool VbFalse = 0;
-inline constexpr VBool ToVBool(bool b) { return b ? VbTrue : VbFalse; }
+inline constexpr VBool ToVBool(bool b) {
+    return b ? VbTrue : VbFalse;
+}
 
-inline constexpr Colour Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
-inline constexpr bool IsSystemColourReference(Colour c) { return (static_cast<std::uint32_t>(c) & 0x80000000u) != 0; }
+inline constexpr Colour Rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
+inline constexpr bool IsSystemColourReference(Colour c) {
+    return (static_cast<std::uint32_t>(c) & 0x80000000u) != 0;
+}
 
 // Shifts each channel by amount (blue by blue x amount / 192 when blueProportional), clamping in
 // the direction of the shift. softBevel halves the amount first, truncating toward zero.
@@ -24,5 +30,9 @@ Colour OffsetColor(Colour colour, std::int32_t amount, bool blueProportional, bo
 Colour LightenColor(Colour colour, std::int32_t amount);
 
 // Conversions between a colour value (RGB form) and the 32-bit pixels of a surface.
-inline QRgb ToQRgb(Colour c) { return qRgb(c & 255, (c >> 8) & 255, (c >> 16) & 255); }
-inline Colour FromQRgb(QRgb p) { return Rgb(qRed(p), qGreen(p), qBlue(p)); }
+inline QRgb ToQRgb(Colour c) {
+    return qRgb(c & 255, (c >> 8) & 255, (c >> 16) & 255);
+}
+inline Colour FromQRgb(QRgb p) {
+    return Rgb(qRed(p), qGreen(p), qBlue(p));
+}

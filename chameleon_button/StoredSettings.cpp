@@ -67,7 +67,9 @@ void chameleonButton::ReadProperties(const PropertyBag& bag) {
 }
 
 void chameleonButton::WriteProperties(PropertyBag& bag) const {
-    const auto w = [&bag](const char* key, PropertyValue v) { bag.Write(QString::fromLatin1(key), std::move(v)); };
+    const auto w = [&bag](const char* key, PropertyValue v) {
+        bag.Write(QString::fromLatin1(key), std::move(v));
+    };
     w("BTYPE", ButtonType);
     w("TX", Caption);
     w("ENAB", Enabled != 0);

@@ -23,7 +23,8 @@ QRegion BuildWindowShape(std::int32_t type, int W, int H) {
         for (const Span& s : EllipseSpans(0, 0, W, H)) shape += QRegion(s.x0, s.y, s.x1 - s.x0, 1);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return shape;
 }

@@ -4,14 +4,14 @@
 
 #include <QCursor>
 #include <QEvent>
-#include <QEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <cmath>
 #include <stdexcept>
 
 chameleonButton::chameleonButton(QWidget* parent, const ButtonAmbient* ambient)
-    : QWidget(parent), metrics_(std::make_shared<QtTextMetrics>()), ambient_(ambient ? ambient : &RunModeAmbient()) {
+    : QWidget(parent), metrics_(std::make_shared<QtTextMetrics>()),
+      ambient_(ambient ? ambient : &RunModeAmbient()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -233,7 +233,8 @@ void chameleonButton::SetFontName(const QString& newValue) {
 // ---- Pointer ----
 
 void chameleonButton::SetMousePointer(std::int32_t newPointer) {
-    if (newPointer < -32768 || newPointer > 32767) throw std::overflow_error("mouse pointer out of 16-bit range");
+    if (newPointer < -32768 || newPointer > 32767)
+        throw std::overflow_error("mouse pointer out of 16-bit range");
     mousePointer_ = newPointer;
     ApplyPointer();
     Notify("MPTR");
@@ -262,21 +263,50 @@ void chameleonButton::ApplyPointer() {
     // Pointer shapes by their classic numbers, mapped to the nearest Qt cursor.
     Qt::CursorShape shape = Qt::ArrowCursor;
     switch (mousePointer_) {
-    case 2: shape = Qt::CrossCursor; break;
-    case 3: shape = Qt::IBeamCursor; break;
-    case 5: shape = Qt::SizeAllCursor; break;
-    case 6: shape = Qt::SizeBDiagCursor; break;
-    case 7: shape = Qt::SizeVerCursor; break;
-    case 8: shape = Qt::SizeFDiagCursor; break;
-    case 9: shape = Qt::SizeHorCursor; break;
-    case 10: shape = Qt::UpArrowCursor; break;
-    case 11: shape = Qt::WaitCursor; break;
-    case 12: shape = Qt::ForbiddenCursor; break;
-    case 13: shape = Qt::BusyCursor; break;
-    case 14: shape = Qt::WhatsThisCursor; break;
-    case 15: shape = Qt::SizeAllCursor; break;
-    case 99: shape = Qt::PointingHandCursor; break;
-    default: break;
+    case 2:
+        shape = Qt::CrossCursor;
+        break;
+    case 3:
+        shape = Qt::IBeamCursor;
+        break;
+    case 5:
+        shape = Qt::SizeAllCursor;
+        break;
+    case 6:
+        shape = Qt::SizeBDiagCursor;
+        break;
+    case 7:
+        shape = Qt::SizeVerCursor;
+        break;
+    case 8:
+        shape = Qt::SizeFDiagCursor;
+        break;
+    case 9:
+        shape = Qt::SizeHorCursor;
+        break;
+    case 10:
+        shape = Qt::UpArrowCursor;
+        break;
+    case 11:
+        shape = Qt::WaitCursor;
+        break;
+    case 12:
+        shape = Qt::ForbiddenCursor;
+        break;
+    case 13:
+        shape = Qt::BusyCursor;
+        break;
+    case 14:
+        shape = Qt::WhatsThisCursor;
+        break;
+    case 15:
+        shape = Qt::SizeAllCursor;
+        break;
+    case 99:
+        shape = Qt::PointingHandCursor;
+        break;
+    default:
+        break;
     }
     if (mousePointer_ == 99 && mouseIcon_ && !mouseIcon_->image.isNull())
         setCursor(QCursor(QPixmap::fromImage(mouseIcon_->image)));

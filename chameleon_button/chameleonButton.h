@@ -63,8 +63,8 @@ class chameleonButton : public QWidget {
     VBool Enabled = VbFalse, SoftBevel = VbFalse;
     VBool HasFocus = VbFalse;
     VBool ShowFocusRect = VbFalse;
-    Colour FaceColor = 0, LightColor = 0, HighlightColor = 0, ShadowColor = 0, DarkShadowColor = 0, TextColor = 0,
-           TextOverColor = 0, FaceOverColor = 0, MaskColorValue = 0, FaceBrightColor = 0;
+    Colour FaceColor = 0, LightColor = 0, HighlightColor = 0, ShadowColor = 0, DarkShadowColor = 0,
+           TextColor = 0, TextOverColor = 0, FaceOverColor = 0, MaskColorValue = 0, FaceBrightColor = 0;
     std::uint8_t LastFaceState = 0;
     QString LastCaption;
     VBool PaintEnabled = VbTrue;

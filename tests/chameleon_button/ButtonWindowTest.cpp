@@ -77,8 +77,9 @@ TEST(ButtonWindow, CapturesTheParentBehindASeeThroughButton) {
     EXPECT_EQ(b->BackDC.Width(), 50);
     EXPECT_EQ(b->BackDC.Height(), 30);
     // The block covers x 40..59, y 10..29 of the parent: x 10..29, y 5..24 of the button.
-    const std::tuple<int, int, Colour> probes[] = {
-        {0, 0, Ground}, {9, 5, Ground}, {10, 5, Block}, {29, 24, Block}, {30, 24, Ground}, {10, 25, Ground}, {49, 29, Ground}};
+    const std::tuple<int, int, Colour> probes[] = {{0, 0, Ground},  {9, 5, Ground},   {10, 5, Block},
+                                                   {29, 24, Block}, {30, 24, Ground}, {10, 25, Ground},
+                                                   {49, 29, Ground}};
     for (auto [x, y, colour] : probes) EXPECT_EQ(b->BackDC.PixelAt(x, y), colour) << x << "," << y;
     EXPECT_EQ(b->height(), 30);
     EXPECT_EQ(b->InCapture, VbFalse);

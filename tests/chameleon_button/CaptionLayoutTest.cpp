@@ -33,12 +33,8 @@ TEST(LayoutCaption, CentresTheCaptionBesideThePicture) {
     };
     // "Open" measures 24 x 13 in the fixed font.
     const Case cases[] = {
-        {0, 0, {38, 9, 62, 22}, 34, 15},
-        {16, 0, {46, 9, 70, 22}, 26, 7},
-        {16, 1, {28, 9, 52, 22}, 56, 7},
-        {16, 2, {38, 17, 62, 30}, 42, -1},
-        {16, 3, {38, -1, 62, 12}, 42, 14},
-        {16, 4, {38, 9, 62, 22}, 42, 7},
+        {0, 0, {38, 9, 62, 22}, 34, 15},   {16, 0, {46, 9, 70, 22}, 26, 7},   {16, 1, {28, 9, 52, 22}, 56, 7},
+        {16, 2, {38, 17, 62, 30}, 42, -1}, {16, 3, {38, -1, 62, 12}, 42, 14}, {16, 4, {38, 9, 62, 22}, 42, 7},
     };
     for (const Case& c : cases) {
         auto b = WithPicture(c.pictureSize, c.pictureSize, c.position, QStringLiteral("Open"));
@@ -84,7 +80,8 @@ TEST(LayoutCaption, KeepsDriftingWithAPositionOutsideTheTable) {
 TEST(QtTextMetrics, MeasuresLinesOfTheFontAndSkipsAccessMarks) {
     const QtTextMetrics metrics;
     const QFont font(QStringLiteral("Sans"), 10);
-    EXPECT_EQ(metrics.Measure(QStringLiteral("&Open"), font, 500), metrics.Measure(QStringLiteral("Open"), font, 500));
+    EXPECT_EQ(metrics.Measure(QStringLiteral("&Open"), font, 500),
+              metrics.Measure(QStringLiteral("Open"), font, 500));
     EXPECT_EQ(metrics.Measure(QString(), font, 500), QSize(0, 0));
     const QSize line = metrics.Measure(QStringLiteral("Save"), font, 500);
     const QSize wrapped = metrics.Measure(QStringLiteral("Save Save Save"), font, line.width() + 2);
@@ -96,9 +93,9 @@ TEST(QtTextMetrics, MeasuresLinesOfTheFontAndSkipsAccessMarks) {
 
 TEST(ParseAccessKey, FindsTheLetterAfterTheFirstSingleAmpersand) {
     const std::pair<const char*, const char*> cases[] = {
-        {"&Open", "o"},    {"Save &As", "a"}, {"Fish && &Chips", "c"}, {"A && B", ""}, {"Copy&", ""},
-        {"&", ""},         {"a&&b&&c&d", ""}, {"x&&&y", "y"},          {"&&&", ""},    {"", ""},
-        {"Open", ""},      {"&&", ""},        {"&1st", "1"},           {"Q&", ""},     {"&&Ok &Go", "g"},
+        {"&Open", "o"}, {"Save &As", "a"}, {"Fish && &Chips", "c"}, {"A && B", ""}, {"Copy&", ""},
+        {"&", ""},      {"a&&b&&c&d", ""}, {"x&&&y", "y"},          {"&&&", ""},    {"", ""},
+        {"Open", ""},   {"&&", ""},        {"&1st", "1"},           {"Q&", ""},     {"&&Ok &Go", "g"},
     };
     for (auto [caption, key] : cases) {
         auto b = MakeButton();

@@ -16,17 +16,18 @@ TEST(OffsetColor, ShiftsAndClampsEachChannel) {
         Colour expected;
     };
     const Case cases[] = {
-        {0x00C0C0C0, -64, false, false, 0x00808080},  {0x00C0C0C0, 47, false, false, 0x00EFEFEF},
-        {0x00C0C0C0, -192, false, false, 0},          {0x00C0C0C0, 31, false, false, 0x00DFDFDF},
-        {0x00C0C0C0, -64, false, true, 0x00A0A0A0},   {0x00C0C0C0, 31, false, true, 0x00CFCFCF},
-        {0x00C86464, 48, true, false, 0x00FA9494},    {0x00102030, -64, true, false, 0x000B0000},
-        {0x00FFFFFF, 47, false, false, 0x00FFFFFF},   {0x00123456, 0, false, false, 0x00123456},
-        {0x00123456, 0, true, false, 0x00123456},     {0x00123456, -1, false, true, 0x00123456},
-        {0x00FF0000, 48, true, false, 0x00FF3030},    {0x000000FF, -300, false, false, 0},
+        {0x00C0C0C0, -64, false, false, 0x00808080}, {0x00C0C0C0, 47, false, false, 0x00EFEFEF},
+        {0x00C0C0C0, -192, false, false, 0},         {0x00C0C0C0, 31, false, false, 0x00DFDFDF},
+        {0x00C0C0C0, -64, false, true, 0x00A0A0A0},  {0x00C0C0C0, 31, false, true, 0x00CFCFCF},
+        {0x00C86464, 48, true, false, 0x00FA9494},   {0x00102030, -64, true, false, 0x000B0000},
+        {0x00FFFFFF, 47, false, false, 0x00FFFFFF},  {0x00123456, 0, false, false, 0x00123456},
+        {0x00123456, 0, true, false, 0x00123456},    {0x00123456, -1, false, true, 0x00123456},
+        {0x00FF0000, 48, true, false, 0x00FF3030},   {0x000000FF, -300, false, false, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(OffsetColor(c.colour, c.amount, c.blueProportional, c.softBevel), c.expected)
-            << std::hex << c.colour << " " << std::dec << c.amount << " " << c.blueProportional << c.softBevel;
+            << std::hex << c.colour << " " << std::dec << c.amount << " " << c.blueProportional
+            << c.softBevel;
 }
 
 TEST(LightenColor, MovesEveryChannelTowardWhite) {
@@ -45,11 +46,12 @@ TEST(ResolveSystemColor, TranslatesReferencesThroughTheTable) {
         {static_cast<Colour>(0x8000000Fu), 0x00C8D0D4},
         {static_cast<Colour>(0x80000012u), 0x00102030},
         {static_cast<Colour>(0x80000001u), Rgb(1, 2, 3)},
-        {static_cast<Colour>(0x800000FFu), 0},  // no such system colour
-        {static_cast<Colour>(0x01000000u), 0},  // neither form
+        {static_cast<Colour>(0x800000FFu), 0}, // no such system colour
+        {static_cast<Colour>(0x01000000u), 0}, // neither form
         {static_cast<Colour>(0xFFFFFFFFu), 0},
     };
-    for (auto [colour, expected] : cases) EXPECT_EQ(ResolveSystemColor(colour), expected) << std::hex << colour;
+    for (auto [colour, expected] : cases)
+        EXPECT_EQ(ResolveSystemColor(colour), expected) << std::hex << colour;
 }
 
 TEST(SystemColors, ComeFromTheApplicationPalette) {
@@ -65,9 +67,10 @@ TEST(SystemColors, ComeFromTheApplicationPalette) {
     const QPalette saved = QApplication::palette();
     QApplication::setPalette(p);
     const std::pair<int, Colour> cases[] = {
-        {COLOR_BTNFACE, Rgb(1, 2, 3)},      {COLOR_BTNSHADOW, Rgb(4, 5, 6)},   {COLOR_3DLIGHT, Rgb(7, 8, 9)},
-        {COLOR_3DDKSHADOW, Rgb(10, 11, 12)}, {COLOR_BTNHIGHLIGHT, Rgb(13, 14, 15)},
-        {COLOR_BTNTEXT, Rgb(16, 17, 18)},    {COLOR_HIGHLIGHT, Rgb(19, 20, 21)},
+        {COLOR_BTNFACE, Rgb(1, 2, 3)},         {COLOR_BTNSHADOW, Rgb(4, 5, 6)},
+        {COLOR_3DLIGHT, Rgb(7, 8, 9)},         {COLOR_3DDKSHADOW, Rgb(10, 11, 12)},
+        {COLOR_BTNHIGHLIGHT, Rgb(13, 14, 15)}, {COLOR_BTNTEXT, Rgb(16, 17, 18)},
+        {COLOR_HIGHLIGHT, Rgb(19, 20, 21)},
     };
     for (auto [index, expected] : cases) EXPECT_EQ(GetSysColor(index), expected) << index;
     QApplication::setPalette(saved);
@@ -76,14 +79,15 @@ TEST(SystemColors, ComeFromTheApplicationPalette) {
 namespace {
 
 struct Slots {
-    Colour face, faceOver, text, textOver, light, highlight, shadow, darkShadow, selection, tint, mask, bright;
+    Colour face, faceOver, text, textOver, light, highlight, shadow, darkShadow, selection, tint, mask,
+        bright;
     bool operator==(const Slots&) const = default;
 };
 
 Slots SlotsOf(const chameleonButton& b) {
-    return {b.FaceColor,   b.FaceOverColor,  b.TextColor,      b.TextOverColor,  b.LightColor,
-            b.HighlightColor, b.ShadowColor, b.DarkShadowColor, b.SelectionColor, b.SelectionTintColor,
-            b.MaskColorValue, b.FaceBrightColor};
+    return {b.FaceColor,      b.FaceOverColor,      b.TextColor,      b.TextOverColor,
+            b.LightColor,     b.HighlightColor,     b.ShadowColor,    b.DarkShadowColor,
+            b.SelectionColor, b.SelectionTintColor, b.MaskColorValue, b.FaceBrightColor};
 }
 
 std::ostream& operator<<(std::ostream& o, const Slots& s) {

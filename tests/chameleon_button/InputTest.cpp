@@ -41,14 +41,16 @@ class InputTest : public ::testing::Test {
         QObject::connect(b, &chameleonButton::MouseMove, &top, mouse("MouseMove"));
         QObject::connect(b, &chameleonButton::MouseUp, &top, mouse("MouseUp"));
         QObject::connect(b, &chameleonButton::Click, &top, [this] { log << QStringLiteral("Click"); });
-        QObject::connect(b, &chameleonButton::MouseOver, &top, [this] { log << QStringLiteral("MouseOver"); });
+        QObject::connect(b, &chameleonButton::MouseOver, &top,
+                         [this] { log << QStringLiteral("MouseOver"); });
         QObject::connect(b, &chameleonButton::MouseOut, &top, [this] { log << QStringLiteral("MouseOut"); });
         QObject::connect(b, &chameleonButton::KeyDown, &top, [this](std::int16_t& KeyCode, std::int16_t&) {
             log << QStringLiteral("KeyDown(%1)").arg(KeyCode);
             if (zeroKeyCode) KeyCode = 0;
         });
-        QObject::connect(b, &chameleonButton::KeyPress, &top,
-                         [this](std::int16_t& KeyAscii) { log << QStringLiteral("KeyPress(%1)").arg(KeyAscii); });
+        QObject::connect(b, &chameleonButton::KeyPress, &top, [this](std::int16_t& KeyAscii) {
+            log << QStringLiteral("KeyPress(%1)").arg(KeyAscii);
+        });
         QObject::connect(b, &chameleonButton::KeyUp, &top, [this](std::int16_t& KeyCode, std::int16_t&) {
             log << QStringLiteral("KeyUp(%1)").arg(KeyCode);
         });
@@ -130,8 +132,8 @@ TEST_F(InputTest, FollowsADragOffTheButtonAndBack) {
     EXPECT_EQ(button->LastFaceState, FaceDown);
     EXPECT_EQ(button->IsOver, VbFalse);
     Release(Qt::LeftButton);
-    EXPECT_EQ(Take(), QStringList({"MouseMove(0)", "MouseOver", "MouseDown(1)", "MouseMove(1)", "MouseMove(1)",
-                                   "MouseUp(1)", "Click"}));
+    EXPECT_EQ(Take(), QStringList({"MouseMove(0)", "MouseOver", "MouseDown(1)", "MouseMove(1)",
+                                   "MouseMove(1)", "MouseUp(1)", "Click"}));
     // The drag left IsOver False, so the next plain move enters again without leaving first.
     MoveTo(Inside + QPoint(1, 0));
     EXPECT_EQ(Take(), QStringList({"MouseMove(0)", "MouseOver"}));

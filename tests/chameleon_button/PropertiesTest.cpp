@@ -27,8 +27,8 @@ struct Observed {
 Observed Observe(chameleonButton& b, const std::function<void(chameleonButton&)>& change) {
     b.PaintButton(FaceDown, true);
     QStringList notified;
-    const auto connection =
-        QObject::connect(&b, &chameleonButton::PropertyChanged, [&notified](const QString& key) { notified << key; });
+    const auto connection = QObject::connect(&b, &chameleonButton::PropertyChanged,
+                                             [&notified](const QString& key) { notified << key; });
     const auto passes = b.PaintPasses;
     change(b);
     QObject::disconnect(connection);
@@ -36,9 +36,13 @@ Observed Observe(chameleonButton& b, const std::function<void(chameleonButton&)>
     return {b.LastFaceState == FaceUp ? Paint::Up : Paint::Last, notified};
 }
 
-const char* Name(Paint p) { return p == Paint::None ? "none" : p == Paint::Up ? "up" : "last"; }
+const char* Name(Paint p) {
+    return p == Paint::None ? "none" : p == Paint::Up ? "up" : "last";
+}
 
-PictureRef SomePicture() { return Picture::FromImage(QImage(8, 8, QImage::Format_ARGB32), Picture::Kind::Bitmap); }
+PictureRef SomePicture() {
+    return Picture::FromImage(QImage(8, 8, QImage::Format_ARGB32), Picture::Kind::Bitmap);
+}
 
 } // namespace
 
@@ -167,8 +171,10 @@ TEST(Properties, RefuseAPointerOutsideSixteenBits) {
     auto b = MakeButton();
     b->SetMousePointer(2);
     QStringList notified;
-    QObject::connect(b.get(), &chameleonButton::PropertyChanged, [&notified](const QString& k) { notified << k; });
-    for (std::int32_t pointer : {32768, -32769, 100000}) EXPECT_THROW(b->SetMousePointer(pointer), std::overflow_error);
+    QObject::connect(b.get(), &chameleonButton::PropertyChanged,
+                     [&notified](const QString& k) { notified << k; });
+    for (std::int32_t pointer : {32768, -32769, 100000})
+        EXPECT_THROW(b->SetMousePointer(pointer), std::overflow_error);
     EXPECT_EQ(b->MousePointer(), 2);
     EXPECT_TRUE(notified.isEmpty());
     b->SetMousePointer(-32768);
@@ -206,7 +212,8 @@ TEST(Properties, EnabledFollowsTheWindowsOwnFlag) {
     QWidget parent;
     auto b = MakeButton(100, 30, &parent);
     QStringList notified;
-    QObject::connect(b.get(), &chameleonButton::PropertyChanged, [&notified](const QString& k) { notified << k; });
+    QObject::connect(b.get(), &chameleonButton::PropertyChanged,
+                     [&notified](const QString& k) { notified << k; });
     b->setEnabled(false);
     EXPECT_EQ(b->Enabled, VbFalse);
     b->setEnabled(true);

@@ -30,8 +30,8 @@ QStringList ShapeRows(const QRegion& region, int W, int H) {
 
 TEST(BuildWindowShape, CutsTheCornersOfEachType) {
     const std::pair<std::int32_t, int> cases[] = {
-        {1, 96}, {14, 96}, {5, 98}, {3, 88}, {4, 88}, {2, 100}, {6, 100}, {7, 100}, {8, 100}, {9, 100},
-        {10, 100}, {11, 100}, {12, 100}, {15, 100}, {0, 100}, {16, 100}, {-1, 100}, {13, 80},
+        {1, 96},  {14, 96},  {5, 98},   {3, 88},   {4, 88},   {2, 100}, {6, 100},  {7, 100},  {8, 100},
+        {9, 100}, {10, 100}, {11, 100}, {12, 100}, {15, 100}, {0, 100}, {16, 100}, {-1, 100}, {13, 80},
     };
     for (auto [type, pixels] : cases) EXPECT_EQ(PixelCount(BuildWindowShape(type, 10, 10)), pixels) << type;
 }
@@ -50,7 +50,8 @@ TEST(BuildWindowShape, MakesTheOvalTheInscribedEllipse) {
 }
 
 TEST(EllipseSpans, StaysInsideItsRectangleAndIsSymmetric) {
-    const std::tuple<int, int, int, int> boxes[] = {{0, 0, 1, 1}, {3, 4, 7, 5}, {-2, 1, 40, 17}, {0, 0, 33, 64}};
+    const std::tuple<int, int, int, int> boxes[] = {
+        {0, 0, 1, 1}, {3, 4, 7, 5}, {-2, 1, 40, 17}, {0, 0, 33, 64}};
     for (auto [left, top, w, h] : boxes) {
         const auto spans = EllipseSpans(left, top, w, h);
         ASSERT_FALSE(spans.empty());
@@ -77,7 +78,7 @@ TEST(EllipseSpans, StaysInsideItsRectangleAndIsSymmetric) {
 
 TEST(InnerRect, InsetsTheClientRectangleByTheTypesMargin) {
     const std::pair<std::int32_t, ButtonRect> cases[] = {
-        {14, {6, 6, 36, 16}}, {9, {3, 3, 37, 17}}, {7, {3, 3, 37, 17}}, {13, {3, 3, 37, 17}},
+        {14, {6, 6, 36, 16}}, {9, {3, 3, 37, 17}}, {7, {3, 3, 37, 17}},  {13, {3, 3, 37, 17}},
         {1, {4, 4, 36, 16}},  {6, {4, 4, 36, 16}}, {15, {4, 4, 36, 16}}, {0, {4, 4, 36, 16}},
     };
     for (auto [type, expected] : cases) {

@@ -8,9 +8,9 @@ using namespace button_test;
 
 namespace {
 
-const QStringList AllKeys{"BTYPE", "TX",   "ENAB", "FONT",  "COLTYPE", "FOCUSR", "BCOL",  "BCOLO",
-                          "FCOL",  "FCOLO", "MCOL", "MPTR",  "MICON",   "PICN",   "PICH",  "UMCOL",
-                          "SOFT",  "PICPOS", "NGREY", "FX",  "HAND",    "CHECK",  "VALUE"};
+const QStringList AllKeys{"BTYPE", "TX",     "ENAB",  "FONT", "COLTYPE", "FOCUSR", "BCOL", "BCOLO",
+                          "FCOL",  "FCOLO",  "MCOL",  "MPTR", "MICON",   "PICN",   "PICH", "UMCOL",
+                          "SOFT",  "PICPOS", "NGREY", "FX",   "HAND",    "CHECK",  "VALUE"};
 
 QStringList KeysOf(const PropertyBag& bag) {
     QStringList keys;
@@ -188,17 +188,18 @@ TEST(ReadProperties, StopsAtAFailureOfTheHandKey) {
     } catch (const PropertyTypeError& e) {
         EXPECT_NE(std::string(e.what()).find("HAND"), std::string::npos) << e.what();
     }
-    EXPECT_EQ(b->SpecialEffect, 2);        // keys before HAND were read
+    EXPECT_EQ(b->SpecialEffect, 2);          // keys before HAND were read
     EXPECT_EQ(b->CheckBoxBehaviour, VbTrue); // keys after it were not
     EXPECT_EQ(b->Value, VbTrue);
-    EXPECT_TRUE(b->isEnabled());           // nor did the closing steps run
+    EXPECT_TRUE(b->isEnabled()); // nor did the closing steps run
     EXPECT_EQ(b->AccessKeys(), QString());
 }
 
 TEST(ReadProperties, RefusesAValueOfTheWrongType) {
     const std::pair<const char*, PropertyValue> cases[] = {
-        {"BTYPE", QStringLiteral("2")}, {"TX", std::int32_t{5}}, {"MPTR", std::int32_t{40000}},
-        {"PICN", true},                 {"FONT", std::int16_t{1}},
+        {"BTYPE", QStringLiteral("2")}, {"TX", std::int32_t{5}},
+        {"MPTR", std::int32_t{40000}},  {"PICN", true},
+        {"FONT", std::int16_t{1}},
     };
     for (const auto& [key, value] : cases) {
         auto b = MakeButton();
