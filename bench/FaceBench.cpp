@@ -32,6 +32,21 @@ void Face(benchmark::State& state, int type, State st) {
     }
 }
 
+// A caption the face has not drawn before, every time: the property's own layout and repaint,
+// which measure, lay out and rasterise the new text (later repaints reuse its pixels).
+void CaptionChange(benchmark::State& state, int type) {
+    chameleonButton button;
+    button.resize(W, H);
+    button.show();
+    button.SetButtonType(type);
+    if (button.ClientHeight != H) state.SkipWithError("the button did not take its size");
+    int n = 0;
+    for (auto _ : state) {
+        button.SetCaption(QStringLiteral("Load Rom %1").arg(++n));
+        benchmark::DoNotOptimize(button.Face().Image().constBits());
+    }
+}
+
 void Stock(benchmark::State& state, State st) {
     QPushButton button(QStringLiteral("Load Rom..."));
     button.resize(W, H);
@@ -53,6 +68,7 @@ const bool registered = [] {
                 (std::string("Face_") + std::to_string(type) + "-" + Looks[type] + "_" + name).c_str(), Face, type, st)
                 ->Unit(benchmark::kMicrosecond);
     }
+    benchmark::RegisterBenchmark("CaptionChange_3-GradientRim", CaptionChange, 3)->Unit(benchmark::kMicrosecond);
     return true;
 }();
 

@@ -45,7 +45,8 @@ void PaintFace(chameleonButton& b, std::uint8_t state) {
     Surface& s = b.Face();
     if (s.Width() != b.ClientWidth || s.Height() != b.ClientHeight) s.Resize(b.ClientWidth, b.ClientHeight);
     s.SetShape(b.WindowShape);
-    s.Clear(b.FaceColor);
+    const Colour clearedWith = b.FaceColor;
+    s.Clear(clearedWith);
 
     // Under the mouse, custom colours derive the whole palette from BackOver for this pass.
     const bool hoverColours = b.IsOver && b.ColorScheme == 2;
@@ -56,7 +57,8 @@ void PaintFace(chameleonButton& b, std::uint8_t state) {
     }
 
     FaceSteps f(b);
-    f.Fill(0, 0, f.W, f.H, b.FaceColor);
+    // The clearing already gave every pixel the face colour unless the hover colours changed it.
+    if (b.FaceColor != clearedWith) f.Fill(0, 0, f.W, f.H, b.FaceColor);
     const Look& look = LookOf(b.ButtonType);
     if (!b.Enabled) {
         Draw(look.disabled, f);

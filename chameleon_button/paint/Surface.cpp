@@ -2,7 +2,6 @@
 
 #include "chameleon_button/EllipseSpans.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
@@ -11,7 +10,11 @@ namespace paint {
 void Surface::Resize(int width, int height) {
     image_ = QImage(width < 0 ? 0 : width, height < 0 ? 0 : height, QImage::Format_RGB32);
     image_.fill(Qt::black);
+    width_ = image_.width();
+    height_ = image_.height();
     shape_.clear();
+    shapeRuns_.clear();
+    shapeRow_.clear();
     shapeRegion_ = QRegion();
 }
 
@@ -19,25 +22,36 @@ void Surface::SetShape(const QRegion& shape) {
     if (shape == shapeRegion_ && (shape.isEmpty() || !shape_.empty())) return;
     shapeRegion_ = shape;
     shape_.clear();
+    shapeRuns_.clear();
+    shapeRow_.clear();
     if (shape.isEmpty()) return;
-    shape_.assign(static_cast<std::size_t>(Width()) * Height(), false);
+    shape_.assign(static_cast<std::size_t>(width_) * height_, 0);
     for (const QRect& r : shape)
-        for (int y = std::max(r.top(), 0); y <= std::min(r.bottom(), Height() - 1); ++y)
-            for (int x = std::max(r.left(), 0); x <= std::min(r.right(), Width() - 1); ++x)
-                shape_[static_cast<std::size_t>(y) * Width() + x] = true;
+        for (int y = std::max(r.top(), 0); y <= std::min(r.bottom(), height_ - 1); ++y)
+            for (int x = std::max(r.left(), 0); x <= std::min(r.right(), width_ - 1); ++x)
+                shape_[static_cast<std::size_t>(y) * width_ + x] = 1;
+    for (int y = 0; y < height_; ++y) {
+        shapeRow_.push_back(shapeRuns_.size());
+        const std::uint8_t* inside = &shape_[static_cast<std::size_t>(y) * width_];
+        for (int x = 0; x < width_;) {
+            if (!inside[x]) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < width_ && inside[x]) ++x;
+            shapeRuns_.emplace_back(start, x);
+        }
+    }
+    shapeRow_.push_back(shapeRuns_.size());
 }
 
 void Surface::Clear(Colour colour) {
     image_.fill(ToQRgb(colour));
 }
 
-bool Surface::Paintable(int x, int y) const {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return false;
-    return shape_.empty() || shape_[static_cast<std::size_t>(y) * Width() + x];
-}
-
 void Surface::Put(int x, int y, Colour colour) {
-    if (Paintable(x, y)) reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToQRgb(colour);
+    if (Paintable(x, y)) Row(y)[x] = ToQRgb(colour);
 }
 
 Colour Surface::PixelAt(int x, int y) const {
@@ -46,7 +60,18 @@ Colour Surface::PixelAt(int x, int y) const {
 }
 
 void Surface::FillSpan(int x0, int x1, int y, Colour colour) {
-    for (int x = std::max(x0, 0); x < std::min(x1, Width()); ++x) Put(x, y, colour);
+    x0 = std::max(x0, 0), x1 = std::min(x1, width_);
+    if (y < 0 || y >= height_ || x0 >= x1) return;
+    QRgb* row = Row(y);
+    const QRgb value = ToQRgb(colour);
+    if (shape_.empty()) {
+        std::fill(row + x0, row + x1, value);
+        return;
+    }
+    for (std::size_t i = shapeRow_[y]; i < shapeRow_[y + 1]; ++i) {
+        const int from = std::max(x0, shapeRuns_[i].first), to = std::min(x1, shapeRuns_[i].second);
+        if (from < to) std::fill(row + from, row + to, value);
+    }
 }
 
 void Surface::PaintRect(int x, int y, int w, int h, Colour colour, bool frameOnly) {
@@ -74,6 +99,23 @@ void Surface::PaintEllipse(int left, int top, int w, int h, Colour border, Colou
 // Bresenham's line from the pen to (x, y); the end pixel belongs to the next line of a path, so it
 // is left out. The pen moves to (x, y).
 void Surface::LineTo(int& penX, int& penY, int x, int y, Colour colour) {
+    if (y == penY) { // the rows and columns of every frame: a span without the end pixel
+        FillSpan(penX <= x ? penX : x + 1, penX <= x ? x : penX + 1, y, colour);
+        penX = x;
+        return;
+    }
+    if (x == penX) { // the sides of every frame: one pixel a row, the end row left out
+        const int step = penY < y ? 1 : -1;
+        if (x >= 0 && x < width_) {
+            const QRgb value = ToQRgb(colour);
+            uchar* bits = image_.bits();
+            const qsizetype stride = image_.bytesPerLine();
+            for (int row = penY; row != y; row += step)
+                if (Paintable(x, row)) reinterpret_cast<QRgb*>(bits + row * stride)[x] = value;
+        }
+        penY = y;
+        return;
+    }
     const int dx = std::abs(x - penX), sx = penX < x ? 1 : -1;
     const int dy = -std::abs(y - penY), sy = penY < y ? 1 : -1;
     int error = dx + dy;
@@ -128,18 +170,18 @@ void Surface::DrawText(const QRect& rect, const QString& text, const QFont& font
     if (image_.isNull() || text.isEmpty() || rect.isEmpty()) return;
     QFont plain = font;
     plain.setStyleStrategy(QFont::NoAntialias);
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setClipRegion(shape_.empty() ? QRegion(rect) : shapeRegion_.intersected(rect));
-    painter.setFont(plain);
-    painter.setPen(QColor::fromRgb(ToQRgb(colour)));
-    painter.drawText(rect, flags, text);
+    for (const GlyphRun& run : glyphs_.Runs(text, plain, flags, rect.size()))
+        FillSpan(rect.x() + run.x0, rect.x() + run.x1, rect.y() + run.y, colour);
 }
 
 void Surface::CopyFrom(const Surface& source) {
-    const int w = std::min(Width(), source.Width()), h = std::min(Height(), source.Height());
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) Put(x, y, source.PixelAt(x, y));
+    const int w = std::min(width_, source.width_), h = std::min(height_, source.height_);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(source.image_.constScanLine(y));
+        QRgb* row = Row(y);
+        for (int x = 0; x < w; ++x)
+            if (Paintable(x, y)) row[x] = from[x] | 0xFF000000u;
+    }
 }
 
 } // namespace paint

@@ -6,6 +6,7 @@
 // primitive clips to the image and, when one is set, to the window shape. None of them fails.
 
 #include "chameleon_button/ColorArithmetic.h"
+#include "chameleon_button/paint/GlyphMasks.h"
 
 #include <QFont>
 #include <QImage>
@@ -24,8 +25,8 @@ class Surface {
     // A new size keeps nothing of the old picture (the next paint redraws the whole face) and drops
     // the window shape.
     void Resize(int width, int height);
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
 
@@ -69,7 +70,10 @@ class Surface {
     // where the primitives may paint.
     Colour PixelAt(int x, int y) const;
     void Put(int x, int y, Colour colour);
-    bool Paintable(int x, int y) const;
+    bool Paintable(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
+        return shape_.empty() || shape_[static_cast<std::size_t>(y) * width_ + x] != 0;
+    }
 
     // Every pixel of source that falls on this surface, copied to the same position unchanged.
     void CopyFrom(const Surface& source);
@@ -77,9 +81,15 @@ class Surface {
   private:
     void FillSpan(int x0, int x1, int y, Colour colour); // pixels x0 .. x1-1 of row y
     void LineTo(int& penX, int& penY, int x, int y, Colour colour);
+    QRgb* Row(int y) { return reinterpret_cast<QRgb*>(image_.scanLine(y)); }
 
     QImage image_;
-    std::vector<bool> shape_; // one flag a pixel, row by row; empty while unclipped
+    int width_ = 0, height_ = 0;        // the image's, kept here because the painting asks them per pixel
+    std::vector<std::uint8_t> shape_; // one flag a pixel, row by row; empty while unclipped
+    // The same shape as runs x0 .. x1-1, row y's from shapeRuns_[shapeRow_[y]] to shapeRuns_[shapeRow_[y + 1]].
+    std::vector<std::pair<int, int>> shapeRuns_;
+    std::vector<std::size_t> shapeRow_;
+    GlyphMasks glyphs_;
     QRegion shapeRegion_;
     Colour textColour_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "chameleon_button/paint/Surface.h"
 
 #include <QFont>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -184,6 +185,48 @@ TEST(DrawText, PaintsOnlyGlyphPixelsInOneColourInsideTheRectangle) {
             }
         }
     EXPECT_GT(glyph, 10);
+}
+
+// The glyph pixels a face keeps for its captions must be those a painter draws straight onto the
+// image, wherever the text lands, for every font and layout, and must not be mixed up between texts.
+TEST(DrawText, RepeatedTextsMatchADirectRenderingAtEveryPlace) {
+    QFont plain(QStringLiteral("DejaVu Sans"));
+    plain.setPixelSize(12);
+    QFont bold = plain;
+    bold.setBold(true);
+    struct Case {
+        QString text;
+        QFont font;
+        int flags;
+        QRect rect;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Load Rom..."), plain, Qt::AlignHCenter | Qt::AlignTop, QRect(3, 2, 70, 16)},
+        {QStringLiteral("Load Rom..."), bold, Qt::AlignHCenter | Qt::AlignTop, QRect(3, 2, 70, 16)},
+        {QStringLiteral("Load Rom..."), plain, Qt::AlignHCenter | Qt::AlignTop, QRect(4, 3, 70, 16)},
+        {QStringLiteral("Save Rom"), plain, Qt::AlignLeft | Qt::TextWordWrap, QRect(1, 1, 30, 30)},
+        {QStringLiteral("&Save"), plain, Qt::AlignRight | Qt::TextShowMnemonic, QRect(-5, 20, 40, 14)},
+    };
+    const QRegion shape = QRegion(0, 0, 80, 40).subtracted(QRegion(0, 0, 6, 6));
+    paint::Surface s(80, 40);
+    s.SetShape(shape);
+    for (int round = 0; round < 2; ++round) // the second round draws every text from what was kept
+        for (const Case& c : cases) {
+            s.Clear(White);
+            s.DrawText(c.rect, c.text, c.font, c.flags, Red);
+            QImage expected(80, 40, QImage::Format_RGB32);
+            expected.fill(ToQRgb(White));
+            QFont aliased = c.font;
+            aliased.setStyleStrategy(QFont::NoAntialias);
+            QPainter painter(&expected);
+            painter.setClipRegion(shape.intersected(c.rect));
+            painter.setFont(aliased);
+            painter.setPen(QColor::fromRgb(ToQRgb(Red)));
+            painter.drawText(c.rect, c.flags, c.text);
+            painter.end();
+            EXPECT_EQ(s.Image(), expected) << c.text.toStdString() << " at " << c.rect.x() << "," << c.rect.y()
+                                           << " bold " << c.font.bold() << ", round " << round;
+        }
 }
 
 TEST(CopyFrom, CopiesTheOverlapUnchanged) {
