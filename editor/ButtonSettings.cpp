@@ -1,6 +1,7 @@
 #include "editor/ButtonSettings.h"
 
 #include "chameleon_button/ColorArithmetic.h"
+#include "editor/EditorPictures.h"
 
 namespace editor {
 namespace {
@@ -12,8 +13,8 @@ constexpr Colour LightGrey = Rgb(215, 215, 215);
 constexpr Colour Black = 0;
 constexpr Colour MaskGrey = Rgb(192, 192, 192);
 
-PictureRef Icon(const char* resource) {
-    return Picture::FromImage(QImage(QString::fromLatin1(resource)), Picture::Kind::Icon);
+PictureRef Icon(const QImage& image) {
+    return Picture::FromImage(image, Picture::Kind::Icon);
 }
 
 QFont ButtonFont() {
@@ -31,7 +32,9 @@ PropertyBag StoredButtonSettings(const QString& buttonName) {
 
     PropertyBag bag;
     bag.Write("btype", GradientRim);
-    bag.Write("tx", open ? QStringLiteral("Load Rom...") : save ? QStringLiteral("Save Rom") : QStringLiteral("Add Item"));
+    bag.Write("tx", open   ? QStringLiteral("Load Rom...")
+                    : save ? QStringLiteral("Save Rom")
+                           : QStringLiteral("Add Item"));
     bag.Write("enab", !save);
     bag.Write("font", ButtonFont());
     bag.Write("coltype", SchemeSystem);
@@ -43,7 +46,7 @@ PropertyBag StoredButtonSettings(const QString& buttonName) {
     bag.Write("mcol", MaskGrey);
     bag.Write("mptr", std::int16_t{1});
     bag.Write("micon", PictureRef());
-    bag.Write("picn", open ? Icon(":/editor/open_rom.xpm") : save ? Icon(":/editor/save_rom.xpm") : PictureRef());
+    bag.Write("picn", open ? Icon(OpenRomPicture()) : save ? Icon(SaveRomPicture()) : PictureRef());
     bag.Write("pich", PictureRef());
     bag.Write("umcol", true);
     bag.Write("soft", false);

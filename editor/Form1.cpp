@@ -1,14 +1,12 @@
 #include "editor/Form1.h"
 
 #include "chameleon_button/chameleonButton.h"
+#include "editor/EditorPictures.h"
 #include "editor/TypingLimit.h"
 #include "rom/Vocabularies.h"
 
 #include <QCloseEvent>
 #include <QIcon>
-
-// The pictures are compiled into this static library; they must be registered before first use.
-static void RegisterEditorResources() { Q_INIT_RESOURCE(editor); }
 
 namespace editor {
 namespace {
@@ -29,7 +27,6 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name) {
 
 Form1::Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), programDir_(programDir), dialogs_(dialogs) {
-    RegisterEditorResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
     setFixedSize(465, 225);
@@ -89,7 +86,7 @@ void Form1::CreateControls() {
     txtDataLength = CreateHiddenField("txtDataLength", "12");
 
     Picture1 = Named(new QLabel(this), "Picture1");
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/editor/window_icon.xpm")));
+    Picture1->setPixmap(QPixmap::fromImage(WindowIconPicture()));
     Picture1->setVisible(false);
 }
 
@@ -131,9 +128,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::closeEvent(QCloseEvent* event) {
     if (!farewellShown_) {
         farewellShown_ = true;
-        dialogs_.ShowMessage(QStringLiteral("Thankyou for using a Program made by Quillmoth Inc. Be sure to check ") +
-                                 MakerSite + QStringLiteral(" for more!"),
-                             FarewellTitle, MessageIcon::Information);
+        dialogs_.ShowMessage(
+            QStringLiteral("Thankyou for using a Program made by Quillmoth Inc. Be sure to check ") +
+                MakerSite + QStringLiteral(" for more!"),
+            FarewellTitle, MessageIcon::Information);
     }
     event->accept();
 }
