@@ -27,6 +27,12 @@ class Backdrop : public QWidget {
         q.setColor(QPalette::Window, QColor(0xF0, 0x10, 0x10));
         block->setPalette(q);
     }
+    // The button sits at x 30..79, y 5..34, over part of the block.
+    chameleonButton* AddButton() {
+        auto* b = new chameleonButton(this);
+        b->setGeometry(30, 5, 50, 30);
+        return b;
+    }
     QWidget* block;
 };
 
@@ -68,8 +74,7 @@ TEST(ButtonWindow, ShowEnablesPaintingAndHideStopsIt) {
 
 TEST(ButtonWindow, CapturesTheParentBehindASeeThroughButton) {
     Backdrop top;
-    auto* b = new chameleonButton(&top);
-    b->setGeometry(30, 5, 50, 30);
+    chameleonButton* b = top.AddButton();
     b->SetButtonType(11);
     top.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
@@ -93,8 +98,7 @@ TEST(ButtonWindow, CapturesTheParentBehindASeeThroughButton) {
 
 TEST(ButtonWindow, KeepsTheFirstSizeOfTheCapturedBackground) {
     Backdrop top;
-    auto* b = new chameleonButton(&top);
-    b->setGeometry(30, 5, 50, 30);
+    chameleonButton* b = top.AddButton();
     b->SetButtonType(11);
     top.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
@@ -107,8 +111,7 @@ TEST(ButtonWindow, KeepsTheFirstSizeOfTheCapturedBackground) {
 
 TEST(ButtonWindow, SeeThroughSetAfterShowHasNoBackgroundUntilShownAgain) {
     Backdrop top;
-    auto* b = new chameleonButton(&top);
-    b->setGeometry(30, 5, 50, 30);
+    chameleonButton* b = top.AddButton();
     top.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
     b->SetButtonType(11);
