@@ -52,10 +52,15 @@ std::string FindIniValue(std::istream& text, std::string_view section, std::stri
 std::string ReadIniValue(const std::filesystem::path& path, std::string_view section, std::string_view key) {
     EnsureFileExists(path);
 
+    // Only a read-only profile is made writable: a profile that already is (an installed one owned by
+    // another user, for one) is read without a change of mode, which its reader may not be allowed to make.
     std::error_code ec;
-    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
-                                 ec);
-    if (ec) throw FileAccessError("cannot reset the attributes of the profile: " + path.string());
+    const auto mode = std::filesystem::status(path, ec).permissions();
+    if (ec || (mode & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+        std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ec);
+        if (ec) throw FileAccessError("cannot reset the attributes of the profile: " + path.string());
+    }
 
     std::ifstream in(path, std::ios::binary);
     if (!in) throw FileAccessError("cannot open the profile: " + path.string());
