@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what the build needs (when missing), then configures and builds into build/.
-# Used by run.sh and test.sh; BUILD_DIR and CMAKE_ARGS may be set by the caller.
+# Used by run.sh, test.sh and package.sh; BUILD_DIR, BUILD_TYPE, CMAKE_ARGS and BUILD_TARGETS may be set by
+# the caller.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth imagemagick fonts-dejavu-core)
+          xvfb xauth imagemagick fonts-dejavu-core dpkg-dev desktop-file-utils appstream x11-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -24,4 +25,4 @@ fi
 
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} ${CMAKE_ARGS:-} >/dev/null
-cmake --build "$BUILD_DIR"
+cmake --build "$BUILD_DIR" ${BUILD_TARGETS:+--target $BUILD_TARGETS}
