@@ -54,6 +54,7 @@ class Form1 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void ForgetRom(); // after a failed open: no ROM, no list, no move, Save disabled
     void CreateControls();
     void CreateButtons();
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);

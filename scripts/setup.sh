@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth imagemagick fonts-dejavu-core dpkg-dev desktop-file-utils appstream x11-utils)
+          xvfb xauth imagemagick fonts-dejavu-core dpkg-dev desktop-file-utils appstream x11-utils locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,6 +19,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   else
     echo "Missing packages. Run:"
     echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}"
+    exit 1
+  fi
+fi
+
+# The number conversions are tested under a comma-decimal locale: it must exist on the machine.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  if [ "$(id -u)" -eq 0 ]; then
+    sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen >/dev/null
+  else
+    echo "The locale de_DE.UTF-8 is missing. Run:"
+    echo "  sudo sed -i 's/^# *de_DE.UTF-8/de_DE.UTF-8/' /etc/locale.gen && sudo locale-gen"
     exit 1
   fi
 fi

@@ -1,17 +1,70 @@
-// make_demo_rom [ROM] [DATA_DIR]: writes the synthetic demo ROM (game code SKDM) and its profile.
+// make_demo_rom [options] [ROM] [DATA_DIR]: writes the synthetic demo ROM and its profile.
 // By default the ROM goes to ./skirmela-demo.gba and the profile into Data/ beside this program.
+// Options shape the image like the releases it stands in for:
+//   --code XXXX        game code (default SKDM)
+//   --revision N       the revision byte at 0xBC (default 0)
+//   --header-words     the table words at 0x148 and 0x1CC point at the tables
+//   --name-start S     offset of move 1's name (default 65549)
+//   --data-offset D    offset of move 0's record (default 131072)
+//   --size BYTES       length of the image (default 262144)
 
 #include "tools/demo_rom/DemoRom.h"
 
+#include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::int32_t WholeNumber(const std::string& option, const char* text) {
+    std::int32_t value = 0;
+    const std::string_view digits(text);
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || end != digits.data() + digits.size() || value < 0)
+        throw std::invalid_argument(option + " takes a whole number, not \"" + std::string(text) + "\"");
+    return value;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     try {
-        const fs::path rom = argc > 1 ? fs::path(argv[1]) : fs::path("skirmela-demo.gba");
-        const fs::path data = argc > 2 ? fs::path(argv[2]) : fs::canonical("/proc/self/exe").parent_path() / "Data";
-        demo::WriteDemoRom(demo::MakeDemoRom(), rom, data);
+        demo::DemoRomLayout layout;
+        std::vector<std::string> places;
+        for (int i = 1; i < argc; ++i) {
+            const std::string arg = argv[i];
+            const auto value = [&]() -> const char* {
+                if (i + 1 >= argc) throw std::invalid_argument(arg + " needs a value");
+                return argv[++i];
+            };
+            if (arg == "--code")
+                layout.gameCode = value();
+            else if (arg == "--revision") {
+                const std::int32_t revision = WholeNumber(arg, value());
+                if (revision > 255) throw std::invalid_argument("--revision is one byte, 0 to 255");
+                layout.revision = static_cast<std::uint8_t>(revision);
+            } else if (arg == "--header-words")
+                layout.headerWords = true;
+            else if (arg == "--name-start")
+                layout.nameStart = WholeNumber(arg, value());
+            else if (arg == "--data-offset")
+                layout.dataOffset = WholeNumber(arg, value());
+            else if (arg == "--size")
+                layout.size = WholeNumber(arg, value());
+            else if (arg.starts_with("--"))
+                throw std::invalid_argument("unknown option " + arg);
+            else
+                places.push_back(arg);
+        }
+        if (places.size() > 2) throw std::invalid_argument("at most a ROM path and a data folder");
+        const fs::path rom = !places.empty() ? fs::path(places[0]) : fs::path("skirmela-demo.gba");
+        const fs::path data =
+            places.size() > 1 ? fs::path(places[1]) : fs::canonical("/proc/self/exe").parent_path() / "Data";
+        demo::WriteDemoRom(demo::MakeDemoRom(layout), rom, data);
         std::cout << fs::absolute(rom).string() << "\n";
         return 0;
     } catch (const std::exception& e) {

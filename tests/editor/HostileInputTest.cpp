@@ -3,6 +3,8 @@
 
 #include "EditorFixture.h"
 
+#include "chameleon_button/chameleonButton.h"
+
 using testing_support::ReadFileBytes;
 using testing_support::ReadFileText;
 using testing_support::WriteFileText;
@@ -42,22 +44,19 @@ TEST_F(EditorTest, AProfileThatIsAFolderIsALoadError) {
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Data" / "SKDM.ini"));
 }
 
-TEST_F(EditorTest, TablesBeyondTheEndOfTheFileReadAsEmptyAndCannotBeSaved) {
+TEST_F(EditorTest, TablesBeyondTheEndOfTheFileAreRefusedAtOpen) {
     WriteFileText(dir / "Data" / "SKDM.ini", "[Nameoffset]\r\noffset=2000000000\r\n[Dataoffset]\r\noffset=2000000000\r\n");
     OpenDemo();
-    EXPECT_TRUE(dialogs.messages.empty());
-    ASSERT_EQ(form->List1->count(), 355);
-    EXPECT_EQ(form->List1->item(1)->text(), "             "); // thirteen zero bytes are blanks
-    form->List1->setCurrentRow(1);
-    EXPECT_EQ(form->txtPower->text(), "0");
+    ExpectOneMessage(dialogs, editor::LoadErrorText, "beyond the end");
+    EXPECT_EQ(form->List1->count(), 0);
+    EXPECT_FALSE(form->cmdSave->isEnabled());
     form->cmdSave_Click();
-    ExpectOneMessage(dialogs, editor::SaveErrorText, "beyond the end");
     EXPECT_EQ(RomBytes(), image.bytes);
 }
 
 TEST_F(EditorTest, NamesWithCharactersTheGameCannotShowAreRefused) {
-    const char* names[] = {"Tab\tKick", "Caf\xC3\x89", "\xE2\x82\xAC" "uro", "Emoji\xF0\x9F\x98\x80", "[...]",
-                           "Lo\xC3\x9F", "semi;colon", "a_b", "Fire&Ice", "Pct%"};
+    const char* names[] = {"Tab\tKick", "Caf\xC3\xB8", "\xE2\x82\xAC" "uro", "Emoji\xF0\x9F\x98\x80", "[..]",
+                           "Lo\xC3\xBE", "at@sign", "a_b", "Fire#Ice", "Cost$5"};
     OpenDemo();
     form->List1->setCurrentRow(2);
     for (const char* name : names) {

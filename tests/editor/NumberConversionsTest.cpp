@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+
 using namespace editor;
 
 TEST(ParseLeadingNumber, ReadsTheNumberAtTheStart) {
@@ -37,4 +40,30 @@ TEST(FormatDecimal, WritesPlainDecimals) {
         {2427908, "2427908"}, {1.0 / 3, "0.333333333333333"}};
     for (auto [number, text] : cases) EXPECT_EQ(FormatDecimal(number), text) << number;
     EXPECT_EQ(FormatDecimal(ParseLeadingNumber("007")), "7");
+}
+
+TEST(ParseLeadingNumber, NumbersBeyondTheRangeOfDoubleKeepTheirSignAndSize) {
+    const std::string manyDigits(400, '9');
+    const std::pair<std::string, double> cases[] = {
+        {"1e400", HUGE_VAL},    {"-1E400", -HUGE_VAL},          {"1e-400", 0}, {"0.0000001e-400", 0},
+        {manyDigits, HUGE_VAL}, {"0." + manyDigits + "e-400", 0}, {"1.", 1},    {"4.9e-324", 4.9e-324}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(ParseLeadingNumber(text), expected) << text;
+    EXPECT_EQ(FormatDecimal(1e20), "1E+20");
+    EXPECT_EQ(FormatDecimal(1.5e-7), "1.5E-07");
+}
+
+// The window's numbers are read and written with a period whatever the user's locale.
+TEST(NumberConversions, FollowNoLocale) {
+    struct LocaleGuard {
+        ~LocaleGuard() { std::setlocale(LC_ALL, "C"); }
+    } guard;
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the locale de_DE.UTF-8 is missing; scripts/setup.sh generates it";
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("9.9"), 9.9);
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("2.5E1"), 25);
+    EXPECT_DOUBLE_EQ(ParseNumber(" 1.5 "), 1.5);
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("1,5"), 1);
+    EXPECT_EQ(FormatDecimal(1.5), "1.5");
+    EXPECT_EQ(FormatDecimal(-0.25), "-0.25");
+    EXPECT_EQ(FormatDecimal(1e20), "1E+20");
 }

@@ -1,73 +1,97 @@
-// Every shipped profile must point at tables that fit a ROM, and the window must find them there.
+// Every shipped profile must find the tables of every release it serves, through the open flow, in a
+// synthetic image laid out like that release (code, revision byte, header words where the game has them).
 
 #include "EditorFixture.h"
 
-#include "editor/NumberConversions.h"
+#include "rom/MoveTables.h"
 #include "rom/ReadINI.h"
+
+#include <set>
 
 namespace {
 
-struct ShippedProfile {
-    std::string code;
+struct Release {
+    const char* code;
+    int revision;
     std::int32_t nameStart, dataOffset;
+};
+
+// Where the tables of each release lie: name of move 1, record of move 0.
+constexpr Release Releases[] = {
+    {"BPRE", 0, 2388129, 2427908}, {"BPRE", 1, 2388241, 2428020}, {"BPGE", 0, 2388093, 2427872},
+    {"BPGE", 1, 2388205, 2427984}, {"BPEE", 0, 3250057, 3262616}, {"AXVE", 0, 2065197, 2076972},
+    {"AXVE", 1, 2065221, 2076996}, {"AXVE", 2, 2065221, 2076996}, {"AXPE", 0, 2065085, 2076860},
+    {"AXPE", 1, 2065109, 2076884}, {"AXPE", 2, 2065109, 2076884}, {"AXVF", 0, 2098997, 2110840},
+    {"AXVF", 1, 2098997, 2110840}, {"AXPF", 0, 2098885, 2110728}, {"AXVD", 0, 2118313, 2130172},
+    {"AXVS", 0, 2084941, 2096808}, {"AXPS", 0, 2084829, 2096696}, {"AXVI", 0, 2072521, 2084356},
+    {"AXPI", 0, 2072409, 2084244}, {"BPEF", 0, 3281593, 3294216}, {"BPEI", 0, 3248461, 3261080},
+    {"BPRF", 0, 2364589, 2404436},
 };
 
 constexpr std::int32_t RomSize = 16 * 1024 * 1024;
 
-std::vector<ShippedProfile> ReadShippedProfiles(const std::filesystem::path& copy) {
-    std::vector<ShippedProfile> profiles;
-    for (const auto& entry : std::filesystem::directory_iterator(SKIRMELA_SOURCE_DATA_DIR)) {
-        if (entry.path().extension() != ".ini") continue;
-        // Read a copy: reading may reset the file's permissions, and the sources stay as they are.
-        std::filesystem::copy_file(entry.path(), copy / entry.path().filename());
-        const auto path = copy / entry.path().filename();
-        profiles.push_back({entry.path().stem().string(),
-                            editor::RoundToInteger(editor::ParseNumber(rom::ReadIniValue(path, "Nameoffset", "offset"))),
-                            editor::RoundToInteger(editor::ParseNumber(rom::ReadIniValue(path, "Dataoffset", "offset")))});
-    }
-    return profiles;
-}
-
 } // namespace
 
-TEST(ShippedProfiles, PointIntoASixteenMebibyteRom) {
-    testing_support::TempDir dir;
-    const auto profiles = ReadShippedProfiles(dir.path());
-    std::vector<std::string> codes;
-    for (const auto& p : profiles) {
-        codes.push_back(p.code);
-        EXPECT_GE(p.nameStart - 13, 0) << p.code;
-        EXPECT_LE(p.nameStart + 354 * 13, RomSize) << p.code;
-        EXPECT_GE(p.dataOffset, 0) << p.code;
-        EXPECT_LE(p.dataOffset + 355 * 12, RomSize) << p.code;
-        const std::string text = testing_support::ReadFileText(dir / (p.code + ".ini"));
-        EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1) << p.code << " uses CR LF line ends";
+TEST(ShippedProfiles, ServeExactlyTheKnownReleasesInCrLfText) {
+    std::set<std::string> shipped, known;
+    for (const auto& entry : std::filesystem::directory_iterator(SKIRMELA_SOURCE_DATA_DIR)) {
+        if (entry.path().extension() != ".ini") continue;
+        shipped.insert(entry.path().stem().string());
+        const std::string text = testing_support::ReadFileText(entry.path());
+        EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1) << entry.path() << " uses CR LF line ends";
+        EXPECT_EQ(text.rfind("Profile for game code " + entry.path().stem().string(), 0), 0u)
+            << entry.path() << " says first which game it serves";
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
     }
-    std::sort(codes.begin(), codes.end());
-    EXPECT_EQ(codes, (std::vector<std::string>{"AXPE", "AXVE", "BPEE", "BPGE", "BPRE"}));
+    for (const Release& r : Releases) known.insert(r.code);
+    EXPECT_EQ(shipped, known);
 }
 
-TEST_F(EditorTest, EachShippedProfileFindsItsTablesThroughTheOpenFlow) {
+TEST_F(EditorTest, EachShippedProfileFindsTheTablesOfEachRelease) {
     std::filesystem::remove_all(dir / "Data");
     std::filesystem::copy(SKIRMELA_SOURCE_DATA_DIR, dir / "Data");
-    testing_support::TempDir scratch;
-    for (const auto& profile : ReadShippedProfiles(scratch.path())) {
+    for (const Release& release : Releases) {
         demo::DemoRomLayout layout;
-        layout.gameCode = profile.code;
-        layout.nameStart = profile.nameStart;
-        layout.dataOffset = profile.dataOffset;
+        layout.gameCode = release.code;
+        layout.revision = static_cast<std::uint8_t>(release.revision);
+        layout.headerWords = rom::CarriesTableWords(release.code);
+        layout.nameStart = release.nameStart;
+        layout.dataOffset = release.dataOffset;
         layout.size = RomSize;
         const demo::DemoRom game = demo::MakeDemoRom(layout);
         testing_support::WriteFileBytes(dir / "game.gba", game.bytes);
+        const std::string name = std::string(release.code) + " revision " + std::to_string(release.revision);
         dialogs.messages.clear();
         Open(dir / "game.gba");
-        EXPECT_TRUE(dialogs.messages.empty()) << profile.code;
-        ASSERT_EQ(form->List1->count(), 355) << profile.code;
-        EXPECT_EQ(form->List1->item(0)->text(), "--NONE--");
+        ASSERT_TRUE(dialogs.messages.empty()) << name << ": " << dialogs.messages[0].text.toStdString();
+        ASSERT_EQ(form->List1->count(), 355) << name;
         for (int k = 1; k <= 354; ++k)
-            ASSERT_EQ(form->List1->item(k)->text().toStdString(), game.names[static_cast<std::size_t>(k)]) << profile.code;
-        EXPECT_EQ(form->windowTitle(), QString::fromStdString("Skirmela Professional 1.0.0 - " + profile.code));
+            ASSERT_EQ(form->List1->item(k)->text().toStdString(), game.names[static_cast<std::size_t>(k)])
+                << name;
+        EXPECT_EQ(form->windowTitle(),
+                  QString::fromStdString("Skirmela Professional 1.0.0 - " + std::string(release.code)));
         form->List1->setCurrentRow(354);
-        EXPECT_EQ(form->txtPP->text(), QString::number(game.records[354].pp)) << profile.code;
+        EXPECT_EQ(form->txtPP->text(), QString::number(game.records[354].pp)) << name;
     }
+}
+
+TEST_F(EditorTest, AReleaseWhoseTablesNoProfileKnowsIsRefused) {
+    // A re-release (revision 10) whose header puts the tables 64 bytes further on than revision 1.
+    std::filesystem::copy_file(std::filesystem::path(SKIRMELA_SOURCE_DATA_DIR) / "BPRE.ini",
+                               dir / "Data" / "BPRE.ini");
+    demo::DemoRomLayout layout;
+    layout.gameCode = "BPRE";
+    layout.revision = 10;
+    layout.headerWords = true;
+    layout.nameStart = 2388129 + 64;
+    layout.dataOffset = 2427908 + 64;
+    layout.size = RomSize;
+    const demo::DemoRom game = demo::MakeDemoRom(layout);
+    testing_support::WriteFileBytes(dir / "game.gba", game.bytes);
+    Open(dir / "game.gba");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.indexOf("Nameoffset.rev10"), -1)
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(form->List1->count(), 0);
+    EXPECT_EQ(testing_support::ReadFileBytes(dir / "game.gba"), game.bytes);
 }

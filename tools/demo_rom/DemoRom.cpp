@@ -60,6 +60,10 @@ std::vector<std::uint8_t> EncodeEntry(const std::string& name) {
     return entry;
 }
 
+void PutWord(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t word) {
+    for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(word >> (8 * i));
+}
+
 rom::MoveRecord PlausibleRecord(int k, Lcg& rng) {
     static const std::array<std::uint8_t, 6> targets = {0, 0, 0, 1, 8, 16};
     rom::MoveRecord r;
@@ -78,6 +82,7 @@ rom::MoveRecord PlausibleRecord(int k, Lcg& rng) {
 
 DemoRom MakeDemoRom(const DemoRomLayout& layout) {
     if (layout.gameCode.size() != 4) throw std::invalid_argument("a game code has four characters");
+    if (layout.size < 0x200) throw std::invalid_argument("an image holds at least its 512-byte header");
     DemoRom image;
     image.layout = layout;
     image.bytes.assign(static_cast<std::size_t>(layout.size), 0);
@@ -87,7 +92,11 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
     const std::string title = "SKIRMELADEMO";
     std::copy(title.begin(), title.end(), image.bytes.begin() + 160);
     std::copy(layout.gameCode.begin(), layout.gameCode.end(), image.bytes.begin() + 172);
-    image.bytes[0xBC] = 0; // revision
+    image.bytes[0xBC] = layout.revision;
+    if (layout.headerWords) {
+        PutWord(image.bytes, 0x148, 0x08000000u + static_cast<std::uint32_t>(layout.nameStart - rom::MoveNameFieldLength));
+        PutWord(image.bytes, 0x1CC, 0x08000000u + static_cast<std::uint32_t>(layout.dataOffset));
+    }
 
     for (int k = 0; k <= DemoNameCount; ++k) {
         const std::string name = k == 0 ? "-" : InventedName(k, rng);

@@ -19,6 +19,10 @@ struct DemoRomLayout {
     std::int32_t nameStart = 0x1000D;  // name of move 1; move 0's "-" entry lies 13 bytes before
     std::int32_t dataOffset = 0x20000; // record of move 0
     std::int32_t size = 256 * 1024;
+    std::uint8_t revision = 0; // the byte at 0xBC
+    // Whether the header carries the table words (as the games with codes BPR?, BPG?, BPE? do): the
+    // cartridge addresses of move 0's name entry at 0x148 and of move 0's record at 0x1CC.
+    bool headerWords = false;
 };
 
 struct DemoRom {

@@ -1,0 +1,74 @@
+#pragma once
+// Where a ROM's move tables lie. The profile gives the two offsets (a revision may have its own
+// sections); they are read strictly, must put every name entry and record inside the file, and must
+// agree with the header's table words where the header carries words that point into the file. The
+// window and the command-line tool open ROMs by these same rules, so nothing is ever read or written
+// where a table was not verified.
+
+#include "rom/RomError.h"
+#include "rom/RomHeader.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rom {
+
+// Moves 0 to 354: the placeholder and the 354 named moves of every release.
+inline constexpr int StandardMoveCount = 355;
+
+struct MoveTables {
+    std::int32_t nameStart = 0;  // S: the name entry of move 1; move 0's entry lies 13 bytes before
+    std::int32_t dataOffset = 0; // D: the record of move 0
+    bool operator==(const MoveTables&) const = default;
+};
+
+// The profile does not locate tables that can be read: a value missing or not a decimal offset, or
+// tables that reach outside the file.
+class TableError : public RomError {
+  public:
+    using RomError::RomError;
+};
+
+// The header's table words point into the file somewhere else than the profile's tables.
+class ProfileMismatch : public TableError {
+  public:
+    ProfileMismatch(const MoveTables& profile, std::optional<std::int64_t> headerNameStart,
+                    std::optional<std::int64_t> headerDataOffset, int revision);
+    MoveTables profile;
+    std::optional<std::int64_t> headerNameStart;  // where the header puts move 1's name
+    std::optional<std::int64_t> headerDataOffset; // where the header puts move 0's record
+};
+
+// The value of key "offset" in a section of the game's profile, "" when it is not there.
+using ProfileLookup = std::function<std::string(const std::string& section)>;
+
+// The section a revision of the game uses before the plain one: "Nameoffset.rev1".
+std::string RevisionSection(std::string_view section, int revision);
+
+// A profile offset: decimal digits, blanks around them allowed, nothing else; at most 2^31 - 1.
+std::optional<std::int32_t> ParseProfileOffset(std::string_view text);
+
+// The two offsets for a ROM of revision N: each from its ".revN" section where the profile has it,
+// else from the plain one. Throws TableError for a missing or malformed value.
+MoveTables ReadProfileTables(const ProfileLookup& lookup, int revision);
+
+// Throws TableError unless moveCount name entries (from S - 13) and moveCount records (from D) lie
+// inside a file of size bytes.
+void CheckTablesInside(const MoveTables& tables, std::int64_t size, int moveCount = StandardMoveCount);
+
+// Where the header's words put the tables, for the words that point inside the file.
+std::optional<std::int64_t> HeaderNameStart(const RomHeader& header);
+std::optional<std::int64_t> HeaderDataOffset(const RomHeader& header);
+
+// Throws ProfileMismatch when a header word points inside the file and disagrees with the tables.
+void CheckHeaderAgrees(const RomHeader& header, const MoveTables& tables);
+
+// The tables a ROM is read and written through: the profile's, checked against the header, then
+// against the file's size.
+MoveTables ResolveMoveTables(const RomHeader& header, const ProfileLookup& lookup,
+                             int moveCount = StandardMoveCount);
+
+} // namespace rom
