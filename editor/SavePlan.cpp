@@ -12,15 +12,16 @@ namespace editor {
 namespace {
 
 // Move 0 always keeps the placeholder name "-".
-const std::u32string MoveZeroField = U"-^           ";
+constexpr std::u32string_view MoveZeroName = U"-";
 
+// Byte i of the entry is the code of unit i of the name's field: a line break or "[m]" is one byte.
 std::vector<PlannedWrite> PlanName(const SaveInputs& in) {
-    const std::u32string field = in.k == 0 ? MoveZeroField : rom::NameFieldText(in.name);
+    const std::vector<std::string> pairs = rom::EncodeNameField(in.k == 0 ? MoveZeroName : in.name);
     const double start = std::floor(ParseNumber(in.nameStart));
     const double stride = ParseLeadingNumber(in.nameStride);
     std::vector<PlannedWrite> writes;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        const std::string pair = rom::EncodeGameChar(field[i]);
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const std::string& pair = pairs[i];
         if (pair.empty()) throw SavePlanError("the name holds a character the game cannot show");
         const double position = start + static_cast<double>(i) + (in.k - 1) * stride;
         writes.push_back({RoundToInteger(position), pair});

@@ -3,44 +3,71 @@
 #include "rom/MoveRecord.h"
 #include "rom/Utf8.h"
 
+#include <array>
+#include <cstdint>
+
 namespace rom {
 namespace {
 
 constexpr char32_t TerminatorMark = U'^';
+constexpr std::uint8_t LineBreakByte = 0xFE, EndByte = 0xFF;
+constexpr int NoCode = -1;
 
-// Display text of one byte; nullptr means the byte is not in the table.
-const char* DecodeByte(unsigned b) {
-    static const char* const digits[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    static const char* const upper[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
-                                        "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
-    static const char* const lower[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m",
-                                        "n", "o", "p", "q", "r", "s", "t", "u", "v", "w", "x", "y", "z"};
-    if (b >= 0xA1 && b <= 0xA9) return digits[b - 0xA1];
-    if (b >= 0xBB && b <= 0xD4) return upper[b - 0xBB];
-    if (b >= 0xD5 && b <= 0xEE) return lower[b - 0xD5];
-    switch (b) {
-    case 0x00: return " ";
-    case 0x1B: return "\xC3\xA9"; // é
-    case 0xAA: return "0";
-    case 0xAB: return "!";
-    case 0xAC: return "?";
-    case 0xAD: return ".";
-    case 0xAE: return "-";
-    case 0xAF: return "\xC2\xB7"; // ·
-    case 0xB0: return "[...]";
-    case 0xB1: return "\"";
-    case 0xB2: return "\"";
-    case 0xB3: return "[m]";
-    case 0xB4: return "[f]";
-    case 0xB5: return "$";
-    case 0xB6: return ",";
-    case 0xB7: return "[x]";
-    case 0xB8: return "/";
-    case 0xB9: return "0";
-    case 0xBA: return "0";
-    case 0xFE: return "\r\n";
-    default: return nullptr;
-    }
+struct GameChar {
+    std::uint8_t byte;
+    char32_t shown;
+};
+
+// The game's character table for the releases with Latin letters, apart from the runs of digits and
+// letters (below) and the line break. Bytes that are not listed are control or unused codes.
+constexpr GameChar Characters[] = {
+    {0x00, U' '}, {0x01, U'À'}, {0x02, U'Á'}, {0x03, U'Â'}, {0x04, U'Ç'}, {0x05, U'È'}, {0x06, U'É'},
+    {0x07, U'Ê'}, {0x08, U'Ë'}, {0x09, U'Ì'}, {0x0B, U'Î'}, {0x0C, U'Ï'}, {0x0D, U'Ò'}, {0x0E, U'Ó'},
+    {0x0F, U'Ô'}, {0x10, U'Œ'}, {0x11, U'Ù'}, {0x12, U'Ú'}, {0x13, U'Û'}, {0x14, U'Ñ'}, {0x15, U'ß'},
+    {0x16, U'à'}, {0x17, U'á'}, {0x19, U'ç'}, {0x1A, U'è'}, {0x1B, U'é'}, {0x1C, U'ê'}, {0x1D, U'ë'},
+    {0x1E, U'ì'}, {0x20, U'î'}, {0x21, U'ï'}, {0x22, U'ò'}, {0x23, U'ó'}, {0x24, U'ô'}, {0x25, U'œ'},
+    {0x26, U'ù'}, {0x27, U'ú'}, {0x28, U'û'}, {0x29, U'ñ'}, {0x2A, U'º'}, {0x2B, U'ª'}, {0x2D, U'&'},
+    {0x2E, U'+'}, {0x35, U'='}, {0x36, U';'}, {0x51, U'¿'}, {0x52, U'¡'}, {0x5A, U'Í'}, {0x5B, U'%'},
+    {0x5C, U'('}, {0x5D, U')'}, {0x68, U'â'}, {0x6F, U'í'}, {0x85, U'<'}, {0x86, U'>'}, {0xAB, U'!'},
+    {0xAC, U'?'}, {0xAD, U'.'}, {0xAE, U'-'}, {0xAF, U'·'}, {0xB0, U'…'}, {0xB1, U'“'}, {0xB2, U'”'},
+    {0xB3, U'‘'}, {0xB4, U'’'}, {0xB5, U'♂'}, {0xB6, U'♀'}, {0xB7, U'¥'}, {0xB8, U','}, {0xB9, U'×'},
+    {0xBA, U'/'}, {0xEF, U'▶'}, {0xF0, U':'}, {0xF1, U'Ä'}, {0xF2, U'Ö'}, {0xF3, U'Ü'}, {0xF4, U'ä'},
+    {0xF5, U'ö'}, {0xF6, U'ü'},
+};
+
+struct GameRun {
+    std::uint8_t firstByte;
+    char32_t first, last;
+};
+
+// A1 is "0" and AA is "9"; BB to D4 are "A" to "Z"; D5 to EE are "a" to "z".
+constexpr GameRun Runs[] = {{0xA1, U'0', U'9'}, {0xBB, U'A', U'Z'}, {0xD5, U'a', U'z'}};
+
+// Characters typed on a keyboard for the game's typographic ones.
+constexpr GameChar TypedAliases[] = {{0xB1, U'"'}, {0xB4, U'\''}, {EndByte, TerminatorMark}};
+
+struct TextUnit {
+    std::u32string_view text;
+    std::uint8_t byte;
+};
+
+// Texts that stand for one byte as a whole: the line break as the list shows it, and the texts
+// older versions of this editor showed for the ellipsis, male, female and multiplication signs.
+constexpr TextUnit TextUnits[] = {
+    {U"\r\n", LineBreakByte}, {U"[...]", 0xB0}, {U"[m]", 0xB5}, {U"[f]", 0xB6}, {U"[x]", 0xB9}};
+
+// Display text of every byte; empty for the bytes that show nothing (and for FF, which ends the text).
+const std::array<std::string, 256>& DecodeTable() {
+    static const std::array<std::string, 256> table = [] {
+        std::array<std::string, 256> t;
+        for (const GameChar& c : Characters) t[c.byte] = U32ToUtf8(std::u32string(1, c.shown));
+        for (const GameRun& r : Runs)
+            for (char32_t c = r.first; c <= r.last; ++c)
+                t[r.firstByte + (c - r.first)] = static_cast<char>(c);
+        t[LineBreakByte] = "\r\n";
+        return t;
+    }();
+    return table;
 }
 
 int UpperHexDigit(char c) {
@@ -49,32 +76,26 @@ int UpperHexDigit(char c) {
     return -1;
 }
 
-// Byte of one display character, or -1 when it has none.
 int EncodeToByte(char32_t c) {
-    if (c >= U'1' && c <= U'9') return 0xA1 + static_cast<int>(c - U'1');
-    if (c >= U'A' && c <= U'Z') return 0xBB + static_cast<int>(c - U'A');
-    if (c >= U'a' && c <= U'z') return 0xD5 + static_cast<int>(c - U'a');
-    switch (c) {
-    case U' ': return 0x00;
-    case U'\u00E9': return 0x1B;
-    case U'0': return 0xAA;
-    case U'!': return 0xAB;
-    case U'?': return 0xAC;
-    case U'.': return 0xAD;
-    case U'-': return 0xAE;
-    case U'\u00B7': return 0xAF;
-    case U'"': return 0xB1;
-    case U'$': return 0xB5;
-    case U',': return 0xB6;
-    case U'/': return 0xB8;
-    case TerminatorMark: return 0xFF;
-    default: return -1;
-    }
+    for (const GameRun& r : Runs)
+        if (c >= r.first && c <= r.last) return r.firstByte + static_cast<int>(c - r.first);
+    for (const GameChar& g : Characters)
+        if (g.shown == c) return g.byte;
+    for (const GameChar& g : TypedAliases)
+        if (g.shown == c) return g.byte;
+    return NoCode;
+}
+
+std::string PairOf(int byte) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    if (byte == NoCode) return {};
+    return {digits[byte >> 4], digits[byte & 0x0F]};
 }
 
 } // namespace
 
 std::string DecodeGameText(std::string_view hex) {
+    const auto& table = DecodeTable();
     std::string text;
     for (std::size_t i = 0; i < hex.size(); i += 2) {
         const std::string_view pair = hex.substr(i, 2);
@@ -82,29 +103,50 @@ std::string DecodeGameText(std::string_view hex) {
         if (pair.size() != 2) continue;
         const int hi = UpperHexDigit(pair[0]), lo = UpperHexDigit(pair[1]);
         if (hi < 0 || lo < 0) continue;
-        if (const char* shown = DecodeByte(static_cast<unsigned>(hi * 16 + lo))) text += shown;
+        text += table[static_cast<std::size_t>(hi * 16 + lo)];
     }
     return text;
 }
 
 std::string EncodeGameChar(char32_t c) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    const int b = EncodeToByte(c);
-    if (b < 0) return {};
-    return {digits[b >> 4], digits[b & 0x0F]};
+    return PairOf(EncodeToByte(c));
+}
+
+std::string EncodeGameUnit(std::u32string_view unit) {
+    if (unit.size() == 1) return EncodeGameChar(unit[0]);
+    for (const TextUnit& u : TextUnits)
+        if (u.text == unit) return PairOf(u.byte);
+    return {};
+}
+
+std::vector<std::u32string> SplitGameUnits(std::u32string_view text) {
+    std::vector<std::u32string> units;
+    while (!text.empty()) {
+        std::size_t length = 1;
+        for (const TextUnit& u : TextUnits)
+            if (text.starts_with(u.text)) length = u.text.size();
+        units.emplace_back(text.substr(0, length));
+        text.remove_prefix(length);
+    }
+    return units;
+}
+
+std::vector<std::u32string> NameFieldUnits(std::u32string_view name) {
+    std::vector<std::u32string> units = SplitGameUnits(name);
+    units.emplace_back(1, TerminatorMark);
+    units.resize(MoveNameFieldLength, U" ");
+    return units;
 }
 
 std::u32string NameFieldText(std::u32string_view name) {
-    std::u32string field(name);
-    field += TerminatorMark;
-    field.append(12, U' ');
-    field.resize(MoveNameFieldLength);
+    std::u32string field;
+    for (const std::u32string& unit : NameFieldUnits(name)) field += unit;
     return field;
 }
 
 std::vector<std::string> EncodeNameField(std::u32string_view name) {
     std::vector<std::string> pairs;
-    for (char32_t c : NameFieldText(name)) pairs.push_back(EncodeGameChar(c));
+    for (const std::u32string& unit : NameFieldUnits(name)) pairs.push_back(EncodeGameUnit(unit));
     return pairs;
 }
 

@@ -66,8 +66,8 @@ TEST_F(EditorTest, RefusedSavesLeaveTheFileByteIdentical) {
         const char* why;
         std::function<void(editor::Form1&)> edit;
     } cases[] = {
-        {"unencodable name", [](editor::Form1& f) { f.txtNewName->setText("Fire&Ice"); }},
-        {"multi-character text", [](editor::Form1& f) { f.txtNewName->setText("Slash[m]"); }},
+        {"unencodable name", [](editor::Form1& f) { f.txtNewName->setText("Fire@Ice"); }},
+        {"bracket that is no unit", [](editor::Form1& f) { f.txtNewName->setText("Slash[n]"); }},
         {"power above 255", [](editor::Form1& f) { f.txtPower->setText("300"); }},
         {"negative accuracy", [](editor::Form1& f) { f.txtAcc->setText("-1"); }},
         {"no effect selected", [](editor::Form1& f) { f.cmbEffect->setCurrentIndex(-1); }},

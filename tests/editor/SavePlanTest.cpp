@@ -41,6 +41,19 @@ TEST(PlanSave, MoveZeroAlwaysGetsThePlaceholderName) {
     EXPECT_EQ(plan[13], (PlannedWrite{D, "0"}));
 }
 
+TEST(PlanSave, WritesALineBreakOrAMultiCharacterUnitAsOneByte) {
+    const std::pair<const char32_t*, std::array<const char*, 13>> cases[] = {
+        {U"Sky\r\nFall", {"CD", "DF", "ED", "FE", "C0", "D5", "E0", "E0", "FF", "00", "00", "00", "00"}},
+        {U"[m]ABCDEFGHIJK", {"B5", "BB", "BC", "BD", "BE", "BF", "C0", "C1", "C2", "C3", "C4", "C5", "FF"}},
+    };
+    for (const auto& [name, bytes] : cases) {
+        const auto plan = PlanSave(Move(3, name), BigRom);
+        ASSERT_EQ(plan.size(), 20u);
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            EXPECT_EQ(plan[i], (PlannedWrite{S + 26 + static_cast<std::int32_t>(i), bytes[i]})) << i;
+    }
+}
+
 TEST(PlanSave, RoundsValuesHalvesToEven) {
     const std::pair<double, const char*> cases[] = {{1.5, "2"}, {2.5, "2"}, {3.5, "4"}, {255, "FF"}, {0, "0"}};
     for (auto [power, pair] : cases)
@@ -55,9 +68,9 @@ TEST(PlanSave, RefusesAnythingThatWouldWriteAPartOrTheWrongPlace) {
     } cases[] = {
         {"no selection", Move(-1, U"A"), BigRom},
         {"beyond 16-bit reach", Move(2731, U"A"), BigRom},
-        {"unencodable name", Move(1, U"A&B"), BigRom},
-        {"multi-character text", Move(1, U"Hi[m]"), BigRom},
-        {"line break", Move(1, U"Sky\r\nFall"), BigRom},
+        {"unencodable name", Move(1, U"A@B"), BigRom},
+        {"bracket that is no unit", Move(1, U"Hi[m"), BigRom},
+        {"line feed without carriage return", Move(1, U"Sky\nFall"), BigRom},
         {"value above 255", Move(1, U"A", {0, 300, 0, 0, 0, 0, 0}), BigRom},
         {"value below 0", Move(1, U"A", {0, -1, 0, 0, 0, 0, 0}), BigRom},
         {"no list selection", Move(1, U"A", {-1, 0, 0, 0, 0, 0, 0}), BigRom},

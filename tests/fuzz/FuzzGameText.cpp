@@ -1,4 +1,5 @@
 // Names both ways: decoding any hex text, and encoding any display text to the 13 pairs of a field.
+// What the encoder accepts must decode and encode again to the very same entry.
 
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
@@ -7,19 +8,45 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+std::string Joined(const std::vector<std::string>& pairs) {
+    std::string hex;
+    for (const std::string& pair : pairs) hex += pair;
+    return hex;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
     (void)rom::DecodeGameText(input);
 
     const auto pairs = rom::EncodeNameField(rom::Utf8ToU32(input));
     if (pairs.size() != 13) std::abort();
-    std::string hex;
+    bool encodable = true;
     for (const std::string& pair : pairs) {
         if (!pair.empty() && pair.size() != 2) std::abort();
         if (!pair.empty()) (void)rom::ParseHexPair(pair); // every pair produced must be writable
-        hex += pair;
+        encodable = encodable && !pair.empty();
     }
-    // What was encodable decodes to at most 13 display characters of a few bytes each.
-    if (rom::DecodeGameText(hex).size() > 13 * 5) std::abort();
+    const std::string hex = Joined(pairs);
+    // Each byte decodes to at most one character of three UTF-8 bytes, or CR LF.
+    const std::string shown = rom::DecodeGameText(hex);
+    if (shown.size() > 13 * 3) std::abort();
+    if (encodable && Joined(rom::EncodeNameField(rom::Utf8ToU32(shown))) != hex) std::abort();
+
+    // Any entry of raw bytes: what it shows saves back as its bytes up to the end byte, when every
+    // byte before that is in the game's table.
+    if (size >= 13) {
+        std::string entry;
+        for (std::size_t i = 0; i < 13; ++i) entry += rom::HexPair(data[i]);
+        const auto again = rom::EncodeNameField(rom::Utf8ToU32(rom::DecodeGameText(entry)));
+        for (std::size_t i = 0; i < 13; ++i) {
+            if (data[i] == 0xFF) break;
+            if (rom::DecodeGameText(rom::HexPair(data[i])).empty()) break; // shows nothing, so it is lost
+            if (again[i] != rom::HexPair(data[i])) std::abort();
+        }
+    }
     return 0;
 }

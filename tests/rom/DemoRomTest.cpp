@@ -1,10 +1,13 @@
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
 #include "rom/ReadINI.h"
+#include "rom/Utf8.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace rom;
 
@@ -32,6 +35,21 @@ TEST(DemoRom, OpensWithTheRomLayer) {
             ASSERT_EQ(ReadHexBytes(dir / "demo.gba", MoveFieldOffset(D, k, f), 1),
                       HexPair(image.records[static_cast<std::size_t>(k)][f]))
                 << k;
+}
+
+TEST(DemoRom, NamesShowTheGamesOwnCharacters) {
+    const demo::DemoRom image = demo::MakeDemoRom();
+    const auto shownIn = [&](const std::string& piece) {
+        return std::any_of(image.names.begin(), image.names.end(),
+                           [&](const std::string& name) { return name.find(piece) != std::string::npos; });
+    };
+    for (const char* piece : {"0", "2", ",", "\u2019", "\u2642", "\u2640", "\u00E9", "\u00EA", "\u00E0", "\u00F1",
+                              "\u00C4", "\u00F6", "\u00DC", "\u00FC", "\u00DF", "\r\n"})
+        EXPECT_TRUE(shownIn(piece)) << piece;
+    for (std::size_t k = 0; k < image.names.size(); ++k) {
+        const std::size_t units = SplitGameUnits(Utf8ToU32(image.names[k])).size();
+        EXPECT_LE(units, k == demo::DemoFullLengthNameMove ? 13u : 12u) << image.names[k];
+    }
 }
 
 TEST(DemoRom, IsTheSameEveryTime) {

@@ -71,6 +71,6 @@ TEST(PlanChanges, WritesANewNameAsTheWindowSavesIt) {
 TEST(PlanChanges, RefusesAMoveThatCannotBeSavedAsAWhole) {
     const Demo d;
     MoveChange change = d.Change(5);
-    change.newName = "Bad&";
+    change.newName = "Bad@";
     EXPECT_THROW(PlanChanges({d.Change(4), change}, d.at, d.image.bytes), editor::SavePlanError);
 }

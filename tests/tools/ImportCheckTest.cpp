@@ -78,7 +78,7 @@ TEST(CheckImport, ReportsEachChangedFieldWithOldAndNew) {
 TEST(CheckImport, ReportsEveryBadCellWithRowAndColumnAndChangesNothing) {
     const ImportCheck check = Check("move,name,power,type,effect,type_text,untouched\r\n"
                                     "1,Good Name,90,Fire,0,Fire,\r\n" // sound, but must not be kept
-                                    "2,Bad&Name,256,Firee,No effect,,\r\n"
+                                    "2,Bad@Name,256,Firee,No effect,,\r\n"
                                     "355,x,1,1,1,,\r\n"
                                     "1,Again,1,1,1,,\r\n"
                                     "4,ABCDEFGHIJKLMN,-1,1,1,Water,\r\n"
@@ -88,7 +88,7 @@ TEST(CheckImport, ReportsEveryBadCellWithRowAndColumnAndChangesNothing) {
                                     "7,\"[m]\", 8 ,1,1,,\r\n");
     EXPECT_TRUE(check.changes.empty());
     const std::vector<std::string> expected = {
-        "row 3, column 2 (name): \"Bad&Name\" holds \"&\", which the game's text cannot encode",
+        "row 3, column 2 (name): \"Bad@Name\" holds \"@\", which the game's text cannot encode",
         "row 3, column 3 (power): \"256\" is not a number 0 to 255",
         "row 3, column 4 (type): \"Firee\" is neither a number 0 to 255 nor a text of the type list",
         "row 3, column 5 (effect): \"No effect\" is the text of several entries (12, 14, 15, 21, 22); write "

@@ -220,7 +220,7 @@ TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
 
     const auto before = ReadFileBytes(rom_);
     const std::pair<std::vector<std::string>, const char*> refusals[] = {
-        {{"13", "power=90", "name=Thunder&Co"}, "name=Thunder&Co: \"Thunder&Co\" holds \"&\""},
+        {{"13", "power=90", "name=Thunder@Co"}, "name=Thunder@Co: \"Thunder@Co\" holds \"@\""},
         {{"13", "power=90", "effect=No effect"},
          "effect=No effect: \"No effect\" is the text of several entries"},
         {{"355", "power=90"}, "\"355\" is not a move number 0 to 354"},

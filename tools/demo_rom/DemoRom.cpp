@@ -24,6 +24,16 @@ class Lcg {
     std::uint32_t state_;
 };
 
+// Names as the game shows them, with digits, punctuation, the gender signs, accented letters and
+// umlauts; each at most 12 characters. The apostrophe and quotes are the game's typographic ones.
+const std::pair<int, const char*> GameCharacterNames[] = {
+    {7, "Poke\u00E9 Toss"},   {21, "Fl\u00FCgelschlag"}, {29, "Horn\u2642 Jab"},
+    {32, "Horn\u2640 Kiss"}, {42, "King\u2019s Roar"},  {56, "Hit, Run"},
+    {77, "\u00C4ther St\u00F6\u00DFe"},  {88, "T\u00EAte-\u00E0-T\u00EAte"}, {99, "Se\u00F1or \u00D1u"},
+    {111, "\u00A1Ol\u00E9! \u00BFQu\u00E9?"}, {123, "\u201CQuote\u201D Beam"}, {150, "Mach 3 \u00D7 2"},
+    {160, "Wait\u2026 Kick"}, {176, "Revision 2.0"},   {188, "\u00DCber: 50%"},
+};
+
 std::string InventedName(int k, Lcg& rng) {
     static const std::array<const char*, 24> first = {"Ember", "Frost", "Stone", "Gale",  "Vine",  "Spark",
                                                       "Shade", "Tide",  "Iron",  "Dream", "Venom", "Quake",
@@ -38,25 +48,17 @@ std::string InventedName(int k, Lcg& rng) {
                        second[(static_cast<std::size_t>(k) / first.size() + rng.Next(3)) % second.size()];
     if (k >= 300) name += std::to_string(k % 10);
     if (k % 37 == 5) name += "!";
-    if (k == 7) name = "Poke\u00E9 Toss"; // é is in the game's table
+    for (const auto& [move, shown] : GameCharacterNames)
+        if (k == move) return shown; // after the draw above, so the records stay as they were
     return name.substr(0, 12);
 }
 
 std::vector<std::uint8_t> EncodeEntry(const std::string& name) {
     std::vector<std::uint8_t> entry;
-    const std::u32string text = rom::Utf8ToU32(name);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') {
-            entry.push_back(0xFE);
-            ++i;
-            continue;
-        }
-        const std::string pair = rom::EncodeGameChar(text[i]);
+    for (const std::string& pair : rom::EncodeNameField(rom::Utf8ToU32(name))) {
         if (pair.empty()) throw std::logic_error("demo name holds a character without a code: " + name);
         entry.push_back(rom::ParseHexPair(pair));
     }
-    if (entry.size() < rom::MoveNameFieldLength) entry.push_back(0xFF);
-    entry.resize(rom::MoveNameFieldLength, 0x00);
     return entry;
 }
 
