@@ -29,3 +29,29 @@ std::unique_ptr<chameleonButton> GreyButton(std::int32_t type, int w, int h,
 
 // The face painted in state (0 up, 2 down), forced, as letters.
 std::string FaceLetters(chameleonButton& b, std::uint8_t state, const Legend& legend = GreyLetters);
+
+// A state the look tests paint a face in: pointer over it, pressed, enabled, focused, shown as the
+// container's default, checked (a check-box button whose value is set).
+struct Shown {
+    const char* name;
+    bool over = false, down = false, enabled = true, focus = false, isDefault = false, checked = false;
+};
+namespace shown {
+inline const Shown Up{"up"}, Over{"over", true}, Down{"down", false, true}, DownOver{"down over", true, true},
+    Disabled{"disabled", false, false, false}, Focused{"focused", false, false, true, true},
+    FocusedDown{"focused down", false, true, true, true}, Default{"default", false, false, true, false, true},
+    DefaultDown{"default down", false, true, true, false, true},
+    Checked{"checked", false, false, true, false, false, true};
+} // namespace shown
+
+// The face of b painted as shown, as letters; ambient must be the one b was made with.
+std::string FaceIn(chameleonButton& b, TestAmbient& ambient, const Shown& shown,
+                   const Legend& legend = GreyLetters);
+
+// face with the dotted focus outline on the border of r (right and bottom exclusive): the pixels
+// whose x + y is even are inverted, each letter becoming the one inverted names; the others keep
+// their letter, being inverted with the black text colour.
+std::string WithFocus(std::string face, const ButtonRect& r, const std::map<char, char>& inverted);
+
+// face as source text, Rows({"..", ".."}), for a failure message that can be read as a picture.
+std::string AsRowsSource(const std::string& face);
