@@ -1,5 +1,6 @@
 // Mouse, keyboard, focus and hover: which face to ask for and which events to raise.
 
+#include "chameleon_button/VirtualKeys.h"
 #include "chameleon_button/chameleonButton.h"
 
 #include <QKeyEvent>
@@ -7,6 +8,8 @@
 
 namespace {
 
+// The mouse buttons the control knows: left 1, right 2, middle 4; any other (the back and forward
+// buttons) is 0 and the control ignores it.
 std::int16_t ButtonValue(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
@@ -30,40 +33,8 @@ std::int16_t ShiftValue(Qt::KeyboardModifiers m) {
                                      (m & Qt::AltModifier ? 4 : 0));
 }
 
-// The classic virtual key code of a Qt key: letters and digits are their upper-case character.
-std::int16_t VirtualKey(int key) {
-    switch (key) {
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    default:
-        break;
-    }
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<std::int16_t>(key);
-    return static_cast<std::int16_t>(key & 0xFF);
+std::int16_t KeyCode(const QKeyEvent* e) {
+    return virtual_keys::FromQtKey(e->key(), e->modifiers().testFlag(Qt::KeypadModifier));
 }
 
 std::uint8_t AsByte(std::int16_t v) {
@@ -175,9 +146,10 @@ void chameleonButton::MoveFocus(bool next) {
 // ---- Qt's notifications, mapped onto the handlers ----
 
 void chameleonButton::mousePressEvent(QMouseEvent* e) {
+    const std::int16_t button = ButtonValue(e->button());
+    if (button == 0) return e->ignore();
     const QPointF p = e->position();
-    HandleMouseDown(ButtonValue(e->button()), ShiftValue(e->modifiers()), static_cast<float>(p.x()),
-                    static_cast<float>(p.y()));
+    HandleMouseDown(button, ShiftValue(e->modifiers()), static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void chameleonButton::mouseMoveEvent(QMouseEvent* e) {
@@ -187,8 +159,9 @@ void chameleonButton::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void chameleonButton::mouseReleaseEvent(QMouseEvent* e) {
-    const QPointF p = e->position();
     const std::int16_t button = ButtonValue(e->button());
+    if (button == 0) return e->ignore();
+    const QPointF p = e->position();
     HandleMouseUp(button, ShiftValue(e->modifiers()), static_cast<float>(p.x()), static_cast<float>(p.y()));
     if (releaseEndsDoubleClick_) {
         // The second press of a double click gives no click of its own.
@@ -212,7 +185,9 @@ void chameleonButton::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void chameleonButton::keyPressEvent(QKeyEvent* e) {
-    const std::int16_t key = VirtualKey(e->key());
+    const std::int16_t key = KeyCode(e);
+    // A key the host has no code for (Compose, a camera button) raises nothing and does nothing.
+    if (key == 0) return e->ignore();
     HandleKeyDown(key, ShiftValue(e->modifiers()));
     // Keys the button does nothing with travel on to the window (Enter, Escape, its shortcuts).
     if (key != 32 && (key < 37 || key > 40)) e->ignore();
@@ -222,8 +197,10 @@ void chameleonButton::keyPressEvent(QKeyEvent* e) {
 }
 
 void chameleonButton::keyReleaseEvent(QKeyEvent* e) {
+    const std::int16_t key = KeyCode(e);
+    if (key == 0) return e->ignore();
     if (e->isAutoRepeat()) return;
-    HandleKeyUp(VirtualKey(e->key()), ShiftValue(e->modifiers()));
+    HandleKeyUp(key, ShiftValue(e->modifiers()));
 }
 
 void chameleonButton::focusInEvent(QFocusEvent*) {

@@ -67,5 +67,9 @@ void chameleonButton::CaptureParentBackground() {
 }
 
 bool chameleonButton::IsCursorOverButton() const {
-    return QApplication::widgetAt(QCursor::pos()) == this;
+    // The window under the cursor is the topmost visible and enabled one: a disabled window gives
+    // the point to the window that holds it.
+    QWidget* under = QApplication::widgetAt(QCursor::pos());
+    while (under && !under->isEnabled()) under = under->parentWidget();
+    return under == this;
 }

@@ -36,7 +36,7 @@ void chameleonButton::ReadProperties(const PropertyBag& bag) {
     ButtonType = Get<std::int32_t>(bag, "BTYPE", std::int16_t{2});
     Caption = Get<QString>(bag, "TX", QString());
     Enabled = GetBool(bag, "ENAB", true);
-    QWidget::setFont(Get<QFont>(bag, "FONT", font()));
+    SetHostFont(Get<QFont>(bag, "FONT", font()));
     ColorScheme = Get<std::int32_t>(bag, "COLTYPE", std::int16_t{1});
     ShowFocusRect = GetBool(bag, "FOCUSR", true);
     BackColor = Get<std::int32_t>(bag, "BCOL", GetSysColor(COLOR_BTNFACE));

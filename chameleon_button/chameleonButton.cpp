@@ -43,7 +43,7 @@ void chameleonButton::InitProperties() {
     ShowFocusRect = VbTrue;
     UseMaskColor = VbTrue;
     Caption = ambient_->DisplayName();
-    QWidget::setFont(ambient_->Font());
+    SetHostFont(ambient_->Font());
     ButtonType = 2;
     ColorScheme = 1;
     ResolvePalette();
@@ -113,7 +113,7 @@ void chameleonButton::SetButtonType(std::int32_t newValue) {
     if (newValue == 5 && !ambient_->UserMode()) {
         QFont f = font();
         f.setBold(true);
-        QWidget::setFont(f);
+        SetHostFont(f);
     } else if (newValue == 11 && PaintEnabled) {
         CaptureParentBackground();
     }
@@ -182,40 +182,52 @@ void chameleonButton::SetValue(VBool newValue) {
 // ---- Font ----
 
 void chameleonButton::SetFont(const QFont& newFont) {
-    QWidget::setFont(newFont);
+    SetHostFont(newFont);
     LayoutCaption();
     PaintUp();
     Notify("FONT");
 }
 
-namespace {
-template <typename Change> void ChangeFont(chameleonButton& b, Change change) {
-    QFont f = b.font();
-    change(f);
-    b.QWidget::setFont(f);
+void chameleonButton::SetHostFont(const QFont& font) {
+    // Attributes the given font leaves open come from the font the button shows now.
+    QFont own = font.resolve(this->font());
+    own.setResolveMask(QFont::AllPropertiesResolved);
+    QWidget::setFont(own);
 }
-} // namespace
+
+std::int32_t chameleonButton::hwnd() const {
+    // Window handles are 32-bit values; a wider identifier keeps its low 32 bits.
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(internalWinId()));
+}
 
 void chameleonButton::SetFontBold(VBool newValue) {
-    ChangeFont(*this, [&](QFont& f) { f.setBold(newValue != 0); });
+    QFont f = font();
+    f.setBold(newValue != 0);
+    SetHostFont(f);
     LayoutCaption();
     PaintUp();
 }
 
 void chameleonButton::SetFontItalic(VBool newValue) {
-    ChangeFont(*this, [&](QFont& f) { f.setItalic(newValue != 0); });
+    QFont f = font();
+    f.setItalic(newValue != 0);
+    SetHostFont(f);
     LayoutCaption();
     PaintUp();
 }
 
 void chameleonButton::SetFontUnderline(VBool newValue) {
-    ChangeFont(*this, [&](QFont& f) { f.setUnderline(newValue != 0); });
+    QFont f = font();
+    f.setUnderline(newValue != 0);
+    SetHostFont(f);
     LayoutCaption();
     PaintUp();
 }
 
 void chameleonButton::SetFontSize(std::int16_t newValue) {
-    ChangeFont(*this, [&](QFont& f) { f.setPointSizeF(newValue); });
+    QFont f = font();
+    f.setPointSizeF(newValue);
+    SetHostFont(f);
     LayoutCaption();
     PaintUp();
 }
@@ -225,7 +237,9 @@ std::int16_t chameleonButton::FontSize() const {
 }
 
 void chameleonButton::SetFontName(const QString& newValue) {
-    ChangeFont(*this, [&](QFont& f) { f.setFamily(newValue); });
+    QFont f = font();
+    f.setFamily(newValue);
+    SetHostFont(f);
     LayoutCaption();
     PaintUp();
 }

@@ -105,11 +105,16 @@ class chameleonButton : public QWidget {
     void SetValue(VBool newValue);
 
     VBool FontBold() const { return ToVBool(font().bold()); }
+    VBool FontItalic() const { return ToVBool(font().italic()); }
+    VBool FontUnderline() const { return ToVBool(font().underline()); }
     std::int16_t FontSize() const;
     QString FontName() const { return font().family(); }
     std::int32_t MousePointer() const { return mousePointer_; }
     PictureRef MouseIcon() const { return mouseIcon_; }
     static QString Version() { return QStringLiteral("2.0.6 B"); }
+    // The handle of the button's native window, or 0 while it has none (a child drawn inside its
+    // parent's window). Asking never creates a native window.
+    std::int32_t hwnd() const;
 
     // ---- Methods ----
     void DisableRefresh() { PaintEnabled = VbFalse; }
@@ -197,6 +202,9 @@ class chameleonButton : public QWidget {
     void PaintLast() { PaintButton(LastFaceState, true); }
     void PaintUp() { PaintButton(FaceUp, true); }
     void ApplyPointer();
+    // The host font := font, every attribute the button's own: a later font change of the parent
+    // or the application leaves the caption's font alone.
+    void SetHostFont(const QFont& font);
     void MoveFocus(bool next);
 
     paint::Surface face_;

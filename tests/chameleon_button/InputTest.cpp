@@ -279,3 +279,44 @@ TEST_F(InputTest, CountsOnlyTheWindowShapeAsOverTheButton) {
     QCursor::setPos(button->mapToGlobal(QPoint(10, 10)));
     EXPECT_FALSE(button->IsCursorOverButton());
 }
+
+TEST_F(InputTest, IgnoresTheBackAndForwardButtons) {
+    MoveTo(Inside);
+    Take();
+    const auto passes = button->PaintPasses;
+    for (Qt::MouseButton b : {Qt::BackButton, Qt::ForwardButton}) {
+        Press(b);
+        EXPECT_EQ(button->LastFaceState, FaceUp) << b;
+        Release(b);
+        QTest::mouseDClick(top.windowHandle(), b, {}, button->mapTo(&top, Inside));
+    }
+    EXPECT_TRUE(Take().isEmpty());
+    EXPECT_EQ(button->PaintPasses, passes);
+    // The last press of a known button still decides whether a click counts.
+    EXPECT_EQ(button->LastMouseButton, 0);
+}
+
+TEST_F(InputTest, ADisabledButtonUnderTheCursorIsLeft) {
+    // Custom colours: the hovered face takes its whole palette from BackOver.
+    button->SetColorScheme(2);
+    button->SetBackColor(Rgb(200, 200, 200));
+    button->SetBackOver(Rgb(255, 0, 0));
+    const QPoint face{50, 5};
+    MoveTo(Inside);
+    ASSERT_EQ(button->IsOver, VbTrue);
+    ASSERT_EQ(button->Face().PixelAt(face.x(), face.y()), Rgb(255, 0, 0));
+    Take();
+
+    button->SetEnabled(VbFalse);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return button->IsOver == VbFalse; }, 1000));
+    EXPECT_EQ(Take(), QStringList({"MouseOut"}));
+    EXPECT_FALSE(button->OverTimer.isActive());
+    EXPECT_FALSE(button->IsCursorOverButton());
+    EXPECT_EQ(button->Face().PixelAt(face.x(), face.y()), button->FaceColor);
+    EXPECT_NE(button->FaceColor, Rgb(255, 0, 0));
+
+    // Enabled again under the cursor, the next move enters once more.
+    button->SetEnabled(VbTrue);
+    MoveTo(Inside + QPoint(1, 0));
+    EXPECT_EQ(Take(), QStringList({"MouseMove(0)", "MouseOver"}));
+}

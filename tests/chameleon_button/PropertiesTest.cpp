@@ -3,6 +3,7 @@
 
 #include "ButtonTestSupport.h"
 
+#include <QApplication>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -236,4 +237,84 @@ TEST(PropertyBag, ComparesKeysWithoutCaseAndKeepsTheirOrder) {
     EXPECT_EQ(std::get<std::int32_t>(*bag.Read(QStringLiteral("BTYPE"))), 7);
     EXPECT_EQ(std::get<QString>(*bag.Read(QStringLiteral("tx"))), QStringLiteral("Go"));
     EXPECT_FALSE(bag.Read(QStringLiteral("FX")).has_value());
+}
+
+TEST(Properties, FontAttributesReadBackFromTheHostFont) {
+    using Getter = VBool (chameleonButton::*)() const;
+    using Setter = void (chameleonButton::*)(VBool);
+    const std::tuple<const char*, Setter, Getter> attributes[] = {
+        {"bold", &chameleonButton::SetFontBold, &chameleonButton::FontBold},
+        {"italic", &chameleonButton::SetFontItalic, &chameleonButton::FontItalic},
+        {"underline", &chameleonButton::SetFontUnderline, &chameleonButton::FontUnderline},
+    };
+    for (auto [name, set, get] : attributes) {
+        auto b = MakeButton();
+        EXPECT_EQ(((*b).*get)(), VbFalse) << name;
+        ((*b).*set)(VbTrue);
+        EXPECT_EQ(((*b).*get)(), VbTrue) << name;
+        // Only the one attribute changed.
+        EXPECT_EQ(b->FontBold() + b->FontItalic() + b->FontUnderline(), VbTrue) << name;
+        ((*b).*set)(VbFalse);
+        EXPECT_EQ(((*b).*get)(), VbFalse) << name;
+    }
+    auto b = MakeButton();
+    QFont f = b->font();
+    f.setItalic(true);
+    f.setUnderline(true);
+    b->SetFont(f);
+    EXPECT_EQ(b->FontItalic(), VbTrue);
+    EXPECT_EQ(b->FontUnderline(), VbTrue);
+}
+
+TEST(Properties, TheFontIsTheButtonsOwnNotItsParents) {
+    // However the button got its font: placed new, set through Font, or read from stored settings.
+    const std::pair<const char*, std::function<void(chameleonButton&)>> origins[] = {
+        {"new", [](chameleonButton&) {}},
+        {"Font", [](chameleonButton& b) { b.SetFont(QFont(QStringLiteral("Serif"), 9)); }},
+        {"FontBold", [](chameleonButton& b) { b.SetFontBold(VbTrue); }},
+        {"stored",
+         [](chameleonButton& b) {
+             PropertyBag bag;
+             QFont stored(QStringLiteral("Serif"));
+             stored.setPointSizeF(8.25);
+             bag.Write(QStringLiteral("font"), stored);
+             b.ReadProperties(bag);
+         }},
+    };
+    const QFont applicationFont = QApplication::font();
+    for (const auto& [name, origin] : origins) {
+        QWidget parent;
+        parent.setFont(QFont(QStringLiteral("Sans Serif"), 10));
+        auto b = MakeButton(100, 30, &parent);
+        b->SetCaption(QStringLiteral("Go"));
+        origin(*b);
+        const QFont before = b->font();
+        const auto passes = b->PaintPasses;
+
+        QFont big(QStringLiteral("Monospace"), 20);
+        big.setItalic(true);
+        big.setUnderline(true);
+        parent.setFont(big);
+        QApplication::setFont(big);
+        EXPECT_EQ(b->font().toString().toStdString(), before.toString().toStdString()) << name;
+        EXPECT_EQ(b->font().pointSizeF(), before.pointSizeF()) << name;
+        EXPECT_EQ(b->FontItalic(), ToVBool(before.italic())) << name;
+        EXPECT_EQ(b->PaintPasses, passes) << name;
+        QApplication::setFont(applicationFont);
+    }
+}
+
+TEST(Properties, HwndIsTheNativeWindowOrZero) {
+    QWidget top;
+    auto child = MakeButton(100, 30, &top);
+    top.show(); // the window of the top level exists once it is shown
+    // A child drawn inside its parent's window has no handle, and asking does not make one.
+    EXPECT_EQ(child->hwnd(), 0);
+    EXPECT_FALSE(child->testAttribute(Qt::WA_NativeWindow));
+    EXPECT_EQ(child->internalWinId(), 0u);
+
+    auto own = MakeButton();
+    own->show();
+    EXPECT_NE(own->hwnd(), 0);
+    EXPECT_EQ(own->hwnd(), static_cast<std::int32_t>(own->internalWinId()));
 }
