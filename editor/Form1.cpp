@@ -6,6 +6,7 @@
 #include "rom/Vocabularies.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QIcon>
 
 namespace editor {
@@ -16,6 +17,13 @@ QFont WindowFont(bool bold = false) {
     font.setPointSizeF(8.25);
     font.setBold(bold);
     return font;
+}
+
+// A context menu opening, a switch to another program or to the menu bar leaves the field the focused
+// control of the window: only a move of the focus to another control is a loss of focus.
+bool MovesFocusWithinWindow(Qt::FocusReason reason) {
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 template <typename Widget> Widget* Named(Widget* widget, const char* name) {
@@ -118,7 +126,8 @@ QLineEdit* Form1::CreateHiddenField(const char* name, const char* text) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut &&
+        MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
         for (QLineEdit* field : {txtPower, txtAcc, txtPP, txtEff})
             if (watched == field) ClampField(field);
     }
