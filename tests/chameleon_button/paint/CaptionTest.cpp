@@ -159,3 +159,106 @@ TEST(CaptionText, LongCaptionWrapsAndIsClippedToTheFace) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CaptionTest, HoverBoxUnderThePointerShadesItsEffectFromTheTint) {
+    b->ButtonType = 9;
+    b->SetColorScheme(3);
+    b->SpecialEffect = 1;
+    b->IsOver = VbTrue;
+    const Colour tint = b->SelectionTintColor, face = b->FaceColor;
+    const auto off = [](Colour c, int n) { return OffsetColor(c, n, false, false); };
+    b->LastFaceState = FaceUp;
+    EXPECT_EQ(Mismatches(CaptionOver, Expected({{1, off(tint, -40)}, {-1, off(tint, 40)}, {0, 0}})), 0)
+        << "the tinted face under the pointer";
+    b->LastFaceState = FaceDown;
+    EXPECT_EQ(Mismatches(CaptionDown, Expected({{2, off(face, -40)}, {0, off(face, 40)}, {1, 0}})), 0)
+        << "pressed: the face colour";
+    b->LastFaceState = FaceUp;
+    b->IsOver = VbFalse;
+    EXPECT_EQ(Mismatches(CaptionNormal, Expected({{1, off(face, -40)}, {-1, off(face, 40)}, {0, 0}})), 0)
+        << "not under the pointer";
+}
+
+// The caption state each look passes, by type and state, as the looks' table gives it; 255 marks
+// a look that paints no caption through PaintCaption (the state before stays).
+TEST(LookCaptions, EachLookPassesTheCaptionStateOfItsTable) {
+    constexpr std::uint8_t None = 255;
+    struct Case {
+        std::int32_t type;
+        std::uint8_t up, over, down, disabled;
+    };
+    const Case cases[] = {
+        {1, CaptionNormal, CaptionOver, CaptionDown, CaptionEtched},
+        {2, CaptionNormal, CaptionOver, CaptionDown, CaptionEtched},
+        {3, CaptionNormal, CaptionOver, CaptionDown, CaptionDimmed},
+        {4, CaptionNormal, CaptionOver, CaptionDown, CaptionEtched},
+        {5, CaptionNormal, CaptionOver, None, CaptionGrey},
+        {6, CaptionNormal, CaptionOver, CaptionDown, CaptionGrey},
+        {7, CaptionNormal, CaptionOver, CaptionDown, CaptionEtched},
+        {8, CaptionNormal, CaptionOver, CaptionDown, CaptionEtched},
+        {9, CaptionNormal, CaptionOver, CaptionDown, CaptionGrey},
+        {10, None, None, None, None},
+        {11, CaptionNormal, CaptionOver, CaptionDown, CaptionEtched},
+        {12, CaptionNormal, CaptionOver, CaptionDown, CaptionEtched},
+        {13, CaptionNormal, CaptionOver, CaptionDown, CaptionEtched},
+        {14, CaptionNormal, CaptionOver, CaptionShadowed, CaptionFaceEtched},
+        {15, None, None, CaptionDown, None},
+    };
+    for (const Case& c : cases) {
+        auto b = GreyButton(c.type, 60, 24);
+        b->SetCaption(QStringLiteral("Go"));
+        const auto stateAfter = [&b](bool over, std::uint8_t face, bool enabled) {
+            b->IsOver = ToVBool(over);
+            b->Enabled = ToVBool(enabled);
+            b->LastCaptionState = None;
+            b->PaintButton(face, true);
+            return int(b->LastCaptionState);
+        };
+        EXPECT_EQ(stateAfter(false, FaceUp, true), c.up) << "type " << c.type << " up";
+        EXPECT_EQ(stateAfter(true, FaceUp, true), c.over) << "type " << c.type << " over";
+        EXPECT_EQ(stateAfter(false, FaceDown, true), c.down) << "type " << c.type << " down";
+        EXPECT_EQ(stateAfter(false, FaceUp, false), c.disabled) << "type " << c.type << " disabled";
+    }
+}
+
+// Pixels of colour on the face.
+int CountOf(const chameleonButton& b, Colour colour) {
+    int n = 0;
+    for (int y = 0; y < b.ClientHeight; ++y)
+        for (int x = 0; x < b.ClientWidth; ++x) n += b.Face().PixelAt(x, y) == colour;
+    return n;
+}
+
+TEST(LookCaptions, PressedRoundedBevelShadesItsEffectFromThePressedFace) {
+    auto b = GreyButton(4, 60, 24);
+    b->SetCaption(QStringLiteral("Go"));
+    b->SpecialEffect = 3;
+    b->PaintButton(FaceDown, true);
+    EXPECT_GT(CountOf(*b, 0x00484848), 0) << "shadow - 16, darkened by 40";
+    EXPECT_EQ(CountOf(*b, 0x00383838), 0);
+    EXPECT_EQ(b->FaceBrightColor, 0x00F0F0F0);
+}
+
+TEST(LookCaptions, SeeThroughPressedCaptionMovesByOnePixel) {
+    auto b = GreyButton(11, 60, 24);
+    b->SetCaption(QStringLiteral("Go"));
+    b->SetColorScheme(2);
+    b->SetBackColor(0x00C0C0C0);
+    b->SetForeColor(0x000000FF);
+    b->SetForeOver(0x000000FF);
+    b->PaintButton(FaceUp, true);
+    const paint::Surface up = b->Face();
+    b->PaintButton(FaceDown, true);
+    int moved = 0, glyphs = 0;
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 59; ++x) {
+            glyphs += up.PixelAt(x, y) == 0x000000FF;
+            moved += (up.PixelAt(x, y) == 0x000000FF) == (b->Face().PixelAt(x + 1, y + 1) == 0x000000FF);
+        }
+    EXPECT_GT(glyphs, 0);
+    EXPECT_EQ(moved, 59 * 23);
+}
+
+} // namespace

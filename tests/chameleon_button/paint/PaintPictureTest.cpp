@@ -203,3 +203,44 @@ TEST(PaintPicture, CaptionBehindThePictureIsDrawnAgainOnTopEvenForBlank) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PaintPicture, PressedPicturesMoveByTypeWithOrWithoutAHoverPicture) {
+    const PictureRef normal = Glyph({"rr", "rr"}), over = Glyph({"ww", "ww"});
+    const std::string stays = Rows({"....", ".rr.", ".rr.", "...."}),
+                      moves = Rows({"....", "....", "..rr", "..rr"});
+    const std::string overStays = Rows({"....", ".ww.", ".ww.", "...."}),
+                      overMoves = Rows({"....", "....", "..ww", "..ww"});
+    struct Case {
+        std::int32_t type;
+        std::string withOver, alone;
+    };
+    const Case cases[] = {{1, overMoves, moves}, {4, overMoves, moves},  {5, overStays, stays},
+                          {9, stays, stays},     {12, overMoves, moves}, {13, overMoves, moves}};
+    for (const Case& c : cases)
+        for (bool withOver : {true, false}) {
+            auto b = WithPicture(c.type, normal, withOver ? over : PictureRef{});
+            b->PaintButton(FaceDown, true);
+            Legend legend = PictureLetters();
+            legend['.'] = b->Face().PixelAt(8, 4);
+            EXPECT_EQ(Around(*b, legend), withOver ? c.withOver : c.alone)
+                << "type " << c.type << (withOver ? " with" : " without") << " a hover picture";
+        }
+}
+
+TEST(PaintPicture, LiftedHoverBoxPictureShadesItsEffectFromTheTint) {
+    Legend legend = PictureLetters();
+    legend['t'] = grey::Tint;
+    legend['D'] = OffsetColor(grey::Tint, -40, false, false);
+    legend['L'] = OffsetColor(grey::Tint, 40, false, false);
+    auto b = WithPicture(9, Glyph({"rr", "rr"}));
+    b->SpecialEffect = 1;
+    b->IsOver = VbTrue;
+    b->PaintButton(FaceUp, true);
+    // The dark copy under the picture, the light one two pixels up-left, the shadow, the picture.
+    EXPECT_EQ(Around(*b, legend), Rows({"rrtt", "rrDt", "tDss", "ttss"}));
+    EXPECT_EQ(b->Face().PixelAt(7, 3), legend['L']);
+}
+
+} // namespace
