@@ -16,7 +16,10 @@ void chameleonButton::ResizeButton() {
         face_.Resize(ClientWidth, ClientHeight);
     LayoutCaption();
     WindowShape = BuildWindowShape(ButtonType, ClientWidth, ClientHeight);
-    setMask(WindowShape);
+    // Qt takes an empty mask for no mask at all; a shape that kept no pixel becomes a mask lying
+    // wholly outside the window, so that the button shows nothing and takes no mouse input.
+    setMask(WindowShape.isEmpty() && ClientWidth > 0 && ClientHeight > 0 ? QRegion(-1, -1, 1, 1)
+                                                                         : WindowShape);
     if (ClientHeight != 0) PaintButton(FaceUp, true);
 }
 

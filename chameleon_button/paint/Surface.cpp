@@ -12,6 +12,7 @@ void Surface::Resize(int width, int height) {
     image_.fill(Qt::black);
     width_ = image_.width();
     height_ = image_.height();
+    shaped_ = false;
     shape_.clear();
     shapeRuns_.clear();
     shapeRow_.clear();
@@ -19,12 +20,11 @@ void Surface::Resize(int width, int height) {
 }
 
 void Surface::SetShape(const QRegion& shape) {
-    if (shape == shapeRegion_ && (shape.isEmpty() || !shape_.empty())) return;
+    if (shaped_ && shape == shapeRegion_) return;
+    shaped_ = true;
     shapeRegion_ = shape;
-    shape_.clear();
     shapeRuns_.clear();
     shapeRow_.clear();
-    if (shape.isEmpty()) return;
     shape_.assign(static_cast<std::size_t>(width_) * height_, 0);
     for (const QRect& r : shape)
         for (int y = std::max(r.top(), 0); y <= std::min(r.bottom(), height_ - 1); ++y)
@@ -64,7 +64,7 @@ void Surface::FillSpan(int x0, int x1, int y, Colour colour) {
     if (y < 0 || y >= height_ || x0 >= x1) return;
     QRgb* row = Row(y);
     const QRgb value = ToQRgb(colour);
-    if (shape_.empty()) {
+    if (!shaped_) {
         std::fill(row + x0, row + x1, value);
         return;
     }

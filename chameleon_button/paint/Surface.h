@@ -30,7 +30,7 @@ class Surface {
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
 
-    // Pixels outside shape are never painted from now on; an empty region paints everywhere.
+    // Pixels outside shape are never painted from now on; an empty region leaves nothing to paint.
     void SetShape(const QRegion& shape);
 
     // Every pixel of the image, inside the shape or not, becomes colour.
@@ -72,7 +72,7 @@ class Surface {
     void Put(int x, int y, Colour colour);
     bool Paintable(int x, int y) const {
         if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
-        return shape_.empty() || shape_[static_cast<std::size_t>(y) * width_ + x] != 0;
+        return !shaped_ || shape_[static_cast<std::size_t>(y) * width_ + x] != 0;
     }
 
     // Every pixel of source that falls on this surface, copied to the same position unchanged.
@@ -84,9 +84,11 @@ class Surface {
     QRgb* Row(int y) { return reinterpret_cast<QRgb*>(image_.scanLine(y)); }
 
     QImage image_;
-    int width_ = 0, height_ = 0;        // the image's, kept here because the painting asks them per pixel
-    std::vector<std::uint8_t> shape_; // one flag a pixel, row by row; empty while unclipped
-    // The same shape as runs x0 .. x1-1, row y's from shapeRuns_[shapeRow_[y]] to shapeRuns_[shapeRow_[y + 1]].
+    int width_ = 0, height_ = 0;      // the image's, kept here because the painting asks them per pixel
+    bool shaped_ = false;             // false until SetShape and after Resize: every pixel paints
+    std::vector<std::uint8_t> shape_; // one flag a pixel, row by row, while shaped_
+    // The same shape as runs x0 .. x1-1, row y's from shapeRuns_[shapeRow_[y]] to shapeRuns_[shapeRow_[y +
+    // 1]].
     std::vector<std::pair<int, int>> shapeRuns_;
     std::vector<std::size_t> shapeRow_;
     GlyphMasks glyphs_;

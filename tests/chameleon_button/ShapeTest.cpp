@@ -3,6 +3,7 @@
 #include "ButtonTestSupport.h"
 
 #include <QStringList>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace button_test;
@@ -42,6 +43,56 @@ TEST(BuildWindowShape, RemovesExactlyTheNamedCornerPixels) {
     EXPECT_EQ(ShapeRows(BuildWindowShape(3, 5, 4), 5, 4), QStringList({"..#..", ".###.", ".###.", "..#.."}));
     EXPECT_EQ(ShapeRows(BuildWindowShape(1, 5, 3), 5, 3), QStringList({".###.", "#####", ".###."}));
     EXPECT_EQ(ShapeRows(BuildWindowShape(5, 5, 3), 5, 3), QStringList({"####.", "#####", ".####"}));
+}
+
+TEST(BuildWindowShape, CutsTinyFacesDownToNothing) {
+    struct Case {
+        std::int32_t type;
+        int W, H;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {1, 1, 1, {"."}},
+        {14, 1, 1, {"."}},
+        {5, 1, 1, {"."}},
+        {3, 1, 1, {"."}},
+        {7, 1, 1, {"#"}},
+        {1, 2, 2, {"..", ".."}},
+        {3, 2, 2, {"..", ".."}},
+        {4, 2, 2, {"..", ".."}},
+        {5, 2, 2, {"#.", ".#"}},
+        {3, 3, 1, {"..."}},
+        {4, 3, 3, {"...", ".#.", "..."}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ShapeRows(BuildWindowShape(c.type, c.W, c.H), c.W, c.H), c.rows)
+            << "type " << c.type << " " << c.W << " x " << c.H;
+}
+
+// A shape without pixels leaves the whole window out: nothing of the button shows and the
+// window that holds it gets the pointer (Qt would take an empty mask for none at all).
+TEST(Resize, AShapeWithoutPixelsShowsNothing) {
+    const SystemColourScope colours;
+    for (auto [type, size] : {std::pair{3, 2}, {4, 2}, {1, 1}, {14, 2}}) {
+        QWidget top;
+        top.resize(40, 40);
+        auto* b = new chameleonButton(&top);
+        b->SetColorScheme(3);
+        b->SetButtonType(type);
+        b->setGeometry(10, 10, size, size);
+        b->ResizeButton();
+        top.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+        b->PaintButton(FaceUp, true);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                EXPECT_EQ(b->Face().PixelAt(x, y), 0x00C0C0C0) << "type " << type << " at " << x << "," << y;
+                EXPECT_EQ(top.childAt(10 + x, 10 + y), nullptr) << "type " << type << " at " << x << "," << y;
+            }
+        b->setGeometry(10, 10, 6, 6); // a size with pixels left takes the pointer again
+        b->ResizeButton();
+        EXPECT_EQ(top.childAt(12, 12), b) << "type " << type;
+    }
 }
 
 TEST(BuildWindowShape, MakesTheOvalTheInscribedEllipse) {

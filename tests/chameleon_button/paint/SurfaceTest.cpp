@@ -160,8 +160,13 @@ TEST(Surface, ShapeClipsEveryPrimitive) {
     const Legend colours = {{'.', Face}, {'r', Red}, {'c', Red ^ 0x00FFFFFF}, {'g', Green}};
     EXPECT_EQ(AsLetters(s, colours), Rows({"..c..", ".rrr.", ".rrr.", "..r.."}));
     s.SetShape(QRegion());
+    s.PaintLine(0, 1, 5, 1, Green);
+    s.PaintRect(0, 0, 5, 4, Green, false);
+    EXPECT_EQ(AsLetters(s, colours), Rows({"..c..", ".rrr.", ".rrr.", "..r.."}))
+        << "a shape of no pixel paints none";
+    s.Resize(5, 4);
     s.PaintLine(0, 0, 5, 0, Green);
-    EXPECT_EQ(AsLetters(s, colours).substr(0, 5), "ggggg");
+    EXPECT_EQ(AsLetters(s, colours).substr(0, 5), "ggggg") << "a new size drops the shape";
 }
 
 TEST(DrawText, PaintsOnlyGlyphPixelsInOneColourInsideTheRectangle) {
@@ -224,8 +229,8 @@ TEST(DrawText, RepeatedTextsMatchADirectRenderingAtEveryPlace) {
             painter.setPen(QColor::fromRgb(ToQRgb(Red)));
             painter.drawText(c.rect, c.flags, c.text);
             painter.end();
-            EXPECT_EQ(s.Image(), expected) << c.text.toStdString() << " at " << c.rect.x() << "," << c.rect.y()
-                                           << " bold " << c.font.bold() << ", round " << round;
+            EXPECT_EQ(s.Image(), expected) << c.text.toStdString() << " at " << c.rect.x() << ","
+                                           << c.rect.y() << " bold " << c.font.bold() << ", round " << round;
         }
 }
 
