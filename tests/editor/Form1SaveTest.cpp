@@ -1,6 +1,18 @@
 #include "EditorFixture.h"
 
+#include "rom/GameText.h"
 #include "rom/HexFunctions.h"
+
+#include <string>
+
+namespace {
+
+// The code byte of one character, from the game's own table.
+std::uint8_t Code(char32_t c) {
+    return static_cast<std::uint8_t>(std::stoi(rom::EncodeGameChar(c), nullptr, 16));
+}
+
+} // namespace
 
 TEST_F(EditorTest, SavingAMoveChangesExactlyItsTwentyBytes) {
     OpenDemo();
@@ -22,7 +34,8 @@ TEST_F(EditorTest, SavingAMoveChangesExactlyItsTwentyBytes) {
     const auto after = RomBytes();
     ASSERT_EQ(after.size(), before.size());
     auto expected = before;
-    const std::uint8_t name[13] = {0xC2, 0xED, 0xE4, 0xD9, 0xE6, 0x00, 0xC0, 0xD5, 0xE2, 0xDB, 0xFF, 0x00, 0x00};
+    const std::uint8_t name[13] = {0xC2, 0xED, 0xE4, 0xD9, 0xE6, 0x00, 0xC0,
+                                   0xD5, 0xE2, 0xDB, 0xFF, 0x00, 0x00};
     std::copy(name, name + 13, expected.begin() + NameOffset(1));
     const std::uint8_t record[7] = {31, 80, 17, 90, 15, 2, 8};
     std::copy(record, record + 7, expected.begin() + RecordOffset(1));
@@ -35,30 +48,55 @@ TEST_F(EditorTest, SavingAMoveChangesExactlyItsTwentyBytes) {
     EXPECT_EQ(form->List1->count(), 355);
 }
 
-TEST_F(EditorTest, SavingMoveZeroWritesThePlaceholderName) {
+TEST_F(EditorTest, SavingMoveZeroWritesThePlaceholderNameOverWhateverItsEntryHeld) {
+    auto bytes = image.bytes;
+    for (int i = 0; i < 13; ++i) bytes[static_cast<std::size_t>(NameOffset(0) + i)] = Code(U'Q');
+    const std::uint8_t oldRecord[7] = {9, 40, 3, 70, 20, 10, 1};
+    std::copy(oldRecord, oldRecord + 7, bytes.begin() + RecordOffset(0));
+    testing_support::WriteFileBytes(rom, bytes);
     OpenDemo();
     form->List1->setCurrentRow(0);
-    const auto before = RomBytes();
+    form->txtNewName->setText("Quake"); // move 0's name is always the placeholder
+    form->cmbEffect->setCurrentIndex(2);
+    form->txtPower->setText("55");
+    form->cmbType->setCurrentIndex(5);
+    form->txtAcc->setText("95");
+    form->txtPP->setText("25");
+    form->txtEff->setText("30");
+    form->cmbTarget->setCurrentIndex(0);
     form->cmdSave_Click();
-    const auto changed = Changed(before, RomBytes());
-    for (std::size_t p : changed) {
-        const bool inName = p >= std::size_t(NameOffset(0)) && p < std::size_t(NameOffset(0) + 13);
-        const bool inRecord = p >= std::size_t(RecordOffset(0)) && p < std::size_t(RecordOffset(0) + 7);
-        EXPECT_TRUE(inName || inRecord) << p;
-    }
-    EXPECT_EQ(rom::ReadHexBytes(rom, NameOffset(0), 13), "AEFF0000000000000000000000");
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, editor::SavedText);
+    EXPECT_EQ(dialogs.messages[0].icon, editor::MessageIcon::Information);
+    auto expected = bytes;
+    std::fill_n(expected.begin() + NameOffset(0), 13, std::uint8_t{0});
+    expected[static_cast<std::size_t>(NameOffset(0))] = Code(U'-');
+    expected[static_cast<std::size_t>(NameOffset(0) + 1)] = 0xFF;
+    const std::uint8_t record[7] = {2, 55, 5, 95, 25, 30, 0};
+    std::copy(record, record + 7, expected.begin() + RecordOffset(0));
+    EXPECT_EQ(Changed(RomBytes(), expected), std::vector<std::size_t>{});
     EXPECT_EQ(form->List1->item(0)->text(), "--NONE--");
 }
 
-TEST_F(EditorTest, ThirteenCharacterNamesAndUntouchedRecordTailsSurviveSaves) {
+TEST_F(EditorTest, AThirteenLetterNameFillsItsEntryWithoutTerminator) {
     OpenDemo();
+    form->List1->setCurrentRow(7);
+    const std::u32string name = U"Thunderstrike";
+    form->txtNewName->setText(QString::fromStdU32String(name));
     const auto before = RomBytes();
-    for (int round = 0; round < 3; ++round) {
-        form->List1->setCurrentRow(demo::DemoFullLengthNameMove);
-        form->cmdSave_Click();
-    }
-    EXPECT_EQ(RomBytes(), before); // saving what is shown writes back the same bytes
-    EXPECT_EQ(dialogs.messages.size(), 3u);
+    form->cmdSave_Click();
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, editor::SavedText);
+    auto expected = before;
+    for (std::size_t i = 0; i < 13; ++i)
+        expected[static_cast<std::size_t>(NameOffset(7)) + i] = Code(name[i]);
+    ASSERT_NE(expected, before) << "the entry held another name";
+    EXPECT_EQ(Changed(RomBytes(), expected), std::vector<std::size_t>{});
+    EXPECT_EQ(form->List1->item(7)->text(), "Thunderstrike");
+    EXPECT_EQ(form->List1->item(8)->text(), QString::fromStdString(image.names[8]))
+        << "the next entry is intact";
 }
 
 TEST_F(EditorTest, RefusedSavesLeaveTheFileByteIdentical) {
@@ -102,7 +140,8 @@ TEST_F(EditorTest, ASaveWithNothingSelectedAsksForAMove) {
 }
 
 TEST_F(EditorTest, AReadOnlyRomOpensButDoesNotSave) {
-    std::filesystem::permissions(rom, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    std::filesystem::permissions(rom,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     OpenDemo();
     ASSERT_EQ(form->List1->count(), 355);
     form->List1->setCurrentRow(9);
@@ -121,7 +160,8 @@ TEST_F(EditorTest, ARomDeletedOrTruncatedAfterOpeningIsNotRecreatedOrGrown) {
     EXPECT_EQ(dialogs.messages.back().text, editor::SaveErrorText);
     EXPECT_FALSE(std::filesystem::exists(rom));
 
-    const std::vector<std::uint8_t> truncated(image.bytes.begin(), image.bytes.begin() + RecordOffset(354) + 3);
+    const std::vector<std::uint8_t> truncated(image.bytes.begin(),
+                                              image.bytes.begin() + RecordOffset(354) + 3);
     testing_support::WriteFileBytes(rom, truncated);
     form->cmdSave_Click();
     EXPECT_EQ(dialogs.messages.back().text, editor::SaveErrorText);
