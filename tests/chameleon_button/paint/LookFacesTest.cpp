@@ -351,3 +351,77 @@ TEST(LookFaces, GlossGradientInEveryStateWhereSinglePrecisionDecidesRowFive) {
                 "12++JJJJJJ21", "12++44444421", "12++LLLLLL21", "12++MMMMMM21", "12++NNNNNN21",
                 "12++OOOOOO21", "12++PPPPPP21", "12++QQQQQQ21", "122222222221", ".1111111111."})}});
 }
+
+// Custom colours (scheme 2) with SoftBevel: every edge, shade and gradient step is derived from
+// the face by half the usual amount. Letters: the face moved by the amount written beside them.
+TEST(LookFaces, EachFamilyInCustomColoursWithSoftBevel) {
+    constexpr Colour Back = 0x00604080; // red 128, green 64, blue 96
+    const auto off = [](Colour c, int n, bool blue = false) { return OffsetColor(c, n, blue, true); };
+    const Colour bright = off(Back, 48, true); // GradientRim's bright face, blue-proportional
+    Legend l = {{'.', Back},
+                {'s', off(Back, -64)},
+                {'l', off(Back, 31)},
+                {'h', off(Back, 47)},
+                {'k', off(Back, -192)},
+                {'b', off(Back, -128)},
+                {'p', off(Back, -32)},
+                {'#', Rgb(0, 60, 115)},
+                {'+', Rgb(16, 77, 123)},
+                {'1', off(bright, 16, true)},
+                {'0', off(bright, 10, true)},
+                {'4', off(bright, -48, true)},
+                {'6', off(bright, -36, true)},
+                {'c', off(Back, 12)},
+                {'d', off(off(Back, -64), -26)},
+                {'e', off(off(Back, -64), 26)},
+                {'f', off(off(Back, -64), 16)},
+                {'o', off(off(Back, -64), -50)},
+                {'n', off(Back, -9)},
+                {'r', off(off(Back, -64), -48)},
+                {'3', off(bright, -32, true)},
+                {'w', off(off(Back, 47), -22)}, // gloss rows 4, 5 and 7: the highlight moved by 11, 14, 20
+                {'x', off(off(Back, 47), -28)},
+                {'y', off(off(Back, 47), -40)}};
+    for (int n = 0; n <= 12; ++n) l[static_cast<char>('A' + n)] = off(bright, -2 * n, true); // rim rows
+    ASSERT_TRUE(ColoursDistinct(l));
+    struct Case {
+        std::int32_t type;
+        Shown state;
+        int w, h;
+        std::string face;
+    };
+    const Case cases[] = {
+        {12, shown::Over, 8, 6,
+         Rows({"hhhhhhhk", "hlllllsk", "hl....sk", "hl....sk", "hssssssk", "kkkkkkkk"})},
+        {12, shown::Down, 8, 6,
+         Rows({"kkkkkkkh", "kssssslh", "ks....lh", "ks....lh", "kllllllh", "hhhhhhhh"})},
+        {3, shown::Up, 8, 10,
+         Rows({"..####..", ".+1111+.", "#C00006#", "#CFEEM6#", "#CFFFM6#", "#CFGGM6#", "#CFHHM6#", "#C33336#",
+               ".+4444+.", "..####.."})},
+        {5, shown::Up, 8, 6, Rows({"ddddddd.", "dhhhhheh", "dhccccdh", "dhccccdh", "dedddddh", ".hhhhhhh"})},
+        {5, shown::Down, 8, 6,
+         Rows({"ddddddd.", "dfffffdh", "dfffffdh", "dfffffdh", "dddddddh", ".hhhhhhh"})},
+        {9, shown::DownOver, 8, 6,
+         Rows({"bbbbbbbb", "bppppppb", "bppppppb", "bppppppb", "bppppppb", "bbbbbbbb"})},
+        {9, shown::Over, 8, 6,
+         Rows({"bbbbbbbb", "b......b", "b......b", "b......b", "b......b", "bbbbbbbb"})},
+        {14, shown::Up, 10, 10,
+         Rows({".oooooooo.", "onnnnnnnno", "onhhhhhhno", "onhhhhhhno", "onhhwwwwno", "onhhxxxxno",
+               "onhhccccno", "onhhyyyyno", "onnnnnnnno", ".oooooooo."})},
+        {14, shown::Down, 8, 6,
+         Rows({".rrrrrr.", "rnnnnnnr", "rnnnnnhr", "rnnnnnhr", "rnhhhhhr", ".rrrrrr."})},
+        {13, shown::Down, 8, 6,
+         Rows({"..kkkk..", ".kkkkkk.", "kkppppkk", "kkppppkk", ".kkkkkk.", "..kkkk.."})},
+    };
+    for (const Case& c : cases) {
+        TestAmbient ambient;
+        auto b = GreyButton(c.type, c.w, c.h, &ambient);
+        b->SetColorScheme(2);
+        b->SetBackColor(Back);
+        b->SetBackOver(Back);
+        b->SetSoftBevel(VbTrue);
+        const std::string painted = FaceIn(*b, ambient, c.state, l);
+        EXPECT_EQ(painted, c.face) << "type " << c.type << " " << c.w << " x " << c.h << " " << c.state.name
+                                   << ": " << AsRowsSource(painted);
+    }
+}
