@@ -6,22 +6,17 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 using namespace moves;
 
 namespace {
 
 struct Demo {
     demo::DemoRom image = demo::MakeDemoRom();
-    TableLocation at;
-    std::vector<MoveRow> rows;
-    Demo() {
-        std::istringstream profile(demo::DemoProfileText(image.layout));
-        at = ReadTableLocation(profile);
-        rows = ReadMoveRows(image.bytes, at);
+    rom::MoveTables at{image.layout.nameStart, image.layout.dataOffset};
+    std::vector<MoveRow> rows = ReadMoveRows(image.bytes, at);
+    MoveChange Change(int k) const {
+        return {k, std::nullopt, std::nullopt, rows[static_cast<std::size_t>(k)].bytes};
     }
-    MoveChange Change(int k) const { return {k, std::nullopt, rows[static_cast<std::size_t>(k)].record}; }
     std::int32_t Name(int k, int i) const { return static_cast<std::int32_t>(NameByteOffset(at, k, i)); }
     std::int32_t Field(int k, rom::MoveField f) const {
         return static_cast<std::int32_t>(RecordOffset(at, k)) + static_cast<int>(f);
@@ -33,7 +28,7 @@ struct Demo {
 TEST(PlanChanges, WritesOnlyTheBytesThatDiffer) {
     const Demo d;
     MoveChange power = d.Change(5);
-    power.newRecord.power = 116;   // was 115
+    power.newBytes[1] = 116;       // was 115
     MoveChange same = d.Change(6); // a change that stores what is there already
     EXPECT_EQ(PlanChanges({power, same}, d.at, d.image.bytes),
               (std::vector<editor::PlannedWrite>{{d.Field(5, rom::MoveField::power), "74"}}));
@@ -43,7 +38,7 @@ TEST(PlanChanges, KeepsAnUnchangedLineBreakNameUntouched) {
     // Move 200's name holds byte FE, which no text encodes: planning its name would fail.
     const Demo d;
     MoveChange change = d.Change(demo::DemoLineBreakNameMove);
-    change.newRecord.pp = 40;
+    change.newBytes[4] = 40;
     const auto writes = PlanChanges({change}, d.at, d.image.bytes);
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_EQ(writes[0].offset, d.Field(demo::DemoLineBreakNameMove, rom::MoveField::pp));
@@ -73,4 +68,33 @@ TEST(PlanChanges, RefusesAMoveThatCannotBeSavedAsAWhole) {
     MoveChange change = d.Change(5);
     change.newName = "Bad@";
     EXPECT_THROW(PlanChanges({d.Change(4), change}, d.at, d.image.bytes), editor::SavePlanError);
+}
+
+TEST(PlanChanges, WritesPriorityAndFlagsAfterTheSavePlanAndNeverThePadding) {
+    const Demo d;
+    MoveChange change = d.Change(demo::DemoFirstStrikeMove);
+    change.newBytes[1] = static_cast<std::uint8_t>(change.newBytes[1] + 1);
+    change.newBytes[7] = 0xFF; // priority -1
+    change.newBytes[8] = static_cast<std::uint8_t>(change.newBytes[8] ^ 0x01);
+    change.newBytes[9] = static_cast<std::uint8_t>(change.newBytes[9] + 1); // never written
+    const std::int32_t record = d.Field(demo::DemoFirstStrikeMove, rom::MoveField::effect);
+    const auto writes = PlanChanges({change}, d.at, d.image.bytes);
+    ASSERT_EQ(writes.size(), 3u);
+    EXPECT_EQ(writes[0].offset, record + 1);
+    EXPECT_EQ(writes[1], (editor::PlannedWrite{record + 7, "FF"}));
+    EXPECT_EQ(writes[2].offset, record + 8);
+}
+
+TEST(PlanChanges, WritesNameBytesExactlyAsGiven) {
+    const Demo d;
+    MoveChange change = d.Change(5);
+    change.newEntry = NameEntry{0xBB, 0xFF, 0x12, 0x34, 0, 0, 0, 0, 0, 0, 0, 0, 0x99};
+    std::vector<std::uint8_t> after = d.image.bytes;
+    for (const editor::PlannedWrite& w : PlanChanges({change}, d.at, d.image.bytes))
+        after[static_cast<std::size_t>(w.offset)] = rom::ParseHexPair(w.pair);
+    EXPECT_TRUE(std::equal(change.newEntry->begin(), change.newEntry->end(), after.begin() + d.Name(5, 0)));
+    for (std::size_t p : testing_support::DifferingPositions(d.image.bytes, after)) {
+        EXPECT_GE(p, static_cast<std::size_t>(d.Name(5, 0)));
+        EXPECT_LT(p, static_cast<std::size_t>(d.Name(5, 13)));
+    }
 }

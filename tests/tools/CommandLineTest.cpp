@@ -25,8 +25,24 @@ TEST(ParseCommandLine, ReadsEachCommandWithOptionsAnywhere) {
     EXPECT_EQ(set.assignments[0].value, "Sky Fall");
     EXPECT_EQ(set.assignments[2].value, "-1=2"); // only the first "=" separates
 
-    EXPECT_EQ(ParseCommandLine({}).command, Command::help);
     EXPECT_EQ(ParseCommandLine({"list", "--help"}).command, Command::help);
+    EXPECT_EQ(ParseCommandLine({"--version"}).command, Command::version);
+
+    const CommandLine undo =
+        ParseCommandLine({"set", "a.gba", "98", "priority=-1", "--undo", "u.csv", "--moves=412"});
+    EXPECT_EQ(undo.undoFile, std::filesystem::path("u.csv"));
+    EXPECT_EQ(undo.moveCount, 412);
+    EXPECT_EQ(undo.assignments[0].value, "-1");
+
+    const CommandLine diff = ParseCommandLine({"diff", "a.gba", "b.gba", "--csv"});
+    EXPECT_EQ(diff.otherRom, "b.gba");
+    EXPECT_EQ(diff.format, ListFormat::csv);
+    EXPECT_EQ(diff.moveCount, 355);
+
+    const CommandLine profile =
+        ParseCommandLine({"profile", "a.gba", "--write", "--force", "--moves", "2731"});
+    EXPECT_TRUE(profile.write && profile.force);
+    EXPECT_EQ(profile.moveCount, 2731);
 }
 
 TEST(ParseCommandLine, RefusesWhatItCannotRunWithAReason) {
@@ -45,6 +61,24 @@ TEST(ParseCommandLine, RefusesWhatItCannotRunWithAReason) {
         {{"list", "a.gba", "--data"}, "--data needs a folder"},
         {{"list", "a.gba", "--data="}, "--data needs a folder"},
         {{"list", "a.gba", "--verbose"}, "unknown option --verbose"},
+        {{}, "no command given"},
+        {{"--data", "x"}, "no command given"},
+        {{"diff", "a.gba"}, "usage: skirmela-moves diff ROM_A ROM_B"},
+        {{"profile", "a.gba", "b.gba"}, "usage: skirmela-moves profile ROM"},
+        {{"export", "a.gba", "x.csv", "--undo", "u.csv"}, "--undo is an option of import and set"},
+        {{"import", "a.gba", "x.csv", "--undo", "u.csv", "--dry-run"},
+         "--undo and --dry-run exclude each other"},
+        {{"import", "a.gba", "x.csv", "--undo", "-"}, "--undo needs a file, not standard output"},
+        {{"import", "a.gba", "x.csv", "--undo"}, "--undo needs a file"},
+        {{"list", "a.gba", "--write"}, "--write and --force are options of profile"},
+        {{"profile", "a.gba", "--force"}, "--force is an option of profile --write"},
+        {{"profile", "a.gba", "--json"}, "--csv and --json are options of list and diff"},
+        {{"list", "a.gba", "--moves", "0"}, "--moves needs a number of moves 1 to 2731, not \"0\""},
+        {{"list", "a.gba", "--moves", "2732"}, "--moves needs a number of moves 1 to 2731"},
+        {{"list", "a.gba", "--moves", "99999999999"}, "--moves needs a number of moves 1 to 2731"},
+        {{"list", "a.gba", "--moves", "-5"}, "--moves needs a number of moves"},
+        {{"list", "a.gba", "--moves="}, "--moves needs a number of moves"},
+        {{"version", "--moves", "400"}, "--moves is an option of the commands that read a ROM"},
     };
     for (const auto& [args, message] : cases) {
         try {

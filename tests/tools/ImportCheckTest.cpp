@@ -1,11 +1,12 @@
 #include "tools/skirmela_moves/ImportCheck.h"
 
 #include "rom/HexFunctions.h"
+#include "rom/Vocabularies.h"
 #include "tools/demo_rom/DemoRom.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <map>
 
 using namespace moves;
 
@@ -13,15 +14,16 @@ namespace {
 
 const std::vector<MoveRow>& DemoRows() {
     static const std::vector<MoveRow> rows = [] {
-        std::istringstream profile(demo::DemoProfileText({}));
-        return ReadMoveRows(demo::MakeDemoRom().bytes, ReadTableLocation(profile));
+        const demo::DemoRom image = demo::MakeDemoRom();
+        return ReadMoveRows(image.bytes, {image.layout.nameStart, image.layout.dataOffset});
     }();
     return rows;
 }
 
-std::string UntouchedHex(const MoveRow& row) {
+std::string Hex(const MoveRow& row, int first) {
     std::string hex;
-    for (std::uint8_t b : row.untouched) hex += rom::HexPair(b);
+    for (std::size_t b = static_cast<std::size_t>(first); b < row.bytes.size(); ++b)
+        hex += rom::HexPair(row.bytes[b]);
     return hex;
 }
 
@@ -53,11 +55,10 @@ TEST(CheckImport, TakesListFieldsByNumberOrExactText) {
     ASSERT_TRUE(check.errors.empty()) << DescribeCellError(check.errors[0]);
     ASSERT_EQ(check.changes.size(), 2u);
     for (const MoveChange& c : check.changes) {
-        EXPECT_EQ(c.newRecord.type, 11);
-        EXPECT_EQ(c.newRecord.target, 16);
-        EXPECT_EQ(c.newRecord.effect, 17);
-        EXPECT_EQ(c.newRecord.power,
-                  DemoRows()[static_cast<std::size_t>(c.move)].record.power); // left as it was
+        EXPECT_EQ(c.newBytes[2], 11);
+        EXPECT_EQ(c.newBytes[6], 16);
+        EXPECT_EQ(c.newBytes[0], 17);
+        EXPECT_EQ(c.newBytes[1], DemoRows()[static_cast<std::size_t>(c.move)].bytes[1]); // left as it was
     }
 }
 
@@ -71,7 +72,8 @@ TEST(CheckImport, ReportsEachChangedFieldWithOldAndNew) {
     EXPECT_EQ(check.report[0].oldValue, "\"Spark Fang!\"");
     EXPECT_EQ(check.report[0].newValue, "\"Spark Claw\"");
     EXPECT_EQ(check.report[1].oldValue, "115");
-    EXPECT_EQ(check.report[2].oldValue, "9 (???" ")");
+    EXPECT_EQ(check.report[2].oldValue, "9 (???"
+                                        ")");
     EXPECT_EQ(check.report[2].newValue, "10 (Fire)");
 }
 
@@ -81,11 +83,11 @@ TEST(CheckImport, ReportsEveryBadCellWithRowAndColumnAndChangesNothing) {
                                     "2,Bad@Name,256,Firee,No effect,,\r\n"
                                     "355,x,1,1,1,,\r\n"
                                     "1,Again,1,1,1,,\r\n"
-                                    "4,ABCDEFGHIJKLMN,-1,1,1,Water,\r\n"
+                                    "4,ABCDEFGHIJKLM,-1,1,1,Water,\r\n"
                                     "5,a^b,1,1,1,,0000000000\r\n"
                                     "6,x\r\n"
                                     "0,NONE,1,1,1,,\r\n"
-                                    "7,\"[m]\", 8 ,1,1,,\r\n");
+                                    "7,\"[q]\", 8 ,1,1,,\r\n");
     EXPECT_TRUE(check.changes.empty());
     const std::vector<std::string> expected = {
         "row 3, column 2 (name): \"Bad@Name\" holds \"@\", which the game's text cannot encode",
@@ -95,18 +97,19 @@ TEST(CheckImport, ReportsEveryBadCellWithRowAndColumnAndChangesNothing) {
         "the number",
         "row 4, column 1 (move): \"355\" is not a move number 0 to 354",
         "row 5, column 1 (move): move 1 is listed already in row 2",
-        "row 6, column 2 (name): \"ABCDEFGHIJKLMN\" has 14 characters; a name has at most 13",
+        "row 6, column 2 (name): \"ABCDEFGHIJKLM\" has 13 characters; a name has at most 12, as the game "
+        "shows a name up to its end byte",
         "row 6, column 3 (power): \"-1\" is not a number 0 to 255",
-        "row 6, column 6 (type_text): \"Water\" is not the text of type 1 (Fighting); change the type column "
-        "to change "
-        "the type",
+        "row 6, column 6 (type_text): \"Water\" is type 11 (Water), but the type column changes it to 1 "
+        "(Fighting); change one of the two columns only",
         "row 7, column 2 (name): \"a^b\" holds \"^\", which the game reads as the end of the name",
-        "row 7, column 7 (untouched): \"0000000000\" differs from the ROM's " + UntouchedHex(DemoRows()[5]) +
-            "; bytes 7 to 11 of a record are read-only",
+        "row 7, column 7 (untouched): \"0000000000\" differs from the ROM's " + Hex(DemoRows()[5], 7) +
+            "; the bytes 7 to 11 of this column (write priority and flags in their own columns) are "
+            "read-only",
         "row 8: has 2 cells; the header has 7",
         "row 9, column 2 (name): \"NONE\" cannot be the name of move 0, the placeholder always written as "
         "\"-\"",
-        "row 10, column 2 (name): \"[m]\" holds \"[\", which the game's text cannot encode",
+        "row 10, column 2 (name): \"[q]\" holds \"[\", which the game's text cannot encode",
     };
     EXPECT_EQ(Described(check), expected);
 }
@@ -132,7 +135,7 @@ TEST(CheckImport, AcceptsListBytesBeyondTheVocabulary) {
     const ImportCheck check = Check("move,type,type_text\r\n9,200,\r\n");
     ASSERT_TRUE(check.errors.empty()) << DescribeCellError(check.errors[0]);
     ASSERT_EQ(check.changes.size(), 1u);
-    EXPECT_EQ(check.changes[0].newRecord.type, 200);
+    EXPECT_EQ(check.changes[0].newBytes[2], 200);
     EXPECT_EQ(check.report[0].newValue, "200 (no entry)");
     EXPECT_FALSE(Check("move,type,type_text\r\n9,200,Fire\r\n").errors.empty());
 }
@@ -143,4 +146,148 @@ TEST(SameName, TreatsBothLineEndsAlike) {
     EXPECT_FALSE(SameName("Sky\r\nFall", "SkyFall"));
     EXPECT_FALSE(SameName("Sky\rFall", "SkyFall"));
     EXPECT_FALSE(SameName("Sky Fall", "Sky Fall "));
+}
+
+TEST(CheckImport, TakesPriorityAndFlagsAndKeepsThePaddingReadOnly) {
+    const MoveRow& m3 = DemoRows()[3];
+    const ImportCheck check = Check("move,priority,flags,padding\r\n"
+                                    "1,-1,contact|protect,\r\n"
+                                    "2,+5, snatch | bit7 ,\r\n"
+                                    "3,-128,255," +
+                                    Hex(m3, 9) +
+                                    "\r\n"
+                                    "4,127,none,\r\n"
+                                    "5,0,0,\r\n");
+    ASSERT_TRUE(check.errors.empty()) << DescribeCellError(check.errors[0]);
+    const std::pair<int, int> expected[] = {
+        {0xFF, 0x03}, {0x05, 0x88}, {0x80, 0xFF}, {0x7F, 0x00}, {0x00, 0x00}};
+    std::map<int, const MoveChange*> byMove;
+    for (const MoveChange& c : check.changes) byMove[c.move] = &c;
+    for (int k = 1; k <= 5; ++k) {
+        const MoveRow& row = DemoRows()[static_cast<std::size_t>(k)];
+        const auto [priority, flags] = expected[k - 1];
+        if (row.bytes[7] == priority && row.bytes[8] == flags) {
+            EXPECT_EQ(byMove.count(k), 0u) << k; // nothing to change
+            continue;
+        }
+        ASSERT_EQ(byMove.count(k), 1u) << k;
+        EXPECT_EQ(byMove[k]->newBytes[7], priority) << k;
+        EXPECT_EQ(byMove[k]->newBytes[8], flags) << k;
+        EXPECT_TRUE(std::equal(row.bytes.begin() + 9, row.bytes.end(), byMove[k]->newBytes.begin() + 9)) << k;
+    }
+}
+
+TEST(CheckImport, RefusesEveryBadCellOfTheNewColumns) {
+    const std::string padding = Hex(DemoRows()[1], 9);
+    const std::pair<std::string, std::string> cases[] = {
+        {"priority,128", "\"128\" is not a number -128 to 127"},
+        {"priority,-129", "\"-129\" is not a number -128 to 127"},
+        {"priority,255", "\"255\" is not a number -128 to 127"},
+        {"priority,- 1", "\"- 1\" is not a number -128 to 127"},
+        {"priority,", "\"\" is not a number -128 to 127"},
+        {"priority,1.5", "\"1.5\" is not a number -128 to 127"},
+        {"priority,0x10", "\"0x10\" is not a number -128 to 127"},
+        {"flags,256", "\"256\" is neither a number 0 to 255 nor flag names joined with \"|\""},
+        {"flags,-1", "\"-1\" is no flag"},
+        {"flags,Contact", "\"Contact\" is no flag"},
+        {"flags,contact|", "a name is missing"},
+        {"flags,none|contact", "\"none\" is no flag"},
+        {"flags,", "a name is missing"},
+        {"flags,contact,protect", "has 3 cells; the header has 2"},
+        {"padding,000000", "\"000000\" differs from the ROM's " + padding +
+                               "; bytes 9 to 11 of a record are "
+                               "read-only"},
+        {"name_bytes,FF", "\"FF\" is not 26 hex digits (the 13 bytes of the name entry)"},
+        {"name_bytes,ZZ00000000000000000000000000", "is not 26 hex digits"},
+    };
+    for (const auto& [columnAndCell, message] : cases) {
+        const std::size_t comma = columnAndCell.find(',');
+        const ImportCheck check = Check("move," + columnAndCell.substr(0, comma) + "\r\n1," +
+                                        columnAndCell.substr(comma + 1) + "\r\n");
+        ASSERT_EQ(check.errors.size(), 1u) << columnAndCell;
+        EXPECT_NE(DescribeCellError(check.errors[0]).find(message), std::string::npos)
+            << DescribeCellError(check.errors[0]);
+        EXPECT_TRUE(check.changes.empty()) << columnAndCell;
+    }
+}
+
+TEST(CheckImport, TakesAChangedTextWhenTheNumberStaysAndRefusesTwoEditsThatDisagree) {
+    const MoveRow& row = DemoRows()[1];
+    const std::string type = std::to_string(row.bytes[2]);
+    const std::string typeText = rom::TypeNames()[row.bytes[2]];
+    const std::string other = row.bytes[2] == 11 ? "10" : "11";
+    const std::string otherText = row.bytes[2] == 11 ? "Fire" : "Water";
+    struct Case {
+        std::string typeCell, textCell;
+        std::optional<int> result; // the new type byte; nullopt for a conflict
+    };
+    const Case cases[] = {
+        {type, otherText, std::stoi(other)},  // the text alone changed: taken
+        {other, typeText, std::stoi(other)},  // the number alone changed: the old text is ignored
+        {other, otherText, std::stoi(other)}, // both changed and agree
+        {other, "", std::stoi(other)},        // no text: the number decides
+        {"17", otherText, std::nullopt},      // both changed and disagree
+        {type, typeText, row.bytes[2]},       // nothing changed
+    };
+    for (const Case& c : cases) {
+        const ImportCheck check = Check("move,type,type_text\r\n1," + c.typeCell + "," + c.textCell + "\r\n");
+        if (!c.result) {
+            ASSERT_EQ(check.errors.size(), 1u) << c.typeCell << " " << c.textCell;
+            EXPECT_NE(check.errors[0].message.find("change one of the two columns only"), std::string::npos);
+            continue;
+        }
+        ASSERT_TRUE(check.errors.empty()) << DescribeCellError(check.errors[0]);
+        const int now = check.changes.empty() ? row.bytes[2] : check.changes[0].newBytes[2];
+        EXPECT_EQ(now, *c.result) << c.typeCell << " " << c.textCell;
+    }
+    // Without the number column the text alone decides; an unknown or shared text is a bad cell.
+    const ImportCheck textOnly = Check("move,effect_text\r\n1,Raise Attk. until miss\r\n");
+    ASSERT_EQ(textOnly.changes.size(), 1u);
+    EXPECT_EQ(textOnly.changes[0].newBytes[0], 119);
+    EXPECT_NE(Check("move,effect_text\r\n1,No effect\r\n").errors.at(0).message.find("several entries"),
+              std::string::npos);
+    EXPECT_NE(Check("move,target_text\r\n1,Everyone\r\n")
+                  .errors.at(0)
+                  .message.find("is no text of the target list"),
+              std::string::npos);
+}
+
+TEST(CheckImport, NewNamesHaveAtMostTwelveUnitsWhileAnUnchangedLongNameStays) {
+    const std::string full = DemoRows()[demo::DemoFullLengthNameMove].name; // 13 characters in the ROM
+    EXPECT_TRUE(Check("move,name,power\r\n13," + full + ",1\r\n").errors.empty());
+    EXPECT_FALSE(Check("move,name\r\n13," + full.substr(0, 12) + "x\r\n").errors.empty());
+
+    const std::pair<const char*, bool> names[] = {
+        {"Twelve Chars", true},
+        {"Thirteen Chrs", false},
+        {"Ten [m] Jab!", true},               // "[m]" is one character of the game
+        {"Eleven chars[m]", false},           // 13 units
+        {"Caf\xC3\xA9 \xE2\x99\x82 2", true}, // é, the male sign and a digit
+        {"Sky\nHigh", true},                  // LF alone is written as the line break
+    };
+    for (const auto& [name, fits] : names) {
+        const ImportCheck check = Check(std::string("move,name\r\n5,\"") + name + "\"\r\n");
+        EXPECT_EQ(check.errors.empty(), fits) << name;
+    }
+    const ImportCheck lf = Check("move,name\r\n5,\"Sky\nHigh\"\r\n");
+    ASSERT_EQ(lf.changes.size(), 1u);
+    EXPECT_EQ(lf.changes[0].newName, "Sky\r\nHigh");
+}
+
+TEST(CheckImport, NameBytesSetTheEntryExactlyAndTheNameMustAgree) {
+    const MoveRow& row = DemoRows()[5];
+    // "AB" followed by the end byte and bytes after it that no text would write.
+    const std::string bytes = "BBBCFF11223344556677889900";
+    const ImportCheck exact = Check("move,name,name_bytes\r\n5,AB," + bytes + "\r\n");
+    ASSERT_TRUE(exact.errors.empty()) << DescribeCellError(exact.errors[0]);
+    ASSERT_EQ(exact.changes.size(), 1u);
+    ASSERT_TRUE(exact.changes[0].newEntry);
+    EXPECT_EQ((*exact.changes[0].newEntry)[12], 0x00);
+    EXPECT_EQ((*exact.changes[0].newEntry)[6], 0x44);
+    EXPECT_FALSE(exact.changes[0].newName);
+
+    EXPECT_TRUE(Check("move,name,name_bytes\r\n5," + row.name + "," + bytes + "\r\n").errors.empty());
+    const ImportCheck disagree = Check("move,name,name_bytes\r\n5,XY," + bytes + "\r\n");
+    ASSERT_EQ(disagree.errors.size(), 1u);
+    EXPECT_NE(disagree.errors[0].message.find("change one of the two columns only"), std::string::npos);
 }

@@ -1,92 +1,120 @@
 #include "tools/skirmela_moves/MoveTable.h"
 
 #include "editor/GameCode.h"
+#include "rom/RomError.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 using namespace moves;
+using testing_support::WriteFileText;
 
 namespace {
 
-TableLocation DemoLocation(const demo::DemoRomLayout& layout = {}) {
-    std::istringstream profile(demo::DemoProfileText(layout));
-    return ReadTableLocation(profile);
+rom::MoveTables TablesOf(const demo::DemoRomLayout& layout) {
+    return {layout.nameStart, layout.dataOffset};
 }
+
+// A demo ROM and its profile in a temporary folder.
+struct DemoFiles {
+    testing_support::TempDir dir;
+    demo::DemoRom image;
+    std::filesystem::path rom = dir / "demo.gba", data = dir / "Data";
+    explicit DemoFiles(const demo::DemoRomLayout& layout = {}) : image(demo::MakeDemoRom(layout)) {
+        demo::WriteDemoRom(image, rom, data);
+    }
+    std::filesystem::path Profile() const { return data / (image.layout.gameCode + ".ini"); }
+};
 
 } // namespace
 
-TEST(ReadTableLocation, TakesTheTwoOffsetsOfTheProfile) {
-    const TableLocation at = DemoLocation();
-    EXPECT_EQ(at.nameStart, 0x1000D);
-    EXPECT_EQ(at.dataOffset, 0x20000);
-    EXPECT_EQ(at.nameStartText, "65549");
+TEST(ReadMoveRows, ReadsEveryMoveAsTheDemoWroteIt) {
+    const demo::DemoRom image = demo::MakeDemoRom();
+    const std::vector<MoveRow> rows = ReadMoveRows(image.bytes, TablesOf(image.layout));
+    ASSERT_EQ(rows.size(), 355u);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const MoveRow& row = rows[k];
+        EXPECT_EQ(row.move, static_cast<int>(k));
+        EXPECT_EQ(row.name, image.names[k]) << k;
+        EXPECT_EQ(row.Record(), image.records[k]) << k;
+        EXPECT_TRUE(std::equal(image.tails[k].begin(), image.tails[k].end(), row.bytes.begin() + 7)) << k;
+    }
+    EXPECT_EQ(rows[demo::DemoFullLengthNameMove].name, "Thunderspiral");
+    EXPECT_EQ(rows[demo::DemoLineBreakNameMove].name, "Sky\r\nFall");
+    EXPECT_EQ(rows[demo::DemoFirstStrikeMove].bytes[7], 1);
 }
 
-TEST(ReadTableLocation, RefusesOffsetsThatNameNoPlaceInAFile) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"[Dataoffset]\r\noffset=5\r\n", "[Nameoffset] offset is missing"},
-        {"[Nameoffset]\r\noffset=\r\n[Dataoffset]\r\noffset=5\r\n", "[Nameoffset] offset is missing"},
-        {"[Nameoffset]\r\noffset=abc\r\n[Dataoffset]\r\noffset=5\r\n", "\"abc\" is not a number"},
-        {"[Nameoffset]\r\noffset=5\r\n[Dataoffset]\r\noffset=-12\r\n", "\"-12\" is not a file offset"},
-        {"[Nameoffset]\r\noffset=5.5\r\n[Dataoffset]\r\noffset=5\r\n", "\"5.5\" is not a file offset"},
-        {"[Nameoffset]\r\noffset=5\r\n[Dataoffset]\r\noffset=4294967296\r\n", "is not a file offset"},
+TEST(ReadMoveRows, ReadsAsManyMovesAsAskedAndRefusesTablesThatReachOutside) {
+    const demo::DemoRom image = demo::MakeDemoRom();
+    const auto size = static_cast<std::int32_t>(image.bytes.size());
+    EXPECT_EQ(ReadMoveRows(image.bytes, TablesOf(image.layout), 500).size(), 500u);
+
+    const std::pair<rom::MoveTables, int> outside[] = {
+        {{image.layout.nameStart, size - 12 * 354}, 355},  // move 354's record is cut off
+        {{12, image.layout.dataOffset}, 355},              // move 0's name entry would start at -1
+        {{size - 13 * 500, image.layout.dataOffset}, 502}, // the names of an extended table run off the end
     };
-    for (auto [text, message] : cases) {
-        std::istringstream profile(text);
+    for (const auto& [tables, count] : outside)
+        EXPECT_THROW(ReadMoveRows(image.bytes, tables, count), rom::TableError) << tables.dataOffset;
+
+    EXPECT_NO_THROW(ReadMoveRows(image.bytes, {image.layout.nameStart, size - 12 * 355}));
+    EXPECT_NO_THROW(ReadMoveRows(image.bytes, {size - 13 * 500 + 13, image.layout.dataOffset}, 500));
+}
+
+TEST(OpenMoveTable, UsesTheRevisionsSectionsAndStrictOffsets) {
+    DemoFiles files({.revision = 1});
+    const std::string plain = demo::DemoProfileText(files.image.layout);
+    EXPECT_EQ(OpenMoveTable(files.rom, files.data).tables, TablesOf(files.image.layout));
+
+    // A revision-1 ROM reads its own sections before the plain ones.
+    WriteFileText(files.Profile(),
+                  "[Nameoffset]\r\noffset=5000\r\n[Dataoffset]\r\noffset=9000\r\n"
+                  "[Nameoffset.rev1]\r\noffset=65549\r\n[Dataoffset.rev1]\r\noffset=131072\r\n");
+    const OpenedRom opened = OpenMoveTable(files.rom, files.data);
+    EXPECT_EQ(opened.tables, TablesOf(files.image.layout));
+    EXPECT_EQ(opened.rows[5].name, files.image.names[5]);
+
+    const std::pair<const char*, const char*> refused[] = {
+        {"[Nameoffset]\r\noffset=65549.0\r\n[Dataoffset]\r\noffset=131072\r\n",
+         "is not a whole decimal number"},
+        {"[Nameoffset]\r\noffset=&H1000D\r\n[Dataoffset]\r\noffset=131072\r\n",
+         "is not a whole decimal number"},
+        {"[Dataoffset]\r\noffset=131072\r\n", "no offset in section [Nameoffset]"},
+        {"[Nameoffset]\r\noffset=65549\r\n[Dataoffset]\r\noffset=262000\r\n", "does not lie inside the ROM"},
+    };
+    for (const auto& [profile, message] : refused) {
+        WriteFileText(files.Profile(), profile);
         try {
-            ReadTableLocation(profile);
-            ADD_FAILURE() << "accepted " << text;
-        } catch (const TableError& e) {
+            OpenMoveTable(files.rom, files.data);
+            ADD_FAILURE() << "opened with " << profile;
+        } catch (const rom::TableError& e) {
             EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
         }
     }
 }
 
-TEST(ReadMoveRows, ReadsEveryMoveAsTheDemoWroteIt) {
-    const demo::DemoRom image = demo::MakeDemoRom();
-    const std::vector<MoveRow> rows = ReadMoveRows(image.bytes, DemoLocation());
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(LastMove + 1));
-    for (int k = 0; k <= LastMove; ++k) {
-        const MoveRow& row = rows[static_cast<std::size_t>(k)];
-        EXPECT_EQ(row.move, k);
-        EXPECT_EQ(row.name, image.names[static_cast<std::size_t>(k)]) << k;
-        EXPECT_EQ(row.record, image.records[static_cast<std::size_t>(k)]) << k;
-        EXPECT_TRUE(std::equal(row.untouched.begin(), row.untouched.end(),
-                               image.tails[static_cast<std::size_t>(k)].begin()))
-            << k;
+TEST(OpenMoveTable, RefusesAProfileTheHeaderWordsContradict) {
+    DemoFiles files({.gameCode = "BPRE", .headerWords = true});
+    EXPECT_NO_THROW(OpenMoveTable(files.rom, files.data));
+    WriteFileText(files.Profile(), "[Nameoffset]\r\noffset=65562\r\n[Dataoffset]\r\noffset=131072\r\n");
+    try {
+        OpenMoveTable(files.rom, files.data);
+        ADD_FAILURE() << "opened a ROM whose header disagrees with its profile";
+    } catch (const rom::ProfileMismatch& e) {
+        EXPECT_NE(std::string(e.what()).find("skirmela-moves profile ROM"), std::string::npos) << e.what();
     }
-    EXPECT_EQ(rows[demo::DemoFullLengthNameMove].name, "Thunderspiral");
-    EXPECT_EQ(rows[demo::DemoLineBreakNameMove].name, "Sky\r\nFall");
-}
-
-TEST(ReadMoveRows, RefusesTablesThatReachOutsideTheImage) {
-    const demo::DemoRom image = demo::MakeDemoRom();
-    TableLocation pastEnd = DemoLocation();
-    pastEnd.dataOffset = static_cast<std::int32_t>(image.bytes.size()) - 12 * LastMove; // move 354 is cut off
-    TableLocation beforeStart = DemoLocation();
-    beforeStart.nameStart = 12; // move 0's entry would start at -1
-    EXPECT_THROW(ReadMoveRows(image.bytes, pastEnd), TableError);
-    EXPECT_THROW(ReadMoveRows(image.bytes, beforeStart), TableError);
-
-    TableLocation lastFits = DemoLocation();
-    lastFits.dataOffset = static_cast<std::int32_t>(image.bytes.size()) - 12 * (LastMove + 1);
-    EXPECT_NO_THROW(ReadMoveRows(image.bytes, lastFits));
 }
 
 TEST(FindProfile, NamesTheGameCodesFileWithoutCreatingIt) {
-    testing_support::TempDir dir;
-    const demo::DemoRom image = demo::MakeDemoRom();
-    demo::WriteDemoRom(image, dir / "demo.gba", dir / "Data");
-    EXPECT_EQ(FindProfile(dir / "demo.gba", dir / "Data"), dir.path() / "Data" / "SKDM.ini");
+    DemoFiles files;
+    EXPECT_EQ(FindProfile(files.rom, files.data), files.Profile());
 
-    std::filesystem::create_directories(dir / "Empty");
-    EXPECT_THROW(FindProfile(dir / "demo.gba", dir / "Empty"), TableError);
-    EXPECT_TRUE(std::filesystem::is_empty(dir / "Empty"));
+    std::filesystem::create_directories(files.dir / "Empty");
+    EXPECT_THROW(FindProfile(files.rom, files.dir / "Empty"), rom::TableError);
+    EXPECT_THROW(OpenMoveTable(files.rom, files.dir / "Empty"), rom::TableError);
+    EXPECT_TRUE(std::filesystem::is_empty(files.dir / "Empty"));
 
-    testing_support::WriteFileBytes(dir / "short.gba", std::vector<std::uint8_t>(100, 0));
-    EXPECT_THROW(FindProfile(dir / "short.gba", dir / "Data"), editor::GameCodeError);
+    testing_support::WriteFileBytes(files.dir / "short.gba", std::vector<std::uint8_t>(100, 0));
+    EXPECT_THROW(FindProfile(files.dir / "short.gba", files.data), editor::GameCodeError);
 }

@@ -1,6 +1,9 @@
 // The built skirmela-moves program on temporary copies of the demo ROM: exit statuses, messages,
 // and the whole ROM file afterwards.
 
+#include "rom/GameText.h"
+#include "rom/HexFunctions.h"
+#include "rom/Utf8.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/Csv.h"
@@ -73,6 +76,8 @@ class MovesCli : public ::testing::Test {
             std::move(value);
     }
 
+    rom::MoveTables Tables() const { return {image_.layout.nameStart, image_.layout.dataOffset}; }
+
     std::int64_t Name(int k, int i) const { return image_.layout.nameStart + (k - 1) * 13 + i; }
     std::int64_t Field(int k, rom::MoveField f) const {
         return image_.layout.dataOffset + 12 * k + static_cast<int>(f);
@@ -138,8 +143,11 @@ TEST_F(MovesCli, OneBadCellAnywhereMeansNoByteChanges) {
     const BadCell cases[] = {
         {354, "power", "300", "row 356, column 5 (power): \"300\" is not a number 0 to 255"},
         {0, "effect", "No Effect", "row 2, column 3 (effect): \"No Effect\" is the text of several entries"},
-        {120, "name", "Glim[x]", "row 122, column 2 (name): \"Glim[x]\" holds \"[\""},
-        {7, "untouched", "FFFFFFFFFF", "row 9, column 13 (untouched): \"FFFFFFFFFF\" differs from the ROM's"},
+        {120, "name", "Glim[q]", "row 122, column 2 (name): \"Glim[q]\" holds \"[\""},
+        {120, "name", "Glimmer Jab 2", "row 122, column 2 (name): \"Glimmer Jab 2\" has 13 characters"},
+        {7, "padding", "FFFFFF", "row 9, column 15 (padding): \"FFFFFF\" differs from the ROM's"},
+        {98, "priority", "200", "row 100, column 13 (priority): \"200\" is not a number -128 to 127"},
+        {98, "flags", "contact|kingsrock", "row 100, column 14 (flags): \"contact|kingsrock\" is neither"},
     };
     for (const BadCell& bad : cases) {
         std::vector<CsvRecord> records = Exported();
@@ -180,14 +188,18 @@ TEST_F(MovesCli, DryRunPrintsTheChangesAndWritesNothing) {
 TEST_F(MovesCli, ListCsvQuotesTheFullLengthAndLineBreakNamesAsCsvRequires) {
     const RunResult r = Moves({"list", rom_.string(), "--csv"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("move,name,effect,power,type,accuracy,pp,effect_chance,target\r\n", 0), 0u);
-    EXPECT_NE(r.out.find("\r\n13,Thunderspiral,Normal Hit,85,Poison,80,25,0,One Opponent Pok\xC3\xA9mon\r\n"),
+    EXPECT_EQ(
+        r.out.rfind("move,name,effect,power,type,accuracy,pp,effect_chance,target,priority,flags,padding\r\n",
+                    0),
+        0u);
+    EXPECT_NE(r.out.find("\r\n13,Thunderspiral,Normal Hit,85,Poison,80,25,0,One Opponent Pok\xC3\xA9mon,-6,"
+                         "contact|protect|mirror_move|kings_rock,"),
               std::string::npos);
     EXPECT_NE(r.out.find("\r\n200,\"Sky\r\nFall\",Normal Hit,85,Fire,"), std::string::npos);
     const std::vector<CsvRecord> records = ParseCsv(r.out);
     ASSERT_EQ(records.size(), 356u);
     EXPECT_EQ(records[201].cells[1], "Sky\r\nFall");
-    for (const CsvRecord& rec : records) EXPECT_EQ(rec.cells.size(), 9u) << rec.row;
+    for (const CsvRecord& rec : records) EXPECT_EQ(rec.cells.size(), 12u) << rec.row;
 }
 
 TEST_F(MovesCli, ListShowsOneLineAMoveAndJsonEscapesTheLineBreak) {
@@ -208,13 +220,10 @@ TEST_F(MovesCli, ListShowsOneLineAMoveAndJsonEscapesTheLineBreak) {
 TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
     const RunResult r = Moves({"set", rom_.string(), "13", "name=Thunder", "type=Water", "accuracy=100"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<MoveRow> rows = [&] {
-        std::istringstream profile(demo::DemoProfileText(image_.layout));
-        return ReadMoveRows(ReadFileBytes(rom_), ReadTableLocation(profile));
-    }();
+    const std::vector<MoveRow> rows = ReadMoveRows(ReadFileBytes(rom_), Tables());
     EXPECT_EQ(rows[13].name, "Thunder");
-    EXPECT_EQ(rows[13].record.type, 11);
-    EXPECT_EQ(rows[13].record.accuracy, 100);
+    EXPECT_EQ(rows[13].Record().type, 11);
+    EXPECT_EQ(rows[13].Record().accuracy, 100);
     EXPECT_EQ(rows[12].name, image_.names[12]);
     EXPECT_EQ(rows[14].name, image_.names[14]);
 
@@ -226,6 +235,10 @@ TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
         {{"355", "power=90"}, "\"355\" is not a move number 0 to 354"},
         {{"13", "powr=90"}, "\"powr\" is no field"},
         {{"13", "untouched=00"}, "\"untouched\" is no field"},
+        {{"13", "padding=000000"}, "\"padding\" is no field"},
+        {{"13", "name=Thunderspirals"}, "has 14 characters; a name has at most 12"},
+        {{"98", "priority=-129"}, "priority=-129: \"-129\" is not a number -128 to 127"},
+        {{"98", "flags=protect|snatch|"}, "a name is missing"},
         {{"13", "pp=1", "pp=2"}, "pp is given twice"},
     };
     for (const auto& [operands, message] : refusals) {
@@ -259,7 +272,10 @@ TEST_F(MovesCli, FileTroubleExitsWithTwo) {
     WriteFileText(data_ / "SKDM.ini", demo::DemoProfileText({.dataOffset = 256 * 1024 - 100}));
     const RunResult outside = Moves({"list", rom_.string()});
     EXPECT_EQ(outside.status, 2);
-    EXPECT_NE(outside.err.find("data table does not lie inside the ROM"), std::string::npos) << outside.err;
+    EXPECT_NE(
+        outside.err.find("data table (355 records of 12 bytes from 262044) does not lie inside the ROM"),
+        std::string::npos)
+        << outside.err;
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }
 
@@ -274,12 +290,153 @@ TEST_F(MovesCli, AReadOnlyRomIsReportedAndLeftAsItWas) {
 TEST_F(MovesCli, BadCommandLinesExitWithOne) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"frob"}, std::vector<std::string>{"list"},
-          std::vector<std::string>{"export", rom_.string(), "--json"}}) {
+          std::vector<std::string>{"export", rom_.string(), "--json"}, std::vector<std::string>{}}) {
         const RunResult r = Moves(args);
-        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(r.status, 1) << args.size();
+        EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("skirmela-moves --help shows the commands"), std::string::npos) << r.err;
     }
     const RunResult help = Moves({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Exit status: 0 done, 1 bad input"), std::string::npos);
+    const RunResult version = Moves({"--version"}, false);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("skirmela-moves ", 0), 0u) << version.out;
+}
+
+TEST_F(MovesCli, ExportOfAnEditedRomImportedIntoTheOriginalGivesTheEditedRomByteForByte) {
+    // Every column of every seventh move changes in the ROM itself: names written as the game stores
+    // them, and record bytes 0 to 8; the padding stays, as no import may write it.
+    std::vector<std::uint8_t> edited = image_.bytes;
+    std::uint32_t seed = 7;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int k = 1; k <= 354; k += 7) {
+        if (k != demo::DemoFullLengthNameMove && k != demo::DemoLineBreakNameMove) {
+            const std::string name = "Edit\r\nNo" + std::to_string(k) + "\u2642";
+            const auto pairs = rom::EncodeNameField(rom::Utf8ToU32(name));
+            for (int i = 0; i < 13; ++i)
+                edited[static_cast<std::size_t>(Name(k, i))] =
+                    rom::ParseHexPair(pairs[static_cast<std::size_t>(i)]);
+        }
+        for (int b = 0; b <= 8; ++b)
+            edited[static_cast<std::size_t>(image_.layout.dataOffset + 12 * k + b)] =
+                static_cast<std::uint8_t>(next());
+    }
+    const std::filesystem::path editedRom = dir_ / "edited.gba";
+    testing_support::WriteFileBytes(editedRom, edited);
+    ASSERT_EQ(Moves({"export", editedRom.string(), csv_.string()}).status, 0);
+
+    const RunResult r = Moves({"import", rom_.string(), csv_.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFileBytes(rom_), edited);
+    EXPECT_EQ(Moves({"diff", rom_.string(), editedRom.string()}).out, "no differences\n");
+}
+
+TEST_F(MovesCli, SetPriorityWritesOneByteAndDiffNamesExactlyThatField) {
+    const std::filesystem::path original = dir_ / "original.gba";
+    testing_support::WriteFileBytes(original, image_.bytes);
+    const RunResult r = Moves({"set", rom_.string(), "98", "priority=-1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "move 98: priority 1 -> -1\n1 change in 1 move, 1 byte written\n");
+    const auto after = ReadFileBytes(rom_);
+    const std::size_t priority = static_cast<std::size_t>(image_.layout.dataOffset + 12 * 98 + 7);
+    EXPECT_EQ(DifferingPositions(image_.bytes, after), std::vector<std::size_t>{priority});
+    EXPECT_EQ(after[priority], 0xFF);
+
+    const std::pair<const char*, const char*> formats[] = {
+        {nullptr, "move 98: priority 1 -> -1\n"},
+        {"--csv", "move,field,old,new\r\n98,priority,1,-1\r\n"},
+        {"--json", "[\n  {\"move\": 98, \"field\": \"priority\", \"old\": 1, \"new\": -1}\n]\n"},
+    };
+    for (const auto& [option, expected] : formats) {
+        std::vector<std::string> args = {"diff", original.string(), rom_.string()};
+        if (option) args.push_back(option);
+        const RunResult diff = Moves(args);
+        EXPECT_EQ(diff.status, 0) << diff.err;
+        EXPECT_EQ(diff.out, expected);
+    }
+    const RunResult flags = Moves({"set", rom_.string(), "98", "flags=contact|protect"});
+    ASSERT_EQ(flags.status, 0) << flags.err;
+    EXPECT_EQ(ReadFileBytes(rom_)[priority + 1], 0x03);
+}
+
+TEST_F(MovesCli, AnUndoFileRestoresATwentyCellImportByteForByte) {
+    WriteFileText(csv_, "move,name,type_text,power,priority,flags\r\n"
+                        "13,Short,Water,1,-6,none\r\n"
+                        "200,Sky Fall,Fire,2,5,contact\r\n"
+                        "98,Quick,Ice,3,-1,bit6|bit7\r\n"
+                        "1,Jab,Dark,4,2,kings_rock\r\n");
+    const std::filesystem::path undo = dir_ / "undo.csv";
+    const RunResult r = Moves({"import", rom_.string(), csv_.string(), "--undo", undo.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("undo table written to " + undo.string()), std::string::npos) << r.out;
+    ASSERT_NE(ReadFileBytes(rom_), image_.bytes);
+
+    const RunResult back = Moves({"import", rom_.string(), undo.string()});
+    ASSERT_EQ(back.status, 0) << back.err << ReadFileText(undo);
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+
+    // No undo file, no write: a folder that does not exist, the ROM itself, the table imported.
+    const std::pair<std::filesystem::path, int> refusals[] = {
+        {dir_ / "missing" / "undo.csv", 2}, {rom_, 1}, {csv_, 1}};
+    for (const auto& [target, status] : refusals) {
+        const RunResult refused = Moves({"import", rom_.string(), csv_.string(), "--undo", target.string()});
+        EXPECT_EQ(refused.status, status) << target;
+        EXPECT_NE(refused.err.find("nothing written"), std::string::npos) << refused.err;
+        EXPECT_EQ(ReadFileBytes(rom_), image_.bytes) << target;
+    }
+    EXPECT_EQ(ReadFileText(csv_).rfind("move,name,type_text", 0), 0u);
+}
+
+TEST_F(MovesCli, ProfilePrintsAndWritesTheProfileOfTheHeaderWords) {
+    const demo::DemoRom bpre = demo::MakeDemoRom({.gameCode = "BPRE", .revision = 1, .headerWords = true});
+    const std::filesystem::path rom = dir_ / "bpre.gba", data = dir_ / "Profiles";
+    testing_support::WriteFileBytes(rom, bpre.bytes);
+
+    const RunResult shown = Moves({"profile", rom.string()}, false);
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out,
+              "Profile for game code BPRE, revision 1, from the table words of the ROM's header\r\n"
+              "[Nameoffset.rev1]\r\noffset=65549\r\n[Dataoffset.rev1]\r\noffset=131072\r\n");
+
+    const RunResult written = Moves({"profile", rom.string(), "--write", "--data", data.string()}, false);
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(ReadFileText(data / "BPRE.ini"), shown.out);
+    EXPECT_EQ(Moves({"list", rom.string(), "--data", data.string()}, false).status, 0);
+
+    // A profile that contradicts the header is refused with the way out, and --write keeps its values.
+    WriteFileText(data / "BPRE.ini",
+                  "[Nameoffset.rev1]\r\noffset=65562\r\n[Dataoffset.rev1]\r\noffset=131072\r\n");
+    const RunResult mismatch = Moves({"list", rom.string(), "--data", data.string()}, false);
+    EXPECT_EQ(mismatch.status, 2);
+    EXPECT_NE(mismatch.err.find("skirmela-moves profile ROM"), std::string::npos) << mismatch.err;
+    const RunResult kept = Moves({"profile", rom.string(), "--write", "--data", data.string()}, false);
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_NE(kept.err.find("[Nameoffset.rev1] holds offset=65562, not 65549"), std::string::npos)
+        << kept.err;
+    EXPECT_NE(ReadFileText(data / "BPRE.ini").find("65562"), std::string::npos);
+    EXPECT_EQ(Moves({"profile", rom.string(), "--write", "--force", "--data", data.string()}, false).status,
+              0);
+    EXPECT_EQ(Moves({"list", rom.string(), "--data", data.string()}, false).status, 0);
+
+    const RunResult noWords = Moves({"profile", rom_.string()}, false);
+    EXPECT_EQ(noWords.status, 1);
+    EXPECT_NE(noWords.err.find("carries no table words"), std::string::npos) << noWords.err;
+}
+
+TEST_F(MovesCli, MovesReadsAnExtendedTableWhoseEndLiesInsideTheFile) {
+    const RunResult extended = Moves({"list", rom_.string(), "--csv", "--moves", "400"});
+    ASSERT_EQ(extended.status, 0) << extended.err;
+    EXPECT_EQ(ParseCsv(extended.out).size(), 401u);
+    const RunResult set = Moves({"set", rom_.string(), "399", "power=1", "--moves", "400", "--dry-run"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(Moves({"set", rom_.string(), "399", "power=1"}).status, 1); // move 399 beyond 355 moves
+
+    // A data table whose 400th record ends with the file.
+    WriteFileText(data_ / "SKDM.ini", demo::DemoProfileText({.dataOffset = 256 * 1024 - 12 * 400}));
+    EXPECT_EQ(Moves({"list", rom_.string(), "--moves", "400"}).status, 0);
+    const RunResult outside = Moves({"list", rom_.string(), "--moves", "401"});
+    EXPECT_EQ(outside.status, 2);
+    EXPECT_NE(outside.err.find("data table (401 records of 12 bytes"), std::string::npos) << outside.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }

@@ -1,13 +1,32 @@
 #include "tools/skirmela_moves/CommandLine.h"
 
+#include "tools/skirmela_moves/MoveTable.h"
+
 namespace moves {
 namespace {
 
 struct Parsed {
     std::vector<std::string> operands;
-    bool csv = false, json = false, dryRun = false, help = false;
-    std::optional<std::string> dataDir;
+    bool csv = false, json = false, dryRun = false, help = false, version = false, write = false,
+         force = false;
+    std::optional<std::string> dataDir, undoFile, moveCount;
 };
+
+// The value of an option written "--name VALUE" or "--name=VALUE", if a is that option.
+bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+               const char* needs, std::optional<std::string>& value) {
+    const std::string& a = args[i];
+    if (a == name) {
+        if (i + 1 >= args.size()) throw UsageError(name + " needs " + needs);
+        value = args[++i];
+    } else if (a.starts_with(name + "=")) {
+        value = a.substr(name.size() + 1);
+    } else {
+        return false;
+    }
+    if (value->empty()) throw UsageError(name + " needs " + needs);
+    return true;
+}
 
 Parsed SplitOptions(const std::vector<std::string>& args) {
     Parsed p;
@@ -24,32 +43,71 @@ Parsed SplitOptions(const std::vector<std::string>& args) {
             p.json = true;
         } else if (a == "--dry-run") {
             p.dryRun = true;
+        } else if (a == "--write") {
+            p.write = true;
+        } else if (a == "--force") {
+            p.force = true;
         } else if (a == "--help" || a == "-h") {
             p.help = true;
-        } else if (a == "--data") {
-            if (i + 1 >= args.size()) throw UsageError("--data needs a folder");
-            p.dataDir = args[++i];
-        } else if (a.starts_with("--data=")) {
-            p.dataDir = a.substr(7);
-        } else {
+        } else if (a == "--version") {
+            p.version = true;
+        } else if (!TakeValue(args, i, "--data", "a folder", p.dataDir) &&
+                   !TakeValue(args, i, "--undo", "a file", p.undoFile) &&
+                   !TakeValue(args, i, "--moves", "a number of moves", p.moveCount)) {
             throw UsageError("unknown option " + a);
         }
     }
-    if (p.dataDir && p.dataDir->empty()) throw UsageError("--data needs a folder");
     return p;
 }
 
 Command CommandNamed(const std::string& name) {
-    if (name == "list") return Command::list;
-    if (name == "export") return Command::exportCsv;
-    if (name == "import") return Command::importCsv;
-    if (name == "set") return Command::set;
-    if (name == "help") return Command::help;
-    throw UsageError("unknown command \"" + name + "\"; the commands are list, export, import and set");
+    const std::pair<const char*, Command> commands[] = {
+        {"list", Command::list}, {"export", Command::exportCsv}, {"import", Command::importCsv},
+        {"set", Command::set},   {"diff", Command::diff},        {"profile", Command::profile},
+        {"help", Command::help}, {"version", Command::version},
+    };
+    for (const auto& [n, command] : commands)
+        if (name == n) return command;
+    throw UsageError("unknown command \"" + name +
+                     "\"; the commands are list, export, import, set, diff, profile, help and version");
+}
+
+int MoveCountOf(const std::string& text) {
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9' || n > MaxMoveCount) {
+            n = 0;
+            break;
+        }
+        n = n * 10 + (c - '0');
+    }
+    if (n < 1 || n > MaxMoveCount)
+        throw UsageError("--moves needs a number of moves 1 to " + std::to_string(MaxMoveCount) + ", not \"" +
+                         text + "\"");
+    return n;
 }
 
 void NeedOperands(const Parsed& p, std::size_t count, const char* form) {
     if (p.operands.size() != count) throw UsageError(std::string("usage: skirmela-moves ") + form);
+}
+
+// Each option is refused by the commands that do not take it, so a mistyped command line never
+// does something else than was meant.
+void CheckOptionsFit(const Parsed& p, Command c) {
+    const bool readsTable = c != Command::help && c != Command::version;
+    const bool changes = c == Command::importCsv || c == Command::set;
+    if (p.csv && p.json) throw UsageError("--csv and --json exclude each other");
+    if ((p.csv || p.json) && c != Command::list && c != Command::diff)
+        throw UsageError("--csv and --json are options of list and diff");
+    if (p.dryRun && !changes) throw UsageError("--dry-run is an option of import and set");
+    if (p.undoFile && !changes) throw UsageError("--undo is an option of import and set");
+    if (p.undoFile && p.dryRun)
+        throw UsageError("--undo and --dry-run exclude each other: a dry run writes nothing");
+    if (p.undoFile && *p.undoFile == "-") throw UsageError("--undo needs a file, not standard output");
+    if ((p.write || p.force) && c != Command::profile)
+        throw UsageError("--write and --force are options of profile");
+    if (p.force && !p.write) throw UsageError("--force is an option of profile --write");
+    if (p.moveCount && !readsTable) throw UsageError("--moves is an option of the commands that read a ROM");
 }
 
 } // namespace
@@ -57,17 +115,25 @@ void NeedOperands(const Parsed& p, std::size_t count, const char* form) {
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const Parsed p = SplitOptions(args);
     CommandLine cl;
-    if (p.help || p.operands.empty()) return cl;
+    if (p.help) return cl;
+    if (p.version) {
+        cl.command = Command::version;
+        return cl;
+    }
+    if (p.operands.empty()) throw UsageError("no command given");
     cl.command = CommandNamed(p.operands[0]);
-    if (cl.command == Command::help) return cl;
+    CheckOptionsFit(p, cl.command);
+    if (cl.command == Command::help || cl.command == Command::version) {
+        NeedOperands(p, 1, cl.command == Command::help ? "help" : "version");
+        return cl;
+    }
 
-    if (p.csv && p.json) throw UsageError("--csv and --json exclude each other");
-    if ((p.csv || p.json) && cl.command != Command::list)
-        throw UsageError("--csv and --json are options of list");
-    if (p.dryRun && cl.command != Command::importCsv && cl.command != Command::set)
-        throw UsageError("--dry-run is an option of import and set");
     cl.format = p.csv ? ListFormat::csv : p.json ? ListFormat::json : ListFormat::text;
     cl.dryRun = p.dryRun;
+    cl.write = p.write;
+    cl.force = p.force;
+    if (p.undoFile) cl.undoFile = *p.undoFile;
+    if (p.moveCount) cl.moveCount = MoveCountOf(*p.moveCount);
     if (p.dataDir) cl.dataDir = *p.dataDir;
 
     switch (cl.command) {
@@ -78,17 +144,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         NeedOperands(p, 3, "export ROM FILE.csv");
         break;
     case Command::importCsv:
-        NeedOperands(p, 3, "import ROM FILE.csv [--dry-run]");
+        NeedOperands(p, 3, "import ROM FILE.csv [--dry-run | --undo UNDO.csv]");
         break;
     case Command::set:
         if (p.operands.size() < 4)
-            throw UsageError("usage: skirmela-moves set ROM MOVE field=value... [--dry-run]");
+            throw UsageError(
+                "usage: skirmela-moves set ROM MOVE field=value... [--dry-run | --undo UNDO.csv]");
+        break;
+    case Command::diff:
+        NeedOperands(p, 3, "diff ROM_A ROM_B [--csv | --json]");
+        break;
+    case Command::profile:
+        NeedOperands(p, 2, "profile ROM [--write [--force]]");
         break;
     case Command::help:
+    case Command::version:
         break;
     }
     cl.rom = p.operands[1];
     if (cl.command == Command::exportCsv || cl.command == Command::importCsv) cl.file = p.operands[2];
+    if (cl.command == Command::diff) cl.otherRom = p.operands[2];
     if (cl.command == Command::set) {
         cl.move = p.operands[2];
         for (std::size_t i = 3; i < p.operands.size(); ++i) {
@@ -103,23 +178,44 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    return "usage: skirmela-moves COMMAND ROM ... [--data DIR]\n"
+    return "usage: skirmela-moves COMMAND ROM ... [--data DIR] [--moves N]\n"
            "\n"
            "  list ROM [--csv | --json]          one line a move: number, name, effect, power, type,\n"
-           "                                     accuracy, PP, effect chance, target\n"
+           "                                     accuracy, PP, effect chance, target, priority, padding,\n"
+           "                                     flags\n"
            "  export ROM FILE.csv                every move with every column; FILE - is standard output\n"
-           "  import ROM FILE.csv [--dry-run]    check every cell, print the changes, write the changed "
-           "bytes;\n"
-           "                                     FILE - is standard input\n"
-           "  set ROM MOVE field=value... [--dry-run]\n"
+           "  import ROM FILE.csv [--dry-run | --undo UNDO.csv]\n"
+           "                                     check every cell, print the changes, write the changed\n"
+           "                                     bytes; FILE - is standard input\n"
+           "  set ROM MOVE field=value... [--dry-run | --undo UNDO.csv]\n"
            "                                     the same for one move; fields: name, effect, power, type,\n"
-           "                                     accuracy, pp, effect_chance, target\n"
+           "                                     accuracy, pp, effect_chance, target, priority, flags\n"
+           "  diff ROM_A ROM_B [--csv | --json]  every field of every move that differs, old and new\n"
+           "  profile ROM [--write [--force]]    the profile that fits the ROM, from its header's table\n"
+           "                                     words\n"
+           "  help                               this text\n"
+           "  version                            the program's version\n"
            "\n"
-           "  --data DIR   read the game profiles from DIR instead of the Data folder beside the program\n"
-           "  --dry-run    print the changes and write nothing\n"
+           "  --data DIR       read (and with profile --write, write) the game profiles in DIR instead of\n"
+           "                   the Data folder beside the program\n"
+           "  --moves N        the move table holds moves 0 to N-1 (default 355, at most 2731)\n"
+           "  --dry-run        print the changes and write nothing\n"
+           "  --undo UNDO.csv  before the ROM changes, write a table that import takes to undo the changes\n"
+           "  --write          add the profile's sections to the game's profile file\n"
+           "  --force          with --write, replace offsets that differ\n"
+           "  --csv, --json    print comma-separated values or JSON\n"
+           "  --version        print the program's version\n"
+           "  -h, --help       print this text\n"
            "\n"
-           "List fields (effect, type, target) take a number or the exact text of an entry.\n"
-           "Exit status: 0 done, 1 bad input (nothing written), 2 a file could not be read or written.\n";
+           "List fields (effect, type, target) take a number or the exact text of an entry; priority is\n"
+           "a number from -128 to 127; flags are names joined with \"|\" (contact, protect, magic_coat,\n"
+           "snatch, mirror_move, kings_rock, bit6, bit7; none alone) or a number 0 to 255.\n"
+           "Exit status: 0 done, 1 bad input (nothing written), 2 a file could not be read or written or\n"
+           "the profile does not fit the ROM.\n";
+}
+
+std::string VersionText() {
+    return std::string("skirmela-moves ") + SKIRMELA_VERSION + "\n";
 }
 
 } // namespace moves

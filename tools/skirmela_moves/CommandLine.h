@@ -1,6 +1,8 @@
 #pragma once
 // The command line of skirmela-moves: the command, its operands and the options.
 
+#include "rom/MoveTables.h"
+
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -15,7 +17,7 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { help, list, exportCsv, importCsv, set };
+enum class Command { help, version, list, exportCsv, importCsv, set, diff, profile };
 enum class ListFormat { text, csv, json };
 
 // One "field=value" operand of set.
@@ -27,20 +29,28 @@ struct FieldAssignment {
 struct CommandLine {
     Command command = Command::help;
     std::filesystem::path rom;
-    std::filesystem::path file; // export and import; "-" is standard output or input
-    std::string move;           // set: the move number as typed, checked like an import cell
+    std::filesystem::path otherRom; // diff: the ROM compared with rom
+    std::filesystem::path file;     // export and import; "-" is standard output or input
+    std::string move;               // set: the move number as typed, checked like an import cell
     std::vector<FieldAssignment> assignments;
     ListFormat format = ListFormat::text;
     bool dryRun = false;
+    std::optional<std::filesystem::path> undoFile; // import and set: where the undo table goes
+    bool write = false;                            // profile: add the sections to the game's profile
+    bool force = false;                            // profile --write: replace values that differ
+    int moveCount = rom::StandardMoveCount;        // moves 0 to moveCount - 1 are read
     std::optional<std::filesystem::path> dataDir;
 };
 
 // The command line of args (without the program name). Options may stand anywhere; "--" ends them.
-// Throws UsageError for an unknown command or option, a wrong number of operands, an option the
-// command does not take, and a set operand without "=".
+// Throws UsageError for no command at all, an unknown command or option, a wrong number of
+// operands, an option the command does not take, and a set operand without "=".
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The help text. Never fails.
 std::string UsageText();
+
+// "skirmela-moves 1.0.0". Never fails.
+std::string VersionText();
 
 } // namespace moves

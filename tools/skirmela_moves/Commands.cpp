@@ -5,7 +5,9 @@
 #include "rom/RomError.h"
 #include "tools/skirmela_moves/ChangePlan.h"
 #include "tools/skirmela_moves/Csv.h"
+#include "tools/skirmela_moves/HeaderProfile.h"
 #include "tools/skirmela_moves/ImportCheck.h"
+#include "tools/skirmela_moves/MoveDiff.h"
 #include "tools/skirmela_moves/MoveFields.h"
 #include "tools/skirmela_moves/MoveListing.h"
 #include "tools/skirmela_moves/MoveTable.h"
@@ -30,32 +32,26 @@ std::string Counted(std::size_t n, const std::string& noun) {
     return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }
 
-struct OpenedRom {
-    TableLocation at;
-    std::vector<std::uint8_t> image;
-    std::vector<MoveRow> rows;
-};
+std::filesystem::path DataDir(const CommandLine& cl, const std::filesystem::path& programDir) {
+    return cl.dataDir ? *cl.dataDir : programDir / "Data";
+}
 
-OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& programDir) {
+OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
+                  const std::filesystem::path& programDir) {
     try {
-        OpenedRom r;
-        const std::filesystem::path data = cl.dataDir ? *cl.dataDir : programDir / "Data";
-        r.at = ReadTableLocationFile(FindProfile(cl.rom, data));
-        r.image = ReadRomFile(cl.rom);
-        r.rows = ReadMoveRows(r.image, r.at);
-        return r;
+        return OpenMoveTable(rom, DataDir(cl, programDir), cl.moveCount);
     } catch (const std::exception& e) {
-        throw Stop{ExitFileError, cl.rom.string() + ": " + e.what()};
+        throw Stop{ExitFileError, rom.string() + ": " + e.what()};
     }
 }
 
 std::string ReadTextFile(const std::filesystem::path& file, std::istream& in) {
     if (file == "-") return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    std::ifstream f(file, std::ios::binary);
-    if (!f) throw Stop{ExitFileError, "cannot open " + file.string()};
-    std::string text((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) throw Stop{ExitFileError, "cannot read " + file.string()};
-    return text;
+    try {
+        return ReadWholeTextFile(file);
+    } catch (const std::exception& e) {
+        throw Stop{ExitFileError, e.what()};
+    }
 }
 
 void WriteTextFile(const std::filesystem::path& file, const std::string& text, std::ostream& out) {
@@ -65,6 +61,22 @@ void WriteTextFile(const std::filesystem::path& file, const std::string& text, s
     }
     std::ofstream f(file, std::ios::binary | std::ios::trunc);
     if (!(f << text) || !f.flush()) throw Stop{ExitFileError, "cannot write " + file.string()};
+}
+
+// Whether two paths name the same file, when the first exists.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// The undo table must never take the place of what it is made from.
+void CheckUndoTarget(const CommandLine& cl) {
+    if (!cl.undoFile) return;
+    if (SameFile(*cl.undoFile, cl.rom))
+        throw Stop{ExitBadInput, "the undo file " + cl.undoFile->string() + " is the ROM; nothing written"};
+    if (cl.command == Command::importCsv && cl.file != "-" && SameFile(*cl.undoFile, cl.file))
+        throw Stop{ExitBadInput, "the undo file " + cl.undoFile->string() +
+                                     " is the table being imported; nothing written"};
 }
 
 // Checks, reports and writes the records of an import or a set; describe places an error.
@@ -79,12 +91,20 @@ int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<
     }
     std::vector<editor::PlannedWrite> writes;
     try {
-        writes = PlanChanges(check.changes, rom.at, rom.image);
+        writes = PlanChanges(check.changes, rom.tables, rom.image);
     } catch (const editor::SavePlanError& e) {
         throw Stop{ExitBadInput, std::string("cannot save the changes: ") + e.what() + "; nothing written"};
     }
     for (const FieldChange& c : check.report)
         out << "move " << c.move << ": " << c.field << " " << c.oldValue << " -> " << c.newValue << "\n";
+
+    if (cl.undoFile) {
+        std::ofstream undo(*cl.undoFile, std::ios::binary | std::ios::trunc);
+        if (!(undo << UndoCsv(check.changes, rom.rows)) || !undo.flush())
+            throw Stop{ExitFileError,
+                       "cannot write the undo file " + cl.undoFile->string() + "; nothing written"};
+        out << "undo table written to " << cl.undoFile->string() << "\n";
+    }
 
     const std::string summary =
         Counted(check.report.size(), "change") + " in " + Counted(check.changes.size(), "move");
@@ -106,7 +126,7 @@ int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<
 }
 
 int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
-    const OpenedRom rom = OpenRom(cl, programDir);
+    const OpenedRom rom = OpenRom(cl, cl.rom, programDir);
     switch (cl.format) {
     case ListFormat::text:
         out << ListText(rom.rows);
@@ -122,7 +142,7 @@ int List(const CommandLine& cl, const std::filesystem::path& programDir, std::os
 }
 
 int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
-    const OpenedRom rom = OpenRom(cl, programDir);
+    const OpenedRom rom = OpenRom(cl, cl.rom, programDir);
     WriteTextFile(cl.file, ExportCsv(rom.rows), out);
     if (cl.file != "-") out << rom.rows.size() << " moves exported to " << cl.file.string() << "\n";
     return ExitDone;
@@ -130,7 +150,8 @@ int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::
 
 int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
            std::ostream& err, std::istream& in) {
-    const OpenedRom rom = OpenRom(cl, programDir);
+    CheckUndoTarget(cl);
+    const OpenedRom rom = OpenRom(cl, cl.rom, programDir);
     const std::string label = cl.file == "-" ? "standard input" : cl.file.string();
     std::vector<CsvRecord> records;
     try {
@@ -151,7 +172,7 @@ void CheckSetFields(const CommandLine& cl) {
         if (a.field != NameColumn && !FindRecordColumn(a.field))
             faults += "\"" + a.field +
                       "\" is no field; the fields are name, effect, power, type, accuracy, pp, "
-                      "effect_chance and target\n";
+                      "effect_chance, target, priority and flags\n";
         else if (!seen.insert(a.field).second)
             faults += a.field + " is given twice\n";
     }
@@ -164,7 +185,8 @@ void CheckSetFields(const CommandLine& cl) {
 int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
         std::ostream& err) {
     CheckSetFields(cl);
-    const OpenedRom rom = OpenRom(cl, programDir);
+    CheckUndoTarget(cl);
+    const OpenedRom rom = OpenRom(cl, cl.rom, programDir);
     // The operands become a two-row table, so a set is checked exactly like an import.
     CsvRecord header{1, {MoveColumn}}, row{2, {cl.move}};
     std::vector<std::string> operands = {cl.move};
@@ -180,6 +202,106 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
     return ApplyRecords(cl, rom, {header, row}, describe, out, err);
 }
 
+int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
+    const OpenedRom a = OpenRom(cl, cl.rom, programDir);
+    const OpenedRom b = OpenRom(cl, cl.otherRom, programDir);
+    const std::vector<FieldDifference> diffs = DiffMoves(a.rows, b.rows);
+    switch (cl.format) {
+    case ListFormat::text:
+        out << DiffText(diffs);
+        break;
+    case ListFormat::csv:
+        out << DiffCsv(diffs);
+        break;
+    case ListFormat::json:
+        out << DiffJson(diffs);
+        break;
+    }
+    return ExitDone;
+}
+
+// Replaces the file by text through a new file beside it, so a failed write leaves the old one.
+void ReplaceFile(const std::filesystem::path& file, const std::string& text) {
+    std::filesystem::path fresh = file;
+    fresh += ".new";
+    {
+        std::ofstream f(fresh, std::ios::binary | std::ios::trunc);
+        if (!(f << text) || !f.flush()) {
+            std::error_code ec;
+            std::filesystem::remove(fresh, ec);
+            throw Stop{ExitFileError, "cannot write " + fresh.string() + "; the profile was left as it was"};
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(fresh, file, ec);
+    if (ec) {
+        std::filesystem::remove(fresh, ec);
+        throw Stop{ExitFileError, "cannot replace " + file.string() + "; the profile was left as it was"};
+    }
+}
+
+void WriteProfile(const CommandLine& cl, const std::filesystem::path& programDir, const HeaderProfile& p,
+                  std::ostream& err) {
+    if (!editor::IsUsableGameCode(p.gameCode))
+        throw Stop{ExitFileError, "the game code cannot name a profile file; nothing written"};
+    const std::filesystem::path dir = DataDir(cl, programDir);
+    const std::filesystem::path file = dir / (p.gameCode + ".ini");
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(file, ec);
+    std::string existing;
+    if (exists) {
+        try {
+            existing = ReadWholeTextFile(file);
+        } catch (const std::exception& e) {
+            throw Stop{ExitFileError, std::string(e.what()) + "; nothing written"};
+        }
+    }
+    const ProfileMerge merge = MergeProfile(existing, p, cl.force);
+    if (!merge.conflicts.empty() && !cl.force) {
+        std::string message;
+        for (const OffsetConflict& c : merge.conflicts)
+            message += file.string() + ": [" + c.section + "] holds offset=" + c.existing + ", not " +
+                       std::to_string(c.wanted) + "\n";
+        throw Stop{ExitBadInput, message + "nothing written; --force replaces the offsets that differ"};
+    }
+    if (merge.text.empty()) {
+        err << "skirmela-moves: " << file.string() << " holds these offsets already; nothing written\n";
+        return;
+    }
+    std::filesystem::create_directories(dir, ec);
+    ReplaceFile(file, merge.text);
+    const auto sections = [](const std::vector<std::string>& names) {
+        std::string list;
+        for (const std::string& n : names) list += (list.empty() ? "[" : " and [") + n + "]";
+        return list;
+    };
+    if (!merge.added.empty())
+        err << "skirmela-moves: added " << sections(merge.added) << " to " << file.string() << "\n";
+    if (!merge.replaced.empty())
+        err << "skirmela-moves: replaced the offset of " << sections(merge.replaced) << " in "
+            << file.string() << "\n";
+}
+
+int Profile(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+            std::ostream& err) {
+    std::vector<std::uint8_t> image;
+    try {
+        image = ReadRomFile(cl.rom);
+    } catch (const std::exception& e) {
+        throw Stop{ExitFileError, cl.rom.string() + ": " + e.what()};
+    }
+    HeaderProfile p;
+    try {
+        p = ProfileFromHeader(image, cl.moveCount);
+    } catch (const NoHeaderProfile& e) {
+        throw Stop{ExitBadInput, cl.rom.string() + ": no profile can be made: " + e.what()};
+    }
+    out << ProfileFileText(p);
+    out.flush();
+    if (cl.write) WriteProfile(cl, programDir, p, err);
+    return ExitDone;
+}
+
 } // namespace
 
 int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
@@ -189,6 +311,9 @@ int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, s
         case Command::help:
             out << UsageText();
             return ExitDone;
+        case Command::version:
+            out << VersionText();
+            return ExitDone;
         case Command::list:
             return List(cl, programDir, out);
         case Command::exportCsv:
@@ -197,6 +322,10 @@ int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, s
             return Import(cl, programDir, out, err, in);
         case Command::set:
             return Set(cl, programDir, out, err);
+        case Command::diff:
+            return Diff(cl, programDir, out);
+        case Command::profile:
+            return Profile(cl, programDir, out, err);
         }
     } catch (const Stop& stop) {
         std::istringstream lines(stop.message);

@@ -1,5 +1,5 @@
 #pragma once
-// The four commands of skirmela-moves, with their messages and exit statuses.
+// The commands of skirmela-moves, with their messages and exit statuses.
 
 #include "tools/skirmela_moves/CommandLine.h"
 

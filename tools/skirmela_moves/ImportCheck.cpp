@@ -13,25 +13,30 @@ namespace moves {
 namespace {
 
 constexpr int Absent = -1;
+constexpr std::size_t MaxNameUnits = rom::MoveNameFieldLength - 1; // the end byte needs the 13th
 
 // Where each known column stands in the header (0-based), Absent when it is left out.
 struct Header {
     int width = 0;
     int move = Absent;
     int name = Absent;
+    int nameBytes = Absent;
+    int padding = Absent;
     int untouched = Absent;
-    std::array<int, rom::MoveFieldCount> value{Absent, Absent, Absent, Absent, Absent, Absent, Absent};
-    std::array<int, rom::MoveFieldCount> text{Absent, Absent, Absent, Absent, Absent, Absent, Absent};
+    std::array<int, RecordColumnCount> value{};
+    std::array<int, RecordColumnCount> text{};
+    Header() {
+        value.fill(Absent);
+        text.fill(Absent);
+    }
 };
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
 
 std::string Quoted(std::string_view cell) {
     return ShownName(cell);
+}
+
+std::size_t IndexOf(const RecordColumn& c) {
+    return static_cast<std::size_t>(&c - RecordColumns().data());
 }
 
 std::string KnownColumns() {
@@ -40,15 +45,17 @@ std::string KnownColumns() {
         list += std::string(", ") + c.name;
         if (c.textName) list += std::string(", ") + c.textName;
     }
-    return list + ", " + UntouchedColumn;
+    return list + ", " + PaddingColumn + ", " + NameBytesColumn + ", " + UntouchedColumn;
 }
 
 int* HeaderSlot(Header& h, std::string_view name) {
     if (name == MoveColumn) return &h.move;
     if (name == NameColumn) return &h.name;
+    if (name == NameBytesColumn) return &h.nameBytes;
+    if (name == PaddingColumn) return &h.padding;
     if (name == UntouchedColumn) return &h.untouched;
-    if (const RecordColumn* c = FindRecordColumn(name)) return &h.value[static_cast<std::size_t>(c->field)];
-    if (const RecordColumn* c = FindTextColumn(name)) return &h.text[static_cast<std::size_t>(c->field)];
+    if (const RecordColumn* c = FindRecordColumn(name)) return &h.value[IndexOf(*c)];
+    if (const RecordColumn* c = FindTextColumn(name)) return &h.text[IndexOf(*c)];
     return nullptr;
 }
 
@@ -71,47 +78,50 @@ Header ReadHeader(const CsvRecord& record, std::vector<CellError>& errors) {
     return h;
 }
 
-// A whole number from min to max written in decimal digits, blanks around it allowed.
-std::optional<int> ParseWhole(std::string_view cell, int max) {
+std::optional<int> ParseMoveNumber(std::string_view cell, int last) {
     cell = TrimBlanks(cell);
-    if (cell.empty()) return std::nullopt;
+    if (cell.empty() || cell.size() > 5) return std::nullopt;
     int value = 0;
     for (char c : cell) {
         if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
-        if (value > max) return std::nullopt;
     }
+    if (value > last) return std::nullopt;
     return value;
 }
 
-std::string HexOf(const std::array<std::uint8_t, UntouchedLength>& bytes) {
-    std::string hex;
-    for (std::uint8_t b : bytes) hex += rom::HexPair(b);
-    return hex;
+// Upper-case hex of count bytes, or nullopt; blanks around it allowed, lower-case digits taken.
+std::optional<std::vector<std::uint8_t>> ParseHexCell(std::string_view cell, std::size_t count) {
+    cell = TrimBlanks(cell);
+    if (cell.size() != 2 * count) return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i < cell.size(); i += 2) {
+        std::string pair(cell.substr(i, 2));
+        for (char& ch : pair)
+            if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
+        if (pair.find_first_not_of("0123456789ABCDEF") != std::string::npos) return std::nullopt;
+        bytes.push_back(rom::ParseHexPair(pair));
+    }
+    return bytes;
 }
 
-std::string ShownCharacter(char32_t c) {
-    if (c < 0x20 || c == 0x7F || c == 0xFFFD) {
+std::string ShownUnit(const std::u32string& unit) {
+    if (unit.size() == 1 && (unit[0] < 0x20 || unit[0] == 0x7F || unit[0] == 0xFFFD)) {
         char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(unit[0]));
         return code;
     }
-    return "\"" + rom::U32ToUtf8(std::u32string(1, c)) + "\"";
+    return "\"" + rom::U32ToUtf8(unit) + "\"";
 }
 
-// Why the name cannot be written as move k's name, or "" when it can.
-std::string NameFault(const std::string& name, int k) {
-    if (k == 0)
-        return name == "-" ? "" : "cannot be the name of move 0, the placeholder always written as \"-\"";
-    const std::u32string text = rom::Utf8ToU32(name);
-    if (text.size() > static_cast<std::size_t>(rom::MoveNameFieldLength))
-        return "has " + std::to_string(text.size()) + " characters; a name has at most 13";
-    for (char32_t c : text) {
-        if (c == U'^') return "holds \"^\", which the game reads as the end of the name";
-        if (rom::EncodeGameChar(c).empty())
-            return "holds " + ShownCharacter(c) + ", which the game's text cannot encode";
+// LF alone as CR LF, the line break the game's text encodes.
+std::string WithCrLf(std::string_view name) {
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\n' && (i == 0 || name[i - 1] != '\r')) out += '\r';
+        out += name[i];
     }
-    return "";
+    return out;
 }
 
 class RowChecker {
@@ -132,27 +142,29 @@ class RowChecker {
         const std::optional<int> k = CheckMove();
         const MoveRow* current = k ? &table_[static_cast<std::size_t>(*k)] : nullptr;
 
-        rom::MoveRecord target = current ? current->record : rom::MoveRecord{};
+        std::array<std::optional<std::uint8_t>, RecordColumnCount> given;
         for (const RecordColumn& c : RecordColumns()) {
-            const int at = h_.value[static_cast<std::size_t>(c.field)];
+            const int at = h_.value[IndexOf(c)];
             if (at == Absent) continue;
-            if (const std::optional<std::uint8_t> v = CheckValue(c, at)) target[c.field] = *v;
+            std::string fault;
+            given[IndexOf(c)] = ParseCell(c, Cell(at), fault);
+            if (!given[IndexOf(c)]) Fault(at, c.name, fault);
         }
         if (!current) return std::nullopt; // the other cells can only be judged against a move
 
-        std::optional<std::string> newName;
-        if (h_.name != Absent && !SameName(Cell(h_.name), current->name)) {
-            const std::string fault = NameFault(Cell(h_.name), *k);
-            if (fault.empty())
-                newName = Cell(h_.name);
-            else
-                Fault(h_.name, NameColumn, Quoted(Cell(h_.name)) + " " + fault);
+        MoveChange change{*k, std::nullopt, std::nullopt, current->bytes};
+        for (const RecordColumn& c : RecordColumns()) {
+            const int at = h_.value[IndexOf(c)];
+            if (at != Absent && given[IndexOf(c)])
+                change.newBytes[static_cast<std::size_t>(c.byte)] = *given[IndexOf(c)];
+            if (c.textName) TakeText(c, *current, at != Absent && given[IndexOf(c)], change.newBytes);
         }
-        for (const RecordColumn& c : RecordColumns()) CheckText(c, target[c.field]);
-        CheckUntouched(*current);
+        CheckName(*current, change);
+        CheckReadOnly(*current);
 
-        if (faults_ > 0 || (!newName && target == current->record)) return std::nullopt;
-        return MoveChange{*k, newName, target};
+        if (faults_ > 0 || (!change.newName && !change.newEntry && change.newBytes == current->bytes))
+            return std::nullopt;
+        return change;
     }
 
   private:
@@ -166,7 +178,7 @@ class RowChecker {
 
     std::optional<int> CheckMove() {
         const int last = static_cast<int>(table_.size()) - 1;
-        const std::optional<int> k = ParseWhole(Cell(h_.move), last);
+        const std::optional<int> k = ParseMoveNumber(Cell(h_.move), last);
         if (!k) {
             Fault(h_.move, MoveColumn,
                   Quoted(Cell(h_.move)) + " is not a move number 0 to " + std::to_string(last));
@@ -181,46 +193,81 @@ class RowChecker {
         return k;
     }
 
-    std::optional<std::uint8_t> CheckValue(const RecordColumn& c, int at) {
-        const std::string& cell = Cell(at);
-        if (const std::optional<int> v = ParseWhole(cell, 255)) return static_cast<std::uint8_t>(*v);
-        if (!c.vocabulary) {
-            Fault(at, c.name, Quoted(cell) + " is not a number 0 to 255");
-            return std::nullopt;
-        }
-        const std::vector<int> positions = VocabularyPositions(*c.vocabulary, cell);
-        if (positions.size() == 1) return static_cast<std::uint8_t>(positions[0]);
-        if (positions.empty()) {
-            Fault(at, c.name,
-                  Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list");
-        } else {
+    // A text cell that differs from the ROM's text is an edit of the field, unless the number cell
+    // holds a sound number of its own: then both were edited and must name the same entry.
+    void TakeText(const RecordColumn& c, const MoveRow& current, bool numberGiven, RecordBytes& bytes) {
+        const int at = h_.text[IndexOf(c)];
+        if (at == Absent || Cell(at).empty()) return;
+        const auto byte = static_cast<std::size_t>(c.byte);
+        const std::uint8_t was = current.bytes[byte];
+        if (Cell(at) == VocabularyText(c, was)) return; // the text was left as it was
+        const bool numberChanged = numberGiven && bytes[byte] != was;
+        if (numberChanged && Cell(at) == VocabularyText(c, bytes[byte])) return; // both edits agree
+        const std::vector<int> positions = VocabularyPositions(*c.vocabulary, Cell(at));
+        if (positions.size() != 1) {
             std::string numbers;
             for (int p : positions) numbers += (numbers.empty() ? "" : ", ") + std::to_string(p);
-            Fault(at, c.name,
-                  Quoted(cell) + " is the text of several entries (" + numbers + "); write the number");
+            Fault(at, c.textName,
+                  Quoted(Cell(at)) +
+                      (positions.empty() ? " is no text of the " + std::string(c.name) + " list"
+                                         : " is the text of several entries (" + numbers + ")") +
+                      "; write the number in the " + c.name + " column");
+        } else if (!numberChanged) {
+            bytes[byte] = static_cast<std::uint8_t>(positions[0]);
+        } else {
+            Fault(at, c.textName,
+                  Quoted(Cell(at)) + " is " + c.name + " " +
+                      ShownValue(c, static_cast<std::uint8_t>(positions[0])) + ", but the " + c.name +
+                      " column changes it to " + ShownValue(c, bytes[byte]) +
+                      "; change one of the two columns only");
         }
-        return std::nullopt;
     }
 
-    // A text column only describes its value column; a text that names another entry would be
-    // an edit that silently does nothing.
-    void CheckText(const RecordColumn& c, std::uint8_t value) {
-        const int at = h_.text[static_cast<std::size_t>(c.field)];
-        if (at == Absent || Cell(at).empty() || Cell(at) == VocabularyText(c, value)) return;
-        Fault(at, c.textName,
-              Quoted(Cell(at)) + " is not the text of " + c.name + " " + ShownValue(c, value) +
-                  "; change the " + c.name + " column to change the " + c.name);
+    void CheckName(const MoveRow& current, MoveChange& change) {
+        const bool nameGiven = h_.name != Absent;
+        if (h_.nameBytes != Absent && !TrimBlanks(Cell(h_.nameBytes)).empty()) {
+            const auto bytes = ParseHexCell(Cell(h_.nameBytes), rom::MoveNameFieldLength);
+            if (!bytes) {
+                Fault(h_.nameBytes, NameBytesColumn,
+                      Quoted(Cell(h_.nameBytes)) + " is not 26 hex digits (the 13 bytes of the name entry)");
+                return;
+            }
+            NameEntry entry;
+            std::copy(bytes->begin(), bytes->end(), entry.begin());
+            const std::string decoded = rom::DecodeGameText(HexText(entry.data(), entry.size()));
+            if (nameGiven && !SameName(Cell(h_.name), current.name) && !SameName(Cell(h_.name), decoded)) {
+                Fault(h_.name, NameColumn,
+                      Quoted(Cell(h_.name)) + " is neither the ROM's name " + ShownName(current.name) +
+                          " nor the name " + ShownName(decoded) + " of the " + NameBytesColumn +
+                          " column; change one of the two columns only");
+                return;
+            }
+            if (entry != current.entry) change.newEntry = entry;
+            return;
+        }
+        if (!nameGiven || SameName(Cell(h_.name), current.name)) return;
+        const std::string name = WithCrLf(Cell(h_.name));
+        const std::string fault = NameFault(name, current.move);
+        if (fault.empty())
+            change.newName = name;
+        else
+            Fault(h_.name, NameColumn, Quoted(Cell(h_.name)) + " " + fault);
     }
 
-    void CheckUntouched(const MoveRow& current) {
-        if (h_.untouched == Absent) return;
-        std::string cell(TrimBlanks(Cell(h_.untouched)));
-        for (char& ch : cell)
-            if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
-        if (cell.empty() || cell == HexOf(current.untouched)) return;
-        Fault(h_.untouched, UntouchedColumn,
-              Quoted(Cell(h_.untouched)) + " differs from the ROM's " + HexOf(current.untouched) +
-                  "; bytes 7 to 11 of a record are read-only");
+    void CheckReadOnly(const MoveRow& current) {
+        const auto check = [&](int at, const char* column, int first, const char* what) {
+            if (at == Absent) return;
+            std::string cell(TrimBlanks(Cell(at)));
+            for (char& ch : cell)
+                if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
+            const std::string rom = HexText(current.bytes.data() + first, current.bytes.size() - first);
+            if (cell.empty() || cell == rom) return;
+            Fault(at, column,
+                  Quoted(Cell(at)) + " differs from the ROM's " + rom + "; " + what + " are read-only");
+        };
+        check(h_.padding, PaddingColumn, PaddingByte, "bytes 9 to 11 of a record");
+        check(h_.untouched, UntouchedColumn, PriorityByte,
+              "the bytes 7 to 11 of this column (write priority and flags in their own columns)");
     }
 
     const Header& h_;
@@ -234,13 +281,34 @@ class RowChecker {
 void Report(const MoveChange& change, const MoveRow& current, std::vector<FieldChange>& report) {
     if (change.newName)
         report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(*change.newName)});
+    if (change.newEntry) {
+        const NameEntry& e = *change.newEntry;
+        report.push_back({change.move, NameBytesColumn, HexText(current.entry.data(), current.entry.size()),
+                          HexText(e.data(), e.size())});
+    }
     for (const RecordColumn& c : RecordColumns()) {
-        const std::uint8_t was = current.record[c.field], now = change.newRecord[c.field];
+        const auto byte = static_cast<std::size_t>(c.byte);
+        const std::uint8_t was = current.bytes[byte], now = change.newBytes[byte];
         if (was != now) report.push_back({change.move, c.name, ShownValue(c, was), ShownValue(c, now)});
     }
 }
 
 } // namespace
+
+std::string NameFault(const std::string& name, int k) {
+    if (k == 0)
+        return name == "-" ? "" : "cannot be the name of move 0, the placeholder always written as \"-\"";
+    const std::vector<std::u32string> units = rom::SplitGameUnits(rom::Utf8ToU32(name));
+    if (units.size() > MaxNameUnits)
+        return "has " + std::to_string(units.size()) +
+               " characters; a name has at most 12, as the game shows a name up to its end byte";
+    for (const std::u32string& unit : units) {
+        if (unit == U"^") return "holds \"^\", which the game reads as the end of the name";
+        if (rom::EncodeGameUnit(unit).empty())
+            return "holds " + ShownUnit(unit) + ", which the game's text cannot encode";
+    }
+    return "";
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     const auto unify = [](std::string_view s) {

@@ -19,11 +19,14 @@ struct CellError {
     std::string message;
 };
 
-// What one move is to become; the name only when it differs from the decoded name in the ROM.
+// What one move is to become. The name is written either from its text (newName, encoded as the
+// window saves it) or as raw entry bytes (newEntry); at most one is set, and neither when the name
+// stays. Bytes 9 to 11 of newBytes are always the ROM's.
 struct MoveChange {
     int move = 0;
     std::optional<std::string> newName;
-    rom::MoveRecord newRecord;
+    std::optional<NameEntry> newEntry;
+    RecordBytes newBytes{};
 };
 
 // One changed field, as the change report prints it.
@@ -42,7 +45,9 @@ struct ImportCheck {
 
 // Checks records (the first is the header naming the columns) against the table read from the ROM.
 // Columns may come in any order and may be left out, except "move"; a row changes only the fields
-// of its own columns. Never fails: every fault becomes a CellError.
+// of its own columns. A list field's text column changes the field when its text differs from the
+// ROM's while the number column does not; when both change they must agree. Never fails: every
+// fault becomes a CellError.
 ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<MoveRow>& table);
 
 // The one-line text of an error: "row 4, column 5 (power): ...".
@@ -51,5 +56,9 @@ std::string DescribeCellError(const CellError& e);
 // Whether two names are the same text, a line break written as CR LF or LF alone alike: tools
 // that check files out may turn the CR LF inside a quoted cell into LF.
 bool SameName(std::string_view a, std::string_view b);
+
+// Why text cannot be written as move k's new name, or "" when it can: move 0 is always "-"; a name
+// has at most 12 units (a character, a line break, "[m]" and the like) that the game's text encodes.
+std::string NameFault(const std::string& name, int k);
 
 } // namespace moves

@@ -1,18 +1,71 @@
 #include "tools/skirmela_moves/MoveFields.h"
 
+#include "rom/HexFunctions.h"
 #include "rom/Vocabularies.h"
 
 namespace moves {
+namespace {
 
-const std::array<RecordColumn, rom::MoveFieldCount>& RecordColumns() {
-    static const std::array<RecordColumn, rom::MoveFieldCount> columns = {{
-        {rom::MoveField::effect, "effect", &rom::EffectNames(), "effect_text"},
-        {rom::MoveField::power, "power", nullptr, nullptr},
-        {rom::MoveField::type, "type", &rom::TypeNames(), "type_text"},
-        {rom::MoveField::accuracy, "accuracy", nullptr, nullptr},
-        {rom::MoveField::pp, "pp", nullptr, nullptr},
-        {rom::MoveField::effectChance, "effect_chance", nullptr, nullptr},
-        {rom::MoveField::target, "target", &rom::TargetNames(), "target_text"},
+// The game's meaning of bits 0 to 5 of the flags byte; bits 6 and 7 are unused.
+constexpr std::array<const char*, 8> FlagBitNames = {"contact",     "protect",    "magic_coat", "snatch",
+                                                     "mirror_move", "kings_rock", "bit6",       "bit7"};
+constexpr const char* NoFlags = "none";
+
+std::string Quoted(std::string_view cell) {
+    return ShownName(cell);
+}
+
+// A whole number 0 to max in decimal digits, blanks around it allowed.
+std::optional<int> ParseWhole(std::string_view cell, int max) {
+    cell = TrimBlanks(cell);
+    if (cell.empty()) return std::nullopt;
+    int value = 0;
+    for (char c : cell) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > max) return std::nullopt;
+    }
+    return value;
+}
+
+// A whole number -128 to 127, with an optional sign.
+std::optional<int> ParseSigned(std::string_view cell) {
+    cell = TrimBlanks(cell);
+    const bool negative = cell.starts_with('-');
+    if (negative || cell.starts_with('+')) cell.remove_prefix(1);
+    if (cell != TrimBlanks(cell)) return std::nullopt; // no blank between the sign and the digits
+    const std::optional<int> magnitude = ParseWhole(cell, negative ? 128 : 127);
+    if (!magnitude) return std::nullopt;
+    return negative ? -*magnitude : *magnitude;
+}
+
+std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_view cell, std::string& fault) {
+    if (const std::optional<int> v = ParseWhole(cell, 255)) return static_cast<std::uint8_t>(*v);
+    const std::vector<int> positions = VocabularyPositions(*c.vocabulary, cell);
+    if (positions.size() == 1) return static_cast<std::uint8_t>(positions[0]);
+    if (positions.empty()) {
+        fault = Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list";
+    } else {
+        std::string numbers;
+        for (int p : positions) numbers += (numbers.empty() ? "" : ", ") + std::to_string(p);
+        fault = Quoted(cell) + " is the text of several entries (" + numbers + "); write the number";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
+    static const std::array<RecordColumn, RecordColumnCount> columns = {{
+        {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text"},
+        {1, "power", ValueKind::number, nullptr, nullptr},
+        {2, "type", ValueKind::list, &rom::TypeNames(), "type_text"},
+        {3, "accuracy", ValueKind::number, nullptr, nullptr},
+        {4, "pp", ValueKind::number, nullptr, nullptr},
+        {5, "effect_chance", ValueKind::number, nullptr, nullptr},
+        {6, "target", ValueKind::list, &rom::TargetNames(), "target_text"},
+        {PriorityByte, "priority", ValueKind::signedNumber, nullptr, nullptr},
+        {FlagsByte, "flags", ValueKind::flags, nullptr, nullptr},
     }};
     return columns;
 }
@@ -34,9 +87,22 @@ std::string VocabularyText(const RecordColumn& column, std::uint8_t value) {
     return (*column.vocabulary)[value];
 }
 
+std::string CellText(const RecordColumn& column, std::uint8_t value) {
+    switch (column.kind) {
+    case ValueKind::signedNumber:
+        return std::to_string(static_cast<int>(static_cast<std::int8_t>(value)));
+    case ValueKind::flags:
+        return FlagNames(value);
+    case ValueKind::number:
+    case ValueKind::list:
+        break;
+    }
+    return std::to_string(value);
+}
+
 std::string ShownValue(const RecordColumn& column, std::uint8_t value) {
-    std::string shown = std::to_string(value);
-    if (column.vocabulary) {
+    std::string shown = CellText(column, value);
+    if (column.kind == ValueKind::list) {
         const std::string text = VocabularyText(column, value);
         if (text.empty())
             shown += " (no entry)";
@@ -44,6 +110,57 @@ std::string ShownValue(const RecordColumn& column, std::uint8_t value) {
             shown += " (" + text + ")";
     }
     return shown;
+}
+
+std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_view cell, std::string& fault) {
+    switch (column.kind) {
+    case ValueKind::list:
+        return ParseListCell(column, cell, fault);
+    case ValueKind::signedNumber:
+        if (const std::optional<int> v = ParseSigned(cell)) return static_cast<std::uint8_t>(*v & 0xFF);
+        fault = Quoted(cell) + " is not a number -128 to 127";
+        return std::nullopt;
+    case ValueKind::flags:
+        if (const std::optional<int> v = ParseWhole(cell, 255)) return static_cast<std::uint8_t>(*v);
+        return ParseFlagNames(cell, fault);
+    case ValueKind::number:
+        break;
+    }
+    if (const std::optional<int> v = ParseWhole(cell, 255)) return static_cast<std::uint8_t>(*v);
+    fault = Quoted(cell) + " is not a number 0 to 255";
+    return std::nullopt;
+}
+
+std::string FlagNames(std::uint8_t flags) {
+    std::string names;
+    for (std::size_t bit = 0; bit < FlagBitNames.size(); ++bit)
+        if (flags & (1u << bit)) names += (names.empty() ? "" : "|") + std::string(FlagBitNames[bit]);
+    return names.empty() ? NoFlags : names;
+}
+
+std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& fault) {
+    const std::string_view whole = TrimBlanks(text);
+    if (whole == NoFlags) return std::uint8_t{0};
+    unsigned flags = 0;
+    std::string_view rest = whole;
+    while (true) {
+        const std::size_t bar = rest.find('|');
+        const std::string_view name = TrimBlanks(rest.substr(0, bar));
+        std::size_t bit = 0;
+        while (bit < FlagBitNames.size() && name != FlagBitNames[bit]) ++bit;
+        if (bit == FlagBitNames.size()) {
+            std::string known;
+            for (const char* n : FlagBitNames) known += std::string(known.empty() ? "" : ", ") + n;
+            fault = Quoted(text) + " is neither a number 0 to 255 nor flag names joined with \"|\" (" +
+                    known + ", or none alone); " +
+                    (name.empty() ? std::string("a name is missing") : Quoted(name) + " is no flag");
+            return std::nullopt;
+        }
+        flags |= 1u << bit;
+        if (bar == std::string_view::npos) break;
+        rest.remove_prefix(bar + 1);
+    }
+    return static_cast<std::uint8_t>(flags);
 }
 
 std::string ShownName(std::string_view name) {
@@ -64,6 +181,18 @@ std::vector<int> VocabularyPositions(const std::vector<std::string>& vocabulary,
     for (std::size_t i = 0; i < vocabulary.size(); ++i)
         if (vocabulary[i] == text) positions.push_back(static_cast<int>(i));
     return positions;
+}
+
+std::string HexText(const std::uint8_t* bytes, std::size_t count) {
+    std::string hex;
+    for (std::size_t i = 0; i < count; ++i) hex += rom::HexPair(bytes[i]);
+    return hex;
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
 }
 
 } // namespace moves

@@ -1,6 +1,6 @@
 #pragma once
-// The columns of the tool's tables and the texts of record values: which field a column holds,
-// which vocabulary names its values, and how a value is shown.
+// The columns of the tool's tables and the texts of record values: which record byte a column holds,
+// how its cells are read and written, which vocabulary names its values, and how a value is shown.
 
 #include "rom/MoveRecord.h"
 
@@ -15,17 +15,31 @@ namespace moves {
 
 inline constexpr const char* MoveColumn = "move";
 inline constexpr const char* NameColumn = "name";
-inline constexpr const char* UntouchedColumn = "untouched"; // bytes 7 to 11 of the record, as hex
+inline constexpr const char* NameBytesColumn = "name_bytes"; // the 13 bytes of the name entry as hex
+inline constexpr const char* PaddingColumn = "padding";      // bytes 9 to 11 of the record as hex, read-only
+inline constexpr const char* UntouchedColumn = "untouched"; // bytes 7 to 11 as hex, read-only (older exports)
+
+inline constexpr int PriorityByte = 7;
+inline constexpr int FlagsByte = 8;
+inline constexpr int PaddingByte = 9;
+inline constexpr int PaddingLength = rom::MoveRecordSize - PaddingByte;
+
+// How the cells of a column are written: a number 0 to 255, an entry of a vocabulary (by number or
+// exact text), a signed number -128 to 127 (stored as its two's complement byte), or flag names.
+enum class ValueKind { number, list, signedNumber, flags };
 
 struct RecordColumn {
-    rom::MoveField field;
-    const char* name;                           // "effect_chance"
-    const std::vector<std::string>* vocabulary; // nullptr for a number field
+    int byte;         // the record byte the column holds
+    const char* name; // "effect_chance"
+    ValueKind kind;
+    const std::vector<std::string>* vocabulary; // list fields only
     const char* textName;                       // "effect_text" for a list field, nullptr otherwise
 };
 
-// The seven record fields in byte order.
-const std::array<RecordColumn, rom::MoveFieldCount>& RecordColumns();
+inline constexpr int RecordColumnCount = 9;
+
+// The nine fields a move's record may be changed in, in byte order (bytes 0 to 8).
+const std::array<RecordColumn, RecordColumnCount>& RecordColumns();
 
 // The record column named name, or nullptr.
 const RecordColumn* FindRecordColumn(std::string_view name);
@@ -34,11 +48,25 @@ const RecordColumn* FindRecordColumn(std::string_view name);
 const RecordColumn* FindTextColumn(std::string_view name);
 
 // The vocabulary text of value, or "" when the vocabulary has no entry that far (a ROM hack's new
-// type, say) or the field is a number field.
+// type, say) or the field is no list field.
 std::string VocabularyText(const RecordColumn& column, std::uint8_t value);
 
-// The value as the change report shows it: "40", or "10 (Fire)" for a list field.
+// The value as an exported cell: "40", "-1" for a priority byte FF, "contact|protect" for flags.
+std::string CellText(const RecordColumn& column, std::uint8_t value);
+
+// The value as the change report shows it: the cell text, and for a list field "10 (Fire)".
 std::string ShownValue(const RecordColumn& column, std::uint8_t value);
+
+// The byte a cell stands for, or nullopt with the reason in fault ("\"256\" is not a number 0 to 255").
+// A list field takes a number 0 to 255 or the exact text of exactly one entry; flags take a number
+// 0 to 255 or names joined with "|". Blanks around the cell and around each flag name are allowed.
+std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_view cell, std::string& fault);
+
+// The names of the set bits of a flags byte joined with "|", or "none". Never fails.
+std::string FlagNames(std::uint8_t flags);
+
+// The flags byte of names joined with "|" ("none" alone for 0), or nullopt with the reason in fault.
+std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& fault);
 
 // A name on one line: in quotes, with CR and LF shown as \r and \n. Never fails.
 std::string ShownName(std::string_view name);
@@ -46,5 +74,11 @@ std::string ShownName(std::string_view name);
 // The position of text in the vocabulary when exactly one entry has it; the positions of all
 // entries with that text otherwise (none, or several: "No effect" is 12, 14, 15, 21 and 22).
 std::vector<int> VocabularyPositions(const std::vector<std::string>& vocabulary, std::string_view text);
+
+// The bytes as upper-case hex without separators. Never fails.
+std::string HexText(const std::uint8_t* bytes, std::size_t count);
+
+// The text without the blanks and tabs around it.
+std::string_view TrimBlanks(std::string_view s);
 
 } // namespace moves

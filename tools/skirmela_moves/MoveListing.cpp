@@ -1,6 +1,5 @@
 #include "tools/skirmela_moves/MoveListing.h"
 
-#include "rom/HexFunctions.h"
 #include "rom/Utf8.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "tools/skirmela_moves/Json.h"
@@ -9,11 +8,14 @@
 namespace moves {
 namespace {
 
-// The text of a list field, or its number where the vocabulary has no entry.
+// The text of a list field, or its number where the vocabulary has no entry; other fields as cells.
 std::string FieldText(const RecordColumn& c, std::uint8_t value) {
-    if (!c.vocabulary) return std::to_string(value);
     const std::string text = VocabularyText(c, value);
-    return text.empty() ? std::to_string(value) : text;
+    return text.empty() ? CellText(c, value) : text;
+}
+
+std::string Padding(const MoveRow& row) {
+    return HexText(row.bytes.data() + PaddingByte, PaddingLength);
 }
 
 // Pads to width display characters, counting code points, not bytes ("é" is one character).
@@ -23,41 +25,45 @@ std::string Padded(const std::string& text, std::size_t width, bool right = fals
     return right ? fill + text : text + fill;
 }
 
-std::vector<std::string> ListCells(const MoveRow& row) {
-    std::vector<std::string> cells = {std::to_string(row.move), row.name};
-    for (const RecordColumn& c : RecordColumns()) cells.push_back(FieldText(c, row.record[c.field]));
-    return cells;
-}
-
-std::vector<std::string> ListHeader() {
-    std::vector<std::string> header = {MoveColumn, NameColumn};
-    for (const RecordColumn& c : RecordColumns()) header.push_back(c.name);
-    return header;
+std::uint8_t ValueOf(const MoveRow& row, const RecordColumn& c) {
+    return row.bytes[static_cast<std::size_t>(c.byte)];
 }
 
 } // namespace
 
 std::string ListText(const std::vector<MoveRow>& rows) {
-    // Widths fit the longest vocabulary texts; the fields follow the record's byte order.
+    // Widths fit the longest vocabulary texts; the fields follow the record's byte order, the
+    // flags last as their names vary most in length.
     const auto line = [](const std::vector<std::string>& cells) {
         return Padded(cells[0], 4, true) + "  " + Padded(cells[1], 21) + Padded(cells[2], 31) +
                Padded(cells[3], 6, true) + "  " + Padded(cells[4], 9) + Padded(cells[5], 4, true) +
-               Padded(cells[6], 4, true) + Padded(cells[7], 5, true) + "  " + cells[8] + "\n";
+               Padded(cells[6], 4, true) + Padded(cells[7], 5, true) + "  " + Padded(cells[8], 22) +
+               Padded(cells[9], 4, true) + "  " + Padded(cells[10], 8) + cells[11] + "\n";
     };
-    std::string text = line({"Move", "Name", "Effect", "Power", "Type", "Acc", "PP", "Eff%", "Target"});
+    std::string text = line({"Move", "Name", "Effect", "Power", "Type", "Acc", "PP", "Eff%", "Target", "Prio",
+                             "Padding", "Flags"});
     for (const MoveRow& row : rows) {
-        const rom::MoveRecord& r = row.record;
-        const auto& c = RecordColumns();
-        text += line({std::to_string(row.move), ShownName(row.name), FieldText(c[0], r.effect),
-                      std::to_string(r.power), FieldText(c[2], r.type), std::to_string(r.accuracy),
-                      std::to_string(r.pp), std::to_string(r.effectChance), FieldText(c[6], r.target)});
+        std::vector<std::string> cells = {std::to_string(row.move), ShownName(row.name)};
+        for (const RecordColumn& c : RecordColumns())
+            if (c.byte != FlagsByte) cells.push_back(FieldText(c, ValueOf(row, c)));
+        cells.push_back(Padding(row));
+        cells.push_back(FlagNames(row.bytes[FlagsByte]));
+        text += line(cells);
     }
     return text;
 }
 
 std::string ListCsv(const std::vector<MoveRow>& rows) {
-    std::string csv = CsvLine(ListHeader());
-    for (const MoveRow& row : rows) csv += CsvLine(ListCells(row));
+    std::vector<std::string> header = {MoveColumn, NameColumn};
+    for (const RecordColumn& c : RecordColumns()) header.push_back(c.name);
+    header.push_back(PaddingColumn);
+    std::string csv = CsvLine(header);
+    for (const MoveRow& row : rows) {
+        std::vector<std::string> cells = {std::to_string(row.move), row.name};
+        for (const RecordColumn& c : RecordColumns()) cells.push_back(FieldText(c, ValueOf(row, c)));
+        cells.push_back(Padding(row));
+        csv += CsvLine(cells);
+    }
     return csv;
 }
 
@@ -67,37 +73,43 @@ std::string ListJson(const std::vector<MoveRow>& rows) {
         const MoveRow& row = rows[i];
         json += "  {\"move\": " + std::to_string(row.move) + ", \"name\": " + JsonString(row.name);
         for (const RecordColumn& c : RecordColumns()) {
-            const std::uint8_t value = row.record[c.field];
-            json += std::string(", \"") + c.name + "\": " + std::to_string(value);
+            const std::uint8_t value = ValueOf(row, c);
+            const std::string cell = CellText(c, value);
+            json += std::string(", \"") + c.name +
+                    "\": " + (c.kind == ValueKind::flags ? JsonString(cell) : cell);
             if (!c.textName) continue;
             const std::string text = VocabularyText(c, value);
             json += std::string(", \"") + c.textName + "\": " + (text.empty() ? "null" : JsonString(text));
         }
+        json += std::string(", \"") + PaddingColumn + "\": " + JsonString(Padding(row));
         json += i + 1 < rows.size() ? "},\n" : "}\n";
     }
     return json + "]\n";
 }
 
-std::string ExportCsv(const std::vector<MoveRow>& rows) {
+std::vector<std::string> ExportHeader() {
     std::vector<std::string> header = {MoveColumn, NameColumn};
     for (const RecordColumn& c : RecordColumns()) {
         header.push_back(c.name);
         if (c.textName) header.push_back(c.textName);
     }
-    header.push_back(UntouchedColumn);
+    header.push_back(PaddingColumn);
+    return header;
+}
 
-    std::string csv = CsvLine(header);
-    for (const MoveRow& row : rows) {
-        std::vector<std::string> cells = {std::to_string(row.move), row.name};
-        for (const RecordColumn& c : RecordColumns()) {
-            cells.push_back(std::to_string(row.record[c.field]));
-            if (c.textName) cells.push_back(VocabularyText(c, row.record[c.field]));
-        }
-        std::string untouched;
-        for (std::uint8_t b : row.untouched) untouched += rom::HexPair(b);
-        cells.push_back(untouched);
-        csv += CsvLine(cells);
+std::vector<std::string> ExportCells(const MoveRow& row) {
+    std::vector<std::string> cells = {std::to_string(row.move), row.name};
+    for (const RecordColumn& c : RecordColumns()) {
+        cells.push_back(CellText(c, ValueOf(row, c)));
+        if (c.textName) cells.push_back(VocabularyText(c, ValueOf(row, c)));
     }
+    cells.push_back(Padding(row));
+    return cells;
+}
+
+std::string ExportCsv(const std::vector<MoveRow>& rows) {
+    std::string csv = CsvLine(ExportHeader());
+    for (const MoveRow& row : rows) csv += CsvLine(ExportCells(row));
     return csv;
 }
 

@@ -10,7 +10,8 @@
 namespace moves {
 
 // One aligned line a move under a heading line: number, name (quoted, line breaks as \r\n),
-// effect, power, type, accuracy, PP, effect chance and target, list fields by their texts.
+// effect, power, type, accuracy, PP, effect chance, target, priority, padding and flags, list fields
+// by their texts.
 std::string ListText(const std::vector<MoveRow>& rows);
 
 // The same fields as CSV with a header row, list fields by their texts.
@@ -19,7 +20,13 @@ std::string ListCsv(const std::vector<MoveRow>& rows);
 // A JSON array of one object a move; list fields by number and text (null beyond the vocabulary).
 std::string ListJson(const std::vector<MoveRow>& rows);
 
-// The CSV an import takes: every column, list fields as number and text, bytes 7 to 11 as hex.
+// The header of the CSV an import takes: every column in the order ExportCsv writes them.
+std::vector<std::string> ExportHeader();
+
+// The cells of one move under ExportHeader().
+std::vector<std::string> ExportCells(const MoveRow& row);
+
+// The CSV an import takes: every column, list fields as number and text, bytes 9 to 11 as hex.
 std::string ExportCsv(const std::vector<MoveRow>& rows);
 
 } // namespace moves

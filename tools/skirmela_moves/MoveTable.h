@@ -1,67 +1,74 @@
 #pragma once
-// The move table of a ROM as the window reads it: where the profile puts the two tables, and the
-// name, record and untouched bytes of moves 0 to 354.
+// The move table of a ROM as the tool reads it: the tables found by the same rules as the window's
+// (the game's profile, its revision sections, the header's table words, tables inside the file), and
+// the name entry and 12-byte record of every move.
 
 #include "rom/MoveRecord.h"
+#include "rom/MoveTables.h"
+#include "rom/RomHeader.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <istream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace moves {
 
-// The window reads names 0 to 353 after the placeholder, so the table holds moves 0 to 354.
-inline constexpr int LastMove = 354;
 inline constexpr int NameStride = rom::MoveNameFieldLength;
-inline constexpr int UntouchedLength = rom::MoveRecordSize - rom::MoveFieldCount;
+// 12 x k is formed as a signed 16-bit number, so moves 0 to 2730 can be reached.
+inline constexpr int MaxMoveCount = 2731;
 
-// The profile is missing or unusable, or its tables do not lie inside the ROM.
-class TableError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-// The two table positions of a profile, as written there (the save plan takes the texts) and as numbers.
-struct TableLocation {
-    std::string nameStartText;
-    std::string dataOffsetText;
-    std::int32_t nameStart = 0;  // name of move 1; move 0's entry lies 13 bytes before
-    std::int32_t dataOffset = 0; // record of move 0
-};
+using NameEntry = std::array<std::uint8_t, rom::MoveNameFieldLength>;
+using RecordBytes = std::array<std::uint8_t, rom::MoveRecordSize>;
 
 struct MoveRow {
     int move = 0;
-    std::string name; // decoded display text, UTF-8; may hold texts that never encode ("[m]", CR LF)
-    rom::MoveRecord record;
-    std::array<std::uint8_t, UntouchedLength> untouched{};
+    std::string name;  // decoded display text, UTF-8; may hold texts that never encode back
+    NameEntry entry{}; // the name entry as stored
+    RecordBytes bytes{};
+
+    // The seven fields the window reads and writes (bytes 0 to 6).
+    rom::MoveRecord Record() const;
+};
+
+// A ROM read whole, with the tables it is read and written through.
+struct OpenedRom {
+    rom::RomHeader header;
+    rom::MoveTables tables;
+    std::vector<std::uint8_t> image;
+    std::vector<MoveRow> rows;
 };
 
 // The profile file of the ROM's game code in dataDir. Throws editor::GameCodeError for a ROM
-// without a usable code, TableError when the profile does not exist (it is not created).
+// without a usable code, rom::TableError when the profile does not exist (it is not created).
 std::filesystem::path FindProfile(const std::filesystem::path& rom, const std::filesystem::path& dataDir);
 
-// The table positions of a profile's text. Throws TableError unless both offsets are whole
-// numbers from 0 to 2^31 - 1.
-TableLocation ReadTableLocation(std::istream& profile);
-
-// ReadTableLocation of the file at path; throws TableError when it cannot be read.
-TableLocation ReadTableLocationFile(const std::filesystem::path& path);
+// A lookup of the "offset" key of a section in the text of a profile, by the profile rules.
+rom::ProfileLookup ProfileTextLookup(std::string text);
 
 // The file offset of name byte i of move k: S + (k - 1) x 13 + i.
-std::int64_t NameByteOffset(const TableLocation& at, int k, int i);
+std::int64_t NameByteOffset(const rom::MoveTables& at, int k, int i);
 
 // The file offset of the first byte of move k's record: D + 12 x k.
-std::int64_t RecordOffset(const TableLocation& at, int k);
+std::int64_t RecordOffset(const rom::MoveTables& at, int k);
 
-// Moves 0 to LastMove of the ROM image. Throws TableError when a table reaches outside the image:
-// the window would show zeros there, which an import must never take for the ROM's contents.
-std::vector<MoveRow> ReadMoveRows(const std::vector<std::uint8_t>& image, const TableLocation& at);
+// Moves 0 to moveCount - 1 of the ROM image. Throws rom::TableError when a table reaches outside
+// the image: zeros read from beyond its end must never be taken for the ROM's contents.
+std::vector<MoveRow> ReadMoveRows(const std::vector<std::uint8_t>& image, const rom::MoveTables& at,
+                                  int moveCount = rom::StandardMoveCount);
 
 // The whole file; throws rom::FileAccessError when it cannot be read.
 std::vector<std::uint8_t> ReadRomFile(const std::filesystem::path& path);
+
+// The text file whole; throws rom::FileAccessError when it cannot be read.
+std::string ReadWholeTextFile(const std::filesystem::path& path);
+
+// Reads the ROM and its moves as the window opens it: the game code's profile in dataDir, its
+// ".revN" sections for a later revision, strict offsets, agreement with the header's table words,
+// tables inside the file. Throws editor::GameCodeError, rom::FileAccessError or rom::TableError
+// (rom::ProfileMismatch when the header words disagree; its text says how to fix the profile).
+OpenedRom OpenMoveTable(const std::filesystem::path& rom, const std::filesystem::path& dataDir,
+                        int moveCount = rom::StandardMoveCount);
 
 } // namespace moves

@@ -1,4 +1,4 @@
-// skirmela-moves: list, export, import and set the move table of a ROM from the command line.
+// skirmela-moves: list, export, import, set and compare the move table of a ROM from the command line.
 
 #include "tools/skirmela_moves/CommandLine.h"
 #include "tools/skirmela_moves/Commands.h"

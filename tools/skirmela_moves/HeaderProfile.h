@@ -1,0 +1,67 @@
+#pragma once
+// A profile made from a ROM's header: the table words of the games that carry them give the two
+// offsets, which are taken only when the bytes there look like a move table. And the merge of such a
+// profile into an existing profile file, which never silently changes an offset that is there.
+
+#include "rom/MoveTables.h"
+#include "rom/RomHeader.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace moves {
+
+// The header gives no tables, or the bytes there do not look like a move table.
+class NoHeaderProfile : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct HeaderProfile {
+    std::string gameCode;
+    int revision = 0;
+    rom::MoveTables tables;
+};
+
+// Why the bytes at the tables do not look like a move table of moveCount moves, or "" when they do:
+// the tables lie inside the image; move 0's name entry is the placeholder, hyphens and the end
+// byte; every other name ends at its end byte within 13 bytes or fills them with characters; and
+// every record has an accuracy and an effect chance of at most 100, a PP of at most 64, a target of
+// at most one bit and a priority from -8 to 8. Never fails.
+std::string MoveTableFault(const std::vector<std::uint8_t>& image, const rom::MoveTables& tables,
+                           int moveCount);
+
+// The profile the header's table words give. Throws NoHeaderProfile when the game carries no words,
+// they point outside the image, or MoveTableFault finds a fault.
+HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image,
+                                int moveCount = rom::StandardMoveCount);
+
+// The two section names the profile's revision uses: "Nameoffset" or "Nameoffset.rev1", and so on.
+std::string NameSection(const HeaderProfile& p);
+std::string DataSection(const HeaderProfile& p);
+
+// The profile file text with CR LF line ends: a first line naming the game and revision, then the
+// two sections of its revision.
+std::string ProfileFileText(const HeaderProfile& p);
+
+// An offset of the existing file that differs from the one to be written.
+struct OffsetConflict {
+    std::string section;
+    std::string existing;
+    std::int32_t wanted = 0;
+};
+
+struct ProfileMerge {
+    std::string text;                         // the file to write; empty when nothing changes
+    std::vector<std::string> added, replaced; // sections given a new value, sections whose value changed
+    std::vector<OffsetConflict> conflicts;    // values that differ; with force they are replaced
+};
+
+// existing (the profile file's text, "" for a new file) with the two sections of p: a section that
+// is missing or has no offset gets one, an equal offset stays, a different one is a conflict, which
+// force replaces. Every other line stays as it was; lines are ended by CR LF. Never fails.
+ProfileMerge MergeProfile(const std::string& existing, const HeaderProfile& p, bool force);
+
+} // namespace moves

@@ -1,0 +1,124 @@
+#include "tools/skirmela_moves/MoveDiff.h"
+
+#include "tools/skirmela_moves/Csv.h"
+#include "tools/skirmela_moves/Json.h"
+#include "tools/skirmela_moves/MoveFields.h"
+
+namespace moves {
+namespace {
+
+std::string EntryHex(const NameEntry& entry) {
+    return HexText(entry.data(), entry.size());
+}
+
+std::string PaddingHex(const RecordBytes& bytes) {
+    return HexText(bytes.data() + PaddingByte, PaddingLength);
+}
+
+std::string JsonValue(const FieldDifference& d, const std::string& cell) {
+    if (d.column && d.column->kind != ValueKind::flags) return cell;
+    return JsonString(cell);
+}
+
+} // namespace
+
+std::vector<FieldDifference> DiffMoves(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b) {
+    std::vector<FieldDifference> diffs;
+    for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
+        const MoveRow &was = a[k], &now = b[k];
+        const int move = was.move;
+        if (was.name != now.name)
+            diffs.push_back({move, NameColumn, was.name, now.name});
+        else if (was.entry != now.entry)
+            diffs.push_back({move, NameBytesColumn, EntryHex(was.entry), EntryHex(now.entry)});
+        for (const RecordColumn& c : RecordColumns()) {
+            const auto byte = static_cast<std::size_t>(c.byte);
+            if (was.bytes[byte] != now.bytes[byte])
+                diffs.push_back(
+                    {move, c.name, CellText(c, was.bytes[byte]), CellText(c, now.bytes[byte]), &c});
+        }
+        if (PaddingHex(was.bytes) != PaddingHex(now.bytes))
+            diffs.push_back({move, PaddingColumn, PaddingHex(was.bytes), PaddingHex(now.bytes)});
+    }
+    return diffs;
+}
+
+std::string DiffText(const std::vector<FieldDifference>& diffs) {
+    if (diffs.empty()) return "no differences\n";
+    std::string text;
+    for (const FieldDifference& d : diffs) {
+        std::string was = d.oldValue, now = d.newValue;
+        if (d.field == NameColumn) {
+            was = ShownName(was);
+            now = ShownName(now);
+        } else if (d.column && d.column->kind == ValueKind::list) {
+            // The cells of a list field are numbers that stand for a byte 0 to 255.
+            was = ShownValue(*d.column, static_cast<std::uint8_t>(std::stoi(was)));
+            now = ShownValue(*d.column, static_cast<std::uint8_t>(std::stoi(now)));
+        }
+        text += "move " + std::to_string(d.move) + ": " + d.field + " " + was + " -> " + now + "\n";
+    }
+    return text;
+}
+
+std::string DiffCsv(const std::vector<FieldDifference>& diffs) {
+    std::string csv = CsvLine({MoveColumn, "field", "old", "new"});
+    for (const FieldDifference& d : diffs)
+        csv += CsvLine({std::to_string(d.move), d.field, d.oldValue, d.newValue});
+    return csv;
+}
+
+std::string DiffJson(const std::vector<FieldDifference>& diffs) {
+    std::string json = "[\n";
+    for (std::size_t i = 0; i < diffs.size(); ++i) {
+        const FieldDifference& d = diffs[i];
+        json += "  {\"move\": " + std::to_string(d.move) + ", \"field\": " + JsonString(d.field) +
+                ", \"old\": " + JsonValue(d, d.oldValue) + ", \"new\": " + JsonValue(d, d.newValue);
+        if (d.column && d.column->kind == ValueKind::list) {
+            for (const auto& [key, cell] :
+                 {std::pair{"old_text", d.oldValue}, std::pair{"new_text", d.newValue}}) {
+                const std::string text =
+                    VocabularyText(*d.column, static_cast<std::uint8_t>(std::stoi(cell)));
+                json += std::string(", \"") + key + "\": " + (text.empty() ? "null" : JsonString(text));
+            }
+        }
+        json += i + 1 < diffs.size() ? "},\n" : "}\n";
+    }
+    return json + "]\n";
+}
+
+std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<MoveRow>& table) {
+    bool names = false;
+    std::array<bool, RecordColumnCount> altered{};
+    for (const MoveChange& change : changes) {
+        const MoveRow& was = table[static_cast<std::size_t>(change.move)];
+        names = names || change.newName || change.newEntry;
+        for (std::size_t i = 0; i < RecordColumns().size(); ++i) {
+            const auto byte = static_cast<std::size_t>(RecordColumns()[i].byte);
+            altered[i] = altered[i] || change.newBytes[byte] != was.bytes[byte];
+        }
+    }
+    std::vector<std::string> header = {MoveColumn};
+    if (names) header.insert(header.end(), {NameColumn, NameBytesColumn});
+    for (std::size_t i = 0; i < RecordColumns().size(); ++i)
+        if (altered[i]) header.push_back(RecordColumns()[i].name);
+
+    std::string csv = CsvLine(header);
+    for (const MoveChange& change : changes) {
+        const MoveRow& was = table[static_cast<std::size_t>(change.move)];
+        std::vector<std::string> cells = {std::to_string(change.move)};
+        if (names) {
+            // A name that stays is left to its text, which import keeps; a changed one gets its bytes.
+            cells.push_back(was.name);
+            cells.push_back(change.newName || change.newEntry ? EntryHex(was.entry) : "");
+        }
+        for (std::size_t i = 0; i < RecordColumns().size(); ++i) {
+            const RecordColumn& c = RecordColumns()[i];
+            if (altered[i]) cells.push_back(CellText(c, was.bytes[static_cast<std::size_t>(c.byte)]));
+        }
+        csv += CsvLine(cells);
+    }
+    return csv;
+}
+
+} // namespace moves
