@@ -80,6 +80,35 @@ rom::MoveRecord PlausibleRecord(int k, Lcg& rng) {
     return r;
 }
 
+// Most moves strike at priority 0; a few go first (+1 to +5) or last (-1 to -6). Move 98 strikes
+// first, as the game's move 98 does.
+std::uint8_t PlausiblePriority(int k, std::uint8_t draw) {
+    static const std::array<int, 20> rare = {1, 1, 1, 1, 1, 1, 2, 3, 4, 4, 4, 4, 5, -1, -3, -4, -5, -5, -6, -6};
+    if (k == DemoFirstStrikeMove) return 1;
+    if (draw < 224) return 0;
+    return static_cast<std::uint8_t>(rare[static_cast<std::size_t>(draw - 224) % rare.size()] & 0xFF);
+}
+
+// The game's flags: a hit is blocked by Protect and copied by Mirror Move, and most hits make
+// contact; a move that only aims at the foe may be reflected by Magic Coat, one that only helps the
+// user may be stolen by Snatch. Bits 6 and 7 are never set.
+std::uint8_t PlausibleFlags(const rom::MoveRecord& r, std::uint8_t draw) {
+    enum : std::uint8_t { contact = 1, protect = 2, magicCoat = 4, snatch = 8, mirrorMove = 16, kingsRock = 32 };
+    const bool atFoe = r.target == 0 || r.target == 4 || r.target == 8;
+    std::uint8_t flags = 0;
+    if (r.power > 0) {
+        flags = protect | mirrorMove;
+        if (draw & 3) flags |= contact;
+        if (draw & 4) flags |= kingsRock;
+    } else if (atFoe) {
+        flags = protect | mirrorMove;
+        if (draw & 8) flags |= magicCoat;
+    } else if (draw & 16) {
+        flags = snatch;
+    }
+    return flags;
+}
+
 } // namespace
 
 DemoRom MakeDemoRom(const DemoRomLayout& layout) {
@@ -114,11 +143,17 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
         const std::int64_t at = std::int64_t{layout.dataOffset} + std::int64_t{k} * rom::MoveRecordSize;
         if (at < 0 || at + rom::MoveRecordSize > layout.size) throw std::invalid_argument("data table outside the image");
         for (int f = 0; f < rom::MoveFieldCount; ++f) image.bytes[at + f] = record[static_cast<rom::MoveField>(f)];
+        // Five numbers are drawn for bytes 7 to 11 as always, so every byte after them stays as it
+        // was; bytes 7 and 8 then become a priority and flags as the game's moves have them, while
+        // bytes 9 to 11 keep arbitrary values that no save may touch.
         std::vector<std::uint8_t> tail;
-        for (int b = rom::MoveFieldCount; b < rom::MoveRecordSize; ++b) {
-            image.bytes[at + b] = static_cast<std::uint8_t>(k == 0 ? 0 : rng.Next(256));
-            tail.push_back(image.bytes[at + b]);
+        for (int b = rom::MoveFieldCount; b < rom::MoveRecordSize; ++b)
+            tail.push_back(static_cast<std::uint8_t>(k == 0 ? 0 : rng.Next(256)));
+        if (k != 0) {
+            tail[0] = PlausiblePriority(k, tail[0]);
+            tail[1] = PlausibleFlags(record, tail[1]);
         }
+        std::copy(tail.begin(), tail.end(), image.bytes.begin() + at + rom::MoveFieldCount);
         image.tails.push_back(tail);
     }
     return image;

@@ -30,13 +30,15 @@ struct DemoRom {
     std::vector<std::uint8_t> bytes;
     std::vector<std::string> names;            // display names of moves 0 to 354 (move 0 is "-")
     std::vector<rom::MoveRecord> records;      // moves 0 to 354
-    std::vector<std::vector<std::uint8_t>> tails; // bytes 7 to 11 of each record
+    std::vector<std::vector<std::uint8_t>> tails; // bytes 7 to 11 of each record: priority, flags, padding
 };
 
 // Index of the move whose name is exactly 13 characters (so its entry has no terminator).
 inline constexpr int DemoFullLengthNameMove = 13;
 // Index of the move whose name holds a line break (byte 0xFE).
 inline constexpr int DemoLineBreakNameMove = 200;
+// Index of a move that strikes first: priority +1, like the game's move 98.
+inline constexpr int DemoFirstStrikeMove = 98;
 
 // Builds the image in memory; the same layout always gives the same bytes.
 DemoRom MakeDemoRom(const DemoRomLayout& layout = {});
