@@ -102,6 +102,7 @@ TEST(MergeProfile, AddsMissingSectionsKeepsEqualOnesAndReplacesOthersOnlyWhenFor
     EXPECT_EQ(refused.text, "");
     ASSERT_EQ(refused.conflicts.size(), 1u);
     EXPECT_EQ(refused.conflicts[0].existing, "1");
+    EXPECT_TRUE(refused.replaced.empty());
 
     const ProfileMerge forced = MergeProfile(other, p, true);
     EXPECT_EQ(forced.text, "[NAMEOFFSET.REV1]\r\noffset=74573\r\n[Dataoffset.rev1]\r\noffset= 172032\r\n");

@@ -240,6 +240,13 @@ TEST(CheckImport, TakesAChangedTextWhenTheNumberStaysAndRefusesTwoEditsThatDisag
         const int now = check.changes.empty() ? row.bytes[2] : check.changes[0].newBytes[2];
         EXPECT_EQ(now, *c.result) << c.typeCell << " " << c.textCell;
     }
+    // A text that several entries share is sound when the changed number is one of them, as in an
+    // export of another ROM.
+    const int raiseEvasion = DemoRows()[1].bytes[0] == 108 ? 16 : 108;
+    const ImportCheck shared =
+        Check("move,effect,effect_text\r\n1," + std::to_string(raiseEvasion) + ",Raise Evas.\r\n");
+    ASSERT_TRUE(shared.errors.empty()) << DescribeCellError(shared.errors[0]);
+    EXPECT_EQ(shared.changes.at(0).newBytes[0], raiseEvasion);
     // Without the number column the text alone decides; an unknown or shared text is a bad cell.
     const ImportCheck textOnly = Check("move,effect_text\r\n1,Raise Attk. until miss\r\n");
     ASSERT_EQ(textOnly.changes.size(), 1u);

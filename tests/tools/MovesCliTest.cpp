@@ -386,6 +386,10 @@ TEST_F(MovesCli, AnUndoFileRestoresATwentyCellImportByteForByte) {
         EXPECT_EQ(ReadFileBytes(rom_), image_.bytes) << target;
     }
     EXPECT_EQ(ReadFileText(csv_).rfind("move,name,type_text", 0), 0u);
+    const RunResult set = Moves({"set", rom_.string(), "98", "priority=0", "--undo", rom_.string()});
+    EXPECT_EQ(set.status, 1);
+    EXPECT_NE(set.err.find("is the ROM; nothing written"), std::string::npos) << set.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }
 
 TEST_F(MovesCli, ProfilePrintsAndWritesTheProfileOfTheHeaderWords) {
