@@ -282,9 +282,15 @@ void Report(const MoveChange& change, const MoveRow& current, std::vector<FieldC
     if (change.newName)
         report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(*change.newName)});
     if (change.newEntry) {
+        // Entry bytes are reported as the name they show, or as bytes where the text stays.
         const NameEntry& e = *change.newEntry;
-        report.push_back({change.move, NameBytesColumn, HexText(current.entry.data(), current.entry.size()),
-                          HexText(e.data(), e.size())});
+        const std::string shown = rom::DecodeGameText(HexText(e.data(), e.size()));
+        if (shown != current.name)
+            report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(shown)});
+        else
+            report.push_back({change.move, NameBytesColumn,
+                              HexText(current.entry.data(), current.entry.size()),
+                              HexText(e.data(), e.size())});
     }
     for (const RecordColumn& c : RecordColumns()) {
         const auto byte = static_cast<std::size_t>(c.byte);
