@@ -38,6 +38,8 @@ struct LookCase {
     bool focusUp, focusDown;                        // where the type draws its focus outline
 };
 
+const Shown FocusedDisabled{"focused disabled", false, false, false, true};
+
 TEST(LookFaces, EveryStateOfEveryLookOnAThirteenByElevenFace) {
     const std::string blank = Rows({".............", ".............", ".............", ".............",
                                     ".............", ".............", ".............", ".............",
@@ -117,6 +119,7 @@ TEST(LookFaces, EveryStateOfEveryLookOnAThirteenByElevenFace) {
             {shown::Down, c.down},
             {shown::DownOver, downOver},
             {shown::Disabled, c.disabled},
+            {FocusedDisabled, c.disabled}, // no look marks the focus while disabled
             {shown::Focused, c.focusUp ? WithFocus(c.up, inner, Inverted) : c.up},
             {shown::FocusedDown, c.focusDown ? WithFocus(c.down, inner, Inverted) : c.down},
             {shown::Default, c.up},
