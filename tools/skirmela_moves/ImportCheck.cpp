@@ -78,18 +78,6 @@ Header ReadHeader(const CsvRecord& record, std::vector<CellError>& errors) {
     return h;
 }
 
-std::optional<int> ParseMoveNumber(std::string_view cell, int last) {
-    cell = TrimBlanks(cell);
-    if (cell.empty() || cell.size() > 5) return std::nullopt;
-    int value = 0;
-    for (char c : cell) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value > last) return std::nullopt;
-    return value;
-}
-
 // Upper-case hex of count bytes, or nullopt; blanks around it allowed, lower-case digits taken.
 std::optional<std::vector<std::uint8_t>> ParseHexCell(std::string_view cell, std::size_t count) {
     cell = TrimBlanks(cell);
@@ -178,7 +166,7 @@ class RowChecker {
 
     std::optional<int> CheckMove() {
         const int last = static_cast<int>(table_.size()) - 1;
-        const std::optional<int> k = ParseMoveNumber(Cell(h_.move), last);
+        const std::optional<int> k = ParseWhole(Cell(h_.move), last);
         if (!k) {
             Fault(h_.move, MoveColumn,
                   Quoted(Cell(h_.move)) + " is not a move number 0 to " + std::to_string(last));

@@ -15,18 +15,6 @@ std::string Quoted(std::string_view cell) {
     return ShownName(cell);
 }
 
-// A whole number 0 to max in decimal digits, blanks around it allowed.
-std::optional<int> ParseWhole(std::string_view cell, int max) {
-    cell = TrimBlanks(cell);
-    if (cell.empty()) return std::nullopt;
-    int value = 0;
-    for (char c : cell) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > max) return std::nullopt;
-    }
-    return value;
-}
 
 // A whole number -128 to 127, with an optional sign.
 std::optional<int> ParseSigned(std::string_view cell) {
@@ -54,6 +42,18 @@ std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_vie
 }
 
 } // namespace
+
+std::optional<int> ParseWhole(std::string_view cell, int max) {
+    cell = TrimBlanks(cell);
+    if (cell.empty()) return std::nullopt;
+    int value = 0;
+    for (char c : cell) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > max) return std::nullopt;
+    }
+    return value;
+}
 
 const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
     static const std::array<RecordColumn, RecordColumnCount> columns = {{

@@ -81,4 +81,7 @@ std::string HexText(const std::uint8_t* bytes, std::size_t count);
 // The text without the blanks and tabs around it.
 std::string_view TrimBlanks(std::string_view s);
 
+// A whole number 0 to max in decimal digits, blanks around it allowed; nullopt for anything else.
+std::optional<int> ParseWhole(std::string_view cell, int max);
+
 } // namespace moves
