@@ -13,10 +13,12 @@ std::string Place(std::optional<std::int64_t> offset) {
 
 std::string MismatchText(const MoveTables& profile, std::optional<std::int64_t> headerNameStart,
                          std::optional<std::int64_t> headerDataOffset, int revision) {
-    const std::string sections = revision == 0 ? std::string("[Nameoffset] and [Dataoffset]")
-                                               : "[" + RevisionSection("Nameoffset", revision) + "] and [" +
-                                                     RevisionSection("Dataoffset", revision) + "]";
     // Revision 0 is what the plain sections serve; a later revision gets sections of its own.
+    std::string sections = "[";
+    sections += revision == 0 ? std::string("Nameoffset") : RevisionSection("Nameoffset", revision);
+    sections += "] and [";
+    sections += revision == 0 ? std::string("Dataoffset") : RevisionSection("Dataoffset", revision);
+    sections += "]";
     return "The game profile does not fit this ROM (revision " + std::to_string(revision) +
            "), so it was not opened and nothing was written.\n\n"
            "The ROM's header puts the move names at Nameoffset " +

@@ -72,7 +72,9 @@ struct SectionPlace {
 
 SectionPlace FindSection(const std::vector<std::string>& lines, const std::string& section) {
     SectionPlace place;
-    const std::string wanted = "[" + Lower(section) + "]";
+    std::string wanted = "[";
+    wanted += Lower(section);
+    wanted += ']';
     bool inside = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string line = Lower(lines[i]);

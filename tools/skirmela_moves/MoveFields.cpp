@@ -134,7 +134,10 @@ std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_vi
 std::string FlagNames(std::uint8_t flags) {
     std::string names;
     for (std::size_t bit = 0; bit < FlagBitNames.size(); ++bit)
-        if (flags & (1u << bit)) names += (names.empty() ? "" : "|") + std::string(FlagBitNames[bit]);
+        if (flags & (1u << bit)) {
+            if (!names.empty()) names += '|';
+            names += FlagBitNames[bit];
+        }
     return names.empty() ? NoFlags : names;
 }
 
