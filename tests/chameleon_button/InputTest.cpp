@@ -1,7 +1,7 @@
 // The mouse, keyboard, focus and hover handling of a shown button, driven through the window
 // system as a user would, and the events the hosting window sees.
 
-#include "ButtonTestSupport.h"
+#include "ShownButtons.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -13,20 +13,11 @@ using namespace button_test;
 
 namespace {
 
-class InputTest : public ::testing::Test {
+class InputTest : public ShownButtons {
   protected:
     void SetUp() override {
-        top.setGeometry(200, 200, 300, 120);
-        button = new chameleonButton(&top);
-        button->SetTextMetrics(std::make_shared<FixedMetrics>());
-        button->setGeometry(20, 20, 100, 30);
-        other = new chameleonButton(&top);
-        other->setGeometry(150, 20, 100, 30);
-        QCursor::setPos(top.mapToGlobal(QPoint(5, 100)));
-        top.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
-        QApplication::setActiveWindow(&top);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&top));
+        ShownButtons::SetUp();
+        if (HasFatalFailure()) return;
         Record(button);
     }
 
@@ -69,9 +60,6 @@ class InputTest : public ::testing::Test {
     }
     QStringList Take() { return std::exchange(log, {}); }
 
-    QWidget top;
-    chameleonButton* button = nullptr;
-    chameleonButton* other = nullptr;
     QStringList log;
     float lastX = -1, lastY = -1;
     bool zeroKeyCode = false;

@@ -2,7 +2,7 @@
 // and what each key does to a focused button: only the space bar presses it, only the arrows move
 // the focus, and a key without a code raises nothing at all.
 
-#include "ButtonTestSupport.h"
+#include "ShownButtons.h"
 #include "chameleon_button/VirtualKeys.h"
 
 #include <QApplication>
@@ -161,19 +161,11 @@ TEST(KeyTranslation, EveryRowOfTheTableIsAmongTheExpectedCodes) {
 
 namespace {
 
-class FocusedButtonKeys : public ::testing::Test {
+class FocusedButtonKeys : public ShownButtons {
   protected:
     void SetUp() override {
-        top.setGeometry(200, 200, 300, 120);
-        button = new chameleonButton(&top);
-        button->SetTextMetrics(std::make_shared<FixedMetrics>());
-        button->setGeometry(20, 20, 100, 30);
-        other = new chameleonButton(&top);
-        other->setGeometry(150, 20, 100, 30);
-        top.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
-        QApplication::setActiveWindow(&top);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&top));
+        ShownButtons::SetUp();
+        if (HasFatalFailure()) return;
         QObject::connect(button, &chameleonButton::KeyDown, &top,
                          [this](std::int16_t& KeyCode, std::int16_t&) {
                              log << QStringLiteral("KeyDown(%1)").arg(KeyCode);
@@ -185,9 +177,6 @@ class FocusedButtonKeys : public ::testing::Test {
         QObject::connect(button, &chameleonButton::Click, &top, [this] { log << QStringLiteral("Click"); });
     }
 
-    QWidget top;
-    chameleonButton* button = nullptr;
-    chameleonButton* other = nullptr;
     QStringList log;
     int keyPresses = 0;
 };

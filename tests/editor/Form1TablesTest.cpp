@@ -5,8 +5,8 @@
 
 #include "chameleon_button/chameleonButton.h"
 #include "rom/MoveRecord.h"
+#include "tests/support/CommaDecimalLocale.h"
 
-#include <clocale>
 
 using testing_support::ReadFileBytes;
 using testing_support::WriteFileText;
@@ -157,11 +157,8 @@ TEST_F(TablesTest, AfterAFailedOpenTheSaveWritesToNeitherFile) {
 
 // A user whose locale writes "9,9" still types the period the fields have always used.
 TEST_F(TablesTest, NumberFieldsIgnoreACommaDecimalLocale) {
-    struct LocaleGuard {
-        ~LocaleGuard() { std::setlocale(LC_ALL, "C"); }
-    } guard;
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-        << "the locale de_DE.UTF-8 is missing; scripts/setup.sh generates it";
+    const testing_support::CommaDecimalLocale comma;
+    ASSERT_TRUE(comma.Active()) << testing_support::MissingCommaLocale;
     OpenDemo();
     form->List1->setCurrentRow(3);
     form->txtPower->setText("9.9");

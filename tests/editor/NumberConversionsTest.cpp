@@ -1,8 +1,8 @@
 #include "editor/NumberConversions.h"
+#include "tests/support/CommaDecimalLocale.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 
 using namespace editor;
@@ -54,11 +54,8 @@ TEST(ParseLeadingNumber, NumbersBeyondTheRangeOfDoubleKeepTheirSignAndSize) {
 
 // The window's numbers are read and written with a period whatever the user's locale.
 TEST(NumberConversions, FollowNoLocale) {
-    struct LocaleGuard {
-        ~LocaleGuard() { std::setlocale(LC_ALL, "C"); }
-    } guard;
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-        << "the locale de_DE.UTF-8 is missing; scripts/setup.sh generates it";
+    const testing_support::CommaDecimalLocale comma;
+    ASSERT_TRUE(comma.Active()) << testing_support::MissingCommaLocale;
     EXPECT_DOUBLE_EQ(ParseLeadingNumber("9.9"), 9.9);
     EXPECT_DOUBLE_EQ(ParseLeadingNumber("2.5E1"), 25);
     EXPECT_DOUBLE_EQ(ParseNumber(" 1.5 "), 1.5);

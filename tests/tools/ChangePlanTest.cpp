@@ -2,31 +2,14 @@
 
 #include "rom/HexFunctions.h"
 #include "tests/support/TempFiles.h"
-#include "tools/demo_rom/DemoRom.h"
+#include "tests/tools/DemoTable.h"
 
 #include <gtest/gtest.h>
 
 using namespace moves;
 
-namespace {
-
-struct Demo {
-    demo::DemoRom image = demo::MakeDemoRom();
-    rom::MoveTables at{image.layout.nameStart, image.layout.dataOffset};
-    std::vector<MoveRow> rows = ReadMoveRows(image.bytes, at);
-    MoveChange Change(int k) const {
-        return {k, std::nullopt, std::nullopt, rows[static_cast<std::size_t>(k)].bytes};
-    }
-    std::int32_t Name(int k, int i) const { return static_cast<std::int32_t>(NameByteOffset(at, k, i)); }
-    std::int32_t Field(int k, rom::MoveField f) const {
-        return static_cast<std::int32_t>(RecordOffset(at, k)) + static_cast<int>(f);
-    }
-};
-
-} // namespace
-
 TEST(PlanChanges, WritesOnlyTheBytesThatDiffer) {
-    const Demo d;
+    const DemoTable d;
     MoveChange power = d.Change(5);
     power.newBytes[1] = 116;       // was 115
     MoveChange same = d.Change(6); // a change that stores what is there already
@@ -36,7 +19,7 @@ TEST(PlanChanges, WritesOnlyTheBytesThatDiffer) {
 
 TEST(PlanChanges, KeepsAnUnchangedLineBreakNameUntouched) {
     // Move 200's name holds byte FE, which no text encodes: planning its name would fail.
-    const Demo d;
+    const DemoTable d;
     MoveChange change = d.Change(demo::DemoLineBreakNameMove);
     change.newBytes[4] = 40;
     const auto writes = PlanChanges({change}, d.at, d.image.bytes);
@@ -45,7 +28,7 @@ TEST(PlanChanges, KeepsAnUnchangedLineBreakNameUntouched) {
 }
 
 TEST(PlanChanges, WritesANewNameAsTheWindowSavesIt) {
-    const Demo d;
+    const DemoTable d;
     MoveChange change = d.Change(5);
     change.newName = "Spark Claw";
     std::vector<std::uint8_t> after = d.image.bytes;
@@ -64,14 +47,14 @@ TEST(PlanChanges, WritesANewNameAsTheWindowSavesIt) {
 }
 
 TEST(PlanChanges, RefusesAMoveThatCannotBeSavedAsAWhole) {
-    const Demo d;
+    const DemoTable d;
     MoveChange change = d.Change(5);
     change.newName = "Bad@";
     EXPECT_THROW(PlanChanges({d.Change(4), change}, d.at, d.image.bytes), editor::SavePlanError);
 }
 
 TEST(PlanChanges, WritesPriorityAndFlagsAfterTheSavePlanAndNeverThePadding) {
-    const Demo d;
+    const DemoTable d;
     MoveChange change = d.Change(demo::DemoFirstStrikeMove);
     change.newBytes[1] = static_cast<std::uint8_t>(change.newBytes[1] + 1);
     change.newBytes[7] = 0xFF; // priority -1
@@ -86,7 +69,7 @@ TEST(PlanChanges, WritesPriorityAndFlagsAfterTheSavePlanAndNeverThePadding) {
 }
 
 TEST(PlanChanges, WritesNameBytesExactlyAsGiven) {
-    const Demo d;
+    const DemoTable d;
     MoveChange change = d.Change(5);
     change.newEntry = NameEntry{0xBB, 0xFF, 0x12, 0x34, 0, 0, 0, 0, 0, 0, 0, 0, 0x99};
     std::vector<std::uint8_t> after = d.image.bytes;

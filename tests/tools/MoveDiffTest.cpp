@@ -1,7 +1,7 @@
 #include "tools/skirmela_moves/MoveDiff.h"
 
 #include "rom/HexFunctions.h"
-#include "tools/demo_rom/DemoRom.h"
+#include "tests/tools/DemoTable.h"
 #include "tools/skirmela_moves/ChangePlan.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "tools/skirmela_moves/MoveFields.h"
@@ -12,14 +12,8 @@ using namespace moves;
 
 namespace {
 
-struct Demo {
-    demo::DemoRom image = demo::MakeDemoRom();
-    rom::MoveTables at{image.layout.nameStart, image.layout.dataOffset};
-    std::vector<MoveRow> rows = ReadMoveRows(image.bytes, at);
-};
-
 // The image after the changes are written.
-std::vector<std::uint8_t> Applied(const std::vector<MoveChange>& changes, const Demo& d,
+std::vector<std::uint8_t> Applied(const std::vector<MoveChange>& changes, const DemoTable& d,
                                   const std::vector<std::uint8_t>& image) {
     std::vector<std::uint8_t> after = image;
     for (const editor::PlannedWrite& w : PlanChanges(changes, d.at, image))
@@ -30,7 +24,7 @@ std::vector<std::uint8_t> Applied(const std::vector<MoveChange>& changes, const 
 } // namespace
 
 TEST(DiffMoves, ListsEachDifferingFieldWithExportCells) {
-    const Demo d;
+    const DemoTable d;
     std::vector<MoveRow> changed = d.rows;
     changed[98].bytes[7] = 0xFF;
     changed[5].name = "Other";
@@ -62,7 +56,7 @@ TEST(DiffMoves, ListsEachDifferingFieldWithExportCells) {
 }
 
 TEST(UndoCsv, PutsBackEveryChangedCellByteForByte) {
-    const Demo d;
+    const DemoTable d;
     // Twenty cells over four moves: names (one of 13 characters without an end byte, one with a line
     // break), list and number fields, priority and flags.
     const std::string csv = "move,name,type,power,priority,flags\r\n"
@@ -84,7 +78,7 @@ TEST(UndoCsv, PutsBackEveryChangedCellByteForByte) {
 }
 
 TEST(UndoCsv, HoldsOnlyTheColumnsThatChange) {
-    const Demo d;
+    const DemoTable d;
     const ImportCheck forward = CheckImport(ParseCsv("move,power,flags\r\n3,1,flags\r\n"), d.rows);
     ASSERT_FALSE(forward.errors.empty()); // "flags" is no flag name
     const ImportCheck power = CheckImport(ParseCsv("move,power\r\n3,1\r\n4,1\r\n"), d.rows);

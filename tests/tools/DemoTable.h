@@ -1,0 +1,23 @@
+#pragma once
+// The demo ROM in memory with its move table read, and the offsets of its bytes, for the tool's tests.
+
+#include "tools/demo_rom/DemoRom.h"
+#include "tools/skirmela_moves/ChangePlan.h"
+#include "tools/skirmela_moves/MoveTable.h"
+
+struct DemoTable {
+    demo::DemoRom image = demo::MakeDemoRom();
+    rom::MoveTables at{image.layout.nameStart, image.layout.dataOffset};
+    std::vector<moves::MoveRow> rows = moves::ReadMoveRows(image.bytes, at);
+
+    // A change of move k that stores what is there already.
+    moves::MoveChange Change(int k) const {
+        return {k, std::nullopt, std::nullopt, rows[static_cast<std::size_t>(k)].bytes};
+    }
+    std::int32_t Name(int k, int i) const {
+        return static_cast<std::int32_t>(moves::NameByteOffset(at, k, i));
+    }
+    std::int32_t Field(int k, rom::MoveField f) const {
+        return static_cast<std::int32_t>(moves::RecordOffset(at, k)) + static_cast<int>(f);
+    }
+};
