@@ -3,6 +3,7 @@
 // and save a move. Nothing of the ROM is cached: every action reads or writes the file itself.
 
 #include "editor/Dialogs.h"
+#include "rom/MoveRecord.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -60,15 +61,15 @@ class Form1 : public QWidget {
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
     QComboBox* CreateListInFrame(QGroupBox* frame, const char* name, int width, const std::vector<std::string>& items);
     QLineEdit* CreateHiddenField(const char* name, const char* text);
-    void ShowListByte(QComboBox* box, int field, int byte);
-    double ListFieldValue(QComboBox* box, int field) const;
+    void ShowListByte(QComboBox* box, rom::MoveField field, int byte);
+    double ListFieldValue(QComboBox* box, rom::MoveField field) const;
 
     QString programDir_;
     Dialogs& dialogs_;
     bool farewellShown_ = false;
     // A list-field byte with no entry in its vocabulary, shown as text: written back unchanged
-    // unless the user picks an entry. Indexed by byte position in the record.
-    std::array<std::optional<int>, 7> keptListBytes_;
+    // unless the user picks an entry. Indexed by the record field.
+    std::array<std::optional<int>, rom::MoveFieldCount> keptListBytes_;
 };
 
 // The texts of the window's messages.

@@ -1,10 +1,7 @@
 #include "editor/Form1.h"
 
 #include "chameleon_button/chameleonButton.h"
-#include "editor/GameCode.h"
-#include "rom/MoveTables.h"
-#include "rom/ReadINI.h"
-#include "rom/RomHeader.h"
+#include "rom/OpenMoveTables.h"
 
 #include <filesystem>
 
@@ -22,14 +19,10 @@ void Form1::cmdOpen_Click() {
     try {
         // Everything is verified before the window takes the ROM: the tables are read, shown and
         // saved through the two offsets resolved here, or not at all.
-        const std::filesystem::path rom = chosen.toStdString();
-        GameCode = QString::fromLatin1(ReadGameCode(rom));
-        const std::filesystem::path profile =
-            ProfilePath(programDir_.toStdString(), GameCode.toLatin1().toStdString());
-        const rom::MoveTables tables =
-            rom::ResolveMoveTables(rom::ReadRomHeader(rom), [&profile](const std::string& section) {
-                return rom::ReadIniValue(profile, section, "offset");
-            });
+        const rom::OpenedTables opened = rom::OpenMoveTables(
+            chosen.toStdString(), rom::StandardProfileFolders(programDir_.toStdString(), rom::SystemEnvironment()));
+        const rom::MoveTables& tables = opened.tables;
+        GameCode = QString::fromLatin1(opened.gameCode);
 
         RomPath = chosen;
         cmdSave->setEnabled(true);

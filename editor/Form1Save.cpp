@@ -22,8 +22,14 @@ void Form1::cmdSave_Click() {
         in.nameStride = txtLength->text().toStdString();
         in.dataOffset = txtDataOffset->text().toStdString();
         const auto number = [](QLineEdit* field) { return ParseLeadingNumber(field->text().toStdString()); };
-        in.values = {ListFieldValue(cmbEffect, 0), number(txtPower), ListFieldValue(cmbType, 2), number(txtAcc),
-                     number(txtPP),               number(txtEff),   ListFieldValue(cmbTarget, 6)};
+        const auto set = [&in](rom::MoveField f, double value) { in.values[static_cast<std::size_t>(f)] = value; };
+        set(rom::MoveField::effect, ListFieldValue(cmbEffect, rom::MoveField::effect));
+        set(rom::MoveField::power, number(txtPower));
+        set(rom::MoveField::type, ListFieldValue(cmbType, rom::MoveField::type));
+        set(rom::MoveField::accuracy, number(txtAcc));
+        set(rom::MoveField::pp, number(txtPP));
+        set(rom::MoveField::effectChance, number(txtEff));
+        set(rom::MoveField::target, ListFieldValue(cmbTarget, rom::MoveField::target));
 
         const std::filesystem::path rom = RomPath.toStdString();
         const auto size = static_cast<std::int64_t>(std::filesystem::file_size(rom));

@@ -24,13 +24,13 @@ void Form1::List1_Click() {
             const int byte = rom::ParseHexPair(rom::ReadHexBytes(rom, position, 1));
             const auto text = QString::number(byte);
             switch (f) {
-            case rom::MoveField::effect: ShowListByte(cmbEffect, 0, byte); break;
+            case rom::MoveField::effect: ShowListByte(cmbEffect, f, byte); break;
             case rom::MoveField::power: txtPower->setText(text); break;
-            case rom::MoveField::type: ShowListByte(cmbType, 2, byte); break;
+            case rom::MoveField::type: ShowListByte(cmbType, f, byte); break;
             case rom::MoveField::accuracy: txtAcc->setText(text); break;
             case rom::MoveField::pp: txtPP->setText(text); break;
             case rom::MoveField::effectChance: txtEff->setText(text); break;
-            case rom::MoveField::target: ShowListByte(cmbTarget, 6, byte); break;
+            case rom::MoveField::target: ShowListByte(cmbTarget, f, byte); break;
             }
         }
     } catch (const std::exception&) {
@@ -39,7 +39,7 @@ void Form1::List1_Click() {
     }
 }
 
-void Form1::ShowListByte(QComboBox* box, int field, int byte) {
+void Form1::ShowListByte(QComboBox* box, rom::MoveField field, int byte) {
     if (byte < box->count()) {
         keptListBytes_[static_cast<std::size_t>(field)].reset();
         box->setPlaceholderText(QString());
@@ -53,7 +53,7 @@ void Form1::ShowListByte(QComboBox* box, int field, int byte) {
     box->setCurrentIndex(-1);
 }
 
-double Form1::ListFieldValue(QComboBox* box, int field) const {
+double Form1::ListFieldValue(QComboBox* box, rom::MoveField field) const {
     if (box->currentIndex() >= 0) return box->currentIndex();
     const auto& kept = keptListBytes_[static_cast<std::size_t>(field)];
     return kept ? *kept : -1;

@@ -1,6 +1,7 @@
 #include "editor/SavePlan.h"
 
 #include "editor/NumberConversions.h"
+#include "rom/ChangePlan.h"
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
 #include "rom/RomError.h"
@@ -69,23 +70,10 @@ std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize) {
 }
 
 void ApplySave(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan) {
-    std::vector<std::string> before;
-    before.reserve(plan.size());
-    for (const PlannedWrite& w : plan) before.push_back(rom::ReadHexBytes(rom, w.offset, 1));
-
-    std::size_t done = 0;
-    try {
-        for (; done < plan.size(); ++done) rom::WriteHexByte(rom, plan[done].offset, plan[done].pair);
-    } catch (...) {
-        for (std::size_t i = done; i-- > 0;) {
-            try {
-                rom::WriteHexByte(rom, plan[i].offset, before[i]);
-            } catch (...) {
-                // The file refuses writes now; the error below is what the user must see.
-            }
-        }
-        throw;
-    }
+    rom::ChangePlan writes;
+    writes.reserve(plan.size());
+    for (const PlannedWrite& w : plan) writes.push_back({w.offset, rom::ParseHexPair(w.pair)});
+    rom::ApplyPlan(rom, writes);
 }
 
 } // namespace editor

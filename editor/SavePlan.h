@@ -1,7 +1,7 @@
 #pragma once
-// Which 20 bytes a save writes where: the 13 name bytes, then the seven record fields. Computed and
-// checked in full before anything is written, so a save either changes the whole move or nothing.
-// No Qt: the window and the command-line tool share it.
+// Which 20 bytes a save of the window writes where: the 13 name bytes, then the seven record fields,
+// from the texts the window holds. Computed and checked in full before anything is written, so a
+// save either changes the whole move or nothing. No Qt.
 
 #include "rom/MoveRecord.h"
 
@@ -47,8 +47,7 @@ std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize);
 // The pair of a record value: upper-case hex without leading zeros ("C8", "5", "0"); -1 is "FFFF".
 std::string ValuePair(std::int32_t value);
 
-// Carries the plan out on the file. Before the first write the old bytes are read; if a write
-// fails the bytes already written are put back, then the error is rethrown.
+// Carries the plan out on the file in its order, all or nothing (rom::ApplyPlan).
 void ApplySave(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan);
 
 } // namespace editor

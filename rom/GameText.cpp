@@ -108,6 +108,16 @@ std::string DecodeGameText(std::string_view hex) {
     return text;
 }
 
+std::string DecodeGameBytes(std::span<const std::uint8_t> bytes) {
+    const auto& table = DecodeTable();
+    std::string text;
+    for (std::uint8_t b : bytes) {
+        if (b == EndByte) break;
+        text += table[b];
+    }
+    return text;
+}
+
 std::string EncodeGameChar(char32_t c) {
     return PairOf(EncodeToByte(c));
 }

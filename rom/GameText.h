@@ -4,6 +4,8 @@
 // works on units: one display character, or a text that stands for one byte as a whole (CR LF, and
 // "[...]", "[m]", "[f]", "[x]", the way older versions of this editor showed 0xB0, 0xB5, 0xB6, 0xB9).
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +15,9 @@ namespace rom {
 // Display text of a hex string: pair by pair, stopping at "FF"; pairs not in the table are skipped.
 // Pairs are compared exactly, so lower-case hex is not in the table.
 std::string DecodeGameText(std::string_view hex);
+
+// Display text of game bytes, byte by byte, stopping at FF; bytes that show nothing are skipped.
+std::string DecodeGameBytes(std::span<const std::uint8_t> bytes);
 
 // The hex pair of one display character, or "" when the character has no code. A straight double
 // quote is written as the opening quote 0xB1, an apostrophe as 0xB4, the terminator mark "^" as FF.

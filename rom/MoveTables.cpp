@@ -1,6 +1,7 @@
 #include "rom/MoveTables.h"
 
 #include "rom/MoveRecord.h"
+#include "rom/WholeNumber.h"
 
 #include <limits>
 
@@ -11,14 +12,18 @@ std::string Place(std::optional<std::int64_t> offset) {
     return offset ? std::to_string(*offset) : std::string("(not given)");
 }
 
+// The sections to correct: the ones the open read, except that a later revision read from the
+// plain sections gets sections of its own, so the fix cannot break the revisions the plain ones serve.
+std::string SectionsToCorrect(const TableSections& read, int revision) {
+    const bool plain = read.names == "Nameoffset";
+    const std::string names = plain && revision != 0 ? RevisionSection("Nameoffset", revision) : read.names;
+    const std::string data = plain && revision != 0 ? RevisionSection("Dataoffset", revision) : read.data;
+    return "[" + names + "] and [" + data + "]";
+}
+
 std::string MismatchText(const MoveTables& profile, std::optional<std::int64_t> headerNameStart,
-                         std::optional<std::int64_t> headerDataOffset, int revision) {
-    // Revision 0 is what the plain sections serve; a later revision gets sections of its own.
-    std::string sections = "[";
-    sections += revision == 0 ? std::string("Nameoffset") : RevisionSection("Nameoffset", revision);
-    sections += "] and [";
-    sections += revision == 0 ? std::string("Dataoffset") : RevisionSection("Dataoffset", revision);
-    sections += "]";
+                         std::optional<std::int64_t> headerDataOffset, int revision, const TableSections& read) {
+    const std::string sections = SectionsToCorrect(read, revision);
     return "The game profile does not fit this ROM (revision " + std::to_string(revision) +
            "), so it was not opened and nothing was written.\n\n"
            "The ROM's header puts the move names at Nameoffset " +
@@ -39,14 +44,26 @@ std::optional<std::int64_t> PlaceOfWord(std::optional<std::uint32_t> word, std::
     return offset;
 }
 
-std::int32_t ProfileOffset(const ProfileLookup& lookup, const std::string& section, int revision) {
-    std::string used = RevisionSection(section, revision);
-    std::string text = lookup(used);
-    if (text.empty()) text = lookup(used = section);
-    if (text.empty()) throw TableError("the profile has no offset in section [" + used + "]");
-    const auto offset = ParseProfileOffset(text);
+// The text with its control characters shown (a CR as \\r), so that a message shows what is invisible.
+std::string Shown(std::string_view text) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string shown;
+    for (char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '\r') shown += "\\r";
+        else if (c == '\n') shown += "\\n";
+        else if (b < 0x20 || b == 0x7F) shown += std::string("\\x") + digits[b >> 4] + digits[b & 0xF];
+        else shown += c;
+    }
+    return shown;
+}
+
+std::int32_t ProfileOffset(const ProfileLookup& lookup, const std::string& section) {
+    const std::optional<std::string> text = lookup(section);
+    if (!text || TrimBlanks(*text).empty()) throw TableError("the profile has no offset in section [" + section + "]");
+    const auto offset = ParseProfileOffset(*text);
     if (!offset)
-        throw TableError("the profile's offset \"" + text + "\" in section [" + used +
+        throw TableError("the profile's offset \"" + Shown(*text) + "\" in section [" + section +
                          "] is not a whole decimal number");
     return *offset;
 }
@@ -54,8 +71,9 @@ std::int32_t ProfileOffset(const ProfileLookup& lookup, const std::string& secti
 } // namespace
 
 ProfileMismatch::ProfileMismatch(const MoveTables& profile, std::optional<std::int64_t> headerNameStart,
-                                 std::optional<std::int64_t> headerDataOffset, int revision)
-    : TableError(MismatchText(profile, headerNameStart, headerDataOffset, revision)), profile(profile),
+                                 std::optional<std::int64_t> headerDataOffset, int revision,
+                                 const TableSections& sections)
+    : TableError(MismatchText(profile, headerNameStart, headerDataOffset, revision, sections)), profile(profile),
       headerNameStart(headerNameStart), headerDataOffset(headerDataOffset) {}
 
 std::string RevisionSection(std::string_view section, int revision) {
@@ -63,24 +81,32 @@ std::string RevisionSection(std::string_view section, int revision) {
 }
 
 std::optional<std::int32_t> ParseProfileOffset(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    if (text.empty()) return std::nullopt;
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
+    const auto value = ParseWholeNumber(text, std::numeric_limits<std::int32_t>::max());
+    if (!value) return std::nullopt;
+    return static_cast<std::int32_t>(*value);
+}
+
+TableSections ProfileSectionsFor(const ProfileLookup& lookup, int revision) {
+    const TableSections own{RevisionSection("Nameoffset", revision), RevisionSection("Dataoffset", revision)};
+    const bool names = lookup(own.names).has_value(), data = lookup(own.data).has_value();
+    if (names && data) return own;
+    if (names || data)
+        throw TableError("the profile has [" + (names ? own.names : own.data) + "] but no [" +
+                         (names ? own.data : own.names) +
+                         "]: a revision's two sections come together, or the revision uses the plain ones; "
+                         "add the missing section or remove the other");
+    return {};
+}
+
+TableSections SectionsForRevision(const ProfileLookup& lookup, int revision) {
+    const TableSections own{RevisionSection("Nameoffset", revision), RevisionSection("Dataoffset", revision)};
+    if (revision == 0 && !lookup(own.names) && !lookup(own.data)) return {};
+    return own;
 }
 
 MoveTables ReadProfileTables(const ProfileLookup& lookup, int revision) {
-    MoveTables tables;
-    tables.nameStart = ProfileOffset(lookup, "Nameoffset", revision);
-    tables.dataOffset = ProfileOffset(lookup, "Dataoffset", revision);
-    return tables;
+    const TableSections sections = ProfileSectionsFor(lookup, revision);
+    return {ProfileOffset(lookup, sections.names), ProfileOffset(lookup, sections.data)};
 }
 
 void CheckTablesInside(const MoveTables& tables, std::int64_t size, int moveCount) {
@@ -108,18 +134,35 @@ std::optional<std::int64_t> HeaderDataOffset(const RomHeader& header) {
     return PlaceOfWord(header.recordsWord, header.size);
 }
 
-void CheckHeaderAgrees(const RomHeader& header, const MoveTables& tables) {
+void CheckTablesApart(const MoveTables& tables, int moveCount) {
+    const std::int64_t namesBegin = std::int64_t{tables.nameStart} - MoveNameFieldLength;
+    const std::int64_t namesEnd = namesBegin + std::int64_t{moveCount} * MoveNameFieldLength;
+    const std::int64_t recordsBegin = tables.dataOffset;
+    const std::int64_t recordsEnd = recordsBegin + std::int64_t{moveCount} * MoveRecordSize;
+    if (namesBegin < CartridgeHeaderEnd || recordsBegin < CartridgeHeaderEnd)
+        throw TableError("the profile puts the " + std::string(namesBegin < CartridgeHeaderEnd ? "name" : "data") +
+                         " table inside the cartridge header (bytes 0 to 191), where a save would overwrite "
+                         "the game code");
+    if (namesBegin < recordsEnd && recordsBegin < namesEnd)
+        throw TableError("the profile's name table (bytes " + std::to_string(namesBegin) + " to " +
+                         std::to_string(namesEnd - 1) + ") and data table (bytes " + std::to_string(recordsBegin) +
+                         " to " + std::to_string(recordsEnd - 1) + ") overlap");
+}
+
+void CheckHeaderAgrees(const RomHeader& header, const MoveTables& tables, const TableSections& sections) {
     const auto names = HeaderNameStart(header);
     const auto data = HeaderDataOffset(header);
     if ((names && *names != tables.nameStart) || (data && *data != tables.dataOffset))
-        throw ProfileMismatch(tables, names, data, header.revision);
+        throw ProfileMismatch(tables, names, data, header.revision, sections);
 }
 
 MoveTables ResolveMoveTables(const RomHeader& header, const ProfileLookup& lookup, int moveCount) {
+    const TableSections sections = ProfileSectionsFor(lookup, header.revision);
     const MoveTables tables = ReadProfileTables(lookup, header.revision);
     // A disagreeing header says more about a wrong profile than tables that run off the file.
-    CheckHeaderAgrees(header, tables);
+    CheckHeaderAgrees(header, tables, sections);
     CheckTablesInside(tables, header.size, moveCount);
+    CheckTablesApart(tables, moveCount);
     return tables;
 }
 

@@ -25,6 +25,16 @@ struct MoveTables {
     bool operator==(const MoveTables&) const = default;
 };
 
+// The profile sections the two offsets were read from: "Nameoffset", or "Nameoffset.rev1" and so on.
+struct TableSections {
+    std::string names = "Nameoffset";
+    std::string data = "Dataoffset";
+    bool operator==(const TableSections&) const = default;
+};
+
+// Tables must lie past the cartridge header (bytes 0 to 0xBF), which holds the game code.
+inline constexpr std::int64_t CartridgeHeaderEnd = 0xC0;
+
 // The profile does not locate tables that can be read: a value missing or not a decimal offset, or
 // tables that reach outside the file.
 class TableError : public RomError {
@@ -36,14 +46,15 @@ class TableError : public RomError {
 class ProfileMismatch : public TableError {
   public:
     ProfileMismatch(const MoveTables& profile, std::optional<std::int64_t> headerNameStart,
-                    std::optional<std::int64_t> headerDataOffset, int revision);
+                    std::optional<std::int64_t> headerDataOffset, int revision, const TableSections& sections);
     MoveTables profile;
     std::optional<std::int64_t> headerNameStart;  // where the header puts move 1's name
     std::optional<std::int64_t> headerDataOffset; // where the header puts move 0's record
 };
 
-// The value of key "offset" in a section of the game's profile, "" when it is not there.
-using ProfileLookup = std::function<std::string(const std::string& section)>;
+// The value of key "offset" in a section of the game's profile, nullopt when the section has no
+// such key ("offset=" with nothing after it is there, and empty).
+using ProfileLookup = std::function<std::optional<std::string>(const std::string& section)>;
 
 // The section a revision of the game uses before the plain one: "Nameoffset.rev1".
 std::string RevisionSection(std::string_view section, int revision);
@@ -51,23 +62,37 @@ std::string RevisionSection(std::string_view section, int revision);
 // A profile offset: decimal digits, blanks around them allowed, nothing else; at most 2^31 - 1.
 std::optional<std::int32_t> ParseProfileOffset(std::string_view text);
 
-// The two offsets for a ROM of revision N: each from its ".revN" section where the profile has it,
-// else from the plain one. Throws TableError for a missing or malformed value.
+// The sections a ROM of revision N reads: its two ".revN" sections where the profile has them, else
+// the plain ones. A revision's two sections come together: a profile with only one of them would
+// mix the tables of two revisions, and is refused with TableError.
+TableSections ProfileSectionsFor(const ProfileLookup& lookup, int revision);
+
+// The sections that give a ROM of revision N its tables when they are written: its own ".revN" ones,
+// except for revision 0 in a profile without ".rev0" sections, which the plain ones serve.
+TableSections SectionsForRevision(const ProfileLookup& lookup, int revision);
+
+// The two offsets for a ROM of revision N, from the sections ProfileSectionsFor chooses. Throws
+// TableError for a missing, empty or malformed value; the message shows the value's control characters.
 MoveTables ReadProfileTables(const ProfileLookup& lookup, int revision);
 
 // Throws TableError unless moveCount name entries (from S - 13) and moveCount records (from D) lie
 // inside a file of size bytes.
 void CheckTablesInside(const MoveTables& tables, std::int64_t size, int moveCount = StandardMoveCount);
 
+// Throws TableError when a table reaches into the cartridge header or the two tables overlap: a
+// save would then overwrite the game code or one move's name with another move's record.
+void CheckTablesApart(const MoveTables& tables, int moveCount = StandardMoveCount);
+
 // Where the header's words put the tables, for the words that point inside the file.
 std::optional<std::int64_t> HeaderNameStart(const RomHeader& header);
 std::optional<std::int64_t> HeaderDataOffset(const RomHeader& header);
 
-// Throws ProfileMismatch when a header word points inside the file and disagrees with the tables.
-void CheckHeaderAgrees(const RomHeader& header, const MoveTables& tables);
+// Throws ProfileMismatch when a header word points inside the file and disagrees with the tables;
+// its message names the sections the tables were read from.
+void CheckHeaderAgrees(const RomHeader& header, const MoveTables& tables, const TableSections& sections = {});
 
 // The tables a ROM is read and written through: the profile's, checked against the header, then
-// against the file's size.
+// against the file's size, then against the cartridge header and each other.
 MoveTables ResolveMoveTables(const RomHeader& header, const ProfileLookup& lookup,
                              int moveCount = StandardMoveCount);
 

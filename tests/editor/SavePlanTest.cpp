@@ -1,5 +1,4 @@
 #include "editor/ClampFieldText.h"
-#include "editor/GameCode.h"
 #include "editor/SavePlan.h"
 #include "tests/support/TempFiles.h"
 
@@ -117,22 +116,4 @@ TEST(ClampFieldText, HoldsNumberFieldsToAByte) {
         {"255", "255"}, {"-5", "0"},    {"1.5", "1.5"}, {"&HF", "15"}, {"2E2", "200"}, {"9E9", "255"},
         {"1 2", "12"},  {"&HFFFF", "255"}};
     for (auto [text, expected] : cases) EXPECT_EQ(ClampFieldText(text), expected) << text;
-}
-
-TEST(GameCode, RefusesCodesThatCannotNameAFile) {
-    for (const char* good : {"BPRE", "SKDM", "A B1", "a.b."}) EXPECT_TRUE(IsUsableGameCode(good)) << good;
-    const std::string bad[] = {"AB/C", "..AB", "A..B", std::string("AB\0C", 4), "AB\tC", "AB\\C", "ABC", "ABCDE",
-                               "AB\x7F" "C"};
-    for (const std::string& code : bad) EXPECT_FALSE(IsUsableGameCode(code)) << code;
-}
-
-TEST(GameCode, NeedsAHeaderOf176Bytes) {
-    testing_support::TempDir dir;
-    std::vector<std::uint8_t> header(176, 0x41);
-    testing_support::WriteFileBytes(dir / "ok.gba", header);
-    EXPECT_EQ(ReadGameCode(dir / "ok.gba"), "AAAA");
-    header.resize(175);
-    testing_support::WriteFileBytes(dir / "short.gba", header);
-    EXPECT_THROW(ReadGameCode(dir / "short.gba"), GameCodeError);
-    EXPECT_THROW(ReadGameCode(dir / "missing.gba"), GameCodeError);
 }

@@ -18,13 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const rom::RomHeader header = rom::ParseRomHeader(std::span(data + 4, held), fileSize);
     const std::string profile(reinterpret_cast<const char*>(data + 4 + held), size - 4 - held);
     const rom::ProfileLookup lookup = [&profile](const std::string& section) {
-        std::istringstream text(profile);
-        return rom::FindIniValue(text, section, "offset");
+        return rom::FindIniEntry(profile, section, "offset");
     };
     try {
         const rom::MoveTables tables = rom::ResolveMoveTables(header, lookup);
-        if (tables.nameStart < 13 || std::int64_t{tables.nameStart} + 354 * 13 > fileSize) std::abort();
-        if (tables.dataOffset < 0 || std::int64_t{tables.dataOffset} + 355 * 12 > fileSize) std::abort();
+        if (tables.nameStart < 13 + rom::CartridgeHeaderEnd || std::int64_t{tables.nameStart} + 354 * 13 > fileSize) std::abort();
+        if (tables.dataOffset < rom::CartridgeHeaderEnd || std::int64_t{tables.dataOffset} + 355 * 12 > fileSize) std::abort();
         if (const auto names = rom::HeaderNameStart(header); names && *names != tables.nameStart) std::abort();
         if (const auto records = rom::HeaderDataOffset(header); records && *records != tables.dataOffset) std::abort();
     } catch (const rom::TableError&) {

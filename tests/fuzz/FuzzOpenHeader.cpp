@@ -1,7 +1,8 @@
 // The open flow's header handling: whatever the file holds, a game code either is refused or names
 // a profile inside the Data folder.
 
-#include "editor/GameCode.h"
+#include "rom/GameCode.h"
+#include "rom/ProfileFolders.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,13 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     try {
-        const std::string code = editor::ReadGameCode(rom);
+        const std::string code = rom::ReadGameCode(rom);
         const std::filesystem::path program = "/program";
-        const auto profile = editor::ProfilePath(program, code);
+        const auto profile = rom::ProfilePath(program / "Data", code);
         if (size < 176 || code.size() != 4) std::abort();
         if (profile.lexically_normal().parent_path() != program / "Data") std::abort();
         if (profile.filename() != code + ".ini") std::abort();
-    } catch (const editor::GameCodeError&) {
+    } catch (const rom::GameCodeError&) {
     }
     return 0;
 }

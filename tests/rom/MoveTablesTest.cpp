@@ -11,9 +11,10 @@ namespace {
 
 // A profile as a map from section to the value of its "offset" key.
 ProfileLookup Profile(std::map<std::string, std::string> values) {
-    return [values](const std::string& section) {
+    return [values](const std::string& section) -> std::optional<std::string> {
         const auto found = values.find(section);
-        return found == values.end() ? std::string() : found->second;
+        if (found == values.end()) return std::nullopt;
+        return found->second;
     };
 }
 
@@ -70,8 +71,14 @@ TEST(ReadProfileTables, ARevisionUsesItsOwnSectionsWhereThereAreSome) {
                                   {"Nameoffset.rev2", "100"}});
     EXPECT_EQ(ReadProfileTables(profile, 0), (MoveTables{2388129, 2427908}));
     EXPECT_EQ(ReadProfileTables(profile, 1), (MoveTables{2388241, 2428020}));
-    // Revision 2 has a names section only; its data table is the plain one.
-    EXPECT_EQ(ReadProfileTables(profile, 2), (MoveTables{100, 2427908}));
+    // Revision 2 has a names section only: mixing its names with the plain records is refused.
+    try {
+        ReadProfileTables(profile, 2);
+        ADD_FAILURE() << "mixed the tables of two revisions";
+    } catch (const TableError& e) {
+        EXPECT_NE(std::string(e.what()).find("[Nameoffset.rev2] but no [Dataoffset.rev2]"), std::string::npos)
+            << e.what();
+    }
     EXPECT_EQ(ReadProfileTables(profile, 3), (MoveTables{2388129, 2427908}));
     EXPECT_EQ(RevisionSection("Nameoffset", 10), "Nameoffset.rev10");
 }

@@ -14,7 +14,7 @@ TEST(PlanChanges, WritesOnlyTheBytesThatDiffer) {
     power.newBytes[1] = 116;       // was 115
     MoveChange same = d.Change(6); // a change that stores what is there already
     EXPECT_EQ(PlanChanges({power, same}, d.at, d.image.bytes),
-              (std::vector<editor::PlannedWrite>{{d.Field(5, rom::MoveField::power), "74"}}));
+              (rom::ChangePlan{{d.Field(5, rom::MoveField::power), 0x74}}));
 }
 
 TEST(PlanChanges, KeepsAnUnchangedLineBreakNameUntouched) {
@@ -32,10 +32,9 @@ TEST(PlanChanges, WritesANewNameAsTheWindowSavesIt) {
     MoveChange change = d.Change(5);
     change.newName = "Spark Claw";
     std::vector<std::uint8_t> after = d.image.bytes;
-    for (const editor::PlannedWrite& w : PlanChanges({change}, d.at, d.image.bytes)) {
-        EXPECT_NE(after[static_cast<std::size_t>(w.offset)], rom::ParseHexPair(w.pair))
-            << "rewrites " << w.offset;
-        after[static_cast<std::size_t>(w.offset)] = rom::ParseHexPair(w.pair);
+    for (const rom::ByteWrite& w : PlanChanges({change}, d.at, d.image.bytes)) {
+        EXPECT_NE(after[static_cast<std::size_t>(w.offset)], w.value) << "rewrites " << w.offset;
+        after[static_cast<std::size_t>(w.offset)] = w.value;
     }
     const std::vector<std::uint8_t> entry(after.begin() + d.Name(5, 0), after.begin() + d.Name(5, 13));
     EXPECT_EQ(entry, (std::vector<std::uint8_t>{0xCD, 0xE4, 0xD5, 0xE6, 0xDF, 0x00, 0xBD, 0xE0, 0xD5, 0xEB,
@@ -50,7 +49,7 @@ TEST(PlanChanges, RefusesAMoveThatCannotBeSavedAsAWhole) {
     const DemoTable d;
     MoveChange change = d.Change(5);
     change.newName = "Bad@";
-    EXPECT_THROW(PlanChanges({d.Change(4), change}, d.at, d.image.bytes), editor::SavePlanError);
+    EXPECT_THROW(PlanChanges({d.Change(4), change}, d.at, d.image.bytes), rom::PlanError);
 }
 
 TEST(PlanChanges, WritesPriorityAndFlagsAfterTheSavePlanAndNeverThePadding) {
@@ -64,17 +63,17 @@ TEST(PlanChanges, WritesPriorityAndFlagsAfterTheSavePlanAndNeverThePadding) {
     const auto writes = PlanChanges({change}, d.at, d.image.bytes);
     ASSERT_EQ(writes.size(), 3u);
     EXPECT_EQ(writes[0].offset, record + 1);
-    EXPECT_EQ(writes[1], (editor::PlannedWrite{record + 7, "FF"}));
+    EXPECT_EQ(writes[1], (rom::ByteWrite{record + 7, 0xFF}));
     EXPECT_EQ(writes[2].offset, record + 8);
 }
 
 TEST(PlanChanges, WritesNameBytesExactlyAsGiven) {
     const DemoTable d;
     MoveChange change = d.Change(5);
-    change.newEntry = NameEntry{0xBB, 0xFF, 0x12, 0x34, 0, 0, 0, 0, 0, 0, 0, 0, 0x99};
+    change.newEntry = rom::NameEntry{0xBB, 0xFF, 0x12, 0x34, 0, 0, 0, 0, 0, 0, 0, 0, 0x99};
     std::vector<std::uint8_t> after = d.image.bytes;
-    for (const editor::PlannedWrite& w : PlanChanges({change}, d.at, d.image.bytes))
-        after[static_cast<std::size_t>(w.offset)] = rom::ParseHexPair(w.pair);
+    for (const rom::ByteWrite& w : PlanChanges({change}, d.at, d.image.bytes))
+        after[static_cast<std::size_t>(w.offset)] = w.value;
     EXPECT_TRUE(std::equal(change.newEntry->begin(), change.newEntry->end(), after.begin() + d.Name(5, 0)));
     for (std::size_t p : testing_support::DifferingPositions(d.image.bytes, after)) {
         EXPECT_GE(p, static_cast<std::size_t>(d.Name(5, 0)));

@@ -2,7 +2,6 @@
 
 #include "rom/ReadINI.h"
 #include "tools/demo_rom/DemoRom.h"
-#include "tools/skirmela_moves/MoveTable.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +42,7 @@ TEST(ProfileFromHeader, GivesTheTablesOfRevisionZeroAndOne) {
         // The window reads the profile back to the same tables.
         EXPECT_EQ(rom::ResolveMoveTables(
                       rom::ParseRomHeader(image.bytes, static_cast<std::int64_t>(image.bytes.size())),
-                      ProfileTextLookup(text)),
+                      [&text](const std::string& section) { return rom::FindIniEntry(text, section, "offset"); }),
                   p.tables);
     }
 }

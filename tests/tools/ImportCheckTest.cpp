@@ -12,15 +12,15 @@ using namespace moves;
 
 namespace {
 
-const std::vector<MoveRow>& DemoRows() {
-    static const std::vector<MoveRow> rows = [] {
+const std::vector<rom::MoveRow>& DemoRows() {
+    static const std::vector<rom::MoveRow> rows = [] {
         const demo::DemoRom image = demo::MakeDemoRom();
-        return ReadMoveRows(image.bytes, {image.layout.nameStart, image.layout.dataOffset});
+        return rom::ReadMoveRows(image.bytes, {image.layout.nameStart, image.layout.dataOffset});
     }();
     return rows;
 }
 
-std::string Hex(const MoveRow& row, int first) {
+std::string Hex(const rom::MoveRow& row, int first) {
     std::string hex;
     for (std::size_t b = static_cast<std::size_t>(first); b < row.bytes.size(); ++b)
         hex += rom::HexPair(row.bytes[b]);
@@ -149,7 +149,7 @@ TEST(SameName, TreatsBothLineEndsAlike) {
 }
 
 TEST(CheckImport, TakesPriorityAndFlagsAndKeepsThePaddingReadOnly) {
-    const MoveRow& m3 = DemoRows()[3];
+    const rom::MoveRow& m3 = DemoRows()[3];
     const ImportCheck check = Check("move,priority,flags,padding\r\n"
                                     "1,-1,contact|protect,\r\n"
                                     "2,+5, snatch | bit7 ,\r\n"
@@ -164,7 +164,7 @@ TEST(CheckImport, TakesPriorityAndFlagsAndKeepsThePaddingReadOnly) {
     std::map<int, const MoveChange*> byMove;
     for (const MoveChange& c : check.changes) byMove[c.move] = &c;
     for (int k = 1; k <= 5; ++k) {
-        const MoveRow& row = DemoRows()[static_cast<std::size_t>(k)];
+        const rom::MoveRow& row = DemoRows()[static_cast<std::size_t>(k)];
         const auto [priority, flags] = expected[k - 1];
         if (row.bytes[7] == priority && row.bytes[8] == flags) {
             EXPECT_EQ(byMove.count(k), 0u) << k; // nothing to change
@@ -212,7 +212,7 @@ TEST(CheckImport, RefusesEveryBadCellOfTheNewColumns) {
 }
 
 TEST(CheckImport, TakesAChangedTextWhenTheNumberStaysAndRefusesTwoEditsThatDisagree) {
-    const MoveRow& row = DemoRows()[1];
+    const rom::MoveRow& row = DemoRows()[1];
     const std::string type = std::to_string(row.bytes[2]);
     const std::string typeText = rom::TypeNames()[row.bytes[2]];
     const std::string other = row.bytes[2] == 11 ? "10" : "11";
@@ -282,7 +282,7 @@ TEST(CheckImport, NewNamesHaveAtMostTwelveUnitsWhileAnUnchangedLongNameStays) {
 }
 
 TEST(CheckImport, NameBytesSetTheEntryExactlyAndTheNameMustAgree) {
-    const MoveRow& row = DemoRows()[5];
+    const rom::MoveRow& row = DemoRows()[5];
     // "AB" followed by the end byte and bytes after it that no text would write.
     const std::string bytes = "BBBCFF11223344556677889900";
     const ImportCheck exact = Check("move,name,name_bytes\r\n5,AB," + bytes + "\r\n");

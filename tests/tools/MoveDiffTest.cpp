@@ -16,8 +16,7 @@ namespace {
 std::vector<std::uint8_t> Applied(const std::vector<MoveChange>& changes, const DemoTable& d,
                                   const std::vector<std::uint8_t>& image) {
     std::vector<std::uint8_t> after = image;
-    for (const editor::PlannedWrite& w : PlanChanges(changes, d.at, image))
-        after[static_cast<std::size_t>(w.offset)] = rom::ParseHexPair(w.pair);
+    for (const rom::ByteWrite& w : PlanChanges(changes, d.at, image)) after[static_cast<std::size_t>(w.offset)] = w.value;
     return after;
 }
 
@@ -25,7 +24,7 @@ std::vector<std::uint8_t> Applied(const std::vector<MoveChange>& changes, const 
 
 TEST(DiffMoves, ListsEachDifferingFieldWithExportCells) {
     const DemoTable d;
-    std::vector<MoveRow> changed = d.rows;
+    std::vector<rom::MoveRow> changed = d.rows;
     changed[98].bytes[7] = 0xFF;
     changed[5].name = "Other";
     changed[5].bytes[2] = 11;
@@ -72,7 +71,7 @@ TEST(UndoCsv, PutsBackEveryChangedCellByteForByte) {
 
     const std::string undo = UndoCsv(forward.changes, d.rows);
     EXPECT_EQ(undo.rfind("move,name,name_bytes,power,type,priority,flags\r\n", 0), 0u) << undo;
-    const ImportCheck back = CheckImport(ParseCsv(undo), ReadMoveRows(changed, d.at));
+    const ImportCheck back = CheckImport(ParseCsv(undo), rom::ReadMoveRows(changed, d.at));
     ASSERT_TRUE(back.errors.empty()) << DescribeCellError(back.errors[0]);
     EXPECT_EQ(Applied(back.changes, d, changed), d.image.bytes);
 }

@@ -7,7 +7,7 @@
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/Csv.h"
-#include "tools/skirmela_moves/MoveTable.h"
+#include "rom/MoveBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -220,7 +220,7 @@ TEST_F(MovesCli, ListShowsOneLineAMoveAndJsonEscapesTheLineBreak) {
 TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
     const RunResult r = Moves({"set", rom_.string(), "13", "name=Thunder", "type=Water", "accuracy=100"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<MoveRow> rows = ReadMoveRows(ReadFileBytes(rom_), Tables());
+    const std::vector<rom::MoveRow> rows = rom::ReadMoveRows(ReadFileBytes(rom_), Tables());
     EXPECT_EQ(rows[13].name, "Thunder");
     EXPECT_EQ(rows[13].Record().type, 11);
     EXPECT_EQ(rows[13].Record().accuracy, 100);

@@ -1,24 +1,22 @@
 #pragma once
-// The bytes an import writes: the editor's save plan of each changed move, with the priority and
-// flags bytes after it, cut down to the bytes that really change.
+// The bytes an import writes: each changed move's name entry and record bytes 0 to 8, planned by
+// the core's rules, cut down to the bytes that really change.
 
-#include "editor/SavePlan.h"
+#include "rom/ChangePlan.h"
 #include "tools/skirmela_moves/ImportCheck.h"
-#include "tools/skirmela_moves/MoveTable.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace moves {
 
-// The writes that turn image into the changed table, move by move. Each move's name and seven
-// fields are planned by editor::PlanSave as the window would save them; its name bytes are kept
-// only when the name changes (an unchanged name may decode to text that never encodes back), a name
-// given as raw entry bytes is written as given, and bytes 7 (priority) and 8 (flags) follow. Every
-// write that would store the byte already there is dropped; bytes 9 to 11 are never written.
-// Throws editor::SavePlanError when a move cannot be saved; nothing has been written then.
-std::vector<editor::PlannedWrite> PlanChanges(const std::vector<MoveChange>& changes,
-                                              const rom::MoveTables& at,
-                                              const std::vector<std::uint8_t>& image);
+// The writes that turn image into the changed table, move by move: a new name is encoded as the
+// window saves it (move 0 keeps "-"), a name given as raw entry bytes is written as given, and
+// record bytes 0 to 6 follow in the window's field order, then bytes 7 (priority) and 8 (flags).
+// Every write that would store the byte already there is dropped; bytes 9 to 11 are never written.
+// Throws rom::PlanError when a move cannot be saved; nothing has been written then.
+rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::MoveTables& at,
+                            std::span<const std::uint8_t> image);
 
 } // namespace moves

@@ -1,6 +1,7 @@
 #include "tools/skirmela_moves/CommandLine.h"
 
-#include "tools/skirmela_moves/MoveTable.h"
+#include "rom/OpenMoveTables.h"
+#include "rom/WholeNumber.h"
 
 namespace moves {
 namespace {
@@ -73,18 +74,11 @@ Command CommandNamed(const std::string& name) {
 }
 
 int MoveCountOf(const std::string& text) {
-    int n = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9' || n > MaxMoveCount) {
-            n = 0;
-            break;
-        }
-        n = n * 10 + (c - '0');
-    }
-    if (n < 1 || n > MaxMoveCount)
-        throw UsageError("--moves needs a number of moves 1 to " + std::to_string(MaxMoveCount) + ", not \"" +
+    const auto n = rom::ParseWholeNumber(text, rom::MaxMoveCount);
+    if (!n || *n < 1)
+        throw UsageError("--moves needs a number of moves 1 to " + std::to_string(rom::MaxMoveCount) + ", not \"" +
                          text + "\"");
-    return n;
+    return static_cast<int>(*n);
 }
 
 void NeedOperands(const Parsed& p, std::size_t count, const char* form) {

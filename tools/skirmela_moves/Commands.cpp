@@ -1,8 +1,10 @@
 #include "tools/skirmela_moves/Commands.h"
 
-#include "editor/GameCode.h"
-#include "editor/SavePlan.h"
+#include "rom/GameCode.h"
+#include "rom/OpenMoveTables.h"
+#include "rom/ProfileFolders.h"
 #include "rom/RomError.h"
+#include "rom/WholeFiles.h"
 #include "tools/skirmela_moves/ChangePlan.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "tools/skirmela_moves/HeaderProfile.h"
@@ -10,8 +12,8 @@
 #include "tools/skirmela_moves/MoveDiff.h"
 #include "tools/skirmela_moves/MoveFields.h"
 #include "tools/skirmela_moves/MoveListing.h"
-#include "tools/skirmela_moves/MoveTable.h"
 
+#include <cerrno>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -32,14 +34,16 @@ std::string Counted(std::size_t n, const std::string& noun) {
     return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }
 
-std::filesystem::path DataDir(const CommandLine& cl, const std::filesystem::path& programDir) {
-    return cl.dataDir ? *cl.dataDir : programDir / "Data";
+// --data names the one folder of profiles; otherwise the user's, the program's and the shipped ones.
+rom::ProfileFolders Folders(const CommandLine& cl, const std::filesystem::path& programDir) {
+    return cl.dataDir ? rom::OnlyProfileFolder(*cl.dataDir)
+                      : rom::StandardProfileFolders(programDir, rom::SystemEnvironment());
 }
 
-OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
-                  const std::filesystem::path& programDir) {
+rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
+                       const std::filesystem::path& programDir) {
     try {
-        return OpenMoveTable(rom, DataDir(cl, programDir), cl.moveCount);
+        return rom::OpenRomImage(rom, Folders(cl, programDir), cl.moveCount);
     } catch (const std::exception& e) {
         throw Stop{ExitFileError, rom.string() + ": " + e.what()};
     }
@@ -48,7 +52,7 @@ OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
 std::string ReadTextFile(const std::filesystem::path& file, std::istream& in) {
     if (file == "-") return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     try {
-        return ReadWholeTextFile(file);
+        return rom::ReadWholeTextFile(file);
     } catch (const std::exception& e) {
         throw Stop{ExitFileError, e.what()};
     }
@@ -59,28 +63,38 @@ void WriteTextFile(const std::filesystem::path& file, const std::string& text, s
         out << text;
         return;
     }
+    errno = 0;
     std::ofstream f(file, std::ios::binary | std::ios::trunc);
-    if (!(f << text) || !f.flush()) throw Stop{ExitFileError, "cannot write " + file.string()};
+    if (!(f << text) || !f.flush())
+        throw Stop{ExitFileError, "cannot write " + file.string() + ": " + rom::SystemReason(errno ? errno : EIO)};
 }
 
-// Whether two paths name the same file, when the first exists.
+// Whether two paths name the same file (through links too), when both exist.
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ec;
     return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
-// The undo table must never take the place of what it is made from.
-void CheckUndoTarget(const CommandLine& cl) {
-    if (!cl.undoFile) return;
-    if (SameFile(*cl.undoFile, cl.rom))
-        throw Stop{ExitBadInput, "the undo file " + cl.undoFile->string() + " is the ROM; nothing written"};
-    if (cl.command == Command::importCsv && cl.file != "-" && SameFile(*cl.undoFile, cl.file))
-        throw Stop{ExitBadInput, "the undo file " + cl.undoFile->string() +
-                                     " is the table being imported; nothing written"};
+// A file the command writes must never take the place of what it reads: the ROM, the table being
+// imported, or the game's profile. Files are told apart by identity, not by name.
+void CheckOutputTarget(const CommandLine& cl, const std::filesystem::path& output, const char* what,
+                       const std::filesystem::path& profile = {}) {
+    if (output == "-") return;
+    const auto refuse = [&](const std::string& is) {
+        throw Stop{ExitBadInput, std::string(what) + " " + output.string() + " is " + is + "; nothing written"};
+    };
+    if (SameFile(output, cl.rom)) refuse("the ROM");
+    if (cl.command == Command::importCsv && cl.file != "-" && (output == cl.file || SameFile(output, cl.file)))
+        refuse("the table being imported");
+    if (!profile.empty() && SameFile(output, profile)) refuse("the game's profile " + profile.string());
+}
+
+void CheckUndoTarget(const CommandLine& cl, const std::filesystem::path& profile = {}) {
+    if (cl.undoFile) CheckOutputTarget(cl, *cl.undoFile, "the undo file", profile);
 }
 
 // Checks, reports and writes the records of an import or a set; describe places an error.
-int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<CsvRecord>& records,
+int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::vector<CsvRecord>& records,
                  const std::function<std::string(const CellError&)>& describe, std::ostream& out,
                  std::ostream& err) {
     const ImportCheck check = CheckImport(records, rom.rows);
@@ -89,20 +103,21 @@ int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<
         err << "skirmela-moves: " << Counted(check.errors.size(), "bad cell") << "; nothing written\n";
         return ExitBadInput;
     }
-    std::vector<editor::PlannedWrite> writes;
+    rom::ChangePlan writes;
     try {
-        writes = PlanChanges(check.changes, rom.tables, rom.image);
-    } catch (const editor::SavePlanError& e) {
+        writes = PlanChanges(check.changes, rom.at.tables, rom.image);
+    } catch (const rom::PlanError& e) {
         throw Stop{ExitBadInput, std::string("cannot save the changes: ") + e.what() + "; nothing written"};
     }
     for (const FieldChange& c : check.report)
         out << "move " << c.move << ": " << c.field << " " << c.oldValue << " -> " << c.newValue << "\n";
 
     if (cl.undoFile) {
+        errno = 0;
         std::ofstream undo(*cl.undoFile, std::ios::binary | std::ios::trunc);
         if (!(undo << UndoCsv(check.changes, rom.rows)) || !undo.flush())
-            throw Stop{ExitFileError,
-                       "cannot write the undo file " + cl.undoFile->string() + "; nothing written"};
+            throw Stop{ExitFileError, "cannot write the undo file " + cl.undoFile->string() + ": " +
+                                          rom::SystemReason(errno ? errno : EIO) + "; nothing written"};
         out << "undo table written to " << cl.undoFile->string() << "\n";
     }
 
@@ -115,7 +130,7 @@ int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<
             << " to write; nothing written\n";
     } else {
         try {
-            editor::ApplySave(cl.rom, writes);
+            rom::ApplyPlan(cl.rom, writes);
         } catch (const std::exception& e) {
             throw Stop{ExitFileError,
                        cl.rom.string() + ": " + e.what() + "; the bytes written so far were put back"};
@@ -126,7 +141,7 @@ int ApplyRecords(const CommandLine& cl, const OpenedRom& rom, const std::vector<
 }
 
 int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
-    const OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir);
     switch (cl.format) {
     case ListFormat::text:
         out << ListText(rom.rows);
@@ -142,7 +157,9 @@ int List(const CommandLine& cl, const std::filesystem::path& programDir, std::os
 }
 
 int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
-    const OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    CheckOutputTarget(cl, cl.file, "the export file");
+    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    CheckOutputTarget(cl, cl.file, "the export file", rom.at.profile);
     WriteTextFile(cl.file, ExportCsv(rom.rows), out);
     if (cl.file != "-") out << rom.rows.size() << " moves exported to " << cl.file.string() << "\n";
     return ExitDone;
@@ -151,7 +168,8 @@ int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::
 int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
            std::ostream& err, std::istream& in) {
     CheckUndoTarget(cl);
-    const OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    CheckUndoTarget(cl, rom.at.profile);
     const std::string label = cl.file == "-" ? "standard input" : cl.file.string();
     std::vector<CsvRecord> records;
     try {
@@ -186,7 +204,8 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
         std::ostream& err) {
     CheckSetFields(cl);
     CheckUndoTarget(cl);
-    const OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    CheckUndoTarget(cl, rom.at.profile);
     // The operands become a two-row table, so a set is checked exactly like an import.
     CsvRecord header{1, {MoveColumn}}, row{2, {cl.move}};
     std::vector<std::string> operands = {cl.move};
@@ -203,8 +222,8 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
 }
 
 int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
-    const OpenedRom a = OpenRom(cl, cl.rom, programDir);
-    const OpenedRom b = OpenRom(cl, cl.otherRom, programDir);
+    const rom::OpenedRom a = OpenRom(cl, cl.rom, programDir);
+    const rom::OpenedRom b = OpenRom(cl, cl.otherRom, programDir);
     const std::vector<FieldDifference> diffs = DiffMoves(a.rows, b.rows);
     switch (cl.format) {
     case ListFormat::text:
@@ -224,50 +243,70 @@ int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::os
 void ReplaceFile(const std::filesystem::path& file, const std::string& text) {
     std::filesystem::path fresh = file;
     fresh += ".new";
+    const std::string hint = "; the profile was left as it was (--data DIR writes to a folder of your choice)";
     {
+        errno = 0;
         std::ofstream f(fresh, std::ios::binary | std::ios::trunc);
         if (!(f << text) || !f.flush()) {
+            const int error = errno ? errno : EIO;
             std::error_code ec;
             std::filesystem::remove(fresh, ec);
-            throw Stop{ExitFileError, "cannot write " + fresh.string() + "; the profile was left as it was"};
+            throw Stop{ExitFileError, "cannot write " + fresh.string() + ": " + rom::SystemReason(error) + hint};
         }
     }
     std::error_code ec;
     std::filesystem::rename(fresh, file, ec);
     if (ec) {
+        const int error = ec.value();
         std::filesystem::remove(fresh, ec);
-        throw Stop{ExitFileError, "cannot replace " + file.string() + "; the profile was left as it was"};
+        throw Stop{ExitFileError, "cannot replace " + file.string() + ": " + rom::SystemReason(error) + hint};
+    }
+}
+
+// The profile text the new sections are merged into: the file itself where it exists; for a new
+// file in the user's folder, the profile the programs read today (a shipped one), so that the
+// user's copy, which is searched first, keeps every section of it.
+std::pair<std::filesystem::path, std::string> ProfileBase(const CommandLine& cl, const std::filesystem::path& programDir,
+                                                          const std::filesystem::path& file, const std::string& code) {
+    std::filesystem::path base = file;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) {
+        if (cl.dataDir) return {file, ""};
+        const auto found = rom::FindProfileFile(rom::StandardProfileFolders(programDir, rom::SystemEnvironment()), code);
+        if (!found) return {file, ""};
+        base = *found;
+    }
+    try {
+        return {base, rom::ReadWholeTextFile(base)};
+    } catch (const std::exception& e) {
+        throw Stop{ExitFileError, std::string(e.what()) + "; nothing written"};
     }
 }
 
 void WriteProfile(const CommandLine& cl, const std::filesystem::path& programDir, const HeaderProfile& p,
                   std::ostream& err) {
-    if (!editor::IsUsableGameCode(p.gameCode))
+    if (!rom::IsUsableGameCode(p.gameCode))
         throw Stop{ExitFileError, "the game code cannot name a profile file; nothing written"};
-    const std::filesystem::path dir = DataDir(cl, programDir);
-    const std::filesystem::path file = dir / (p.gameCode + ".ini");
-    std::error_code ec;
-    const bool exists = std::filesystem::exists(file, ec);
-    std::string existing;
-    if (exists) {
-        try {
-            existing = ReadWholeTextFile(file);
-        } catch (const std::exception& e) {
-            throw Stop{ExitFileError, std::string(e.what()) + "; nothing written"};
-        }
-    }
+    // Profiles a user writes go to the user's own folder, which a package update never touches.
+    const std::filesystem::path dir = cl.dataDir ? *cl.dataDir : rom::UserProfileFolder(rom::SystemEnvironment());
+    if (dir.empty())
+        throw Stop{ExitFileError, "neither XDG_CONFIG_HOME nor HOME names the user's folder of profiles; "
+                                  "--data DIR names a folder; nothing written"};
+    const std::filesystem::path file = rom::ProfilePath(dir, p.gameCode);
+    const auto [base, existing] = ProfileBase(cl, programDir, file, p.gameCode);
     const ProfileMerge merge = MergeProfile(existing, p, cl.force);
     if (!merge.conflicts.empty() && !cl.force) {
         std::string message;
         for (const OffsetConflict& c : merge.conflicts)
-            message += file.string() + ": [" + c.section + "] holds offset=" + c.existing + ", not " +
+            message += base.string() + ": [" + c.section + "] holds offset=" + c.existing + ", not " +
                        std::to_string(c.wanted) + "\n";
         throw Stop{ExitBadInput, message + "nothing written; --force replaces the offsets that differ"};
     }
     if (merge.text.empty()) {
-        err << "skirmela-moves: " << file.string() << " holds these offsets already; nothing written\n";
+        err << "skirmela-moves: " << base.string() << " holds these offsets already; nothing written\n";
         return;
     }
+    std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     ReplaceFile(file, merge.text);
     const auto sections = [](const std::vector<std::string>& names) {
@@ -286,7 +325,7 @@ int Profile(const CommandLine& cl, const std::filesystem::path& programDir, std:
             std::ostream& err) {
     std::vector<std::uint8_t> image;
     try {
-        image = ReadRomFile(cl.rom);
+        image = rom::ReadWholeFile(cl.rom, "the ROM");
     } catch (const std::exception& e) {
         throw Stop{ExitFileError, cl.rom.string() + ": " + e.what()};
     }
@@ -304,8 +343,10 @@ int Profile(const CommandLine& cl, const std::filesystem::path& programDir, std:
 
 } // namespace
 
-int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
-               std::ostream& err, std::istream& in) {
+namespace {
+
+int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err,
+             std::istream& in) {
     try {
         switch (cl.command) {
         case Command::help:
@@ -336,6 +377,21 @@ int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, s
         return ExitFileError;
     }
     return ExitBadInput;
+}
+
+} // namespace
+
+int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+               std::ostream& err, std::istream& in) {
+    const int status = Dispatch(cl, programDir, out, err, in);
+    // A result that never reached its reader (a full disk, a closed pipe) is no success.
+    errno = 0;
+    out.flush();
+    if (!out) {
+        err << "skirmela-moves: cannot write the output: " << rom::SystemReason(errno ? errno : EIO) << "\n";
+        return ExitFileError;
+    }
+    return status;
 }
 
 } // namespace moves

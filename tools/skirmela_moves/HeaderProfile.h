@@ -25,20 +25,12 @@ struct HeaderProfile {
     rom::MoveTables tables;
 };
 
-// Why the bytes at the tables do not look like a move table of moveCount moves, or "" when they do:
-// the tables lie inside the image; move 0's name entry is the placeholder, hyphens and the end
-// byte; every other name ends at its end byte within 13 bytes or fills them with characters; and
-// every record has an accuracy and an effect chance of at most 100, a PP of at most 64, a target of
-// at most one bit and a priority from -8 to 8. Never fails.
-std::string MoveTableFault(const std::vector<std::uint8_t>& image, const rom::MoveTables& tables,
-                           int moveCount);
-
 // The profile the header's table words give. Throws NoHeaderProfile when the game carries no words,
 // they point outside the image, or MoveTableFault finds a fault.
 HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image,
                                 int moveCount = rom::StandardMoveCount);
 
-// The two section names the profile's revision uses: "Nameoffset" or "Nameoffset.rev1", and so on.
+// The two section names a new profile of the revision uses: "Nameoffset" or "Nameoffset.rev1", and so on.
 std::string NameSection(const HeaderProfile& p);
 std::string DataSection(const HeaderProfile& p);
 
@@ -59,8 +51,9 @@ struct ProfileMerge {
     std::vector<OffsetConflict> conflicts;    // values that differ; with force they are replaced
 };
 
-// existing (the profile file's text, "" for a new file) with the two sections of p: a section that
-// is missing or has no offset gets one, an equal offset stays, a different one is a conflict, which
+// existing (the profile file's text, "" for a new file) with the two sections of p's revision that
+// the open reads (a profile with ".rev0" sections gets those for revision 0): a section that is
+// missing or has no offset gets one, an equal offset stays, a different one is a conflict, which
 // force replaces. Every other line stays as it was; lines are ended by CR LF. Never fails.
 ProfileMerge MergeProfile(const std::string& existing, const HeaderProfile& p, bool force);
 

@@ -3,6 +3,7 @@
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
 #include "rom/Utf8.h"
+#include "rom/WholeNumber.h"
 #include "tools/skirmela_moves/MoveFields.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ Header ReadHeader(const CsvRecord& record, std::vector<CellError>& errors) {
     Header h;
     h.width = static_cast<int>(record.cells.size());
     for (int i = 0; i < h.width; ++i) {
-        const std::string name(TrimBlanks(record.cells[static_cast<std::size_t>(i)]));
+        const std::string name(rom::TrimBlanks(record.cells[static_cast<std::size_t>(i)]));
         int* slot = HeaderSlot(h, name);
         if (!slot)
             errors.push_back({record.row, i + 1, name,
@@ -80,7 +81,7 @@ Header ReadHeader(const CsvRecord& record, std::vector<CellError>& errors) {
 
 // Upper-case hex of count bytes, or nullopt; blanks around it allowed, lower-case digits taken.
 std::optional<std::vector<std::uint8_t>> ParseHexCell(std::string_view cell, std::size_t count) {
-    cell = TrimBlanks(cell);
+    cell = rom::TrimBlanks(cell);
     if (cell.size() != 2 * count) return std::nullopt;
     std::vector<std::uint8_t> bytes;
     for (std::size_t i = 0; i < cell.size(); i += 2) {
@@ -114,7 +115,7 @@ std::string WithCrLf(std::string_view name) {
 
 class RowChecker {
   public:
-    RowChecker(const Header& h, const std::vector<MoveRow>& table, std::vector<CellError>& errors)
+    RowChecker(const Header& h, const std::vector<rom::MoveRow>& table, std::vector<CellError>& errors)
         : h_(h), table_(table), errors_(errors) {}
 
     // The change the row asks for, if it is sound and changes anything.
@@ -128,7 +129,7 @@ class RowChecker {
             return std::nullopt;
         }
         const std::optional<int> k = CheckMove();
-        const MoveRow* current = k ? &table_[static_cast<std::size_t>(*k)] : nullptr;
+        const rom::MoveRow* current = k ? &table_[static_cast<std::size_t>(*k)] : nullptr;
 
         std::array<std::optional<std::uint8_t>, RecordColumnCount> given;
         for (const RecordColumn& c : RecordColumns()) {
@@ -166,7 +167,7 @@ class RowChecker {
 
     std::optional<int> CheckMove() {
         const int last = static_cast<int>(table_.size()) - 1;
-        const std::optional<int> k = ParseWhole(Cell(h_.move), last);
+        const std::optional<int> k = rom::ParseWholeNumber(Cell(h_.move), last);
         if (!k) {
             Fault(h_.move, MoveColumn,
                   Quoted(Cell(h_.move)) + " is not a move number 0 to " + std::to_string(last));
@@ -183,7 +184,7 @@ class RowChecker {
 
     // A text cell that differs from the ROM's text is an edit of the field, unless the number cell
     // holds a sound number of its own: then both were edited and must name the same entry.
-    void TakeText(const RecordColumn& c, const MoveRow& current, bool numberGiven, RecordBytes& bytes) {
+    void TakeText(const RecordColumn& c, const rom::MoveRow& current, bool numberGiven, rom::RecordBytes& bytes) {
         const int at = h_.text[IndexOf(c)];
         if (at == Absent || Cell(at).empty()) return;
         const auto byte = static_cast<std::size_t>(c.byte);
@@ -211,18 +212,18 @@ class RowChecker {
         }
     }
 
-    void CheckName(const MoveRow& current, MoveChange& change) {
+    void CheckName(const rom::MoveRow& current, MoveChange& change) {
         const bool nameGiven = h_.name != Absent;
-        if (h_.nameBytes != Absent && !TrimBlanks(Cell(h_.nameBytes)).empty()) {
+        if (h_.nameBytes != Absent && !rom::TrimBlanks(Cell(h_.nameBytes)).empty()) {
             const auto bytes = ParseHexCell(Cell(h_.nameBytes), rom::MoveNameFieldLength);
             if (!bytes) {
                 Fault(h_.nameBytes, NameBytesColumn,
                       Quoted(Cell(h_.nameBytes)) + " is not 26 hex digits (the 13 bytes of the name entry)");
                 return;
             }
-            NameEntry entry;
+            rom::NameEntry entry;
             std::copy(bytes->begin(), bytes->end(), entry.begin());
-            const std::string decoded = rom::DecodeGameText(HexText(entry.data(), entry.size()));
+            const std::string decoded = rom::DecodeGameBytes(entry);
             if (nameGiven && !SameName(Cell(h_.name), current.name) && !SameName(Cell(h_.name), decoded)) {
                 Fault(h_.name, NameColumn,
                       Quoted(Cell(h_.name)) + " is neither the ROM's name " + ShownName(current.name) +
@@ -242,43 +243,43 @@ class RowChecker {
             Fault(h_.name, NameColumn, Quoted(Cell(h_.name)) + " " + fault);
     }
 
-    void CheckReadOnly(const MoveRow& current) {
+    void CheckReadOnly(const rom::MoveRow& current) {
         const auto check = [&](int at, const char* column, int first, const char* what) {
             if (at == Absent) return;
-            std::string cell(TrimBlanks(Cell(at)));
+            std::string cell(rom::TrimBlanks(Cell(at)));
             for (char& ch : cell)
                 if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
-            const std::string rom = HexText(current.bytes.data() + first, current.bytes.size() - first);
+            const std::string rom = rom::HexText(std::span(current.bytes).subspan(static_cast<std::size_t>(first)));
             if (cell.empty() || cell == rom) return;
             Fault(at, column,
                   Quoted(Cell(at)) + " differs from the ROM's " + rom + "; " + what + " are read-only");
         };
-        check(h_.padding, PaddingColumn, PaddingByte, "bytes 9 to 11 of a record");
-        check(h_.untouched, UntouchedColumn, PriorityByte,
+        check(h_.padding, PaddingColumn, rom::PaddingByte, "bytes 9 to 11 of a record");
+        check(h_.untouched, UntouchedColumn, rom::PriorityByte,
               "the bytes 7 to 11 of this column (write priority and flags in their own columns)");
     }
 
     const Header& h_;
-    const std::vector<MoveRow>& table_;
+    const std::vector<rom::MoveRow>& table_;
     std::vector<CellError>& errors_;
     const CsvRecord* row_ = nullptr;
     int faults_ = 0;
     std::map<int, int> firstRowOf_;
 };
 
-void Report(const MoveChange& change, const MoveRow& current, std::vector<FieldChange>& report) {
+void Report(const MoveChange& change, const rom::MoveRow& current, std::vector<FieldChange>& report) {
     if (change.newName)
         report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(*change.newName)});
     if (change.newEntry) {
         // Entry bytes are reported as the name they show, or as bytes where the text stays.
-        const NameEntry& e = *change.newEntry;
-        const std::string shown = rom::DecodeGameText(HexText(e.data(), e.size()));
+        const rom::NameEntry& e = *change.newEntry;
+        const std::string shown = rom::DecodeGameBytes(e);
         if (shown != current.name)
             report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(shown)});
         else
             report.push_back({change.move, NameBytesColumn,
-                              HexText(current.entry.data(), current.entry.size()),
-                              HexText(e.data(), e.size())});
+                              rom::HexText(current.entry),
+                              rom::HexText(e)});
     }
     for (const RecordColumn& c : RecordColumns()) {
         const auto byte = static_cast<std::size_t>(c.byte);
@@ -314,7 +315,7 @@ bool SameName(std::string_view a, std::string_view b) {
     return unify(a) == unify(b);
 }
 
-ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<MoveRow>& table) {
+ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table) {
     ImportCheck result;
     if (records.empty()) {
         result.errors.push_back({1, 0, "", "the table is empty; its first row must name the columns"});

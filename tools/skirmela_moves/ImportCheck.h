@@ -3,7 +3,7 @@
 // and the moves whose name or record would change are worked out against the ROM's table.
 
 #include "tools/skirmela_moves/Csv.h"
-#include "tools/skirmela_moves/MoveTable.h"
+#include "rom/OpenMoveTables.h"
 
 #include <optional>
 #include <string>
@@ -25,8 +25,8 @@ struct CellError {
 struct MoveChange {
     int move = 0;
     std::optional<std::string> newName;
-    std::optional<NameEntry> newEntry;
-    RecordBytes newBytes{};
+    std::optional<rom::NameEntry> newEntry;
+    rom::RecordBytes newBytes{};
 };
 
 // One changed field, as the change report prints it.
@@ -48,7 +48,7 @@ struct ImportCheck {
 // of its own columns. A list field's text column changes the field when its text differs from the
 // ROM's while the number column does not; when both change they must agree. Never fails: every
 // fault becomes a CellError.
-ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<MoveRow>& table);
+ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table);
 
 // The one-line text of an error: "row 4, column 5 (power): ...".
 std::string DescribeCellError(const CellError& e);

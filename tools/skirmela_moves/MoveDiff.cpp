@@ -7,12 +7,12 @@
 namespace moves {
 namespace {
 
-std::string EntryHex(const NameEntry& entry) {
-    return HexText(entry.data(), entry.size());
+std::string EntryHex(const rom::NameEntry& entry) {
+    return rom::HexText(entry);
 }
 
-std::string PaddingHex(const RecordBytes& bytes) {
-    return HexText(bytes.data() + PaddingByte, PaddingLength);
+std::string PaddingHex(const rom::RecordBytes& bytes) {
+    return rom::HexText(std::span(bytes).subspan(rom::PaddingByte, rom::PaddingLength));
 }
 
 std::string JsonValue(const FieldDifference& d, const std::string& cell) {
@@ -22,10 +22,10 @@ std::string JsonValue(const FieldDifference& d, const std::string& cell) {
 
 } // namespace
 
-std::vector<FieldDifference> DiffMoves(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b) {
+std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const std::vector<rom::MoveRow>& b) {
     std::vector<FieldDifference> diffs;
     for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
-        const MoveRow &was = a[k], &now = b[k];
+        const rom::MoveRow &was = a[k], &now = b[k];
         const int move = was.move;
         if (was.name != now.name)
             diffs.push_back({move, NameColumn, was.name, now.name});
@@ -87,11 +87,11 @@ std::string DiffJson(const std::vector<FieldDifference>& diffs) {
     return json + "]\n";
 }
 
-std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<MoveRow>& table) {
+std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table) {
     bool names = false;
     std::array<bool, RecordColumnCount> altered{};
     for (const MoveChange& change : changes) {
-        const MoveRow& was = table[static_cast<std::size_t>(change.move)];
+        const rom::MoveRow& was = table[static_cast<std::size_t>(change.move)];
         names = names || change.newName || change.newEntry;
         for (std::size_t i = 0; i < RecordColumns().size(); ++i) {
             const auto byte = static_cast<std::size_t>(RecordColumns()[i].byte);
@@ -105,7 +105,7 @@ std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<Mo
 
     std::string csv = CsvLine(header);
     for (const MoveChange& change : changes) {
-        const MoveRow& was = table[static_cast<std::size_t>(change.move)];
+        const rom::MoveRow& was = table[static_cast<std::size_t>(change.move)];
         std::vector<std::string> cells = {std::to_string(change.move)};
         if (names) {
             // A name that stays is left to its text, which import keeps; a changed one gets its bytes.

@@ -3,7 +3,7 @@
 // import: both name fields as the export does.
 
 #include "tools/skirmela_moves/ImportCheck.h"
-#include "tools/skirmela_moves/MoveTable.h"
+#include "rom/OpenMoveTables.h"
 
 #include <string>
 #include <vector>
@@ -23,7 +23,7 @@ struct FieldDifference {
 // Every field that differs between the moves of a and b, move by move in export order. A name is
 // compared as text; "name_bytes" differ only where the texts agree but the entries do not. Moves
 // beyond the shorter table are not compared. Never fails.
-std::vector<FieldDifference> DiffMoves(const std::vector<MoveRow>& a, const std::vector<MoveRow>& b);
+std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const std::vector<rom::MoveRow>& b);
 
 // "move 98: priority 1 -> -1", a line a difference, or "no differences". Never fails.
 std::string DiffText(const std::vector<FieldDifference>& diffs);
@@ -38,6 +38,6 @@ std::string DiffJson(const std::vector<FieldDifference>& diffs);
 // The table that import takes to put back every cell the changes alter: one row a changed move,
 // holding the ROM's values of every column that any change alters. A changed name comes back as
 // its exact entry bytes (name_bytes), with its text beside them. Never fails.
-std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<MoveRow>& table);
+std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table);
 
 } // namespace moves

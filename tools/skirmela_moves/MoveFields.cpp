@@ -2,6 +2,7 @@
 
 #include "rom/HexFunctions.h"
 #include "rom/Vocabularies.h"
+#include "rom/WholeNumber.h"
 
 namespace moves {
 namespace {
@@ -18,17 +19,17 @@ std::string Quoted(std::string_view cell) {
 
 // A whole number -128 to 127, with an optional sign.
 std::optional<int> ParseSigned(std::string_view cell) {
-    cell = TrimBlanks(cell);
+    cell = rom::TrimBlanks(cell);
     const bool negative = cell.starts_with('-');
     if (negative || cell.starts_with('+')) cell.remove_prefix(1);
-    if (cell != TrimBlanks(cell)) return std::nullopt; // no blank between the sign and the digits
-    const std::optional<int> magnitude = ParseWhole(cell, negative ? 128 : 127);
+    if (cell != rom::TrimBlanks(cell)) return std::nullopt; // no blank between the sign and the digits
+    const std::optional<int> magnitude = rom::ParseWholeNumber(cell, negative ? 128 : 127);
     if (!magnitude) return std::nullopt;
     return negative ? -*magnitude : *magnitude;
 }
 
 std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_view cell, std::string& fault) {
-    if (const std::optional<int> v = ParseWhole(cell, 255)) return static_cast<std::uint8_t>(*v);
+    if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255)) return static_cast<std::uint8_t>(*v);
     const std::vector<int> positions = VocabularyPositions(*c.vocabulary, cell);
     if (positions.size() == 1) return static_cast<std::uint8_t>(positions[0]);
     if (positions.empty()) {
@@ -43,18 +44,6 @@ std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_vie
 
 } // namespace
 
-std::optional<int> ParseWhole(std::string_view cell, int max) {
-    cell = TrimBlanks(cell);
-    if (cell.empty()) return std::nullopt;
-    int value = 0;
-    for (char c : cell) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > max) return std::nullopt;
-    }
-    return value;
-}
-
 const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
     static const std::array<RecordColumn, RecordColumnCount> columns = {{
         {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text"},
@@ -64,8 +53,8 @@ const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
         {4, "pp", ValueKind::number, nullptr, nullptr},
         {5, "effect_chance", ValueKind::number, nullptr, nullptr},
         {6, "target", ValueKind::list, &rom::TargetNames(), "target_text"},
-        {PriorityByte, "priority", ValueKind::signedNumber, nullptr, nullptr},
-        {FlagsByte, "flags", ValueKind::flags, nullptr, nullptr},
+        {rom::PriorityByte, "priority", ValueKind::signedNumber, nullptr, nullptr},
+        {rom::FlagsByte, "flags", ValueKind::flags, nullptr, nullptr},
     }};
     return columns;
 }
@@ -121,12 +110,12 @@ std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_vi
         fault = Quoted(cell) + " is not a number -128 to 127";
         return std::nullopt;
     case ValueKind::flags:
-        if (const std::optional<int> v = ParseWhole(cell, 255)) return static_cast<std::uint8_t>(*v);
+        if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255)) return static_cast<std::uint8_t>(*v);
         return ParseFlagNames(cell, fault);
     case ValueKind::number:
         break;
     }
-    if (const std::optional<int> v = ParseWhole(cell, 255)) return static_cast<std::uint8_t>(*v);
+    if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255)) return static_cast<std::uint8_t>(*v);
     fault = Quoted(cell) + " is not a number 0 to 255";
     return std::nullopt;
 }
@@ -142,13 +131,13 @@ std::string FlagNames(std::uint8_t flags) {
 }
 
 std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& fault) {
-    const std::string_view whole = TrimBlanks(text);
+    const std::string_view whole = rom::TrimBlanks(text);
     if (whole == NoFlags) return std::uint8_t{0};
     unsigned flags = 0;
     std::string_view rest = whole;
     while (true) {
         const std::size_t bar = rest.find('|');
-        const std::string_view name = TrimBlanks(rest.substr(0, bar));
+        const std::string_view name = rom::TrimBlanks(rest.substr(0, bar));
         std::size_t bit = 0;
         while (bit < FlagBitNames.size() && name != FlagBitNames[bit]) ++bit;
         if (bit == FlagBitNames.size()) {
@@ -184,18 +173,6 @@ std::vector<int> VocabularyPositions(const std::vector<std::string>& vocabulary,
     for (std::size_t i = 0; i < vocabulary.size(); ++i)
         if (vocabulary[i] == text) positions.push_back(static_cast<int>(i));
     return positions;
-}
-
-std::string HexText(const std::uint8_t* bytes, std::size_t count) {
-    std::string hex;
-    for (std::size_t i = 0; i < count; ++i) hex += rom::HexPair(bytes[i]);
-    return hex;
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
 }
 
 } // namespace moves

@@ -2,7 +2,7 @@
 // The columns of the tool's tables and the texts of record values: which record byte a column holds,
 // how its cells are read and written, which vocabulary names its values, and how a value is shown.
 
-#include "rom/MoveRecord.h"
+#include "rom/MoveBytes.h"
 
 #include <array>
 #include <cstdint>
@@ -19,10 +19,6 @@ inline constexpr const char* NameBytesColumn = "name_bytes"; // the 13 bytes of 
 inline constexpr const char* PaddingColumn = "padding";      // bytes 9 to 11 of the record as hex, read-only
 inline constexpr const char* UntouchedColumn = "untouched"; // bytes 7 to 11 as hex, read-only (older exports)
 
-inline constexpr int PriorityByte = 7;
-inline constexpr int FlagsByte = 8;
-inline constexpr int PaddingByte = 9;
-inline constexpr int PaddingLength = rom::MoveRecordSize - PaddingByte;
 
 // How the cells of a column are written: a number 0 to 255, an entry of a vocabulary (by number or
 // exact text), a signed number -128 to 127 (stored as its two's complement byte), or flag names.
@@ -74,14 +70,5 @@ std::string ShownName(std::string_view name);
 // The position of text in the vocabulary when exactly one entry has it; the positions of all
 // entries with that text otherwise (none, or several: "No effect" is 12, 14, 15, 21 and 22).
 std::vector<int> VocabularyPositions(const std::vector<std::string>& vocabulary, std::string_view text);
-
-// The bytes as upper-case hex without separators. Never fails.
-std::string HexText(const std::uint8_t* bytes, std::size_t count);
-
-// The text without the blanks and tabs around it.
-std::string_view TrimBlanks(std::string_view s);
-
-// A whole number 0 to max in decimal digits, blanks around it allowed; nullopt for anything else.
-std::optional<int> ParseWhole(std::string_view cell, int max);
 
 } // namespace moves

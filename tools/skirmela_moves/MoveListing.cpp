@@ -14,8 +14,8 @@ std::string FieldText(const RecordColumn& c, std::uint8_t value) {
     return text.empty() ? CellText(c, value) : text;
 }
 
-std::string Padding(const MoveRow& row) {
-    return HexText(row.bytes.data() + PaddingByte, PaddingLength);
+std::string Padding(const rom::MoveRow& row) {
+    return rom::HexText(std::span(row.bytes).subspan(rom::PaddingByte, rom::PaddingLength));
 }
 
 // Pads to width display characters, counting code points, not bytes ("é" is one character).
@@ -25,13 +25,13 @@ std::string Padded(const std::string& text, std::size_t width, bool right = fals
     return right ? fill + text : text + fill;
 }
 
-std::uint8_t ValueOf(const MoveRow& row, const RecordColumn& c) {
+std::uint8_t ValueOf(const rom::MoveRow& row, const RecordColumn& c) {
     return row.bytes[static_cast<std::size_t>(c.byte)];
 }
 
 } // namespace
 
-std::string ListText(const std::vector<MoveRow>& rows) {
+std::string ListText(const std::vector<rom::MoveRow>& rows) {
     // Widths fit the longest vocabulary texts; the fields follow the record's byte order, the
     // flags last as their names vary most in length.
     const auto line = [](const std::vector<std::string>& cells) {
@@ -42,23 +42,23 @@ std::string ListText(const std::vector<MoveRow>& rows) {
     };
     std::string text = line({"Move", "Name", "Effect", "Power", "Type", "Acc", "PP", "Eff%", "Target", "Prio",
                              "Padding", "Flags"});
-    for (const MoveRow& row : rows) {
+    for (const rom::MoveRow& row : rows) {
         std::vector<std::string> cells = {std::to_string(row.move), ShownName(row.name)};
         for (const RecordColumn& c : RecordColumns())
-            if (c.byte != FlagsByte) cells.push_back(FieldText(c, ValueOf(row, c)));
+            if (c.byte != rom::FlagsByte) cells.push_back(FieldText(c, ValueOf(row, c)));
         cells.push_back(Padding(row));
-        cells.push_back(FlagNames(row.bytes[FlagsByte]));
+        cells.push_back(FlagNames(row.bytes[rom::FlagsByte]));
         text += line(cells);
     }
     return text;
 }
 
-std::string ListCsv(const std::vector<MoveRow>& rows) {
+std::string ListCsv(const std::vector<rom::MoveRow>& rows) {
     std::vector<std::string> header = {MoveColumn, NameColumn};
     for (const RecordColumn& c : RecordColumns()) header.push_back(c.name);
     header.push_back(PaddingColumn);
     std::string csv = CsvLine(header);
-    for (const MoveRow& row : rows) {
+    for (const rom::MoveRow& row : rows) {
         std::vector<std::string> cells = {std::to_string(row.move), row.name};
         for (const RecordColumn& c : RecordColumns()) cells.push_back(FieldText(c, ValueOf(row, c)));
         cells.push_back(Padding(row));
@@ -67,10 +67,10 @@ std::string ListCsv(const std::vector<MoveRow>& rows) {
     return csv;
 }
 
-std::string ListJson(const std::vector<MoveRow>& rows) {
+std::string ListJson(const std::vector<rom::MoveRow>& rows) {
     std::string json = "[\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const MoveRow& row = rows[i];
+        const rom::MoveRow& row = rows[i];
         json += "  {\"move\": " + std::to_string(row.move) + ", \"name\": " + JsonString(row.name);
         for (const RecordColumn& c : RecordColumns()) {
             const std::uint8_t value = ValueOf(row, c);
@@ -97,7 +97,7 @@ std::vector<std::string> ExportHeader() {
     return header;
 }
 
-std::vector<std::string> ExportCells(const MoveRow& row) {
+std::vector<std::string> ExportCells(const rom::MoveRow& row) {
     std::vector<std::string> cells = {std::to_string(row.move), row.name};
     for (const RecordColumn& c : RecordColumns()) {
         cells.push_back(CellText(c, ValueOf(row, c)));
@@ -107,9 +107,9 @@ std::vector<std::string> ExportCells(const MoveRow& row) {
     return cells;
 }
 
-std::string ExportCsv(const std::vector<MoveRow>& rows) {
+std::string ExportCsv(const std::vector<rom::MoveRow>& rows) {
     std::string csv = CsvLine(ExportHeader());
-    for (const MoveRow& row : rows) csv += CsvLine(ExportCells(row));
+    for (const rom::MoveRow& row : rows) csv += CsvLine(ExportCells(row));
     return csv;
 }
 

@@ -2,7 +2,7 @@
 // The move table as text: the list for people, CSV and JSON for scripts, and the export CSV that
 // an import reads back.
 
-#include "tools/skirmela_moves/MoveTable.h"
+#include "rom/OpenMoveTables.h"
 
 #include <string>
 #include <vector>
@@ -12,21 +12,21 @@ namespace moves {
 // One aligned line a move under a heading line: number, name (quoted, line breaks as \r\n),
 // effect, power, type, accuracy, PP, effect chance, target, priority, padding and flags, list fields
 // by their texts.
-std::string ListText(const std::vector<MoveRow>& rows);
+std::string ListText(const std::vector<rom::MoveRow>& rows);
 
 // The same fields as CSV with a header row, list fields by their texts.
-std::string ListCsv(const std::vector<MoveRow>& rows);
+std::string ListCsv(const std::vector<rom::MoveRow>& rows);
 
 // A JSON array of one object a move; list fields by number and text (null beyond the vocabulary).
-std::string ListJson(const std::vector<MoveRow>& rows);
+std::string ListJson(const std::vector<rom::MoveRow>& rows);
 
 // The header of the CSV an import takes: every column in the order ExportCsv writes them.
 std::vector<std::string> ExportHeader();
 
 // The cells of one move under ExportHeader().
-std::vector<std::string> ExportCells(const MoveRow& row);
+std::vector<std::string> ExportCells(const rom::MoveRow& row);
 
 // The CSV an import takes: every column, list fields as number and text, bytes 9 to 11 as hex.
-std::string ExportCsv(const std::vector<MoveRow>& rows);
+std::string ExportCsv(const std::vector<rom::MoveRow>& rows);
 
 } // namespace moves

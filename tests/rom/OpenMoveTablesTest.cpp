@@ -1,18 +1,18 @@
-#include "tools/skirmela_moves/MoveTable.h"
+#include "rom/OpenMoveTables.h"
 
-#include "editor/GameCode.h"
+#include "rom/GameCode.h"
 #include "rom/RomError.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 
 #include <gtest/gtest.h>
 
-using namespace moves;
+using namespace rom;
 using testing_support::WriteFileText;
 
 namespace {
 
-rom::MoveTables TablesOf(const demo::DemoRomLayout& layout) {
+MoveTables TablesOf(const demo::DemoRomLayout& layout) {
     return {layout.nameStart, layout.dataOffset};
 }
 
@@ -62,17 +62,17 @@ TEST(ReadMoveRows, ReadsAsManyMovesAsAskedAndRefusesTablesThatReachOutside) {
     EXPECT_NO_THROW(ReadMoveRows(image.bytes, {size - 13 * 500 + 13, image.layout.dataOffset}, 500));
 }
 
-TEST(OpenMoveTable, UsesTheRevisionsSectionsAndStrictOffsets) {
+TEST(OpenRomImage, UsesTheRevisionsSectionsAndStrictOffsets) {
     DemoFiles files({.revision = 1});
     const std::string plain = demo::DemoProfileText(files.image.layout);
-    EXPECT_EQ(OpenMoveTable(files.rom, files.data).tables, TablesOf(files.image.layout));
+    EXPECT_EQ(OpenRomImage(files.rom, OnlyProfileFolder(files.data)).at.tables, TablesOf(files.image.layout));
 
     // A revision-1 ROM reads its own sections before the plain ones.
     WriteFileText(files.Profile(),
                   "[Nameoffset]\r\noffset=5000\r\n[Dataoffset]\r\noffset=9000\r\n"
                   "[Nameoffset.rev1]\r\noffset=65549\r\n[Dataoffset.rev1]\r\noffset=131072\r\n");
-    const OpenedRom opened = OpenMoveTable(files.rom, files.data);
-    EXPECT_EQ(opened.tables, TablesOf(files.image.layout));
+    const OpenedRom opened = OpenRomImage(files.rom, OnlyProfileFolder(files.data));
+    EXPECT_EQ(opened.at.tables, TablesOf(files.image.layout));
     EXPECT_EQ(opened.rows[5].name, files.image.names[5]);
 
     const std::pair<const char*, const char*> refused[] = {
@@ -86,7 +86,7 @@ TEST(OpenMoveTable, UsesTheRevisionsSectionsAndStrictOffsets) {
     for (const auto& [profile, message] : refused) {
         WriteFileText(files.Profile(), profile);
         try {
-            OpenMoveTable(files.rom, files.data);
+            OpenRomImage(files.rom, OnlyProfileFolder(files.data));
             ADD_FAILURE() << "opened with " << profile;
         } catch (const rom::TableError& e) {
             EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
@@ -94,27 +94,44 @@ TEST(OpenMoveTable, UsesTheRevisionsSectionsAndStrictOffsets) {
     }
 }
 
-TEST(OpenMoveTable, RefusesAProfileTheHeaderWordsContradict) {
+TEST(OpenRomImage, RefusesAProfileTheHeaderWordsContradict) {
     DemoFiles files({.gameCode = "BPRE", .headerWords = true});
-    EXPECT_NO_THROW(OpenMoveTable(files.rom, files.data));
+    EXPECT_NO_THROW(OpenRomImage(files.rom, OnlyProfileFolder(files.data)));
     WriteFileText(files.Profile(), "[Nameoffset]\r\noffset=65562\r\n[Dataoffset]\r\noffset=131072\r\n");
     try {
-        OpenMoveTable(files.rom, files.data);
+        OpenRomImage(files.rom, OnlyProfileFolder(files.data));
         ADD_FAILURE() << "opened a ROM whose header disagrees with its profile";
     } catch (const rom::ProfileMismatch& e) {
         EXPECT_NE(std::string(e.what()).find("skirmela-moves profile ROM"), std::string::npos) << e.what();
     }
 }
 
-TEST(FindProfile, NamesTheGameCodesFileWithoutCreatingIt) {
+TEST(OpenRomImage, NeedsTheGameCodesProfileAndCreatesNone) {
     DemoFiles files;
-    EXPECT_EQ(FindProfile(files.rom, files.data), files.Profile());
+    EXPECT_EQ(OpenRomImage(files.rom, OnlyProfileFolder(files.data)).at.profile, files.Profile());
 
     std::filesystem::create_directories(files.dir / "Empty");
-    EXPECT_THROW(FindProfile(files.rom, files.dir / "Empty"), rom::TableError);
-    EXPECT_THROW(OpenMoveTable(files.rom, files.dir / "Empty"), rom::TableError);
+    EXPECT_THROW(OpenRomImage(files.rom, OnlyProfileFolder(files.dir / "Empty")), rom::TableError);
     EXPECT_TRUE(std::filesystem::is_empty(files.dir / "Empty"));
 
     testing_support::WriteFileBytes(files.dir / "short.gba", std::vector<std::uint8_t>(100, 0));
-    EXPECT_THROW(FindProfile(files.dir / "short.gba", files.data), editor::GameCodeError);
+    EXPECT_THROW(OpenRomImage(files.dir / "short.gba", OnlyProfileFolder(files.data)), GameCodeError);
+}
+
+TEST(GameCode, RefusesCodesThatCannotNameAFile) {
+    for (const char* good : {"BPRE", "SKDM", "A B1", "a.b."}) EXPECT_TRUE(IsUsableGameCode(good)) << good;
+    const std::string bad[] = {"AB/C", "..AB", "A..B", std::string("AB\0C", 4), "AB\tC", "AB\\C", "ABC", "ABCDE",
+                               "AB\x7F" "C"};
+    for (const std::string& code : bad) EXPECT_FALSE(IsUsableGameCode(code)) << code;
+}
+
+TEST(GameCode, NeedsAHeaderOf176Bytes) {
+    testing_support::TempDir dir;
+    std::vector<std::uint8_t> header(176, 0x41);
+    testing_support::WriteFileBytes(dir / "ok.gba", header);
+    EXPECT_EQ(ReadGameCode(dir / "ok.gba"), "AAAA");
+    header.resize(175);
+    testing_support::WriteFileBytes(dir / "short.gba", header);
+    EXPECT_THROW(ReadGameCode(dir / "short.gba"), GameCodeError);
+    EXPECT_THROW(ReadGameCode(dir / "missing.gba"), GameCodeError);
 }

@@ -1,0 +1,44 @@
+#pragma once
+// Opening a ROM's move tables: the header read once, the game code's profile looked up, its
+// sections for the ROM's revision read strictly, checked against the header's table words and the
+// file. The window and the command-line tool open every ROM through here.
+
+#include "rom/MoveBytes.h"
+#include "rom/MoveTables.h"
+#include "rom/ProfileFolders.h"
+#include "rom/RomHeader.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace rom {
+
+struct OpenedTables {
+    RomHeader header;
+    std::string gameCode;
+    std::filesystem::path profile;
+    TableSections sections; // the profile sections the offsets came from
+    MoveTables tables;
+};
+
+// As the window opens a ROM: the header from the file, the profile found or created empty (a new
+// game's profile to fill in), each value read from the file by the profile reader. Throws
+// GameCodeError, FileAccessError or TableError (ProfileMismatch when the header disagrees).
+OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolders& folders,
+                            int moveCount = StandardMoveCount);
+
+struct OpenedRom {
+    OpenedTables at;
+    std::vector<std::uint8_t> image;
+    std::vector<MoveRow> rows; // moves 0 to moveCount - 1
+};
+
+// As the command-line tool opens a ROM: the whole image read once (the header from the same bytes),
+// the profile must exist and is not changed, every move read. Throws as OpenMoveTables, and
+// TableError when no folder holds the game's profile.
+OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& folders,
+                       int moveCount = StandardMoveCount);
+
+} // namespace rom
