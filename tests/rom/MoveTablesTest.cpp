@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 #include <vector>
 
 using namespace rom;
@@ -190,4 +191,65 @@ TEST(ResolveMoveTables, TablesOutsideTheFileAreRefusedAfterTheHeaderAgrees) {
     EXPECT_THROW(ResolveMoveTables(header, profile), TableError);
     header.size += 1;
     EXPECT_NO_THROW(ResolveMoveTables(header, profile));
+}
+
+TEST(ResolveMoveTables, TablesMustLiePastTheCartridgeHeaderAndApart) {
+    RomHeader header = BpreHeader(Big, 0, 0);
+    header.namesWord.reset();
+    header.recordsWord.reset();
+    // Names: 355 entries from S - 13; records: 355 x 12 bytes from D.
+    const std::tuple<std::int32_t, std::int32_t, const char*> cases[] = {
+        {65549, 0, "cartridge header"}, // a save of move 14's PP would overwrite the game code
+        {13, 131072, "cartridge header"},
+        {204, 131072, "cartridge header"}, // move 0's entry would begin at 0xBF
+        {205, 131072, nullptr},
+        {65549, 65536, "overlap"},
+        {65549, 70150, "overlap"},
+        {65549, 70151, nullptr}, // the records begin where the names end
+        {65549, 61277, "overlap"},
+        {65549, 61276, nullptr}, // the records end where the names begin
+    };
+    for (const auto& [names, data, fault] : cases) {
+        const auto profile = Profile({{"Nameoffset", std::to_string(names)}, {"Dataoffset", std::to_string(data)}});
+        if (!fault) {
+            EXPECT_NO_THROW(ResolveMoveTables(header, profile)) << names << " " << data;
+            continue;
+        }
+        try {
+            ResolveMoveTables(header, profile);
+            ADD_FAILURE() << "accepted " << names << " " << data;
+        } catch (const TableError& e) {
+            EXPECT_NE(std::string(e.what()).find(fault), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(ResolveMoveTables, MessagesNameTheSectionsReadAndShowWhatIsInvisible) {
+    // A wrong ".rev0" section beside right plain ones: the message must send the user to ".rev0".
+    const auto rev0 = Profile({{"Nameoffset", "2388129"},
+                               {"Dataoffset", "2427908"},
+                               {"Nameoffset.rev0", "2388130"},
+                               {"Dataoffset.rev0", "2427908"}});
+    try {
+        ResolveMoveTables(BpreHeader(Big, 2388129 - 13, 2427908), rev0);
+        ADD_FAILURE() << "took a wrong .rev0 section";
+    } catch (const ProfileMismatch& e) {
+        EXPECT_NE(std::string(e.what()).find("[Nameoffset.rev0] and [Dataoffset.rev0]"), std::string::npos)
+            << e.what();
+    }
+    const std::pair<std::map<std::string, std::string>, const char*> bad[] = {
+        {{{"Nameoffset", "70000\x01"}, {"Dataoffset", "2427908"}}, "\"70000\\x01\""},
+        {{{"Nameoffset", "70000\r"}, {"Dataoffset", "2427908"}}, "\"70000\\r\""},
+        // An empty value in a revision's section is an error, not a way back to the plain one.
+        {{{"Nameoffset", "2388129"}, {"Dataoffset", "2427908"}, {"Nameoffset.rev1", ""}, {"Dataoffset.rev1", "9"}},
+         "no offset in section [Nameoffset.rev1]"},
+    };
+    for (const auto& [values, message] : bad) {
+        try {
+            ReadProfileTables(Profile(values), 1);
+            ADD_FAILURE() << message;
+        } catch (const TableError& e) {
+            EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+        }
+    }
 }

@@ -121,7 +121,7 @@ TEST(OpenRomImage, NeedsTheGameCodesProfileAndCreatesNone) {
 TEST(GameCode, RefusesCodesThatCannotNameAFile) {
     for (const char* good : {"BPRE", "SKDM", "A B1", "a.b."}) EXPECT_TRUE(IsUsableGameCode(good)) << good;
     const std::string bad[] = {"AB/C", "..AB", "A..B", std::string("AB\0C", 4), "AB\tC", "AB\\C", "ABC", "ABCDE",
-                               "AB\x7F" "C"};
+                               "AB\x7F" "C", "AB\xC3\xA9", "ABC\x80"};
     for (const std::string& code : bad) EXPECT_FALSE(IsUsableGameCode(code)) << code;
 }
 
@@ -134,4 +134,11 @@ TEST(GameCode, NeedsAHeaderOf176Bytes) {
     testing_support::WriteFileBytes(dir / "short.gba", header);
     EXPECT_THROW(ReadGameCode(dir / "short.gba"), GameCodeError);
     EXPECT_THROW(ReadGameCode(dir / "missing.gba"), GameCodeError);
+    std::filesystem::create_directories(dir / "folder.gba");
+    try {
+        ReadGameCode(dir / "folder.gba");
+        ADD_FAILURE() << "read a folder";
+    } catch (const GameCodeError& e) {
+        EXPECT_NE(std::string(e.what()).find("is a directory"), std::string::npos) << e.what();
+    }
 }

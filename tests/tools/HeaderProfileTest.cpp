@@ -115,3 +115,15 @@ TEST(MergeProfile, AddsMissingSectionsKeepsEqualOnesAndReplacesOthersOnlyWhenFor
     EXPECT_NE(keyless.text.find("x=1\r\n"), std::string::npos);
     EXPECT_EQ(MergeProfile("", p, false).text, ProfileFileText(p));
 }
+
+TEST(MergeProfile, WritesTheSectionsTheOpenReads) {
+    // A profile with ".rev0" sections serves revision 0 from them, so a fix must go there too.
+    const HeaderProfile p{"BPRE", 0, {74573, 172032}};
+    const std::string rev0 = "[Nameoffset]\r\noffset=74573\r\n[Dataoffset]\r\noffset=172032\r\n"
+                             "[Nameoffset.rev0]\r\noffset=1\r\n[Dataoffset.rev0]\r\noffset=172032\r\n";
+    const ProfileMerge forced = MergeProfile(rev0, p, true);
+    EXPECT_EQ(forced.replaced, std::vector<std::string>{"Nameoffset.rev0"});
+    EXPECT_EQ(Value(forced.text, "Nameoffset.rev0"), "74573");
+    EXPECT_EQ(MergeProfile("[Nameoffset]\r\noffset=74573\r\n", p, false).added,
+              std::vector<std::string>{"Dataoffset"});
+}

@@ -38,17 +38,18 @@ class MovesCli : public ::testing::Test {
   protected:
     void SetUp() override { demo::WriteDemoRom(image_, rom_, data_); }
 
-    // Runs the program with --data pointing at the demo profile unless withData is false.
-    RunResult Moves(std::vector<std::string> args, bool withData = true) const {
+    // Runs the program with --data pointing at the demo profile unless withData is false; its
+    // standard output goes to stdoutFile, or is kept in the result.
+    RunResult Moves(std::vector<std::string> args, bool withData = true, std::string stdoutFile = "") const {
         if (withData) args.insert(args.end(), {"--data", data_.string()});
         std::string command = ShellQuoted(SKIRMELA_MOVES_EXE);
         for (const std::string& a : args) command.append(1, ' ').append(ShellQuoted(a));
-        command += " >" + ShellQuoted((dir_ / "out.txt").string()) + " 2>" +
-                   ShellQuoted((dir_ / "err.txt").string()) + " </dev/null";
+        if (stdoutFile.empty()) stdoutFile = (dir_ / "out.txt").string();
+        command += " >" + ShellQuoted(stdoutFile) + " 2>" + ShellQuoted((dir_ / "err.txt").string()) + " </dev/null";
         const int raw = std::system(command.c_str());
         RunResult r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = ReadFileText(dir_ / "out.txt");
+        if (std::filesystem::exists(dir_ / "out.txt")) r.out = ReadFileText(dir_ / "out.txt");
         r.err = ReadFileText(dir_ / "err.txt");
         return r;
     }
@@ -444,4 +445,59 @@ TEST_F(MovesCli, MovesReadsAnExtendedTableWhoseEndLiesInsideTheFile) {
     EXPECT_EQ(outside.status, 2);
     EXPECT_NE(outside.err.find("data table (401 records of 12 bytes"), std::string::npos) << outside.err;
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, NoOutputTakesThePlaceOfTheRomTheTableOrTheProfile) {
+    std::filesystem::create_symlink(rom_, dir_ / "link.gba");
+    WriteFileText(csv_, "move,power\r\n5,1\r\n");
+    const std::string profile = (data_ / "SKDM.ini").string(), profileText = ReadFileText(data_ / "SKDM.ini");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"export", rom_.string(), rom_.string()}, "the export file " + rom_.string() + " is the ROM"},
+        {{"export", rom_.string(), (dir_ / "link.gba").string()}, "is the ROM"},
+        {{"export", rom_.string(), profile}, "is the game's profile"},
+        {{"import", rom_.string(), csv_.string(), "--undo", profile}, "the undo file " + profile + " is the game's profile"},
+        {{"import", rom_.string(), csv_.string(), "--undo", (dir_ / "link.gba").string()}, "is the ROM"},
+        {{"set", rom_.string(), "5", "power=1", "--undo", profile}, "is the game's profile"},
+    };
+    for (const auto& [args, message] : refused) {
+        const RunResult r = Moves(args);
+        EXPECT_EQ(r.status, 1) << args[2];
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(ReadFileBytes(rom_), image_.bytes) << args[2];
+        EXPECT_EQ(ReadFileText(data_ / "SKDM.ini"), profileText) << args[2];
+    }
+}
+
+TEST_F(MovesCli, AnOutputThatCannotBeWrittenIsAFailure) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const demo::DemoRom bpre = demo::MakeDemoRom({.gameCode = "BPRE", .headerWords = true});
+    testing_support::WriteFileBytes(dir_ / "bpre.gba", bpre.bytes);
+    const std::vector<std::string> commands[] = {
+        {"list", rom_.string()},
+        {"list", rom_.string(), "--json"},
+        {"export", rom_.string(), "-"},
+        {"diff", rom_.string(), rom_.string(), "--json"},
+        {"profile", (dir_ / "bpre.gba").string()},
+    };
+    for (const auto& args : commands) {
+        const RunResult r = Moves(args, args[0] != "profile", "/dev/full");
+        EXPECT_EQ(r.status, 2) << args[0] << " " << args.back();
+        EXPECT_NE(r.err.find("cannot write the output: disk full"), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(MovesCli, FoldersWhereFilesShouldBeAreNamedAsSuch) {
+    std::filesystem::create_directories(dir_ / "folder.gba");
+    std::filesystem::create_directories(dir_ / "folder.csv");
+    std::filesystem::create_directories(dir_ / "Other" / "SKDM.ini");
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"list", (dir_ / "folder.gba").string(), "--data", data_.string()}, "folder.gba: is a directory"},
+        {{"import", rom_.string(), (dir_ / "folder.csv").string(), "--data", data_.string()}, "folder.csv: is a directory"},
+        {{"list", rom_.string(), "--data", (dir_ / "Other").string()}, "SKDM.ini is a directory, not a file"},
+    };
+    for (const auto& [args, message] : cases) {
+        const RunResult r = Moves(args, false);
+        EXPECT_EQ(r.status, 2) << args[1];
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
 }

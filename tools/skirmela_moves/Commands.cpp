@@ -384,8 +384,8 @@ int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std
 int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
                std::ostream& err, std::istream& in) {
     const int status = Dispatch(cl, programDir, out, err, in);
-    // A result that never reached its reader (a full disk, a closed pipe) is no success.
-    errno = 0;
+    // A result that never reached its reader (a full disk, a closed pipe) is no success. The reason
+    // is the one of the write that failed, which is the last thing the stream did.
     out.flush();
     if (!out) {
         err << "skirmela-moves: cannot write the output: " << rom::SystemReason(errno ? errno : EIO) << "\n";
