@@ -17,7 +17,7 @@ class SilentDialogs : public editor::Dialogs {
   public:
     QString file;
     QString ChooseFileToOpen(const QString&, const QString&) override { return file; }
-    void ShowMessage(const QString&, const QString&, editor::MessageIcon) override {}
+    void ShowMessage(const QString&, const QString&, editor::MessageIcon, const QString&) override {}
 };
 
 struct DemoSetup {

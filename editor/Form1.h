@@ -56,6 +56,8 @@ class Form1 : public QWidget {
 
   private:
     void ForgetRom(); // after a failed open: no ROM, no list, no move, Save disabled
+    // A failure message with its cause as the box's detail and on standard error.
+    void ShowFailure(const QString& text, const QString& cause);
     void CreateControls();
     void CreateButtons();
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
@@ -83,5 +85,7 @@ inline const QString MessageTitle = QStringLiteral("Skirmela Pro");
 inline const QString FarewellTitle = QStringLiteral("Quillmoth Inc.");
 inline const QString MakerSite = QStringLiteral("www.quillmoth.example");
 inline const QString WindowCaption = QStringLiteral("Skirmela Professional 1.0.0");
+// Added to the caption when a modified ROM's header gave the tables instead of the shipped profile.
+inline const QString TablesFromHeaderCaption = QStringLiteral(" (tables from the ROM's header)");
 
 } // namespace editor

@@ -28,14 +28,17 @@ void Form1::cmdOpen_Click() {
         cmdSave->setEnabled(true);
         txtStart->setText(QString::number(tables.nameStart));
         txtDataOffset->setText(QString::number(tables.dataOffset));
+        // The list loader reads names 1 to txtNumber + 1: the table's last move is N - 1.
+        txtNumber->setText(QString::number(opened.moveCount - 2));
         cmdAdd_Click();
-        setWindowTitle(WindowCaption + QStringLiteral(" - ") + GameCode);
+        setWindowTitle(WindowCaption + QStringLiteral(" - ") + GameCode +
+                       (opened.tablesFromHeader ? TablesFromHeaderCaption : QString()));
     } catch (const rom::ProfileMismatch& mismatch) {
         ForgetRom();
-        dialogs_.ShowMessage(QString::fromStdString(mismatch.what()), MessageTitle, MessageIcon::Critical);
-    } catch (const std::exception&) {
+        ShowFailure(QString::fromStdString(mismatch.what()), QString());
+    } catch (const std::exception& e) {
         ForgetRom();
-        dialogs_.ShowMessage(LoadErrorText, MessageTitle, MessageIcon::Critical);
+        ShowFailure(LoadErrorText, chosen + QStringLiteral(": ") + QString::fromStdString(e.what()));
     }
 }
 

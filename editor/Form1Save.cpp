@@ -37,8 +37,8 @@ void Form1::cmdSave_Click() {
 
         cmdAdd_Click();
         List1->setCurrentRow(k);
-    } catch (const std::exception&) {
-        dialogs_.ShowMessage(SaveErrorText, MessageTitle, MessageIcon::Critical);
+    } catch (const std::exception& e) {
+        ShowFailure(SaveErrorText, RomPath + QStringLiteral(": ") + QString::fromStdString(e.what()));
         return;
     }
     dialogs_.ShowMessage(SavedText, MessageTitle, MessageIcon::Information);

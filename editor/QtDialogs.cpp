@@ -12,9 +12,10 @@ QString QtDialogs::ChooseFileToOpen(const QString& title, const QString& filter)
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), qtFilter);
 }
 
-void QtDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon) {
+void QtDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon, const QString& details) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
                     QMessageBox::Ok, QApplication::activeWindow());
+    if (!details.isEmpty()) box.setDetailedText(details); // the box's "Show Details..." part
     box.exec();
 }
 

@@ -53,13 +53,6 @@ std::vector<MoveRow> ReadMoveRows(std::span<const std::uint8_t> image, const Mov
 // when a unit has no code in the game's table.
 std::optional<NameEntry> EncodeNameEntry(std::u32string_view name);
 
-// Why the bytes at the tables do not look like a move table of moveCount moves, or "" when they do:
-// the tables lie inside the image; move 0's name entry is the placeholder, hyphens and the end
-// byte; every other name ends at its end byte within 13 bytes or fills them with characters; and
-// every record has an accuracy and an effect chance of at most 100, a PP of at most 64, a target of
-// at most one bit and a priority from -8 to 8. Never fails.
-std::string MoveTableFault(std::span<const std::uint8_t> image, const MoveTables& tables, int moveCount);
-
 // The bytes as upper-case hex without separators. Never fails.
 std::string HexText(std::span<const std::uint8_t> bytes);
 

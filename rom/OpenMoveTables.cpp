@@ -2,18 +2,117 @@
 
 #include "rom/GameCode.h"
 #include "rom/ReadINI.h"
+#include "rom/ShippedProfiles.h"
+#include "rom/TablePlausibility.h"
 #include "rom/WholeFiles.h"
+#include "rom/WholeNumber.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace rom {
 namespace {
 
-OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profile, const ProfileLookup& lookup,
-                     int moveCount) {
-    OpenedTables opened{header, header.gameCode, profile, {}, {}};
+// The bytes of the file from offset on, at most length of them (fewer at the file's end).
+using ReadRange = std::function<std::vector<std::uint8_t>(std::int64_t offset, std::int64_t length)>;
+
+// What the open knows of the profile: its text, and a lookup of its values.
+struct ProfileSource {
+    std::string text;
+    std::function<std::optional<std::string>(const std::string& section, const char* key)> value;
+};
+
+std::optional<int> ProfileMoveCount(const ProfileSource& profile, int revision) {
+    std::string section = RevisionSection("Movecount", revision);
+    std::optional<std::string> text = profile.value(section, "count");
+    if (!text) text = profile.value(section = "Movecount", "count");
+    if (!text) return std::nullopt;
+    const auto count = ParseWholeNumber(*text, MaxMoveCount);
+    if (!count || *count < 1)
+        throw TableError("the profile's count \"" + *text + "\" in section [" + section +
+                         "] is not a number of moves 1 to " + std::to_string(MaxMoveCount));
+    return static_cast<int>(*count);
+}
+
+int PlausibleMovesAt(const MoveTables& at, const ReadRange& read) {
+    const std::vector<std::uint8_t> names =
+        read(std::int64_t{at.nameStart} - MoveNameFieldLength, std::int64_t{MaxMoveCount} * MoveNameFieldLength);
+    const std::vector<std::uint8_t> records = read(at.dataOffset, std::int64_t{MaxMoveCount} * MoveRecordSize);
+    return CountPlausibleMoves(names, records);
+}
+
+bool HasNoOffsets(const ProfileSource& profile, int revision) {
+    for (const std::string& section : {std::string("Nameoffset"), std::string("Dataoffset"),
+                                       RevisionSection("Nameoffset", revision), RevisionSection("Dataoffset", revision)})
+        if (const auto value = profile.value(section, "offset"); value && !TrimBlanks(*value).empty()) return false;
+    return true;
+}
+
+// The tables the header's words give, when the game carries words that point inside the file.
+std::optional<MoveTables> HeaderTables(const RomHeader& header) {
+    const auto names = HeaderNameStart(header);
+    const auto data = HeaderDataOffset(header);
+    if (!CarriesTableWords(header.gameCode) || !names || !data || *names > INT32_MAX) return std::nullopt;
+    return MoveTables{static_cast<std::int32_t>(*names), static_cast<std::int32_t>(*data)};
+}
+
+std::string Where(const MoveTables& t) {
+    return "Nameoffset " + std::to_string(t.nameStart) + " and Dataoffset " + std::to_string(t.dataOffset);
+}
+
+// A modified ROM's header is the better witness than the shipped profile of the released game, or
+// than no profile at all; a profile the user wrote is not overruled (only the user knows which of
+// the two is stale).
+bool HeaderOverrules(const RomHeader& header, const ProfileSource& profile, const std::optional<MoveTables>& fromProfile,
+                     const std::optional<MoveTables>& fromHeader) {
+    if (!fromHeader) return false;
+    if (HasNoOffsets(profile, header.revision)) return true;
+    return fromProfile && *fromProfile != *fromHeader && IsShippedProfile(header.gameCode, profile.text);
+}
+
+OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profilePath, const ProfileSource& profile,
+                     const ReadRange& read, const OpenOptions& options) {
+    OpenedTables opened{header, header.gameCode, profilePath, {}, {}, StandardMoveCount, false, {}};
+    const ProfileLookup lookup = [&profile](const std::string& section) { return profile.value(section, "offset"); };
     opened.sections = ProfileSectionsFor(lookup, header.revision);
-    opened.tables = ResolveMoveTables(header, lookup, moveCount);
+
+    std::optional<MoveTables> fromProfile;
+    std::optional<TableError> profileFault;
+    try {
+        fromProfile = ReadProfileTables(lookup, header.revision);
+    } catch (const TableError& e) {
+        profileFault = e;
+    }
+    const std::optional<MoveTables> fromHeader = HeaderTables(header);
+
+    std::optional<int> profileCount;
+    if (HeaderOverrules(header, profile, fromProfile, fromHeader)) {
+        const int plausible = PlausibleMovesAt(*fromHeader, read);
+        if (plausible < StandardMoveCount) {
+            const std::vector<std::uint8_t> bytes = read(0, header.size);
+            throw TableError("The ROM's header puts the move tables at " + Where(*fromHeader) +
+                             ", but the bytes there do not look like a move table of 12-byte records (" +
+                             MoveTableFault(bytes, *fromHeader, std::max(plausible + 1, 1)) +
+                             "), so the ROM was not opened and nothing was written.");
+        }
+        opened.tables = *fromHeader;
+        opened.tablesFromHeader = true;
+        opened.note = "The ROM's header puts the move tables at " + Where(*fromHeader) +
+                      (fromProfile ? ", not where the shipped profile puts them (" + Where(*fromProfile) + ")" : "") +
+                      ": the ROM is modified, and the tables of its header are used.";
+    } else {
+        if (profileFault) throw *profileFault;
+        CheckHeaderAgrees(header, *fromProfile, opened.sections);
+        opened.tables = *fromProfile;
+        profileCount = ProfileMoveCount(profile, header.revision);
+    }
+    opened.moveCount = options.moveCount ? *options.moveCount
+                       : profileCount    ? *profileCount
+                                         : TableMoveCount(std::nullopt, PlausibleMovesAt(opened.tables, read));
+    CheckTablesInside(opened.tables, header.size, opened.moveCount);
+    CheckTablesApart(opened.tables, opened.moveCount);
     return opened;
 }
 
@@ -23,35 +122,69 @@ void CheckProfileIsAFile(const std::filesystem::path& profile) {
         throw FileAccessError("the profile " + profile.string() + " is a directory, not a file");
 }
 
+ProfileSource TextSource(std::string text) {
+    auto shared = std::make_shared<const std::string>(std::move(text));
+    return {*shared, [shared](const std::string& section, const char* key) { return FindIniEntry(*shared, section, key); }};
+}
+
+std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::int64_t offset, std::int64_t length,
+                                        std::int64_t size) {
+    offset = std::clamp<std::int64_t>(offset, 0, size);
+    length = std::clamp<std::int64_t>(length, 0, size - offset);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return {};
+    if (std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0)
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+    else
+        bytes.clear();
+    std::fclose(f);
+    return bytes;
+}
+
 } // namespace
 
-OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolders& folders, int moveCount) {
+OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolders& folders,
+                            const OpenOptions& options) {
     const RomHeader header = ReadRomHeader(rom);
     const std::filesystem::path profile = FindOrCreateProfile(folders, UsableGameCode(header));
     CheckProfileIsAFile(profile);
-    return Resolve(header, profile, [&profile](const std::string& section) {
-        return ReadIniEntry(profile, section, "offset");
-    }, moveCount);
+    // Each value is read by the profile reader, which leaves the profile editable; the text is read
+    // once more whole, to tell a shipped profile from one the user wrote.
+    ProfileSource source{ReadWholeTextFile(profile), [&profile](const std::string& section, const char* key) {
+                             return ReadIniEntry(profile, section, key);
+                         }};
+    const auto read = [&rom, &header](std::int64_t offset, std::int64_t length) {
+        return ReadFileRange(rom, offset, length, header.size);
+    };
+    return Resolve(header, profile, source, read, options);
 }
 
-OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& folders, int moveCount) {
+OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& folders, const OpenOptions& options) {
     OpenedRom opened;
     opened.image = ReadWholeFile(rom, "the ROM");
     const RomHeader header = ParseRomHeader(opened.image, static_cast<std::int64_t>(opened.image.size()));
     const std::string code = UsableGameCode(header);
     const auto profile = FindProfileFile(folders, code);
+    if (profile) CheckProfileIsAFile(*profile);
+    const std::vector<std::uint8_t>& image = opened.image;
+    const auto read = [&image](std::int64_t offset, std::int64_t length) {
+        const auto size = static_cast<std::int64_t>(image.size());
+        offset = std::clamp<std::int64_t>(offset, 0, size);
+        length = std::clamp<std::int64_t>(length, 0, size - offset);
+        return std::vector<std::uint8_t>(image.begin() + offset, image.begin() + offset + length);
+    };
     if (!profile) {
+        // Without a profile only the header's words can locate the tables.
         std::string missing;
         for (const std::filesystem::path& folder : folders.searched)
             missing += (missing.empty() ? "" : "; ") + ProfilePath(folder, code).string() + " does not exist";
-        throw TableError("no profile for game code " + code + ": " + missing);
+        if (!HeaderTables(header)) throw TableError("no profile for game code " + code + ": " + missing);
+        opened.at = Resolve(header, {}, TextSource(""), read, options);
+    } else {
+        opened.at = Resolve(header, *profile, TextSource(ReadWholeTextFile(*profile)), read, options);
     }
-    CheckProfileIsAFile(*profile);
-    const auto text = std::make_shared<const std::string>(ReadWholeTextFile(*profile));
-    opened.at = Resolve(header, *profile, [text](const std::string& section) {
-        return FindIniEntry(*text, section, "offset");
-    }, moveCount);
-    opened.rows = ReadMoveRows(opened.image, opened.at.tables, moveCount);
+    opened.rows = ReadMoveRows(opened.image, opened.at.tables, opened.at.moveCount);
     return opened;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Opening a ROM's move tables: the header read once, the game code's profile looked up, its
 // sections for the ROM's revision read strictly, checked against the header's table words and the
-// file. The window and the command-line tool open every ROM through here.
+// file, and the number of moves the table holds. The window and the command-line tool open every
+// ROM through here.
 
 #include "rom/MoveBytes.h"
 #include "rom/MoveTables.h"
@@ -10,10 +11,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace rom {
+
+struct OpenOptions {
+    std::optional<int> moveCount; // moves 0 to N - 1, whatever the profile says or the table holds
+};
 
 struct OpenedTables {
     RomHeader header;
@@ -21,13 +27,19 @@ struct OpenedTables {
     std::filesystem::path profile;
     TableSections sections; // the profile sections the offsets came from
     MoveTables tables;
+    int moveCount = StandardMoveCount;
+    // The tables are the ones the header's words point at, not the shipped profile's: the ROM was
+    // modified. note says so in words for the user.
+    bool tablesFromHeader = false;
+    std::string note;
 };
 
 // As the window opens a ROM: the header from the file, the profile found or created empty (a new
 // game's profile to fill in), each value read from the file by the profile reader. Throws
-// GameCodeError, FileAccessError or TableError (ProfileMismatch when the header disagrees).
+// GameCodeError, FileAccessError or TableError (ProfileMismatch when the header disagrees with a
+// profile that is not the shipped one).
 OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolders& folders,
-                            int moveCount = StandardMoveCount);
+                            const OpenOptions& options = {});
 
 struct OpenedRom {
     OpenedTables at;
@@ -39,6 +51,6 @@ struct OpenedRom {
 // the profile must exist and is not changed, every move read. Throws as OpenMoveTables, and
 // TableError when no folder holds the game's profile.
 OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& folders,
-                       int moveCount = StandardMoveCount);
+                       const OpenOptions& options = {});
 
 } // namespace rom

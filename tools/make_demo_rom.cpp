@@ -7,10 +7,15 @@
 //   --name-start S     offset of move 1's name (default 65549)
 //   --data-offset D    offset of move 0's record (default 131072)
 //   --size BYTES       length of the image (default 262144)
+//   --moved-name-start S, --moved-data-offset D, --moved-moves N
+//                      a modified ROM: both tables moved there and grown to N moves (default 923),
+//                      names padded with FF, bytes 9 to 11 used; the header words point at them
+//   --hack             the same with code BPRE, header words, and the moved tables at 196609 and 210001
 
+#include "rom/WholeNumber.h"
 #include "tools/demo_rom/DemoRom.h"
 
-#include <charconv>
+#include <climits>
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
@@ -20,12 +25,9 @@
 namespace {
 
 std::int32_t WholeNumber(const std::string& option, const char* text) {
-    std::int32_t value = 0;
-    const std::string_view digits(text);
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc() || end != digits.data() + digits.size() || value < 0)
-        throw std::invalid_argument(option + " takes a whole number, not \"" + std::string(text) + "\"");
-    return value;
+    const auto value = rom::ParseWholeNumber(text, INT32_MAX);
+    if (!value) throw std::invalid_argument(option + " takes a whole number, not \"" + std::string(text) + "\"");
+    return static_cast<std::int32_t>(*value);
 }
 
 } // namespace
@@ -55,6 +57,18 @@ int main(int argc, char** argv) {
                 layout.dataOffset = WholeNumber(arg, value());
             else if (arg == "--size")
                 layout.size = WholeNumber(arg, value());
+            else if (arg == "--moved-name-start")
+                layout.movedNameStart = WholeNumber(arg, value());
+            else if (arg == "--moved-data-offset")
+                layout.movedDataOffset = WholeNumber(arg, value());
+            else if (arg == "--moved-moves")
+                layout.movedMoveCount = WholeNumber(arg, value());
+            else if (arg == "--hack") {
+                layout.gameCode = "BPRE";
+                layout.headerWords = true;
+                layout.movedNameStart = 0x30001;
+                layout.movedDataOffset = 0x33451;
+            }
             else if (arg.starts_with("--"))
                 throw std::invalid_argument("unknown option " + arg);
             else

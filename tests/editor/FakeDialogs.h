@@ -10,6 +10,7 @@
 struct RecordedMessage {
     QString text, title;
     editor::MessageIcon icon;
+    QString details;
 };
 
 class FakeDialogs : public editor::Dialogs {
@@ -25,8 +26,9 @@ class FakeDialogs : public editor::Dialogs {
         filesToChoose.pop_front();
         return answer;
     }
-    void ShowMessage(const QString& text, const QString& title, editor::MessageIcon icon) override {
-        messages.push_back({text, title, icon});
+    void ShowMessage(const QString& text, const QString& title, editor::MessageIcon icon,
+                     const QString& details = QString()) override {
+        messages.push_back({text, title, icon, details});
     }
 };
 

@@ -75,8 +75,9 @@ TEST_F(EditorTest, EachShippedProfileFindsTheTablesOfEachRelease) {
     }
 }
 
-TEST_F(EditorTest, AReleaseWhoseTablesNoProfileKnowsIsRefused) {
-    // A re-release (revision 10) whose header puts the tables 64 bytes further on than revision 1.
+TEST_F(EditorTest, AReleaseWhoseHeaderPointsAtNoMoveTableIsRefused) {
+    // A re-release (revision 10) whose header puts the tables 64 bytes further on than revision 1,
+    // where the bytes are no table of the game's names (move 13's name has no end byte).
     std::filesystem::copy_file(std::filesystem::path(SKIRMELA_SOURCE_DATA_DIR) / "BPRE.ini",
                                dir / "Data" / "BPRE.ini");
     demo::DemoRomLayout layout;
@@ -90,8 +91,30 @@ TEST_F(EditorTest, AReleaseWhoseTablesNoProfileKnowsIsRefused) {
     testing_support::WriteFileBytes(dir / "game.gba", game.bytes);
     Open(dir / "game.gba");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].text.indexOf("Nameoffset.rev10"), -1)
-        << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(dialogs.messages[0].text, editor::LoadErrorText);
+    for (const char* part : {"Nameoffset 2388193", "do not look like a move table"})
+        EXPECT_NE(dialogs.messages[0].details.indexOf(part), -1) << dialogs.messages[0].details.toStdString();
     EXPECT_EQ(form->List1->count(), 0);
     EXPECT_EQ(testing_support::ReadFileBytes(dir / "game.gba"), game.bytes);
+}
+
+TEST_F(EditorTest, AHackWithMovedGrownTablesOpensThroughItsHeaderAndSavesThere) {
+    std::filesystem::copy_file(std::filesystem::path(SKIRMELA_SOURCE_DATA_DIR) / "BPRE.ini", dir / "Data" / "BPRE.ini");
+    const demo::DemoRom hack = demo::MakeDemoRom(
+        {.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001, .movedDataOffset = 0x33451});
+    testing_support::WriteFileBytes(dir / "hack.gba", hack.bytes);
+    Open(dir / "hack.gba");
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+    ASSERT_EQ(form->List1->count(), 923);
+    EXPECT_EQ(form->List1->item(922)->text().toStdString(), hack.movedNames[922]);
+    EXPECT_TRUE(form->windowTitle().endsWith(editor::TablesFromHeaderCaption));
+
+    form->List1->setCurrentRow(900);
+    form->List1_Click();
+    form->txtPower->setText("77");
+    form->cmdSave_Click();
+    const auto after = testing_support::ReadFileBytes(dir / "hack.gba");
+    // The name "Newmove 900" is written as every save writes it: its end byte, then blanks (00)
+    // where the hack padded with FF.
+    EXPECT_EQ(Changed(hack.bytes, after), (std::vector<std::size_t>{0x30001 + 899 * 13 + 12, 0x33451 + 12 * 900 + 1}));
 }

@@ -1,6 +1,7 @@
 #include "rom/OpenMoveTables.h"
 
 #include "rom/GameCode.h"
+#include "rom/ShippedProfiles.h"
 #include "rom/RomError.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
@@ -140,5 +141,68 @@ TEST(GameCode, NeedsAHeaderOf176Bytes) {
         ADD_FAILURE() << "read a folder";
     } catch (const GameCodeError& e) {
         EXPECT_NE(std::string(e.what()).find("is a directory"), std::string::npos) << e.what();
+    }
+}
+
+TEST(OpenRomImage, AModifiedRomsHeaderOverrulesTheShippedProfileOnlyWhenItsTablesLookRight) {
+    const demo::DemoRomLayout hack{.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001,
+                                   .movedDataOffset = 0x33451};
+    DemoFiles files(hack);
+    std::filesystem::create_directories(files.data);
+    WriteFileText(files.Profile(), std::string(*ShippedProfileText("BPRE")));
+    const OpenedRom opened = OpenRomImage(files.rom, OnlyProfileFolder(files.data));
+    EXPECT_TRUE(opened.at.tablesFromHeader);
+    EXPECT_EQ(opened.at.tables, (MoveTables{0x30001, 0x33451}));
+    ASSERT_EQ(opened.rows.size(), 923u);
+    EXPECT_EQ(opened.rows[922].name, files.image.movedNames[922]);
+    EXPECT_EQ(opened.rows[922].bytes, files.image.movedRecords[922]);
+    EXPECT_NE(opened.at.note.find("Nameoffset 196609 and Dataoffset 210001"), std::string::npos) << opened.at.note;
+    EXPECT_EQ(OpenRomImage(files.rom, OnlyProfileFolder(files.data), {.moveCount = 400}).rows.size(), 400u);
+    // No profile at all: the header alone locates the tables.
+    EXPECT_EQ(OpenRomImage(files.rom, OnlyProfileFolder(files.dir / "none")).rows.size(), 923u);
+
+    // A profile the user wrote is not overruled.
+    WriteFileText(files.Profile(), demo::DemoProfileText(hack));
+    EXPECT_THROW(OpenRomImage(files.rom, OnlyProfileFolder(files.data)), ProfileMismatch);
+
+    // Tables the header points at must look like a table of 12-byte records: one that widened the
+    // effect to two bytes moves accuracy and PP, and the check fails on them.
+    WriteFileText(files.Profile(), std::string(*ShippedProfileText("BPRE")));
+    std::vector<std::uint8_t> widened = files.image.bytes;
+    for (int k = 1; k < 40; ++k) {
+        const auto at = static_cast<std::size_t>(0x33451 + 12 * k);
+        std::rotate(widened.begin() + static_cast<std::ptrdiff_t>(at), widened.begin() + static_cast<std::ptrdiff_t>(at + 11),
+                    widened.begin() + static_cast<std::ptrdiff_t>(at + 12));
+        widened[at + 4] = 200; // what was the type now stands where the PP was
+    }
+    testing_support::WriteFileBytes(files.rom, widened);
+    try {
+        OpenRomImage(files.rom, OnlyProfileFolder(files.data));
+        ADD_FAILURE() << "opened tables that are no move table";
+    } catch (const TableError& e) {
+        EXPECT_NE(std::string(e.what()).find("do not look like a move table"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(testing_support::ReadFileBytes(files.rom), widened);
+}
+
+TEST(OpenRomImage, TheMoveCountIsTheProfilesOrTheTablesOwn) {
+    DemoFiles files;
+    const std::string profile = demo::DemoProfileText(files.image.layout);
+    const std::pair<std::string, std::string> cases[] = {
+        {profile, "355"}, // the demo's move 13 has no end byte, so no more are found; never fewer than 355
+        {profile + "[Movecount]\r\ncount=500\r\n", "500"},
+        {profile + "[Movecount]\r\ncount=10000\r\n", "is not a number of moves 1 to 2731"},
+        {profile + "[Movecount]\r\ncount=20000\r\n", "is not a number of moves"},
+        {profile + "[Movecount]\r\ncount=12000\r\n", "is not a number of moves"},
+        {demo::DemoProfileText({.dataOffset = 0x3C000}) + "[Movecount]\r\ncount=1366\r\n",
+         "does not lie inside the ROM"},
+    };
+    for (const auto& [text, expected] : cases) {
+        WriteFileText(files.Profile(), text);
+        try {
+            EXPECT_EQ(std::to_string(OpenRomImage(files.rom, OnlyProfileFolder(files.data)).rows.size()), expected);
+        } catch (const TableError& e) {
+            EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
+        }
     }
 }

@@ -37,7 +37,7 @@ TEST(ParseCommandLine, ReadsEachCommandWithOptionsAnywhere) {
     const CommandLine diff = ParseCommandLine({"diff", "a.gba", "b.gba", "--csv"});
     EXPECT_EQ(diff.otherRom, "b.gba");
     EXPECT_EQ(diff.format, ListFormat::csv);
-    EXPECT_EQ(diff.moveCount, 355);
+    EXPECT_FALSE(diff.moveCount) << "without --moves the table's count is found";
 
     const CommandLine profile =
         ParseCommandLine({"profile", "a.gba", "--write", "--force", "--moves", "2731"});

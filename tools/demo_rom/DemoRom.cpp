@@ -124,9 +124,11 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
     std::copy(title.begin(), title.end(), image.bytes.begin() + 160);
     std::copy(layout.gameCode.begin(), layout.gameCode.end(), image.bytes.begin() + 172);
     image.bytes[0xBC] = layout.revision;
+    const bool moved = layout.movedNameStart != 0;
     if (layout.headerWords) {
-        PutWord(image.bytes, 0x148, 0x08000000u + static_cast<std::uint32_t>(layout.nameStart - rom::MoveNameFieldLength));
-        PutWord(image.bytes, 0x1CC, 0x08000000u + static_cast<std::uint32_t>(layout.dataOffset));
+        const std::int32_t names = moved ? layout.movedNameStart : layout.nameStart;
+        PutWord(image.bytes, 0x148, 0x08000000u + static_cast<std::uint32_t>(names - rom::MoveNameFieldLength));
+        PutWord(image.bytes, 0x1CC, 0x08000000u + static_cast<std::uint32_t>(moved ? layout.movedDataOffset : layout.dataOffset));
     }
 
     for (int k = 0; k <= DemoNameCount; ++k) {
@@ -156,6 +158,7 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
         std::copy(tail.begin(), tail.end(), image.bytes.begin() + at + rom::MoveFieldCount);
         image.tails.push_back(tail);
     }
+    if (moved) WriteMovedTables(image);
     return image;
 }
 
@@ -168,6 +171,7 @@ void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath, co
     std::ofstream rom(romPath, std::ios::binary | std::ios::trunc);
     rom.write(reinterpret_cast<const char*>(image.bytes.data()), static_cast<std::streamsize>(image.bytes.size()));
     if (!rom.flush()) throw std::runtime_error("cannot write " + romPath.string());
+    if (image.layout.movedNameStart != 0) return;
     std::filesystem::create_directories(dataDir);
     std::ofstream profile(dataDir / (image.layout.gameCode + ".ini"), std::ios::binary | std::ios::trunc);
     profile << DemoProfileText(image.layout);

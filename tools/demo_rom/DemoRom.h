@@ -4,6 +4,7 @@
 
 #include "rom/MoveRecord.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -23,6 +24,13 @@ struct DemoRomLayout {
     // Whether the header carries the table words (as the games with codes BPR?, BPG?, BPE? do): the
     // cartridge addresses of move 0's name entry at 0x148 and of move 0's record at 0x1CC.
     bool headerWords = false;
+    // A modified ROM's tables, as the common battle engines of hacks make them: both tables moved to
+    // these offsets (0: not moved) and grown to movedMoveCount moves, names padded with FF, record
+    // bytes 9 to 11 used, types and effects past the released lists; the header words point at them
+    // and the released tables stay in place, unused.
+    std::int32_t movedNameStart = 0;  // name of move 1 in the moved table
+    std::int32_t movedDataOffset = 0; // record of move 0 in the moved table
+    int movedMoveCount = 923;
 };
 
 struct DemoRom {
@@ -31,6 +39,8 @@ struct DemoRom {
     std::vector<std::string> names;            // display names of moves 0 to 354 (move 0 is "-")
     std::vector<rom::MoveRecord> records;      // moves 0 to 354
     std::vector<std::vector<std::uint8_t>> tails; // bytes 7 to 11 of each record: priority, flags, padding
+    std::vector<std::string> movedNames;          // the moved table's names, moves 0 to movedMoveCount - 1
+    std::vector<std::array<std::uint8_t, rom::MoveRecordSize>> movedRecords;
 };
 
 // Index of the move whose name is exactly 13 characters (so its entry has no terminator).
@@ -40,13 +50,17 @@ inline constexpr int DemoLineBreakNameMove = 200;
 // Index of a move that strikes first: priority +1, like the game's move 98.
 inline constexpr int DemoFirstStrikeMove = 98;
 
+// Writes the moved, grown tables of a modified ROM into image (layout.movedNameStart != 0).
+void WriteMovedTables(DemoRom& image);
+
 // Builds the image in memory; the same layout always gives the same bytes.
 DemoRom MakeDemoRom(const DemoRomLayout& layout = {});
 
 // The profile text that points at the layout's tables, with CR LF line ends.
 std::string DemoProfileText(const DemoRomLayout& layout);
 
-// Writes the image to romPath and the profile to dataDir/<game code>.ini.
+// Writes the image to romPath and the profile to dataDir/<game code>.ini. An image with moved tables
+// gets no profile: like a hack, it is opened through the game's shipped profile and its header.
 void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath, const std::filesystem::path& dataDir);
 
 } // namespace demo

@@ -38,7 +38,7 @@ struct CommandLine {
     std::optional<std::filesystem::path> undoFile; // import and set: where the undo table goes
     bool write = false;                            // profile: add the sections to the game's profile
     bool force = false;                            // profile --write: replace values that differ
-    int moveCount = rom::StandardMoveCount;        // moves 0 to moveCount - 1 are read
+    std::optional<int> moveCount;                  // moves 0 to N - 1 are read; found in the ROM when not given
     std::optional<std::filesystem::path> dataDir;
 };
 

@@ -41,12 +41,15 @@ rom::ProfileFolders Folders(const CommandLine& cl, const std::filesystem::path& 
 }
 
 rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
-                       const std::filesystem::path& programDir) {
+                       const std::filesystem::path& programDir, std::ostream& err) {
+    rom::OpenedRom opened;
     try {
-        return rom::OpenRomImage(rom, Folders(cl, programDir), cl.moveCount);
+        opened = rom::OpenRomImage(rom, Folders(cl, programDir), {cl.moveCount});
     } catch (const std::exception& e) {
         throw Stop{ExitFileError, rom.string() + ": " + e.what()};
     }
+    if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
+    return opened;
 }
 
 std::string ReadTextFile(const std::filesystem::path& file, std::istream& in) {
@@ -140,8 +143,8 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     return ExitDone;
 }
 
-int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
-    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err) {
+    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     switch (cl.format) {
     case ListFormat::text:
         out << ListText(rom.rows);
@@ -156,9 +159,9 @@ int List(const CommandLine& cl, const std::filesystem::path& programDir, std::os
     return ExitDone;
 }
 
-int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
+int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err) {
     CheckOutputTarget(cl, cl.file, "the export file");
-    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     CheckOutputTarget(cl, cl.file, "the export file", rom.at.profile);
     WriteTextFile(cl.file, ExportCsv(rom.rows), out);
     if (cl.file != "-") out << rom.rows.size() << " moves exported to " << cl.file.string() << "\n";
@@ -168,7 +171,7 @@ int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::
 int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
            std::ostream& err, std::istream& in) {
     CheckUndoTarget(cl);
-    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     CheckUndoTarget(cl, rom.at.profile);
     const std::string label = cl.file == "-" ? "standard input" : cl.file.string();
     std::vector<CsvRecord> records;
@@ -204,7 +207,7 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
         std::ostream& err) {
     CheckSetFields(cl);
     CheckUndoTarget(cl);
-    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir);
+    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     CheckUndoTarget(cl, rom.at.profile);
     // The operands become a two-row table, so a set is checked exactly like an import.
     CsvRecord header{1, {MoveColumn}}, row{2, {cl.move}};
@@ -221,9 +224,9 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
     return ApplyRecords(cl, rom, {header, row}, describe, out, err);
 }
 
-int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out) {
-    const rom::OpenedRom a = OpenRom(cl, cl.rom, programDir);
-    const rom::OpenedRom b = OpenRom(cl, cl.otherRom, programDir);
+int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err) {
+    const rom::OpenedRom a = OpenRom(cl, cl.rom, programDir, err);
+    const rom::OpenedRom b = OpenRom(cl, cl.otherRom, programDir, err);
     const std::vector<FieldDifference> diffs = DiffMoves(a.rows, b.rows);
     switch (cl.format) {
     case ListFormat::text:
@@ -298,7 +301,7 @@ void WriteProfile(const CommandLine& cl, const std::filesystem::path& programDir
     if (!merge.conflicts.empty() && !cl.force) {
         std::string message;
         for (const OffsetConflict& c : merge.conflicts)
-            message += base.string() + ": [" + c.section + "] holds offset=" + c.existing + ", not " +
+            message += base.string() + ": [" + c.section + "] holds " + c.key + "=" + c.existing + ", not " +
                        std::to_string(c.wanted) + "\n";
         throw Stop{ExitBadInput, message + "nothing written; --force replaces the offsets that differ"};
     }
@@ -356,15 +359,15 @@ int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std
             out << VersionText();
             return ExitDone;
         case Command::list:
-            return List(cl, programDir, out);
+            return List(cl, programDir, out, err);
         case Command::exportCsv:
-            return Export(cl, programDir, out);
+            return Export(cl, programDir, out, err);
         case Command::importCsv:
             return Import(cl, programDir, out, err, in);
         case Command::set:
             return Set(cl, programDir, out, err);
         case Command::diff:
-            return Diff(cl, programDir, out);
+            return Diff(cl, programDir, out, err);
         case Command::profile:
             return Profile(cl, programDir, out, err);
         }

@@ -1,6 +1,7 @@
 #include "tools/skirmela_moves/HeaderProfile.h"
 
 #include "rom/MoveBytes.h"
+#include "rom/TablePlausibility.h"
 #include "rom/ReadINI.h"
 #include "rom/WholeNumber.h"
 
@@ -22,7 +23,7 @@ rom::TableSections SectionsIn(const std::string& existing, int revision) {
 
 } // namespace
 
-HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, int moveCount) {
+HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, std::optional<int> moveCount) {
     const rom::RomHeader header = rom::ParseRomHeader(image, static_cast<std::int64_t>(image.size()));
     HeaderProfile p{header.gameCode, header.revision, {}};
     if (!rom::CarriesTableWords(header.gameCode))
@@ -35,7 +36,14 @@ HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, int move
         throw NoHeaderProfile("the header's table words do not point inside the ROM of " +
                               std::to_string(image.size()) + " bytes");
     p.tables = {static_cast<std::int32_t>(*names), static_cast<std::int32_t>(*data)};
-    if (const std::string fault = rom::MoveTableFault(image, p.tables, moveCount); !fault.empty())
+    if (*names - rom::MoveNameFieldLength < static_cast<std::int64_t>(image.size())) {
+        const std::span<const std::uint8_t> bytes(image);
+        const int plausible = rom::CountPlausibleMoves(
+            bytes.subspan(static_cast<std::size_t>(*names - rom::MoveNameFieldLength)),
+            bytes.subspan(static_cast<std::size_t>(*data)));
+        p.moveCount = moveCount ? *moveCount : rom::TableMoveCount(std::nullopt, plausible);
+    }
+    if (const std::string fault = rom::MoveTableFault(image, p.tables, p.moveCount); !fault.empty())
         throw NoHeaderProfile("the header's table words point at Nameoffset " + std::to_string(*names) +
                               " and Dataoffset " + std::to_string(*data) +
                               ", but the bytes there do not look like a move table: " + fault);
@@ -50,11 +58,20 @@ std::string DataSection(const HeaderProfile& p) {
     return SectionsIn("", p.revision).data;
 }
 
+// The count goes with the offsets: a revision's own sections get a revision's own count.
+std::string CountSection(const rom::TableSections& sections, int revision) {
+    return sections.names == "Nameoffset" ? "Movecount" : rom::RevisionSection("Movecount", revision);
+}
+
 std::string ProfileFileText(const HeaderProfile& p) {
-    return "Profile for game code " + p.gameCode + ", revision " + std::to_string(p.revision) +
-           ", from the table words of the ROM's header\r\n[" + NameSection(p) +
-           "]\r\noffset=" + std::to_string(p.tables.nameStart) + "\r\n[" + DataSection(p) +
-           "]\r\noffset=" + std::to_string(p.tables.dataOffset) + "\r\n";
+    std::string text = "Profile for game code " + p.gameCode + ", revision " + std::to_string(p.revision) +
+                       ", from the table words of the ROM's header\r\n[" + NameSection(p) +
+                       "]\r\noffset=" + std::to_string(p.tables.nameStart) + "\r\n[" + DataSection(p) +
+                       "]\r\noffset=" + std::to_string(p.tables.dataOffset) + "\r\n";
+    if (p.moveCount != rom::StandardMoveCount)
+        text += "[" + CountSection(SectionsIn("", p.revision), p.revision) + "]\r\ncount=" +
+                std::to_string(p.moveCount) + "\r\n";
+    return text;
 }
 
 ProfileMerge MergeProfile(const std::string& existing, const HeaderProfile& p, bool force) {
@@ -63,15 +80,23 @@ ProfileMerge MergeProfile(const std::string& existing, const HeaderProfile& p, b
     if (lines.empty()) lines.push_back(rom::IniLines(ProfileFileText(p)).front()); // a new file's first line
     bool changed = existing.empty();
     const rom::TableSections sections = SectionsIn(existing, p.revision);
-    for (const auto& [section, wanted] :
-         {std::pair{sections.names, p.tables.nameStart}, std::pair{sections.data, p.tables.dataOffset}}) {
-        const rom::IniPlace place = rom::FindIniPlace(lines, section, "offset");
-        const std::string value = place.key ? lines[*place.key].substr(7) : std::string();
-        const std::string keyLine = "offset=" + std::to_string(wanted);
+    struct Entry {
+        std::string section;
+        std::string key;
+        std::int32_t wanted;
+    };
+    std::vector<Entry> entries = {{sections.names, "offset", p.tables.nameStart},
+                                  {sections.data, "offset", p.tables.dataOffset}};
+    if (p.moveCount != rom::StandardMoveCount)
+        entries.push_back({CountSection(sections, p.revision), "count", p.moveCount});
+    for (const auto& [section, key, wanted] : entries) {
+        const rom::IniPlace place = rom::FindIniPlace(lines, section, key);
+        const std::string value = place.key ? lines[*place.key].substr(key.size() + 1) : std::string();
+        const std::string keyLine = key + "=" + std::to_string(wanted);
         const bool given = !rom::TrimBlanks(value).empty();
         if (given && rom::ParseProfileOffset(value) == wanted) continue;
         if (given) {
-            merge.conflicts.push_back({section, value, wanted});
+            merge.conflicts.push_back({section, value, wanted, key});
             if (!force) continue;
             merge.replaced.push_back(section);
         } else {

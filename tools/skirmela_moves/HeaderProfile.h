@@ -7,6 +7,7 @@
 #include "rom/RomHeader.h"
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,19 +24,21 @@ struct HeaderProfile {
     std::string gameCode;
     int revision = 0;
     rom::MoveTables tables;
+    int moveCount = rom::StandardMoveCount; // written to the profile where it is not the released games' 355
 };
 
 // The profile the header's table words give. Throws NoHeaderProfile when the game carries no words,
 // they point outside the image, or MoveTableFault finds a fault.
-HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image,
-                                int moveCount = rom::StandardMoveCount);
+// The table's count of moves is moveCount where given, else the plausible moves found there (at
+// least 355).
+HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, std::optional<int> moveCount = std::nullopt);
 
 // The two section names a new profile of the revision uses: "Nameoffset" or "Nameoffset.rev1", and so on.
 std::string NameSection(const HeaderProfile& p);
 std::string DataSection(const HeaderProfile& p);
 
 // The profile file text with CR LF line ends: a first line naming the game and revision, then the
-// two sections of its revision.
+// two sections of its revision, and its move count where that is not 355.
 std::string ProfileFileText(const HeaderProfile& p);
 
 // An offset of the existing file that differs from the one to be written.
@@ -43,6 +46,7 @@ struct OffsetConflict {
     std::string section;
     std::string existing;
     std::int32_t wanted = 0;
+    std::string key = "offset";
 };
 
 struct ProfileMerge {

@@ -79,7 +79,8 @@ std::string ListJson(const std::vector<rom::MoveRow>& rows) {
                     "\": " + (c.kind == ValueKind::flags ? JsonString(cell) : cell);
             if (!c.textName) continue;
             const std::string text = VocabularyText(c, value);
-            json += std::string(", \"") + c.textName + "\": " + (text.empty() ? "null" : JsonString(text));
+            // A value past the released games' list (a hack's new type) is shown as its number.
+            json += std::string(", \"") + c.textName + "\": " + JsonString(text.empty() ? std::to_string(value) : text);
         }
         json += std::string(", \"") + PaddingColumn + "\": " + JsonString(Padding(row));
         json += i + 1 < rows.size() ? "},\n" : "}\n";
