@@ -1,5 +1,6 @@
 #include "tools/skirmela_moves/CommandLine.h"
 
+#include "rom/Utf8.h"
 #include "tools/skirmela_moves/MoveTable.h"
 
 namespace moves {
@@ -87,6 +88,15 @@ int MoveCountOf(const std::string& text) {
     return n;
 }
 
+// The move and field=value operands of set become cells of the ROM's table: a malformed byte must
+// never be read as a character, so the operand is refused whole, its bad bytes shown as \xHH.
+void NeedUtf8(const std::string& operand) {
+    const std::optional<rom::MalformedUtf8> bad = rom::FindMalformedUtf8(operand);
+    if (!bad) return;
+    throw UsageError("the operand \"" + rom::ShowMalformedUtf8(operand) + "\" is not UTF-8 text (" +
+                     rom::DescribeMalformedUtf8(operand, *bad) + "); nothing written");
+}
+
 void NeedOperands(const Parsed& p, std::size_t count, const char* form) {
     if (p.operands.size() != count) throw UsageError(std::string("usage: skirmela-moves ") + form);
 }
@@ -165,9 +175,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (cl.command == Command::exportCsv || cl.command == Command::importCsv) cl.file = p.operands[2];
     if (cl.command == Command::diff) cl.otherRom = p.operands[2];
     if (cl.command == Command::set) {
+        NeedUtf8(p.operands[2]);
         cl.move = p.operands[2];
         for (std::size_t i = 3; i < p.operands.size(); ++i) {
             const std::string& a = p.operands[i];
+            NeedUtf8(a);
             const std::size_t eq = a.find('=');
             if (eq == std::string::npos || eq == 0)
                 throw UsageError("\"" + a + "\" is no field=value (for example power=90 or type=Fire)");
