@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 namespace rom {
 namespace {
@@ -28,6 +29,33 @@ void EnsureFileExists(const std::filesystem::path& path) {
     if (!create) throw FileAccessError("cannot create the profile: " + path.string());
 }
 
+// The lines of a profile without their ends. A file's line end is the one its first line ends
+// with: CR LF or LF alone (a CR before the LF is dropped), or CR alone, as old editors save; in a
+// file of LF line ends a CR elsewhere is a character of its line. A UTF-8 byte-order mark before
+// the first line is no part of it.
+std::vector<std::string> ProfileLines(std::istream& text) {
+    std::string all;
+    char block[4096];
+    // read, unlike a stream-buffer iterator, leaves a failed read in the stream's state for the caller
+    while (text.read(block, sizeof block), text.gcount() > 0)
+        all.append(block, static_cast<std::size_t>(text.gcount()));
+    std::string_view rest(all);
+    if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+    const std::size_t firstEnd = rest.find_first_of("\r\n");
+    const bool crAlone = firstEnd != std::string_view::npos && rest[firstEnd] == '\r' &&
+                         (firstEnd + 1 == rest.size() || rest[firstEnd + 1] != '\n');
+    const char end = crAlone ? '\r' : '\n';
+    std::vector<std::string> lines;
+    while (!rest.empty()) {
+        const std::size_t at = rest.find(end);
+        std::string_view line = rest.substr(0, at);
+        if (!crAlone && line.ends_with('\r')) line.remove_suffix(1);
+        lines.emplace_back(line);
+        rest.remove_prefix(at == std::string_view::npos ? rest.size() : at + 1);
+    }
+    return lines;
+}
+
 } // namespace
 
 std::string FindIniValue(std::istream& text, std::string_view section, std::string_view key) {
@@ -36,9 +64,7 @@ std::string FindIniValue(std::istream& text, std::string_view section, std::stri
     std::string prefix = ToLowerAscii(key);
     prefix.push_back('=');
     bool in_section = false;
-    std::string line;
-    while (std::getline(text, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const std::string& line : ProfileLines(text)) {
         const std::string compared = ToLowerAscii(line);
         if (compared.find('[') != std::string::npos) {
             in_section = compared == header;
