@@ -55,7 +55,7 @@ Parsed SplitOptions(const std::vector<std::string>& args) {
         } else if (!TakeValue(args, i, "--data", "a folder", p.dataDir) &&
                    !TakeValue(args, i, "--undo", "a file", p.undoFile) &&
                    !TakeValue(args, i, "--moves", "a number of moves", p.moveCount)) {
-            throw UsageError("unknown option " + a);
+            throw UsageError("unknown option " + rom::ShowMalformedUtf8(a));
         }
     }
     return p;
@@ -69,7 +69,7 @@ Command CommandNamed(const std::string& name) {
     };
     for (const auto& [n, command] : commands)
         if (name == n) return command;
-    throw UsageError("unknown command \"" + name +
+    throw UsageError("unknown command \"" + rom::ShowMalformedUtf8(name) +
                      "\"; the commands are list, export, import, set, diff, profile, help and version");
 }
 
@@ -84,7 +84,7 @@ int MoveCountOf(const std::string& text) {
     }
     if (n < 1 || n > MaxMoveCount)
         throw UsageError("--moves needs a number of moves 1 to " + std::to_string(MaxMoveCount) + ", not \"" +
-                         text + "\"");
+                         rom::ShowMalformedUtf8(text) + "\"");
     return n;
 }
 
