@@ -29,10 +29,9 @@ void EnsureFileExists(const std::filesystem::path& path) {
     if (!create) throw FileAccessError("cannot create the profile: " + path.string());
 }
 
-// The lines of a profile without their ends. A file's line end is the one its first line ends
-// with: CR LF or LF alone (a CR before the LF is dropped), or CR alone, as old editors save; in a
-// file of LF line ends a CR elsewhere is a character of its line. A UTF-8 byte-order mark before
-// the first line is no part of it.
+// The lines of a profile without their ends. LF always ends a line (a CR before it is dropped); CR
+// alone ends one too when the first line ends so, as old editors save, and is otherwise a character
+// of its line. A UTF-8 byte-order mark before the first line is no part of it.
 std::vector<std::string> ProfileLines(std::istream& text) {
     std::string all;
     char block[4096];
@@ -44,10 +43,10 @@ std::vector<std::string> ProfileLines(std::istream& text) {
     const std::size_t firstEnd = rest.find_first_of("\r\n");
     const bool crAlone = firstEnd != std::string_view::npos && rest[firstEnd] == '\r' &&
                          (firstEnd + 1 == rest.size() || rest[firstEnd + 1] != '\n');
-    const char end = crAlone ? '\r' : '\n';
+    const std::string_view ends = crAlone ? "\r\n" : "\n";
     std::vector<std::string> lines;
     while (!rest.empty()) {
-        const std::size_t at = rest.find(end);
+        const std::size_t at = rest.find_first_of(ends);
         std::string_view line = rest.substr(0, at);
         if (!crAlone && line.ends_with('\r')) line.remove_suffix(1);
         lines.emplace_back(line);

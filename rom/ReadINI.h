@@ -10,8 +10,9 @@ namespace rom {
 
 // The value of key in section of the profile text, as written; "" when not found. Sections and keys
 // are matched without regard to case; any line holding "[" ends the current section and is never a
-// key line; a key line begins with "key=" in its first column; the first match wins. Lines end as
-// the first line does: CR LF, LF or CR alone; a UTF-8 byte-order mark at the start is skipped.
+// key line; a key line begins with "key=" in its first column; the first match wins. Lines end with
+// LF or CR LF, or also with CR alone when the first line ends so; a UTF-8 byte-order mark at the
+// start is skipped.
 std::string FindIniValue(std::istream& text, std::string_view section, std::string_view key);
 
 // FindIniValue on the file at path. A missing file is created empty first (so the result is ""),

@@ -38,7 +38,7 @@ TEST(FindIniValue, FollowsTheProfileRules) {
         {"[Nameoffset]\noffset=6\n", "6"},                       // bare line feeds work too
         {"\xEF\xBB\xBF[Nameoffset]\r\noffset=9\r\n", "9"},       // a byte-order mark before the header
         {"[Dataoffset]\roffset=1\r[Nameoffset]\roffset=2\r", "2"}, // CR alone ends each line
-        {"[Nameoffset]\roffset=3", "3"},
+        {"[Nameoffset]\roffset=3\n5\r", "3"},
         {"[Nameoffset]\r\noffset=4\r\r\n", "4\r"},               // a CR inside a CR LF file is text
         {"\xEF\xBB\xBF", ""},
         {"[Nameoffset]\r\noffsets=7\r\noffset=8\r\n", "8"},
