@@ -57,6 +57,13 @@ void Form1::CreateControls() {
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    // The list's click notification comes on every click: a click on the row that was selected
+    // already shows its move again, read from the file, as a click on another row does through the
+    // change of the current row.
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (List1->row(item) == rowAtPress_) List1_Click();
+    });
 
     Label1 = Named(new QLabel(QStringLiteral("Name:"), this), "Label1");
     Label1->setGeometry(240, 8, 49, 17);
@@ -126,12 +133,35 @@ QLineEdit* Form1::CreateHiddenField(const char* name, const char* text) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut &&
-        MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
-        for (QLineEdit* field : {txtPower, txtAcc, txtPP, txtEff})
-            if (watched == field) ClampField(field);
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        rowAtPress_ = List1->currentRow();
+    if (event->type() == QEvent::FocusOut) {
+        for (QLineEdit* field : {txtPower, txtAcc, txtPP, txtEff}) {
+            if (watched != field) continue;
+            if (MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason()))
+                ClampField(field);
+            else
+                fieldLeftBehind_ = field;
+        }
     }
+    if (event->type() == QEvent::FocusIn && watched == fieldLeftBehind_) fieldLeftBehind_ = nullptr;
     return QWidget::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ClampFieldLeftBehind();
+    QWidget::changeEvent(event);
+}
+
+// While the window is not active (no window manager gave it back after another program or a
+// menu), a click on another control moves the window's focus without telling the field: the field
+// is clamped once the window's focus is seen elsewhere, when the window is active again or a
+// button is clicked.
+void Form1::ClampFieldLeftBehind() {
+    if (!fieldLeftBehind_ || focusWidget() == fieldLeftBehind_) return;
+    QLineEdit* field = fieldLeftBehind_;
+    fieldLeftBehind_ = nullptr;
+    ClampField(field);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

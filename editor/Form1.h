@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -52,12 +53,14 @@ class Form1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ForgetRom(); // after a failed open: no ROM, no list, no move, Save disabled
     // A failure message with its cause as the box's detail and on standard error.
     void ShowFailure(const QString& text, const QString& cause);
+    void ClampFieldLeftBehind(); // the field focused when the window went inactive, once focus is elsewhere
     void CreateControls();
     void CreateButtons();
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
@@ -69,6 +72,9 @@ class Form1 : public QWidget {
     QString programDir_;
     Dialogs& dialogs_;
     bool farewellShown_ = false;
+    int rowAtPress_ = -1; // the list's current row when the mouse was last pressed on it
+    // A number field that had the focus when the window lost it: not clamped yet.
+    QPointer<QLineEdit> fieldLeftBehind_;
     // A list-field byte with no entry in its vocabulary, shown as text: written back unchanged
     // unless the user picks an entry. Indexed by the record field.
     std::array<std::optional<int>, rom::MoveFieldCount> keptListBytes_;

@@ -19,7 +19,10 @@ void Form1::CreateButtons() {
     cmdAdd->setVisible(false);
 
     connect(cmdOpen, &chameleonButton::Click, this, [this] { cmdOpen_Click(); });
-    connect(cmdSave, &chameleonButton::Click, this, [this] { cmdSave_Click(); });
+    connect(cmdSave, &chameleonButton::Click, this, [this] {
+        ClampFieldLeftBehind(); // the click may have moved the focus of a window that is not active
+        cmdSave_Click();
+    });
     connect(cmdAdd, &chameleonButton::Click, this, [this] {
         // Reached only from the keyboard; with no flow around it, a failure is the load error.
         try {

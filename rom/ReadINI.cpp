@@ -36,15 +36,19 @@ void EnsureFileExists(const std::filesystem::path& path) {
 
 } // namespace
 
-std::vector<std::string> IniLines(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+std::vector<std::string> IniLines(std::string_view rest) {
+    if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+    const std::size_t firstEnd = rest.find_first_of("\r\n");
+    const bool crAlone = firstEnd != std::string_view::npos && rest[firstEnd] == '\r' &&
+                         (firstEnd + 1 == rest.size() || rest[firstEnd + 1] != '\n');
+    const std::string_view ends = crAlone ? "\r\n" : "\n";
     std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        lines.emplace_back(text.substr(0, end));
-        if (end == std::string_view::npos) break;
-        const std::size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
-        text.remove_prefix(next);
+    while (!rest.empty()) {
+        const std::size_t at = rest.find_first_of(ends);
+        std::string_view line = rest.substr(0, at);
+        if (!crAlone && line.ends_with('\r')) line.remove_suffix(1);
+        lines.emplace_back(line);
+        rest.remove_prefix(at == std::string_view::npos ? rest.size() : at + 1);
     }
     return lines;
 }
@@ -79,7 +83,10 @@ std::optional<std::string> FindIniEntry(std::string_view text, std::string_view 
 }
 
 std::string FindIniValue(std::istream& text, std::string_view section, std::string_view key) {
-    const std::string all((std::istreambuf_iterator<char>(text)), std::istreambuf_iterator<char>());
+    std::string all;
+    char block[4096];
+    // read, unlike a stream-buffer iterator, leaves a failed read in the stream's state for the caller
+    while (text.read(block, sizeof block), text.gcount() > 0) all.append(block, static_cast<std::size_t>(text.gcount()));
     return FindIniEntry(all, section, key).value_or(std::string());
 }
 

@@ -12,8 +12,10 @@
 
 namespace rom {
 
-// The lines of a profile's text. Lines end with CR LF, LF or CR alone; a leading UTF-8 byte order
-// mark (as some editors write it) is not part of the first line.
+// The lines of a profile's text, without their ends. LF always ends a line (a CR before it is
+// dropped); CR alone ends one too when the first line ends so, as old editors save, and is otherwise
+// a character of its line (and shown as such in messages). A UTF-8 byte-order mark before the first
+// line is no part of it.
 std::vector<std::string> IniLines(std::string_view text);
 
 // Where a section's first header line lies among lines, and the first key line found in it.

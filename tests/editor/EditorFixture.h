@@ -7,6 +7,7 @@
 #include "tools/demo_rom/DemoRom.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,9 @@ class EditorTest : public ::testing::Test {
     std::unique_ptr<editor::Form1> form;
 
     void SetUp() override {
+        // Each test has a user folder of its own, so a profile one test creates there (for a game
+        // without one) is not found by the next.
+        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
         demo::WriteDemoRom(image, rom, dir / "Data");
         form = std::make_unique<editor::Form1>(QString::fromStdString(dir.path().string()), dialogs);
     }

@@ -2,10 +2,12 @@
 // the focus moves that do and do not clamp a number field, and clicks on the move list.
 
 #include "EditorFixture.h"
+#include "chameleon_button/chameleonButton.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -72,6 +74,50 @@ TEST_F(Form1InputTest, PastingKeepsTheFirstCharactersThatFit) {
     }
 }
 
+TEST_F(Form1InputTest, ACharacterOfTwoUnitsCountsOnceAndIsNeverCutInHalf) {
+    struct Case {
+        const char* before;
+        int selectFrom, selectLength; // in UTF-16 units; the cursor at selectFrom when nothing is selected
+        const char* inserted;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"ABCDEFGHIJK", 11, 0, "\U0001F600", "ABCDEFGHIJK\U0001F600"}, // the twelfth character
+        {"ABCDEFGHIJK", 11, 0, "\U0001F600\U0001F600", "ABCDEFGHIJK\U0001F600"},
+        {"ABCDEFGHIJK", 5, 0, "\U0001F600x", "ABCDE\U0001F600FGHIJK"},
+        {"ABCDEFGHIJKL", 12, 0, "\U0001F600", "ABCDEFGHIJKL"},
+        {"ABCDEFGHIJ\U0001F600", 12, 0, "XY", "ABCDEFGHIJ\U0001F600X"},
+        // The new character shares its first unit with the one it replaces.
+        {"ABCDEFGHIJK\U0001F600", 11, 2, "\U0001F601X", "ABCDEFGHIJK\U0001F601"},
+    };
+    enum class Way { paste, key, inputMethod };
+    QLineEdit* name = form->txtNewName;
+    for (const Case& c : cases) {
+        for (Way way : {Way::paste, Way::key, Way::inputMethod}) {
+            name->setFocus();
+            name->setText(QString::fromUtf8(c.before));
+            if (c.selectLength > 0)
+                name->setSelection(c.selectFrom, c.selectLength);
+            else
+                name->setCursorPosition(c.selectFrom);
+            const QString inserted = QString::fromUtf8(c.inserted);
+            if (way == Way::paste) {
+                QGuiApplication::clipboard()->setText(inserted);
+                name->paste();
+            } else if (way == Way::key) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, inserted);
+                QApplication::sendEvent(name, &press);
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(inserted);
+                QApplication::sendEvent(name, &commit);
+            }
+            EXPECT_EQ(name->text(), QString::fromUtf8(c.after))
+                << c.before << " + " << c.inserted << " " << int(way);
+        }
+    }
+}
+
 TEST_F(Form1InputTest, AProgramTextLongerThanTheLimitTakesNoMoreButLetsCharactersGo) {
     form->List1->setCurrentRow(demo::DemoFullLengthNameMove);
     QLineEdit* name = form->txtNewName;
@@ -134,8 +180,9 @@ TEST_F(Form1InputTest, AContextMenuOnAFieldDoesNotClampIt) {
     EXPECT_EQ(QApplication::focusWidget(), power);
     EXPECT_EQ(power->text(), "300");
 
-    // The real loss of focus comes when the user moves on to the list.
-    ClickRow(3);
+    // The real loss of focus comes when the user moves on to another field (a click on the list
+    // would show the move again).
+    QTest::mouseClick(form->txtAcc, Qt::LeftButton);
     EXPECT_EQ(power->text(), "255");
 }
 
@@ -159,18 +206,54 @@ TEST_F(Form1InputTest, SwitchingToAnotherProgramDoesNotClamp) {
     EXPECT_EQ(pp->text(), "0");
 }
 
-TEST_F(Form1InputTest, ASecondClickOnTheSelectedRowKeepsUnsavedEdits) {
+TEST_F(Form1InputTest, AFieldFocusedWhenTheWindowWentInactiveIsClampedOnceTheFocusMovesOn) {
+    // With no window manager a click into an inactive window moves its focus without a focus event;
+    // the window may become active afterwards, or the click may reach Save first.
+    for (bool clickSave : {false, true}) {
+        QLineEdit* power = form->txtPower;
+        power->setFocus();
+        power->setText(QStringLiteral("300"));
+        QWidget elsewhere;
+        elsewhere.setGeometry(600, 100, 100, 100);
+        elsewhere.show();
+        QApplication::setActiveWindow(&elsewhere);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        EXPECT_EQ(power->text(), "300");
+
+        if (clickSave) {
+            QTest::mouseClick(form->cmdSave, Qt::LeftButton, {}, QPoint(20, 20));
+            const auto power = static_cast<std::size_t>(RecordOffset(3) + 1);
+            EXPECT_EQ(Changed(image.bytes, RomBytes()), std::vector<std::size_t>{power});
+            EXPECT_EQ(RomBytes()[power], 255);
+            ASSERT_FALSE(dialogs.messages.empty());
+            EXPECT_EQ(dialogs.messages.back().text, editor::SavedText);
+        } else {
+            form->List1->setFocus(Qt::MouseFocusReason);
+            QApplication::setActiveWindow(form.get());
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+            EXPECT_EQ(QApplication::focusWidget(), form->List1);
+        }
+        EXPECT_EQ(power->text(), "255") << clickSave;
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+}
+
+TEST_F(Form1InputTest, ASecondClickOnTheSelectedRowReadsTheMoveAgain) {
     const rom::MoveRecord& shown = image.records[3];
     form->txtNewName->setText(QStringLiteral("Edited"));
     form->txtPower->setText(QStringLiteral("77"));
     form->cmbType->setCurrentIndex(shown.type == 1 ? 2 : 1);
-    const int editedType = form->cmbType->currentIndex();
+    auto bytes = RomBytes();
+    bytes[static_cast<std::size_t>(RecordOffset(3) + 3)] = 42; // the accuracy, changed in the file meanwhile
+    testing_support::WriteFileBytes(rom, bytes);
 
     ClickRow(3);
     EXPECT_EQ(form->List1->currentRow(), 3);
-    EXPECT_EQ(form->txtNewName->text(), "Edited");
-    EXPECT_EQ(form->txtPower->text(), "77");
-    EXPECT_EQ(form->cmbType->currentIndex(), editedType);
+    EXPECT_EQ(form->txtNewName->text().toStdString(), image.names[3]);
+    EXPECT_EQ(form->txtPower->text(), QString::number(shown.power));
+    EXPECT_EQ(form->cmbType->currentIndex(), shown.type);
+    EXPECT_EQ(form->txtAcc->text(), "42");
 
     // Another row shows that move, and coming back reads the ROM again: the edits are gone.
     ClickRow(4);

@@ -172,9 +172,42 @@ TEST(DecodeGameText, ReadsPairsExactlyAndStopsAtTheEnd) {
 TEST(Utf8, RoundTripsAndReplacesMalformedBytes) {
     const std::string text = "Pok\xC3\xA9mon \xC2\xB7 \xE2\x82\xAC \xF0\x9F\x98\x80";
     EXPECT_EQ(U32ToUtf8(Utf8ToU32(text)), text);
-    EXPECT_EQ(Utf8ToU32("A\xFF"
-                        "B"),
-              U"A\uFFFDB");
-    EXPECT_EQ(Utf8ToU32("A\xC3"), U"A\uFFFD");
-    EXPECT_EQ(Utf8ToU32("\xE2\x82X"), U"\uFFFDX");
+    EXPECT_EQ(U32ToUtf8(std::u32string{char32_t{0xD800}, U'A', char32_t{0x110000}}), "\xEF\xBF\xBD"
+                                                                                     "A\xEF\xBF\xBD");
+}
+
+// Each malformed stretch decodes as U+FFFD per stretch, and the first one is found and described.
+TEST(Utf8, ReadsOnlyStrictUtf8) {
+    struct Case {
+        const char* bytes;
+        std::u32string decoded;
+        const char* fault; // "" for well-formed text
+    };
+    const Case cases[] = {
+        {"\xC2\x80\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
+         U"\u0080\u0800\uD7FF\uE000\U00010000\U0010FFFF", ""}, // the edges of each length
+        {"\xC1\x81"
+         "BC",
+         U"\uFFFD\uFFFDBC", "C1 81 at byte 1: an overlong encoding"},
+        {"\xC0\x80", U"\uFFFD\uFFFD", "C0 80 at byte 1: an overlong encoding"},
+        {"a\xE0\x80\xAF", U"a\uFFFD\uFFFD\uFFFD", "E0 80 AF at byte 2: an overlong encoding"},
+        {"\xF0\x8F\xBF\xBF", U"\uFFFD\uFFFD\uFFFD\uFFFD", "F0 8F BF BF at byte 1: an overlong encoding"},
+        {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD", "ED A0 80 at byte 1: a surrogate, which is no character"},
+        {"\xED\xBF\xBF", U"\uFFFD\uFFFD\uFFFD", "ED BF BF at byte 1: a surrogate, which is no character"},
+        {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD", "F4 90 80 80 at byte 1: a value past U+10FFFF"},
+        {"\xF7\xBF", U"\uFFFD\uFFFD", "F7 BF at byte 1: a value past U+10FFFF"},
+        {"A\xFF"
+         "B",
+         U"A\uFFFDB", "FF at byte 2: a byte that begins no character"},
+        {"\x80", U"\uFFFD", "80 at byte 1: a byte that begins no character"},
+        {"A\xC3", U"A\uFFFD", "C3 at byte 2: a character cut short"},
+        {"\xE2\x82X", U"\uFFFDX", "E2 82 at byte 1: a character cut short"},
+        {"\xF0\x9F\x98", U"\uFFFD", "F0 9F 98 at byte 1: a character cut short"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Utf8ToU32(c.bytes), c.decoded) << c.fault;
+        const auto found = FindMalformedUtf8(c.bytes);
+        EXPECT_EQ(found ? DescribeMalformedUtf8(c.bytes, *found) : "", c.fault);
+    }
+    EXPECT_EQ(ShowMalformedUtf8("\xC1\x81\xC3\xA9\\x"), "\\xC1\\x81\xC3\xA9\\\\x");
 }

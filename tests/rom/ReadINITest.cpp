@@ -36,8 +36,11 @@ TEST(FindIniValue, FollowsTheProfileRules) {
         {"[Nameoffset]\r\nx=1\r\n[Dataoffset]\r\noffset=2\r\n[Nameoffset]\r\noffset=3\r\n", "3"},
         {"[Nameoffset]\r\noffset=4\r\noffset=5\r\n", "4"},
         {"[Nameoffset]\noffset=6\n", "6"},                       // bare line feeds work too
-        {"[Nameoffset]\roffset=9\r", "9"},                       // and carriage returns alone
-        {"\xEF\xBB\xBF[Nameoffset]\r\noffset=10\r\n", "10"},        // a byte order mark before the first header
+        {"\xEF\xBB\xBF[Nameoffset]\r\noffset=9\r\n", "9"},       // a byte-order mark before the header
+        {"[Dataoffset]\roffset=1\r[Nameoffset]\roffset=2\r", "2"}, // CR alone ends each line
+        {"[Nameoffset]\roffset=3\n5\r", "3"},
+        {"[Nameoffset]\r\noffset=4\r\r\n", "4\r"},               // a CR inside a CR LF file is text
+        {"\xEF\xBB\xBF", ""},
         {"[Nameoffset]\r\noffsets=7\r\noffset=8\r\n", "8"},
         {"", ""},
     };

@@ -121,6 +121,8 @@ TEST(CheckImport, RefusesAHeaderItCannotPlace) {
         {"move,powr\r\n",
          "row 1, column 2 (powr): is no column of the move table; the columns are move, name, effect"},
         {"move,power,move\r\n", "row 1, column 3 (move): appears twice (also column 1)"},
+        {"move,pow\xC3\r\n",
+         "row 1, column 2 (pow\\xC3): \"pow\\xC3\" is not UTF-8 text (C3 at byte 4: a character"},
     };
     for (auto [csv, message] : cases) {
         const ImportCheck check = Check(csv);

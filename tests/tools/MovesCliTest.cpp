@@ -252,6 +252,57 @@ TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
     }
 }
 
+TEST_F(MovesCli, TextThatIsNotStrictUtf8IsRefusedAndNothingWritten) {
+    // Each malformed value is given as a set operand and as an import cell among sound edits.
+    struct Case {
+        const char* field;
+        const char* value;
+        const char* shown; // the value as the message shows it
+        const char* bytes;
+        std::size_t at; // 1-based, in the value
+        const char* why;
+    };
+    const Case cases[] = {
+        {"name",
+         "\xC1\x81"
+         "BC",
+         "\\xC1\\x81BC", "C1 81", 1, "an overlong encoding"},
+        {"name", "A\xED\xA0\x80", "A\\xED\\xA0\\x80", "ED A0 80", 2, "a surrogate, which is no character"},
+        {"name", "\xF4\x90\x80\x80!", "\\xF4\\x90\\x80\\x80!", "F4 90 80 80", 1, "a value past U+10FFFF"},
+        {"name", "Spark\xC3", "Spark\\xC3", "C3", 6, "a character cut short"},
+        {"type_text", "Fire\xFF", "Fire\\xFF", "FF", 5, "a byte that begins no character"},
+    };
+    const auto why = [](const Case& c, std::size_t at) {
+        return std::string(" is not UTF-8 text (") + c.bytes + " at byte " + std::to_string(at) + ": " +
+               c.why + ")";
+    };
+    for (const Case& c : cases) {
+        const std::string field = c.field;
+        if (field != "type_text") { // set takes fields only, no text columns
+            const RunResult set = Moves({"set", rom_.string(), "5", "power=1", field + "=" + c.value});
+            EXPECT_EQ(set.status, 1) << c.shown;
+            const std::string message = "\"" + field + "=" + c.shown + "\"" + why(c, c.at + field.size() + 1);
+            EXPECT_NE(set.err.find(message), std::string::npos) << set.err;
+            EXPECT_EQ(set.out, "");
+        }
+        std::vector<CsvRecord> records = Exported();
+        Edit(records, 200, "power", "1");
+        Edit(records, 5, field, c.value);
+        WriteCsv(records);
+        const RunResult import = Moves({"import", rom_.string(), csv_.string()});
+        EXPECT_EQ(import.status, 1) << c.shown;
+        const std::string message = "row 7, column " + std::to_string(Column(records, field) + 1) + " (" +
+                                    field + "): \"" + c.shown + "\"" + why(c, c.at);
+        EXPECT_NE(import.err.find(message + "\n"), std::string::npos) << import.err;
+        EXPECT_NE(import.err.find("1 bad cell; nothing written"), std::string::npos) << import.err;
+        EXPECT_EQ(ReadFileBytes(rom_), image_.bytes) << c.shown;
+    }
+    const RunResult move = Moves({"set", rom_.string(), "5\xFF", "power=1"});
+    EXPECT_EQ(move.status, 1);
+    EXPECT_NE(move.err.find("\"5\\xFF\" is not UTF-8 text"), std::string::npos) << move.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
 TEST_F(MovesCli, FileTroubleExitsWithTwo) {
     const RunResult noRom = Moves({"list", (dir_ / "missing.gba").string()});
     EXPECT_EQ(noRom.status, 2);

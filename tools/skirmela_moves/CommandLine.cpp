@@ -1,6 +1,7 @@
 #include "tools/skirmela_moves/CommandLine.h"
 
 #include "rom/OpenMoveTables.h"
+#include "rom/Utf8.h"
 #include "rom/WholeNumber.h"
 
 namespace moves {
@@ -55,7 +56,7 @@ Parsed SplitOptions(const std::vector<std::string>& args) {
         } else if (!TakeValue(args, i, "--data", "a folder", p.dataDir) &&
                    !TakeValue(args, i, "--undo", "a file", p.undoFile) &&
                    !TakeValue(args, i, "--moves", "a number of moves", p.moveCount)) {
-            throw UsageError("unknown option " + a);
+            throw UsageError("unknown option " + rom::ShowMalformedUtf8(a));
         }
     }
     return p;
@@ -69,7 +70,7 @@ Command CommandNamed(const std::string& name) {
     };
     for (const auto& [n, command] : commands)
         if (name == n) return command;
-    throw UsageError("unknown command \"" + name +
+    throw UsageError("unknown command \"" + rom::ShowMalformedUtf8(name) +
                      "\"; the commands are list, export, import, set, diff, profile, help and version");
 }
 
@@ -77,8 +78,17 @@ int MoveCountOf(const std::string& text) {
     const auto n = rom::ParseWholeNumber(text, rom::MaxMoveCount);
     if (!n || *n < 1)
         throw UsageError("--moves needs a number of moves 1 to " + std::to_string(rom::MaxMoveCount) + ", not \"" +
-                         text + "\"");
+                         rom::ShowMalformedUtf8(text) + "\"");
     return static_cast<int>(*n);
+}
+
+// The move and field=value operands of set become cells of the ROM's table: a malformed byte must
+// never be read as a character, so the operand is refused whole, its bad bytes shown as \xHH.
+void NeedUtf8(const std::string& operand) {
+    const std::optional<rom::MalformedUtf8> bad = rom::FindMalformedUtf8(operand);
+    if (!bad) return;
+    throw UsageError("the operand \"" + rom::ShowMalformedUtf8(operand) + "\" is not UTF-8 text (" +
+                     rom::DescribeMalformedUtf8(operand, *bad) + "); nothing written");
 }
 
 void NeedOperands(const Parsed& p, std::size_t count, const char* form) {
@@ -159,9 +169,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (cl.command == Command::exportCsv || cl.command == Command::importCsv) cl.file = p.operands[2];
     if (cl.command == Command::diff) cl.otherRom = p.operands[2];
     if (cl.command == Command::set) {
+        NeedUtf8(p.operands[2]);
         cl.move = p.operands[2];
         for (std::size_t i = 3; i < p.operands.size(); ++i) {
             const std::string& a = p.operands[i];
+            NeedUtf8(a);
             const std::size_t eq = a.find('=');
             if (eq == std::string::npos || eq == 0)
                 throw UsageError("\"" + a + "\" is no field=value (for example power=90 or type=Fire)");

@@ -44,7 +44,8 @@ struct CommandLine {
 
 // The command line of args (without the program name). Options may stand anywhere; "--" ends them.
 // Throws UsageError for no command at all, an unknown command or option, a wrong number of
-// operands, an option the command does not take, and a set operand without "=".
+// operands, an option the command does not take, and a set operand without "=" or that is not
+// strict UTF-8 text.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The help text. Never fails.

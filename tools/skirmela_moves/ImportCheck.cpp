@@ -19,6 +19,7 @@ constexpr std::size_t MaxNameUnits = rom::MoveNameFieldLength - 1; // the end by
 // Where each known column stands in the header (0-based), Absent when it is left out.
 struct Header {
     int width = 0;
+    std::vector<std::string> names; // of every column, as the header cell reads without blanks
     int move = Absent;
     int name = Absent;
     int nameBytes = Absent;
@@ -34,6 +35,14 @@ struct Header {
 
 std::string Quoted(std::string_view cell) {
     return ShownName(cell);
+}
+
+// Why the cell is no UTF-8 text, or "" when it is: a malformed byte is never taken for a character.
+std::string MalformedTextFault(std::string_view cell) {
+    const std::optional<rom::MalformedUtf8> bad = rom::FindMalformedUtf8(cell);
+    if (!bad) return "";
+    return ShownName(rom::ShowMalformedUtf8(cell)) + " is not UTF-8 text (" +
+           rom::DescribeMalformedUtf8(cell, *bad) + ")";
 }
 
 std::size_t IndexOf(const RecordColumn& c) {
@@ -65,8 +74,11 @@ Header ReadHeader(const CsvRecord& record, std::vector<CellError>& errors) {
     h.width = static_cast<int>(record.cells.size());
     for (int i = 0; i < h.width; ++i) {
         const std::string name(rom::TrimBlanks(record.cells[static_cast<std::size_t>(i)]));
+        h.names.push_back(name);
         int* slot = HeaderSlot(h, name);
-        if (!slot)
+        if (const std::string fault = MalformedTextFault(name); !fault.empty())
+            errors.push_back({record.row, i + 1, rom::ShowMalformedUtf8(name), fault});
+        else if (!slot)
             errors.push_back({record.row, i + 1, name,
                               "is no column of the move table; the columns are " + KnownColumns()});
         else if (*slot != Absent)
@@ -128,6 +140,13 @@ class RowChecker {
                       std::to_string(h_.width));
             return std::nullopt;
         }
+        malformed_.assign(r.cells.size(), false);
+        for (std::size_t i = 0; i < r.cells.size(); ++i) {
+            const std::string fault = MalformedTextFault(r.cells[i]);
+            if (fault.empty()) continue;
+            Fault(static_cast<int>(i), h_.names[i], fault);
+            malformed_[i] = true; // and no second fault for the cell
+        }
         const std::optional<int> k = CheckMove();
         const rom::MoveRow* current = k ? &table_[static_cast<std::size_t>(*k)] : nullptr;
 
@@ -161,6 +180,7 @@ class RowChecker {
 
     // at is the 0-based cell, -1 for the row as a whole.
     void Fault(int at, std::string column, std::string message) {
+        if (at >= 0 && malformed_[static_cast<std::size_t>(at)]) return;
         errors_.push_back({row_->row, at + 1, std::move(column), std::move(message)});
         ++faults_;
     }
@@ -264,6 +284,7 @@ class RowChecker {
     std::vector<CellError>& errors_;
     const CsvRecord* row_ = nullptr;
     int faults_ = 0;
+    std::vector<bool> malformed_; // the cells of the row that are no UTF-8 text
     std::map<int, int> firstRowOf_;
 };
 

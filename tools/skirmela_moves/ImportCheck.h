@@ -46,8 +46,9 @@ struct ImportCheck {
 // Checks records (the first is the header naming the columns) against the table read from the ROM.
 // Columns may come in any order and may be left out, except "move"; a row changes only the fields
 // of its own columns. A list field's text column changes the field when its text differs from the
-// ROM's while the number column does not; when both change they must agree. Never fails: every
-// fault becomes a CellError.
+// ROM's while the number column does not; when both change they must agree. A cell that is not
+// strict UTF-8 text is refused as such (and judged no further). Never fails: every fault becomes a
+// CellError.
 ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table);
 
 // The one-line text of an error: "row 4, column 5 (power): ...".
