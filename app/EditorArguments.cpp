@@ -45,7 +45,8 @@ std::string EditorUsageText() {
            "  --version   print the program's version\n"
            "  --          what follows is the ROM, even when its name begins with \"-\"\n"
            "\n"
-           "Profiles of one's own go to ~/.config/skirmela/profiles/ (or $XDG_CONFIG_HOME/skirmela/profiles/).\n"
+           "Profiles of one's own go to ~/.config/skirmela/profiles/ (or "
+           "$XDG_CONFIG_HOME/skirmela/profiles/).\n"
            "Exit status: 0 done, 1 the command line cannot be understood.\n";
 }
 

@@ -12,7 +12,8 @@
 
 int main(int argc, char** argv) {
     // Read before Qt starts, so that --help and --version work without a display.
-    const app::EditorArguments args = app::ParseEditorArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const app::EditorArguments args =
+        app::ParseEditorArguments(std::vector<std::string>(argv + 1, argv + argc));
     switch (args.action) {
     case app::EditorAction::help:
         std::cout << app::EditorUsageText();

@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
         bool ok = false;
         const int size = QString::fromLatin1(argv[i]).toInt(&ok);
         if (!ok || size < pixelIcon.width() || size > 1024) {
-            std::fprintf(stderr, "make_icons: %s is no icon size from %d to 1024\n", argv[i], pixelIcon.width());
+            std::fprintf(stderr, "make_icons: %s is no icon size from %d to 1024\n", argv[i],
+                         pixelIcon.width());
             return 1;
         }
         const QString dir = QStringLiteral("%1/%2x%2/apps").arg(outDir).arg(size);

@@ -56,6 +56,9 @@ xvfb=
 trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 chmod 755 "$scratch"
 
+# Where grep -q reads another program's output, it reads a here-string: on a pipe it may stop reading early,
+# which pipefail takes for a failure.
+
 # --- Control data: names, version, the editor's dependency on the tool, library dependencies found from
 # the programs, and none on Qt for the tool.
 for deb in "$moves_deb" "$editor_deb"; do
@@ -128,10 +131,10 @@ esac
 
 # --- The dependencies resolve on a bare Debian 12: apt, given a dpkg status that holds only the packages of
 # priority required (what a minimal installation has), finds everything both packages need in the archive.
-if ! apt-cache policy 2>/dev/null | grep -q 'n=bookworm'; then
+if ! grep -q 'n=bookworm' <<<"$(apt-cache policy 2>/dev/null)"; then
   if [ "$(id -u)" -eq 0 ]; then apt-get update -qq >/dev/null 2>&1 || true; fi
 fi
-if ! apt-cache policy 2>/dev/null | grep -q 'n=bookworm'; then
+if ! grep -q 'n=bookworm' <<<"$(apt-cache policy 2>/dev/null)"; then
   fail "apt knows no Debian 12 (bookworm) archive to resolve the dependencies against (apt-get update as root)"
 else
   # The packages of priority required, and what they need: apt works it out from an empty system.
@@ -306,7 +309,7 @@ for page in tools/skirmela_moves/skirmela-moves.1 packaging/skirmela.1 packaging
   warnings=$(zcat "$installed_page" | groff -man -ww -z 2>&1)
   if [ -n "$warnings" ]; then
     fail "groff warns about $(basename "$page"): $warnings"
-  elif ! MANWIDTH=80 man -l "$installed_page" 2>/dev/null | grep -q 'EXIT STATUS'; then
+  elif ! grep -q 'EXIT STATUS' <<<"$(MANWIDTH=80 man -l "$installed_page" 2>/dev/null)"; then
     fail "man cannot render $(basename "$page")"
   else
     ok "manual page $(basename "$page")"
@@ -428,7 +431,7 @@ check_editor() {
   fi
   if [ "$status" -eq 0 ]; then
     for _ in $(seq 1 50); do
-      xwininfo -root -tree 2>/dev/null | grep -qF "\"$caption\"" && { found=yes; break; }
+      grep -qF "\"$caption\"" <<<"$(xwininfo -root -tree 2>/dev/null)" && { found=yes; break; }
       sleep 0.2
     done
     if [ -z "$found" ]; then
@@ -445,8 +448,8 @@ check_editor() {
 }
 
 # A display of its own: Xvfb picks a free number and writes it once it accepts clients; -ac lets the user
-# nobody connect without the cookie.
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 800x600x24 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+# nobody connect without the cookie; -noreset keeps it whole when the last editor ends.
+Xvfb -displayfd 3 -ac -noreset -nolisten tcp -screen 0 800x600x24 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 1 100); do
   [ -s "$scratch/display" ] && break

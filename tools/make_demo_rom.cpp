@@ -22,8 +22,9 @@ std::int32_t WholeNumber(const std::string& option, const char* text) {
     return value;
 }
 
-// The folder of the user's own profiles, which both programs search first: $XDG_CONFIG_HOME/skirmela/profiles,
-// or ~/.config/skirmela/profiles when XDG_CONFIG_HOME is unset or not an absolute path.
+// The folder of the user's own profiles, which both programs search first:
+// $XDG_CONFIG_HOME/skirmela/profiles, or ~/.config/skirmela/profiles when XDG_CONFIG_HOME is unset or not an
+// absolute path.
 std::filesystem::path UserProfileDir() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config != nullptr && config[0] == '/') return std::filesystem::path(config) / "skirmela" / "profiles";
@@ -34,7 +35,8 @@ std::filesystem::path UserProfileDir() {
 }
 
 std::string UsageText(const std::string& program) {
-    return "usage: " + program + " [options] [ROM] [DATA_DIR]\n"
+    return "usage: " + program +
+           " [options] [ROM] [DATA_DIR]\n"
            "\n"
            "Writes a synthetic Game Boy Advance ROM image with an invented move table (default\n"
            "./skirmela-demo.gba) and its profile <code>.ini in DATA_DIR (default the folder of one's own\n"

@@ -35,14 +35,15 @@ statuses=$(printf '%s\n' "$usage" | sed -n 's/^Exit status: *//Ip' | grep -oE '(
 [ -n "$options" ] || fail "no option found in the usage text"
 [ -n "$statuses" ] || fail "no exit status found in the usage text"
 
+# grep -q reads a here-string: on a pipe it may stop reading early, which pipefail takes for a failure.
 for c in $commands; do
-    printf '%s\n' "$commands_section" | grep -qE "^\.SS $c( |$)" || fail "command $c has no .SS block under COMMANDS"
+    grep -qE "^\.SS $c( |$)" <<<"$commands_section" || fail "command $c has no .SS block under COMMANDS"
 done
 for o in $options; do
-    printf '%s\n' "$options_section" | grep -qE -- "(^|[ ,])$o([ =,]|$)" || fail "option $o is not under OPTIONS"
+    grep -qE -- "(^|[ ,])$o([ =,]|$)" <<<"$options_section" || fail "option $o is not under OPTIONS"
 done
 for s in $statuses; do
-    printf '%s\n' "$exit_section" | grep -qxE "\.B $s" || fail "exit status $s is not under EXIT STATUS"
+    grep -qxE "\.B $s" <<<"$exit_section" || fail "exit status $s is not under EXIT STATUS"
 done
 
 # Every option the page documents is one the program knows.
