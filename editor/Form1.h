@@ -46,6 +46,7 @@ class Form1 : public QWidget {
 
     // The flows, one a step of the user's work.
     void cmdOpen_Click();        // open a ROM
+    void OpenChosenRom(const QString& chosen); // the open flow after the dialog, for a ROM path chosen
     void cmdAdd_Click();         // load the move list (raises errors to the flow that runs it)
     void List1_Click();          // show the selected move
     void ClampField(QLineEdit* field); // hold a number field to 0..255

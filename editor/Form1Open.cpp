@@ -16,6 +16,10 @@ void Form1::cmdOpen_Click() {
         cmdSave->setEnabled(false);
         return;
     }
+    OpenChosenRom(chosen);
+}
+
+void Form1::OpenChosenRom(const QString& chosen) {
     try {
         // Everything is verified before the window takes the ROM: the tables are read, shown and
         // saved through the two offsets resolved here, or not at all.

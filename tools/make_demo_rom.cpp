@@ -1,17 +1,7 @@
-// make_demo_rom [options] [ROM] [DATA_DIR]: writes the synthetic demo ROM and its profile.
-// By default the ROM goes to ./skirmela-demo.gba and the profile into Data/ beside this program.
-// Options shape the image like the releases it stands in for:
-//   --code XXXX        game code (default SKDM)
-//   --revision N       the revision byte at 0xBC (default 0)
-//   --header-words     the table words at 0x148 and 0x1CC point at the tables
-//   --name-start S     offset of move 1's name (default 65549)
-//   --data-offset D    offset of move 0's record (default 131072)
-//   --size BYTES       length of the image (default 262144)
-//   --moved-name-start S, --moved-data-offset D, --moved-moves N
-//                      a modified ROM: both tables moved there and grown to N moves (default 923),
-//                      names padded with FF, bytes 9 to 11 used; the header words point at them
-//   --hack             the same with code BPRE, header words, and the moved tables at 196609 and 210001
+// make_demo_rom [options] [ROM] [DATA_DIR]: writes the synthetic demo ROM and its profile, so that the
+// editor can be tried without a game. Installed as skirmela-make-demo-rom; `--help` prints the usage.
 
+#include "rom/ProfileFolders.h"
 #include "rom/WholeNumber.h"
 #include "tools/demo_rom/DemoRom.h"
 
@@ -30,10 +20,44 @@ std::int32_t WholeNumber(const std::string& option, const char* text) {
     return static_cast<std::int32_t>(*value);
 }
 
+// The folder of the user's own profiles, which both programs search first.
+std::filesystem::path UserProfileDir() {
+    const std::filesystem::path folder = rom::UserProfileFolder(rom::SystemEnvironment());
+    if (folder.empty()) throw std::invalid_argument("HOME is not set: name the profile folder as DATA_DIR");
+    return folder;
+}
+
+std::string UsageText(const std::string& program) {
+    return "usage: " + program +
+           " [options] [ROM] [DATA_DIR]\n"
+           "\n"
+           "Writes a synthetic Game Boy Advance ROM image with an invented move table (default\n"
+           "./skirmela-demo.gba) and its profile <code>.ini in DATA_DIR (default the folder of one's own\n"
+           "profiles, ~/.config/skirmela/profiles or $XDG_CONFIG_HOME/skirmela/profiles), and prints\n"
+           "the ROM's path. Open the ROM with skirmela or skirmela-moves.\n"
+           "\n"
+           "  --code XXXX        game code (default SKDM)\n"
+           "  --revision N       the revision byte at 0xBC (default 0)\n"
+           "  --header-words     the table words at 0x148 and 0x1CC point at the tables\n"
+           "  --name-start S     offset of move 1's name (default 65549)\n"
+           "  --data-offset D    offset of move 0's record (default 131072)\n"
+           "  --size BYTES       length of the image (default 262144)\n"
+           "  --moved-name-start S, --moved-data-offset D, --moved-moves N\n"
+           "                     a modified ROM: both tables moved there and grown to N moves (default\n"
+           "                     923), names padded with FF, bytes 9 to 11 used; the header words point\n"
+           "                     at them, and no profile is written (the game's shipped one serves)\n"
+           "  --hack             the same with code BPRE, header words, and the moved tables at 196609\n"
+           "                     and 210001\n"
+           "  -h, --help         print this text\n"
+           "\n"
+           "Exit status: 0 written, 1 bad arguments or a file could not be written.\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
+    const std::string program = argc > 0 ? fs::path(argv[0]).filename().string() : "make_demo_rom";
     try {
         demo::DemoRomLayout layout;
         std::vector<std::string> places;
@@ -43,7 +67,10 @@ int main(int argc, char** argv) {
                 if (i + 1 >= argc) throw std::invalid_argument(arg + " needs a value");
                 return argv[++i];
             };
-            if (arg == "--code")
+            if (arg == "--help" || arg == "-h") {
+                std::cout << UsageText(program);
+                return 0;
+            } else if (arg == "--code")
                 layout.gameCode = value();
             else if (arg == "--revision") {
                 const std::int32_t revision = WholeNumber(arg, value());
@@ -76,13 +103,15 @@ int main(int argc, char** argv) {
         }
         if (places.size() > 2) throw std::invalid_argument("at most a ROM path and a data folder");
         const fs::path rom = !places.empty() ? fs::path(places[0]) : fs::path("skirmela-demo.gba");
-        const fs::path data =
-            places.size() > 1 ? fs::path(places[1]) : fs::canonical("/proc/self/exe").parent_path() / "Data";
+        const fs::path data = places.size() > 1 ? fs::path(places[1]) : UserProfileDir();
         demo::WriteDemoRom(demo::MakeDemoRom(layout), rom, data);
         std::cout << fs::absolute(rom).string() << "\n";
         return 0;
+    } catch (const std::invalid_argument& e) {
+        std::cerr << program << ": " << e.what() << "\n(" << program << " --help shows the usage)\n";
+        return 1;
     } catch (const std::exception& e) {
-        std::cerr << "make_demo_rom: " << e.what() << "\n";
+        std::cerr << program << ": " << e.what() << "\n";
         return 1;
     }
 }

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # man_page_matches_usage.sh PROGRAM MAN_PAGE: the manual page documents every command, option and exit
 # status that the program's usage text names, and names no option the program does not know.
+# PROGRAM and MAN_PAGE are absolute paths.
 set -euo pipefail
 program=$1
 page=$2
 
+# The program runs in a scratch folder with a home of its own: an option tried below may write files.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch"
+export HOME=$scratch XDG_CONFIG_HOME=$scratch/config
 usage=$("$program" --help)
 # The manual page as words: roff's escaped hyphens and font changes removed.
 section() { # the lines of one .SH section of the page
@@ -24,18 +30,20 @@ fail() {
 commands=$(printf '%s\n' "$usage" | sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p' | sort -u)
 options=$(printf '%s\n' "$usage" | grep -oE '(^|[][ |(])--?[a-z][a-z-]*' | grep -oE -- '--?[a-z][a-z-]*' | sort -u)
 statuses=$(printf '%s\n' "$usage" | sed -n 's/^Exit status: *//Ip' | grep -oE '(^|[ ,])[0-9]+ ' | tr -d ' ,' | sort -u)
-[ -n "$commands" ] || fail "no command found in the usage text"
+# A program with commands documents them under COMMANDS; one without has no such section.
+[ -n "$commands" ] || [ -z "$commands_section" ] || fail "no command found in the usage text"
 [ -n "$options" ] || fail "no option found in the usage text"
 [ -n "$statuses" ] || fail "no exit status found in the usage text"
 
+# grep -q reads a here-string: on a pipe it may stop reading early, which pipefail takes for a failure.
 for c in $commands; do
-    printf '%s\n' "$commands_section" | grep -qE "^\.SS $c( |$)" || fail "command $c has no .SS block under COMMANDS"
+    grep -qE "^\.SS $c( |$)" <<<"$commands_section" || fail "command $c has no .SS block under COMMANDS"
 done
 for o in $options; do
-    printf '%s\n' "$options_section" | grep -qE -- "(^|[ ,])$o([ =,]|$)" || fail "option $o is not under OPTIONS"
+    grep -qE -- "(^|[ ,])$o([ =,]|$)" <<<"$options_section" || fail "option $o is not under OPTIONS"
 done
 for s in $statuses; do
-    printf '%s\n' "$exit_section" | grep -qxE "\.B $s" || fail "exit status $s is not under EXIT STATUS"
+    grep -qxE "\.B $s" <<<"$exit_section" || fail "exit status $s is not under EXIT STATUS"
 done
 
 # Every option the page documents is one the program knows.

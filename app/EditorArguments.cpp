@@ -1,0 +1,57 @@
+#include "app/EditorArguments.h"
+
+namespace app {
+
+namespace {
+
+EditorArguments UsageError(std::string error) {
+    return {EditorAction::usageError, std::nullopt, std::move(error)};
+}
+
+} // namespace
+
+EditorArguments ParseEditorArguments(const std::vector<std::string>& args) {
+    EditorArguments result;
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
+        if (isOption && arg == "--") {
+            optionsEnded = true;
+        } else if (isOption && (arg == "--help" || arg == "-h")) {
+            return {EditorAction::help, std::nullopt, {}};
+        } else if (isOption && arg == "--version") {
+            return {EditorAction::version, std::nullopt, {}};
+        } else if (isOption) {
+            return UsageError("unknown option " + arg);
+        } else if (arg.empty()) {
+            return UsageError("the ROM path is empty");
+        } else if (result.rom) {
+            return UsageError("one ROM at a time: " + *result.rom + " and " + arg);
+        } else {
+            result.rom = arg;
+        }
+    }
+    return result;
+}
+
+std::string EditorUsageText() {
+    return "usage: skirmela [ROM]\n"
+           "       skirmela --help | --version\n"
+           "\n"
+           "Opens the window of Skirmela Professional, the editor of the move table of Game Boy Advance\n"
+           "ROM images. Given ROM, the window opens it as if it were chosen with \"Load Rom...\".\n"
+           "\n"
+           "  -h, --help  print this text\n"
+           "  --version   print the program's version\n"
+           "  --          what follows is the ROM, even when its name begins with \"-\"\n"
+           "\n"
+           "Profiles of one's own go to ~/.config/skirmela/profiles/ (or "
+           "$XDG_CONFIG_HOME/skirmela/profiles/).\n"
+           "Exit status: 0 done, 1 the command line cannot be understood.\n";
+}
+
+std::string EditorVersionText() {
+    return std::string("skirmela ") + SKIRMELA_VERSION + "\n";
+}
+
+} // namespace app

@@ -1,0 +1,42 @@
+#include "app/EditorArguments.h"
+
+#include <gtest/gtest.h>
+
+using namespace app;
+
+TEST(ParseEditorArguments, ReadsAtMostOneRomAndTheTwoInformationOptions) {
+    struct Case {
+        std::vector<std::string> args;
+        EditorAction action;
+        std::optional<std::string> rom;
+        std::string error; // a part of the message
+    };
+    const Case cases[] = {
+        {{}, EditorAction::openWindow, std::nullopt, ""},
+        {{"rom.gba"}, EditorAction::openWindow, "rom.gba", ""},
+        {{"/a b/Ümlaut.gba"}, EditorAction::openWindow, "/a b/Ümlaut.gba", ""},
+        {{"-"}, EditorAction::openWindow, "-", ""},
+        {{"--", "-rom.gba"}, EditorAction::openWindow, "-rom.gba", ""},
+        {{"--", "--help"}, EditorAction::openWindow, "--help", ""},
+        {{"--help"}, EditorAction::help, std::nullopt, ""},
+        {{"rom.gba", "-h"}, EditorAction::help, std::nullopt, ""},
+        {{"--version", "--bogus"}, EditorAction::version, std::nullopt, ""},
+        {{"--bogus", "--help"}, EditorAction::usageError, std::nullopt, "unknown option --bogus"},
+        {{"-platform", "offscreen"}, EditorAction::usageError, std::nullopt, "unknown option -platform"},
+        {{"--help=1"}, EditorAction::usageError, std::nullopt, "unknown option --help=1"},
+        {{"a.gba", "b.gba"}, EditorAction::usageError, std::nullopt, "one ROM at a time: a.gba and b.gba"},
+        {{"a.gba", "--", "b.gba"}, EditorAction::usageError, std::nullopt, "one ROM at a time"},
+        {{""}, EditorAction::usageError, std::nullopt, "the ROM path is empty"},
+    };
+    for (const Case& c : cases) {
+        std::string line;
+        for (const std::string& arg : c.args) line += "[" + arg + "]";
+        const EditorArguments parsed = ParseEditorArguments(c.args);
+        EXPECT_EQ(parsed.action, c.action) << line;
+        EXPECT_EQ(parsed.rom, c.rom) << line;
+        if (c.error.empty())
+            EXPECT_EQ(parsed.error, "") << line;
+        else
+            EXPECT_NE(parsed.error.find(c.error), std::string::npos) << line << ": " << parsed.error;
+    }
+}
