@@ -41,6 +41,7 @@ Form1::Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     setFont(WindowFont());
     CreateControls();
     CreateButtons();
+    CreateRecordControls();
     // Window load: the icon comes from the hidden picture holder.
     setWindowIcon(QIcon(Picture1->pixmap()));
 }
@@ -128,7 +129,8 @@ QLineEdit* Form1::CreateHiddenField(const char* name, const char* text) {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut &&
         MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
-        for (QLineEdit* field : {txtPower, txtAcc, txtPP, txtEff})
+        for (QLineEdit* field :
+             {txtPower, txtAcc, txtPP, txtEff, txtPriority, txtPadding[0], txtPadding[1], txtPadding[2]})
             if (watched == field) ClampField(field);
     }
     return QWidget::eventFilter(watched, event);
