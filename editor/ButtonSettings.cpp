@@ -28,12 +28,14 @@ QFont ButtonFont() {
 PropertyBag StoredButtonSettings(const QString& buttonName) {
     const bool open = buttonName == QLatin1String("cmdOpen");
     const bool save = buttonName == QLatin1String("cmdSave");
+    const bool more = buttonName == QLatin1String("cmdMore"); // stays pressed while the window is grown
     const Colour back = open ? ButtonFace : LightGrey;
 
     PropertyBag bag;
     bag.Write("btype", GradientRim);
     bag.Write("tx", open   ? QStringLiteral("Load Rom...")
                     : save ? QStringLiteral("Save Rom")
+                    : more ? QStringLiteral("&More")
                            : QStringLiteral("Add Item"));
     bag.Write("enab", !save);
     bag.Write("font", ButtonFont());
@@ -54,7 +56,7 @@ PropertyBag StoredButtonSettings(const QString& buttonName) {
     bag.Write("ngrey", false);
     bag.Write("fx", std::int32_t{0});
     bag.Write("hand", false);
-    bag.Write("check", false);
+    bag.Write("check", more);
     bag.Write("value", false);
     return bag;
 }

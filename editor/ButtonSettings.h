@@ -1,5 +1,5 @@
 #pragma once
-// The stored settings of the window's three buttons, as the window's layout keeps them: lower-case
+// The stored settings of the window's buttons, as the window's layout keeps them: lower-case
 // keys, read by the button without regard to case.
 
 #include "chameleon_button/PropertyBag.h"
@@ -8,7 +8,7 @@
 
 namespace editor {
 
-// The settings of "cmdOpen", "cmdSave" or "cmdAdd".
+// The settings of "cmdOpen", "cmdSave", "cmdAdd" or "cmdMore".
 PropertyBag StoredButtonSettings(const QString& buttonName);
 
 } // namespace editor

@@ -4,12 +4,12 @@
 
 namespace editor {
 
-std::string ClampFieldText(std::string_view text) {
+std::string ClampFieldText(std::string_view text, int lowest, int highest) {
     // Each step reads the text the step before left, as the field itself would.
     const std::string field = FormatDecimal(ParseLeadingNumber(text));
     const double value = ParseLeadingNumber(field);
-    if (value > 255) return "255";
-    if (value < 0) return "0";
+    if (value > highest) return std::to_string(highest);
+    if (value < lowest) return std::to_string(lowest);
     return field;
 }
 

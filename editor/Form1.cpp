@@ -41,6 +41,7 @@ Form1::Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     setFont(WindowFont());
     CreateControls();
     CreateButtons();
+    CreateRecordControls();
     // Window load: the icon comes from the hidden picture holder.
     setWindowIcon(QIcon(Picture1->pixmap()));
 }
@@ -136,7 +137,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
         rowAtPress_ = List1->currentRow();
     if (event->type() == QEvent::FocusOut) {
-        for (QLineEdit* field : {txtPower, txtAcc, txtPP, txtEff}) {
+        for (QLineEdit* field :
+             {txtPower, txtAcc, txtPP, txtEff, txtPriority, txtPadding[0], txtPadding[1], txtPadding[2]}) {
             if (watched != field) continue;
             if (MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason()))
                 ClampField(field);

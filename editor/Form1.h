@@ -3,8 +3,11 @@
 // and save a move. Nothing of the ROM is cached: every action reads or writes the file itself.
 
 #include "editor/Dialogs.h"
+#include "rom/MoveBytes.h"
 #include "rom/MoveRecord.h"
+#include "rom/Vocabularies.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +23,8 @@
 class chameleonButton;
 
 namespace editor {
+
+struct RestOfRecord;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -39,6 +44,14 @@ class Form1 : public QWidget {
     QLabel* Picture1;
     // Table parameters, never shown.
     QLineEdit *txtStart, *txtLength, *txtNumber, *txtDataOffset, *txtDataLength;
+    // The rest of the record, in frames below the ones above, shown while cmdMore is pressed:
+    // priority (byte 7), the six flags of byte 8 (bit i in chkFlags[i]), bytes 9 to 11.
+    chameleonButton* cmdMore;
+    QGroupBox *Frame8, *Frame9, *Frame10;
+    QLineEdit* txtPriority;
+    std::array<QCheckBox*, rom::MoveFlagCount> chkFlags;
+    std::array<QLineEdit*, rom::PaddingLength> txtPadding;
+    QLabel* Label2;
 
     // Window state shared by the flows.
     QString RomPath;
@@ -49,8 +62,9 @@ class Form1 : public QWidget {
     void OpenChosenRom(const QString& chosen); // the open flow after the dialog, for a ROM path chosen
     void cmdAdd_Click();         // load the move list (raises errors to the flow that runs it)
     void List1_Click();          // show the selected move
-    void ClampField(QLineEdit* field); // hold a number field to 0..255
+    void ClampField(QLineEdit* field); // hold a number field to 0..255 (the priority to -128..127)
     void cmdSave_Click();        // save the selected move
+    void ShowWholeRecord(bool shown); // grow the window to show the rest of the record, or shrink it
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,6 +78,10 @@ class Form1 : public QWidget {
     void ClampFieldLeftBehind(); // the field focused when the window went inactive, once focus is elsewhere
     void CreateControls();
     void CreateButtons();
+    void CreateRecordControls();
+    void ShowRestOfRecord(int k);            // after the seven fields: bytes 7 to 11 of move k
+    RestOfRecord RestOfRecordInput() const;  // what a save writes as bytes 7 to 11
+    void ForgetRestOfRecord();
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
     QComboBox* CreateListInFrame(QGroupBox* frame, const char* name, int width, const std::vector<std::string>& items);
     QLineEdit* CreateHiddenField(const char* name, const char* text);
@@ -79,6 +97,8 @@ class Form1 : public QWidget {
     // A list-field byte with no entry in its vocabulary, shown as text: written back unchanged
     // unless the user picks an entry. Indexed by the record field.
     std::array<std::optional<int>, rom::MoveFieldCount> keptListBytes_;
+    // Bits 6 and 7 of the flags byte shown last: the game ignores them, a save keeps them.
+    int keptFlagBits_ = 0;
 };
 
 // The texts of the window's messages.

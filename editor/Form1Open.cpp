@@ -63,6 +63,7 @@ void Form1::ForgetRom() {
         box->setEnabled(false);
     }
     keptListBytes_.fill(std::nullopt);
+    ForgetRestOfRecord();
     setWindowTitle(WindowCaption);
 }
 

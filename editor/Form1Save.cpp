@@ -30,6 +30,7 @@ void Form1::cmdSave_Click() {
         set(rom::MoveField::pp, number(txtPP));
         set(rom::MoveField::effectChance, number(txtEff));
         set(rom::MoveField::target, ListFieldValue(cmbTarget, rom::MoveField::target));
+        in.rest = RestOfRecordInput();
 
         const std::filesystem::path rom = RomPath.toStdString();
         const auto size = static_cast<std::int64_t>(std::filesystem::file_size(rom));

@@ -33,6 +33,7 @@ void Form1::List1_Click() {
             case rom::MoveField::target: ShowListByte(cmbTarget, f, byte); break;
             }
         }
+        ShowRestOfRecord(k);
     } catch (const std::exception&) {
         // A move beyond the table's 16-bit reach or an offset beyond 32 bits cannot be shown; the
         // fields filled so far keep their new contents and the window stays usable.
@@ -60,7 +61,9 @@ double Form1::ListFieldValue(QComboBox* box, rom::MoveField field) const {
 }
 
 void Form1::ClampField(QLineEdit* field) {
-    field->setText(QString::fromStdString(ClampFieldText(field->text().toStdString())));
+    const bool priority = field == txtPriority; // a signed byte
+    field->setText(QString::fromStdString(
+        ClampFieldText(field->text().toStdString(), priority ? -128 : 0, priority ? 127 : 255)));
 }
 
 } // namespace editor

@@ -44,6 +44,25 @@ std::vector<PlannedWrite> PlanRecord(const SaveInputs& in) {
     return writes;
 }
 
+// Bytes 7 to 11 in byte order, placed as the seven fields are.
+std::vector<PlannedWrite> PlanRestOfRecord(const SaveInputs& in) {
+    const RestOfRecord& rest = *in.rest;
+    const double record =
+        ParseLeadingNumber(in.dataOffset) + rom::MoveFieldOffset(0, in.k, rom::MoveField::effect);
+    const auto write = [record](int b, std::int32_t value, int lowest, int highest) {
+        if (value < lowest || value > highest)
+            throw SavePlanError("a value of the move lies outside its range");
+        return PlannedWrite{RoundToInteger(record + b), ValuePair(value & 0xFF)};
+    };
+    std::vector<PlannedWrite> writes = {write(rom::PriorityByte, RoundToInteger(rest.priority), -128, 127),
+                                        write(rom::FlagsByte, rest.flags, 0, 255)};
+    for (std::size_t i = 0; i < rest.padding.size(); ++i) {
+        const int b = rom::PaddingByte + static_cast<int>(i);
+        writes.push_back(write(b, RoundToInteger(rest.padding[i]), 0, 255));
+    }
+    return writes;
+}
+
 } // namespace
 
 std::string ValuePair(std::int32_t value) {
@@ -57,6 +76,8 @@ std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize) {
     try {
         std::vector<PlannedWrite> plan = PlanName(in);
         for (PlannedWrite& w : PlanRecord(in)) plan.push_back(std::move(w));
+        if (in.rest)
+            for (PlannedWrite& w : PlanRestOfRecord(in)) plan.push_back(std::move(w));
         for (const PlannedWrite& w : plan) {
             rom::ParseHexPair(w.pair); // every pair must denote a byte
             if (w.offset < 0 || w.offset >= romSize) throw SavePlanError("the move lies outside the ROM");

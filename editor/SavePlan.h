@@ -1,13 +1,15 @@
 #pragma once
-// Which 20 bytes a save of the window writes where: the 13 name bytes, then the seven record fields,
-// from the texts the window holds. Computed and checked in full before anything is written, so a
-// save either changes the whole move or nothing. No Qt.
+// Which bytes a save of the window writes where: the 13 name bytes, then the seven record fields,
+// then the rest of the record (bytes 7 to 11), from the texts the window holds. Computed and checked
+// in full before anything is written, so a save either changes the whole move or nothing. No Qt.
 
+#include "rom/MoveBytes.h"
 #include "rom/MoveRecord.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,6 +29,14 @@ struct PlannedWrite {
     bool operator==(const PlannedWrite&) const = default;
 };
 
+// Record bytes 7 to 11 as the window holds them: the priority's leading number (-128 to 127, stored
+// as a signed byte), the flags byte, and the leading numbers of bytes 9 to 11 (0 to 255).
+struct RestOfRecord {
+    double priority = 0;
+    int flags = 0;
+    std::array<double, rom::PaddingLength> padding{};
+};
+
 // What the window holds at the moment of a save, as texts and numbers.
 struct SaveInputs {
     int k = -1;                  // selected entry; move k
@@ -37,11 +47,13 @@ struct SaveInputs {
     // Record values in byte order (effect, power, type, accuracy, pp, effectChance, target): list
     // fields give the selected position (-1 for none), number fields their leading number.
     std::array<double, rom::MoveFieldCount> values{};
+    std::optional<RestOfRecord> rest; // bytes 7 to 11, written after the seven fields when given
 };
 
-// The 20 writes in the order they happen. Throws SavePlanError when k is no entry (below 0,
-// above 2730), a text that must be a number is not, a name character has no code, a value is not
-// 0 to 255 after rounding, or a position falls outside a file of romSize bytes.
+// The 20 writes in the order they happen, then bytes 7 to 11 in byte order when in.rest is given.
+// Throws SavePlanError when k is no entry (below 0, above 2730), a text that must be a number is
+// not, a name character has no code, a value is not 0 to 255 (a priority -128 to 127) after
+// rounding, or a position falls outside a file of romSize bytes.
 std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize);
 
 // The pair of a record value: upper-case hex without leading zeros ("C8", "5", "0"); -1 is "FFFF".

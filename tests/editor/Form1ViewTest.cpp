@@ -32,13 +32,13 @@ TEST_F(EditorTest, TheNoneEntryShowsMoveZerosRecordWithTheNameLocked) {
     form->List1->setCurrentRow(0);
     EXPECT_EQ(form->txtNewName->text(), "--NONE--");
     EXPECT_FALSE(form->txtNewName->isEnabled());
-    EXPECT_EQ(form->cmbEffect->currentText(), "No effect");
+    EXPECT_EQ(form->cmbEffect->currentText(), "Raise Spd.");
     EXPECT_EQ(form->txtPower->text(), "255"); // not cut by the typing limit
     EXPECT_EQ(form->cmbType->currentText(), "???");
     EXPECT_EQ(form->txtAcc->text(), "0");
     EXPECT_EQ(form->txtPP->text(), "2");
     EXPECT_EQ(form->txtEff->text(), "100");
-    EXPECT_EQ(form->cmbTarget->currentText(), QString::fromUtf8("Your sent out Pok\xC3\xA9mon"));
+    EXPECT_EQ(form->cmbTarget->currentText(), "Opponents' field");
 }
 
 TEST_F(EditorTest, BytesBeyondTheVocabulariesShowAsNumbersWithNothingSelected) {

@@ -117,3 +117,44 @@ TEST(ClampFieldText, HoldsNumberFieldsToAByte) {
         {"1 2", "12"},  {"&HFFFF", "255"}};
     for (auto [text, expected] : cases) EXPECT_EQ(ClampFieldText(text), expected) << text;
 }
+
+TEST(PlanSave, WritesTheRestOfTheRecordAfterTheTwentyBytesOrRefusesTheWholeMove) {
+    const struct {
+        double priority;
+        int flags;
+        std::array<double, 3> padding;
+        std::array<const char*, 5> pairs; // bytes 7 to 11; nullptr: the save is refused
+    } cases[] = {
+        {0, 0, {0, 0, 0}, {"0", "0", "0", "0", "0"}},
+        {-1, 0x33, {1.5, 2.5, 255}, {"FF", "33", "2", "2", "FF"}},
+        {-128, 0xFF, {0, 0, 0}, {"80", "FF", "0", "0", "0"}},
+        {127.4, 0, {0, 0, 0}, {"7F", "0", "0", "0", "0"}},
+        {128, 0, {0, 0, 0}, {}},
+        {-129, 0, {0, 0, 0}, {}},
+        {0, 256, {0, 0, 0}, {}},
+        {0, 0, {0, 256, 0}, {}},
+        {0, 0, {0, 0, -1}, {}},
+    };
+    for (const auto& c : cases) {
+        SaveInputs in = Move(1, U"NAME", {3, 200, 9, 100, 35, 30, 8});
+        in.rest = RestOfRecord{c.priority, c.flags, c.padding};
+        if (!c.pairs[0]) {
+            EXPECT_THROW(PlanSave(in, BigRom), SavePlanError) << c.priority << " " << c.flags;
+            continue;
+        }
+        const auto plan = PlanSave(in, BigRom);
+        ASSERT_EQ(plan.size(), 25u);
+        in.rest.reset();
+        EXPECT_EQ(std::vector<PlannedWrite>(plan.begin(), plan.begin() + 20), PlanSave(in, BigRom));
+        for (std::size_t b = 0; b < 5; ++b)
+            EXPECT_EQ(plan[20 + b], (PlannedWrite{D + 12 + 7 + static_cast<std::int32_t>(b), c.pairs[b]}))
+                << c.priority << " byte " << 7 + b;
+    }
+}
+
+TEST(ClampFieldText, HoldsAPriorityToASignedByte) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"-5", "-5"},   {"-128", "-128"}, {"-200", "-128"}, {"127", "127"},
+        {"128", "127"}, {"x", "0"},       {"-1.5", "-1.5"}};
+    for (auto [text, expected] : cases) EXPECT_EQ(ClampFieldText(text, -128, 127), expected) << text;
+}

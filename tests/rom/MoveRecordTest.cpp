@@ -42,28 +42,30 @@ TEST(MoveRecord, FieldsAreAddressedByTheirBytePosition) {
     EXPECT_EQ(r.target, 16);
 }
 
-TEST(Vocabularies, HaveTheirSizesAndTexts) {
+TEST(Vocabularies, KeepTheTextsEarlierVersionsWrote) {
     EXPECT_EQ(TypeNames().size(), 18u);
-    EXPECT_EQ(EffectNames().size(), 214u);
-    EXPECT_EQ(TargetNames().size(), 65u);
+    EXPECT_EQ(LegacyEffectNames().size(), 214u);
+    EXPECT_EQ(LegacyTargetNames().size(), 65u);
     const struct {
         const std::vector<std::string>& list;
         int value;
         const char* text;
     } cases[] = {
         {TypeNames(), 0, "Normal"},       {TypeNames(), 9, "???"},
-        {TypeNames(), 17, "Dark"},        {EffectNames(), 0, "Normal Hit"},
-        {EffectNames(), 6, "Hit + Parlyze"}, {EffectNames(), 55, "No Effect"},
-        {EffectNames(), 12, "No effect"}, {EffectNames(), 113, "113"},
-        {EffectNames(), 116, "Survive Hit with at leat 1 HP"}, {EffectNames(), 125, "Hit + Burn"},
-        {EffectNames(), 139, "Hit + Raise Own Attk."}, {EffectNames(), 198, "Hit Targ. + Damage Self"},
-        {EffectNames(), 213, "213"},      {TargetNames(), 0, "One Opponent Pok\xC3\xA9mon"},
-        {TargetNames(), 2, "2"},          {TargetNames(), 4, "Opponent [???]"},
-        {TargetNames(), 64, "Your sent out Pok\xC3\xA9mon"},
+        {TypeNames(), 17, "Dark"},        {LegacyEffectNames(), 0, "Normal Hit"},
+        {LegacyEffectNames(), 6, "Hit + Parlyze"}, {LegacyEffectNames(), 55, "No Effect"},
+        {LegacyEffectNames(), 12, "No effect"}, {LegacyEffectNames(), 113, "113"},
+        {LegacyEffectNames(), 116, "Survive Hit with at leat 1 HP"}, {LegacyEffectNames(), 125, "Hit + Burn"},
+        {LegacyEffectNames(), 139, "Hit + Raise Own Attk."},
+        {LegacyEffectNames(), 198, "Hit Targ. + Damage Self"},
+        {LegacyEffectNames(), 213, "213"},      {LegacyTargetNames(), 0, "One Opponent Pok\xC3\xA9mon"},
+        {LegacyTargetNames(), 2, "2"},          {LegacyTargetNames(), 4, "Opponent [???]"},
+        {LegacyTargetNames(), 64, "Your sent out Pok\xC3\xA9mon"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.list[static_cast<std::size_t>(c.value)], c.text) << c.value;
 
     int undescribed = 0;
-    for (std::size_t v = 0; v < EffectNames().size(); ++v) undescribed += EffectNames()[v] == std::to_string(v);
+    for (std::size_t v = 0; v < LegacyEffectNames().size(); ++v)
+        undescribed += LegacyEffectNames()[v] == std::to_string(v);
     EXPECT_EQ(undescribed, 85);
 }

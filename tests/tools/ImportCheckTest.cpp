@@ -3,6 +3,7 @@
 #include "rom/HexFunctions.h"
 #include "rom/Vocabularies.h"
 #include "tools/demo_rom/DemoRom.h"
+#include "tools/skirmela_moves/MoveListing.h"
 
 #include <gtest/gtest.h>
 
@@ -299,4 +300,27 @@ TEST(CheckImport, NameBytesSetTheEntryExactlyAndTheNameMustAgree) {
     const ImportCheck disagree = Check("move,name,name_bytes\r\n5,XY," + bytes + "\r\n");
     ASSERT_EQ(disagree.errors.size(), 1u);
     EXPECT_NE(disagree.errors[0].message.find("change one of the two columns only"), std::string::npos);
+}
+
+TEST(CheckImport, AnExportWithTheTextsOfEarlierVersionsImportsToTheSameBytes) {
+    // Every effect and target value, exported as earlier versions wrote the texts: "No effect" and
+    // "Raise Evas." named several values then, "Hit + Burn" names 4 now and named 125 too.
+    std::vector<rom::MoveRow> rows = DemoRows();
+    for (rom::MoveRow& row : rows) {
+        row.bytes[0] = static_cast<std::uint8_t>(row.move % 214);
+        row.bytes[6] = static_cast<std::uint8_t>(row.move % 65);
+    }
+    std::vector<CsvRecord> records = ParseCsv(ExportCsv(rows));
+    const auto column = [&](const char* name) {
+        const auto& h = records[0].cells;
+        return static_cast<std::size_t>(std::find(h.begin(), h.end(), name) - h.begin());
+    };
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const rom::RecordBytes& bytes = rows[i - 1].bytes;
+        records[i].cells.at(column("effect_text")) = rom::LegacyEffectNames()[bytes[0]];
+        records[i].cells.at(column("target_text")) = rom::LegacyTargetNames()[bytes[6]];
+    }
+    const ImportCheck check = CheckImport(records, rows);
+    EXPECT_EQ(Described(check), std::vector<std::string>{});
+    EXPECT_TRUE(check.changes.empty());
 }

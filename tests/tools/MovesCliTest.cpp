@@ -180,7 +180,7 @@ TEST_F(MovesCli, DryRunPrintsTheChangesAndWritesNothing) {
         const RunResult r = Moves(args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, "move 13: power 85 -> 90\n"
-                         "move 13: target 0 (One Opponent Pok\xC3\xA9mon) -> 16 (Your two Pok\xC3\xA9mon)\n"
+                         "move 13: target 0 (Selected target) -> 16 (User)\n"
                          "dry run: 2 changes in 1 move, 2 bytes to write; nothing written\n");
         EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
     }
@@ -193,7 +193,7 @@ TEST_F(MovesCli, ListCsvQuotesTheFullLengthAndLineBreakNamesAsCsvRequires) {
         r.out.rfind("move,name,effect,power,type,accuracy,pp,effect_chance,target,priority,flags,padding\r\n",
                     0),
         0u);
-    EXPECT_NE(r.out.find("\r\n13,Thunderspiral,Normal Hit,85,Poison,80,25,0,One Opponent Pok\xC3\xA9mon,-6,"
+    EXPECT_NE(r.out.find("\r\n13,Thunderspiral,Normal Hit,85,Poison,80,25,0,Selected target,-6,"
                          "contact|protect|mirror_move|kings_rock,"),
               std::string::npos);
     EXPECT_NE(r.out.find("\r\n200,\"Sky\r\nFall\",Normal Hit,85,Fire,"), std::string::npos);

@@ -209,10 +209,10 @@ class RowChecker {
         if (at == Absent || Cell(at).empty()) return;
         const auto byte = static_cast<std::size_t>(c.byte);
         const std::uint8_t was = current.bytes[byte];
-        if (Cell(at) == VocabularyText(c, was)) return; // the text was left as it was
+        if (TextNamesValue(c, Cell(at), was)) return; // the text was left as it was, or as it was written
         const bool numberChanged = numberGiven && bytes[byte] != was;
-        if (numberChanged && Cell(at) == VocabularyText(c, bytes[byte])) return; // both edits agree
-        const std::vector<int> positions = VocabularyPositions(*c.vocabulary, Cell(at));
+        if (numberChanged && TextNamesValue(c, Cell(at), bytes[byte])) return; // both edits agree
+        const std::vector<int> positions = TextPositions(c, Cell(at));
         if (positions.size() != 1) {
             std::string numbers;
             for (int p : positions) numbers += (numbers.empty() ? "" : ", ") + std::to_string(p);

@@ -7,9 +7,17 @@
 namespace moves {
 namespace {
 
-// The game's meaning of bits 0 to 5 of the flags byte; bits 6 and 7 are unused.
-constexpr std::array<const char*, 8> FlagBitNames = {"contact",     "protect",    "magic_coat", "snatch",
-                                                     "mirror_move", "kings_rock", "bit6",       "bit7"};
+// The names of bits 0 to 7 of the flags byte: the game's six flags, then the unused bits 6 and 7.
+const std::array<const char*, 8>& FlagBitNames() {
+    static const std::array<const char*, 8> names = [] {
+        std::array<const char*, 8> all{};
+        for (std::size_t bit = 0; bit < rom::MoveFlags().size(); ++bit) all[bit] = rom::MoveFlags()[bit].key;
+        all[6] = "bit6";
+        all[7] = "bit7";
+        return all;
+    }();
+    return names;
+}
 constexpr const char* NoFlags = "none";
 
 std::string Quoted(std::string_view cell) {
@@ -30,7 +38,7 @@ std::optional<int> ParseSigned(std::string_view cell) {
 
 std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_view cell, std::string& fault) {
     if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255)) return static_cast<std::uint8_t>(*v);
-    const std::vector<int> positions = VocabularyPositions(*c.vocabulary, cell);
+    const std::vector<int> positions = TextPositions(c, cell);
     if (positions.size() == 1) return static_cast<std::uint8_t>(positions[0]);
     if (positions.empty()) {
         fault = Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list";
@@ -46,13 +54,13 @@ std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_vie
 
 const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
     static const std::array<RecordColumn, RecordColumnCount> columns = {{
-        {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text"},
+        {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text", &rom::LegacyEffectNames()},
         {1, "power", ValueKind::number, nullptr, nullptr},
         {2, "type", ValueKind::list, &rom::TypeNames(), "type_text"},
         {3, "accuracy", ValueKind::number, nullptr, nullptr},
         {4, "pp", ValueKind::number, nullptr, nullptr},
         {5, "effect_chance", ValueKind::number, nullptr, nullptr},
-        {6, "target", ValueKind::list, &rom::TargetNames(), "target_text"},
+        {6, "target", ValueKind::list, &rom::TargetNames(), "target_text", &rom::LegacyTargetNames()},
         {rom::PriorityByte, "priority", ValueKind::signedNumber, nullptr, nullptr},
         {rom::FlagsByte, "flags", ValueKind::flags, nullptr, nullptr},
     }};
@@ -74,6 +82,18 @@ const RecordColumn* FindTextColumn(std::string_view name) {
 std::string VocabularyText(const RecordColumn& column, std::uint8_t value) {
     if (!column.vocabulary || value >= column.vocabulary->size()) return {};
     return (*column.vocabulary)[value];
+}
+
+bool TextNamesValue(const RecordColumn& column, std::string_view text, std::uint8_t value) {
+    if (!column.vocabulary) return false;
+    if (value < column.vocabulary->size() && text == (*column.vocabulary)[value]) return true;
+    return column.legacy && value < column.legacy->size() && text == (*column.legacy)[value];
+}
+
+std::vector<int> TextPositions(const RecordColumn& column, std::string_view text) {
+    std::vector<int> positions = VocabularyPositions(*column.vocabulary, text);
+    if (positions.empty() && column.legacy) positions = VocabularyPositions(*column.legacy, text);
+    return positions;
 }
 
 std::string CellText(const RecordColumn& column, std::uint8_t value) {
@@ -122,10 +142,10 @@ std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_vi
 
 std::string FlagNames(std::uint8_t flags) {
     std::string names;
-    for (std::size_t bit = 0; bit < FlagBitNames.size(); ++bit)
+    for (std::size_t bit = 0; bit < FlagBitNames().size(); ++bit)
         if (flags & (1u << bit)) {
             if (!names.empty()) names += '|';
-            names += FlagBitNames[bit];
+            names += FlagBitNames()[bit];
         }
     return names.empty() ? NoFlags : names;
 }
@@ -139,10 +159,10 @@ std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& f
         const std::size_t bar = rest.find('|');
         const std::string_view name = rom::TrimBlanks(rest.substr(0, bar));
         std::size_t bit = 0;
-        while (bit < FlagBitNames.size() && name != FlagBitNames[bit]) ++bit;
-        if (bit == FlagBitNames.size()) {
+        while (bit < FlagBitNames().size() && name != FlagBitNames()[bit]) ++bit;
+        if (bit == FlagBitNames().size()) {
             std::string known;
-            for (const char* n : FlagBitNames) known += std::string(known.empty() ? "" : ", ") + n;
+            for (const char* n : FlagBitNames()) known += std::string(known.empty() ? "" : ", ") + n;
             fault = Quoted(text) + " is neither a number 0 to 255 nor flag names joined with \"|\" (" +
                     known + ", or none alone); " +
                     (name.empty() ? std::string("a name is missing") : Quoted(name) + " is no flag");

@@ -30,6 +30,7 @@ struct RecordColumn {
     ValueKind kind;
     const std::vector<std::string>* vocabulary; // list fields only
     const char* textName;                       // "effect_text" for a list field, nullptr otherwise
+    const std::vector<std::string>* legacy = nullptr; // the texts earlier versions wrote, list fields only
 };
 
 inline constexpr int RecordColumnCount = 9;
@@ -53,8 +54,15 @@ std::string CellText(const RecordColumn& column, std::uint8_t value);
 // The value as the change report shows it: the cell text, and for a list field "10 (Fire)".
 std::string ShownValue(const RecordColumn& column, std::uint8_t value);
 
+// Whether text names value in a list field: its text, or the text earlier versions wrote for it.
+bool TextNamesValue(const RecordColumn& column, std::string_view text, std::uint8_t value);
+
+// The values a text names in a list field: the entry with that text, or else the entries that
+// earlier versions wrote it for (none, one, or several: "No effect" was 12, 14, 15, 21 and 22).
+std::vector<int> TextPositions(const RecordColumn& column, std::string_view text);
+
 // The byte a cell stands for, or nullopt with the reason in fault ("\"256\" is not a number 0 to 255").
-// A list field takes a number 0 to 255 or the exact text of exactly one entry; flags take a number
+// A list field takes a number 0 to 255 or a text that names exactly one value; flags take a number
 // 0 to 255 or names joined with "|". Blanks around the cell and around each flag name are allowed.
 std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_view cell, std::string& fault);
 

@@ -35,9 +35,9 @@ std::string ListText(const std::vector<rom::MoveRow>& rows) {
     // Widths fit the longest vocabulary texts; the fields follow the record's byte order, the
     // flags last as their names vary most in length.
     const auto line = [](const std::vector<std::string>& cells) {
-        return Padded(cells[0], 4, true) + "  " + Padded(cells[1], 21) + Padded(cells[2], 31) +
+        return Padded(cells[0], 4, true) + "  " + Padded(cells[1], 21) + Padded(cells[2], 35) +
                Padded(cells[3], 6, true) + "  " + Padded(cells[4], 9) + Padded(cells[5], 4, true) +
-               Padded(cells[6], 4, true) + Padded(cells[7], 5, true) + "  " + Padded(cells[8], 22) +
+               Padded(cells[6], 4, true) + Padded(cells[7], 5, true) + "  " + Padded(cells[8], 28) +
                Padded(cells[9], 4, true) + "  " + Padded(cells[10], 8) + cells[11] + "\n";
     };
     std::string text = line({"Move", "Name", "Effect", "Power", "Type", "Acc", "PP", "Eff%", "Target", "Prio",

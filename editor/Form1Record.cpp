@@ -1,0 +1,135 @@
+#include "editor/Form1.h"
+
+#include "chameleon_button/chameleonButton.h"
+#include "editor/ButtonSettings.h"
+#include "editor/NumberConversions.h"
+#include "editor/SavePlan.h"
+#include "editor/TypingLimit.h"
+#include "rom/HexFunctions.h"
+
+namespace editor {
+namespace {
+
+// The window as specified is 465 x 225; grown, it holds the rest of the record below that.
+constexpr int WindowWidth = 465, WindowHeight = 225, GrownWindowHeight = 369;
+constexpr int FlagTop = 16, FlagPitch = 19;
+
+// The letter of each flag's text that carries its access key.
+constexpr std::array<char, rom::MoveFlagCount> FlagAccessKeys = {'c', 'P', 'g', 'S', 'v', 'K'};
+
+QString WithAccessKey(const char* text, char key) {
+    QString caption = QString::fromUtf8(text);
+    caption.insert(caption.indexOf(QLatin1Char(key)), QLatin1Char('&'));
+    return caption;
+}
+
+} // namespace
+
+void Form1::CreateRecordControls() {
+    cmdMore = new chameleonButton(this);
+    cmdMore->setObjectName(QStringLiteral("cmdMore"));
+    cmdMore->ReadProperties(StoredButtonSettings(cmdMore->objectName()));
+    cmdMore->setGeometry(425, 8, 32, 19); // beside the name field, the one free place of the window
+    cmdMore->setToolTip(QStringLiteral("Priority, flags and the unused bytes of the move"));
+    connect(cmdMore, &chameleonButton::Click, this, [this] { ShowWholeRecord(cmdMore->Value != 0); });
+
+    const auto frame = [this](const char* name, const char* caption, QRect place) {
+        auto* box = new QGroupBox(QString::fromUtf8(caption), this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(place);
+        return box;
+    };
+    const auto numberField = [this](QGroupBox* box, const QString& name, int x, int typingLimit) {
+        auto* field = new QLineEdit(box);
+        field->setObjectName(name);
+        field->setGeometry(x, 16, 33, 19);
+        field->setValidator(new TypingLimit(typingLimit, field));
+        field->setEnabled(false);
+        field->installEventFilter(this);
+        return field;
+    };
+
+    // Created after the buttons, so the tab order reaches them after every specified control.
+    Frame9 = frame("Frame9", "&Flags", {8, 225, 217, 136});
+    for (int bit = 0; bit < rom::MoveFlagCount; ++bit) {
+        const rom::MoveFlag& flag = rom::MoveFlags()[static_cast<std::size_t>(bit)];
+        QCheckBox* box =
+            new QCheckBox(WithAccessKey(flag.text, FlagAccessKeys[static_cast<std::size_t>(bit)]), Frame9);
+        box->setObjectName(QStringLiteral("chkFlag%1").arg(bit));
+        box->setGeometry(8, FlagTop + bit * FlagPitch, 201, 19);
+        box->setEnabled(false);
+        chkFlags[static_cast<std::size_t>(bit)] = box;
+    }
+    Frame8 = frame("Frame8", "P&riority", {240, 225, 49, 41});
+    txtPriority = numberField(Frame8, QStringLiteral("txtPriority"), 8, 4); // "-128"
+    Frame10 = frame("Frame10", "&Unused bytes 9 to 11", {296, 225, 161, 41});
+    for (int i = 0; i < rom::PaddingLength; ++i)
+        txtPadding[static_cast<std::size_t>(i)] =
+            numberField(Frame10, QStringLiteral("txtByte%1").arg(rom::PaddingByte + i), 8 + 38 * i, 3);
+
+    Label2 =
+        new QLabel(QStringLiteral("Priority: the move of higher priority acts first; most moves have 0.\n\n"
+                                  "Bytes 9 to 11 are unused by the released games, which leave them 0."),
+                   this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(240, 273, 217, 88);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    ShowWholeRecord(false);
+}
+
+void Form1::ShowWholeRecord(bool shown) {
+    for (QWidget* part : std::initializer_list<QWidget*>{Frame8, Frame9, Frame10, Label2})
+        part->setVisible(shown);
+    setFixedSize(WindowWidth, shown ? GrownWindowHeight : WindowHeight);
+    if ((cmdMore->Value != 0) != shown) cmdMore->SetValue(ToVBool(shown));
+}
+
+void Form1::ShowRestOfRecord(int k) {
+    txtPriority->setEnabled(true);
+    for (QCheckBox* box : chkFlags) box->setEnabled(true);
+    for (QLineEdit* field : txtPadding) field->setEnabled(true);
+
+    // Bytes 7 to 11 one after another, each read as the seven fields are.
+    const std::string rom = RomPath.toStdString();
+    const auto readByte = [&](int b) {
+        const double record = ParseLeadingNumber(txtDataOffset->text().toStdString()) +
+                              rom::MoveFieldOffset(0, k, rom::MoveField::effect);
+        return rom::ParseHexPair(rom::ReadHexBytes(rom, RoundToInteger(record + b), 1));
+    };
+    txtPriority->setText(QString::number(static_cast<std::int8_t>(readByte(rom::PriorityByte))));
+    const int flags = readByte(rom::FlagsByte);
+    for (int bit = 0; bit < rom::MoveFlagCount; ++bit)
+        chkFlags[static_cast<std::size_t>(bit)]->setChecked((flags >> bit) & 1);
+    keptFlagBits_ = flags & ~((1 << rom::MoveFlagCount) - 1);
+    for (int i = 0; i < rom::PaddingLength; ++i)
+        txtPadding[static_cast<std::size_t>(i)]->setText(QString::number(readByte(rom::PaddingByte + i)));
+}
+
+RestOfRecord Form1::RestOfRecordInput() const {
+    RestOfRecord rest;
+    rest.priority = ParseLeadingNumber(txtPriority->text().toStdString());
+    rest.flags = keptFlagBits_;
+    for (int bit = 0; bit < rom::MoveFlagCount; ++bit)
+        if (chkFlags[static_cast<std::size_t>(bit)]->isChecked()) rest.flags |= 1 << bit;
+    for (int i = 0; i < rom::PaddingLength; ++i)
+        rest.padding[static_cast<std::size_t>(i)] =
+            ParseLeadingNumber(txtPadding[static_cast<std::size_t>(i)]->text().toStdString());
+    return rest;
+}
+
+void Form1::ForgetRestOfRecord() {
+    for (QLineEdit* field :
+         std::initializer_list<QLineEdit*>{txtPriority, txtPadding[0], txtPadding[1], txtPadding[2]}) {
+        field->clear();
+        field->setEnabled(false);
+    }
+    for (QCheckBox* box : chkFlags) {
+        box->setChecked(false);
+        box->setEnabled(false);
+    }
+    keptFlagBits_ = 0;
+}
+
+} // namespace editor
