@@ -32,8 +32,11 @@ int WriteAll(int fd, ByteView bytes) {
 int CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem::path& name) {
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = file.parent_path() /
-               ("." + file.filename().string() + ".part-" + std::to_string(random() % 1000000));
+        std::string temporary = ".";
+        temporary += file.filename().string();
+        temporary += ".part-";
+        temporary += std::to_string(random() % 1000000);
+        name = file.parent_path() / temporary;
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

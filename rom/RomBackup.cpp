@@ -83,8 +83,11 @@ std::filesystem::path BackupFolder(const EnvironmentLookup& environment) {
 std::string BackupName(const std::filesystem::path& rom, std::chrono::system_clock::time_point when,
                        int sequence) {
     const std::filesystem::path name = rom.filename();
-    return name.stem().string() + "." + Stamp(when) + (sequence > 1 ? "-" + std::to_string(sequence) : "") +
-           name.extension().string();
+    std::string backup = name.stem().string();
+    backup += '.';
+    backup += Stamp(when);
+    if (sequence > 1) backup += '-' + std::to_string(sequence);
+    return backup + name.extension().string();
 }
 
 std::vector<std::filesystem::path> BackupsOf(const std::filesystem::path& rom,
