@@ -48,7 +48,7 @@ class PatchCommands : public ::testing::Test {
     std::map<std::string, Bytes> Folder() const {
         std::map<std::string, Bytes> files;
         for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
-            files[entry.path().filename()] = ReadFileBytes(entry.path());
+            files[entry.path().filename()] = entry.is_directory() ? Bytes{} : ReadFileBytes(entry.path());
         return files;
     }
 
@@ -78,6 +78,7 @@ TEST_F(PatchCommands, BadInputChangesNoFile) {
         b[8] ^= 1;
         return b;
     }());
+    std::filesystem::create_directory(dir_ / "folder.bps");
     const auto before = Folder();
     const struct {
         std::vector<std::string> args;
@@ -95,6 +96,7 @@ TEST_F(PatchCommands, BadInputChangesNoFile) {
         {{"create", "rom.gba", "work.gba", "work.gba", "--format=ips"}, 1, "is the modified image"},
         {{"create", "missing.gba", "work.gba", "new.bps"}, 2, "cannot read"},
         {{"create", "rom.gba", "work.gba", "no-folder/new.bps"}, 2, "cannot write"},
+        {{"create", "rom.gba", "work.gba", "folder.bps"}, 2, "Is a directory"},
         {{"apply", "rom.gba", "work.bps", "rom.gba"}, 1, "give --in-place"},
         {{"apply", "rom.gba", "work.bps", "new.gba", "--in-place"}, 1, "OUT must then be the ROM"},
         {{"apply", "rom.gba", "work.bps", "work.bps"}, 1, "is the patch"},
