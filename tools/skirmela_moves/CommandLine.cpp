@@ -52,7 +52,8 @@ Parsed SplitOptions(const std::vector<std::string>& args) {
         } else if (a == "--version") {
             p.version = true;
         } else if (a == "--in-place" || a == "--format" || a.starts_with("--format=")) {
-            throw UsageError(a.substr(0, a.find('=')) + " is an option of skirmela-moves patch, which comes first");
+            throw UsageError(a.substr(0, a.find('=')) +
+                             " is an option of skirmela-moves patch, which comes first");
         } else if (!TakeValue(args, i, "--data", "a folder", p.dataDir) &&
                    !TakeValue(args, i, "--undo", "a file", p.undoFile) &&
                    !TakeValue(args, i, "--moves", "a number of moves", p.moveCount)) {
@@ -71,8 +72,9 @@ Command CommandNamed(const std::string& name) {
     for (const auto& [n, command] : commands)
         if (name == n) return command;
     if (name == "patch") throw UsageError("patch comes first: skirmela-moves patch create|apply|info ...");
-    throw UsageError("unknown command \"" + name +
-                     "\"; the commands are list, export, import, set, diff, profile, patch, help and version");
+    throw UsageError(
+        "unknown command \"" + name +
+        "\"; the commands are list, export, import, set, diff, profile, patch, help and version");
 }
 
 int MoveCountOf(const std::string& text) {
