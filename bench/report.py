@@ -10,7 +10,7 @@ for b in results["benchmarks"]:
     name = b["name"].split("/")[0]
     scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
     times[name] = b["real_time"] * scale  # milliseconds
-    for counter in ("cpu_share", "cpu_idle", "ticks"):
+    for counter in ("cpu_share", "cpu_idle", "ticks", "patch_bytes", "memory_x_rom"):
         if counter in b:
             times[name + ":" + counter] = b[counter]
 
@@ -44,6 +44,15 @@ if "StartupEditor" in times and "StartupEmptyWidget" in times:
         r = times["StartupEditor"] / times["StartupOneLabel"]
         row("Start-up against a program showing one label (font set-up included in both)",
             f"{ms(times['StartupEditor'])} vs {ms(times['StartupOneLabel'])}: ratio {r:.2f}", "(context)", True)
+for name, what in (("BpsCreate16MiB", "BPS create"), ("BpsApply16MiB", "BPS apply")):
+    if name in times:
+        t, size, memory = times[name], times.get(name + ":patch_bytes", 0), times.get(name + ":memory_x_rom", 0)
+        row(f"{what}, two 16 MiB images 200 scattered bytes apart",
+            f"{ms(t)}, patch {size:.0f} bytes, memory {memory:.2f}x the ROM",
+            "< 200 ms, <= 1.8 KiB, < 4x", t < 200 and size <= 1843 and memory < 4)
+if "Backup16MiB" in times:
+    row("Backup of a 16 MiB ROM before the first save (copied, flushed, pruned to 20)", ms(times["Backup16MiB"]),
+        "< 100 ms", times["Backup16MiB"] < 100)
 looks = sorted({n.split("_")[1] for n in times if n.startswith("Face_")}, key=lambda look: int(look.split("-")[0]))
 for look in looks:
     for st in ("up", "hover", "down"):

@@ -53,6 +53,9 @@ Parsed SplitOptions(const std::vector<std::string>& args) {
             p.help = true;
         } else if (a == "--version") {
             p.version = true;
+        } else if (a == "--in-place" || a == "--format" || a.starts_with("--format=")) {
+            throw UsageError(a.substr(0, a.find('=')) +
+                             " is an option of skirmela-moves patch, which comes first");
         } else if (!TakeValue(args, i, "--data", "a folder", p.dataDir) &&
                    !TakeValue(args, i, "--undo", "a file", p.undoFile) &&
                    !TakeValue(args, i, "--moves", "a number of moves", p.moveCount)) {
@@ -70,8 +73,9 @@ Command CommandNamed(const std::string& name) {
     };
     for (const auto& [n, command] : commands)
         if (name == n) return command;
+    if (name == "patch") throw UsageError("patch comes first: skirmela-moves patch create|apply|info ...");
     throw UsageError("unknown command \"" + rom::ShowMalformedUtf8(name) +
-                     "\"; the commands are list, export, import, set, diff, profile, help and version");
+                     "\"; the commands are list, export, import, set, diff, profile, patch, help and version");
 }
 
 int MoveCountOf(const std::string& text) {
@@ -199,6 +203,14 @@ std::string UsageText() {
            "  diff ROM_A ROM_B [--csv | --json]  every field of every move that differs, old and new\n"
            "  profile ROM [--write [--force]]    the profile that fits the ROM, from its header's table\n"
            "                                     words\n"
+           "  patch create ORIGINAL MODIFIED OUT [--format ips|ups|bps]\n"
+           "                                     write the patch that turns ORIGINAL into MODIFIED; the\n"
+           "                                     format by OUT's extension unless --format is given\n"
+           "  patch apply ROM PATCH OUT [--in-place]\n"
+           "                                     write ROM with PATCH applied to OUT (UPS and BPS: the\n"
+           "                                     CRC32s of ROM, result and patch checked); never over ROM\n"
+           "                                     unless OUT is ROM and --in-place is given\n"
+           "  patch info PATCH                   format, sizes, CRC32s and the ranges the patch changes\n"
            "  help                               this text\n"
            "  version                            the program's version\n"
            "\n"
@@ -210,6 +222,8 @@ std::string UsageText() {
            "  --write          add the profile's sections to the game's profile file\n"
            "  --force          with --write, replace offsets that differ\n"
            "  --csv, --json    print comma-separated values or JSON\n"
+           "  --format F       patch create: write an IPS, UPS or BPS patch (F is ips, ups or bps)\n"
+           "  --in-place       patch apply: write the patched ROM over ROM, given as OUT too\n"
            "  --version        print the program's version\n"
            "  -h, --help       print this text\n"
            "\n"
@@ -217,7 +231,12 @@ std::string UsageText() {
            "a number from -128 to 127; flags are names joined with \"|\" (contact, protect, magic_coat,\n"
            "snatch, mirror_move, kings_rock, bit6, bit7; none alone) or a number 0 to 255.\n"
            "Exit status: 0 done, 1 bad input (nothing written), 2 a file could not be read or written or\n"
-           "the profile does not fit the ROM.\n";
+           "the profile does not fit the ROM.\n"
+           "\n"
+           "Patches:\n"
+           "    skirmela-moves patch create release.gba work.gba work.bps\n"
+           "    skirmela-moves patch apply release.gba work.bps patched.gba\n"
+           "    skirmela-moves patch info work.bps\n";
 }
 
 std::string VersionText() {

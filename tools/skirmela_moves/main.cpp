@@ -1,7 +1,9 @@
-// skirmela-moves: list, export, import, set and compare the move table of a ROM from the command line.
+// skirmela-moves: list, export, import, set and compare the move table of a ROM from the command line,
+// and make and apply patch files.
 
 #include "tools/skirmela_moves/CommandLine.h"
 #include "tools/skirmela_moves/Commands.h"
+#include "tools/skirmela_moves/PatchCommands.h"
 
 #include <filesystem>
 #include <iostream>
@@ -20,6 +22,8 @@ std::filesystem::path ProgramDir(const char* argv0) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    if (argc > 1 && std::string(argv[1]) == "patch")
+        return moves::RunPatchCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     moves::CommandLine cl;
     try {
         cl = moves::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));

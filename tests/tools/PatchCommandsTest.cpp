@@ -1,0 +1,131 @@
+// skirmela-moves patch create, apply and info on temporary files: exit statuses, messages, and every
+// file of the folder afterwards.
+
+#include "tools/skirmela_moves/PatchCommands.h"
+#include "tests/support/TempFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+using testing_support::ReadFileBytes;
+using testing_support::ReadFileText;
+using testing_support::TempDir;
+using testing_support::WriteFileBytes;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+class PatchCommands : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (std::size_t i = 0; i < original_.size(); ++i)
+            original_[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+        modified_ = original_;
+        modified_[10] ^= 1;
+        modified_[3000] ^= 2;
+        modified_.insert(modified_.end(), 100, 0xFF);
+        WriteFileBytes(dir_ / "rom.gba", original_);
+        WriteFileBytes(dir_ / "work.gba", modified_);
+    }
+
+    Result Patch(std::vector<std::string> args) const {
+        for (auto& a : args)
+            if (!a.starts_with("-") && a.find('.') != std::string::npos) a = (dir_ / a).string(); // a file
+        std::ostringstream out, err;
+        const int status = moves::RunPatchCommand(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    // Every file of the folder with its bytes.
+    std::map<std::string, Bytes> Folder() const {
+        std::map<std::string, Bytes> files;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+            files[entry.path().filename()] = entry.is_directory() ? Bytes{} : ReadFileBytes(entry.path());
+        return files;
+    }
+
+    TempDir dir_;
+    Bytes original_ = Bytes(4096), modified_;
+};
+
+TEST_F(PatchCommands, CreateApplyAndInfoRoundTripEachFormat) {
+    for (const char* name : {"work.ips", "work.UPS", "work.bps"}) {
+        ASSERT_EQ(Patch({"create", "rom.gba", "work.gba", name}).status, 0) << name;
+        const Result applied = Patch({"apply", "rom.gba", name, "out.gba"});
+        EXPECT_EQ(applied.status, 0) << applied.err;
+        EXPECT_EQ(ReadFileBytes(dir_ / "out.gba"), modified_) << name;
+        EXPECT_NE(Patch({"info", name}).out.find("changed ranges: 3"), std::string::npos) << name;
+    }
+    ASSERT_EQ(Patch({"create", "rom.gba", "work.gba", "work.patch", "--format", "bps"}).status, 0);
+    EXPECT_EQ(ReadFileBytes(dir_ / "work.patch"), ReadFileBytes(dir_ / "work.bps"));
+    const Result inPlace = Patch({"apply", "rom.gba", "work.patch", "rom.gba", "--in-place"});
+    EXPECT_EQ(inPlace.status, 0) << inPlace.err;
+    EXPECT_EQ(ReadFileBytes(dir_ / "rom.gba"), modified_);
+}
+
+TEST_F(PatchCommands, BadInputChangesNoFile) {
+    ASSERT_EQ(Patch({"create", "rom.gba", "work.gba", "work.bps"}).status, 0);
+    WriteFileBytes(dir_ / "damaged.bps", [&] {
+        Bytes b = ReadFileBytes(dir_ / "work.bps");
+        b[8] ^= 1;
+        return b;
+    }());
+    std::filesystem::create_directory(dir_ / "folder.bps");
+    const auto before = Folder();
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{}, 1, "patch needs a command"},
+        {{"merge", "a", "b"}, 1, "unknown patch command \"merge\""},
+        {{"create", "rom.gba", "work.gba"}, 1, "usage: skirmela-moves patch create"},
+        {{"create", "rom.gba", "work.gba", "new.txt"}, 1, "end it in .ips, .ups or .bps"},
+        {{"create", "rom.gba", "work.gba", "new.bps", "--format", "xdelta"}, 1, "not \"xdelta\""},
+        {{"create", "rom.gba", "work.gba", "new.bps", "--in-place"},
+         1,
+         "--in-place is an option of patch apply"},
+        {{"create", "rom.gba", "work.gba", "work.gba", "--format=ips"}, 1, "is the modified image"},
+        {{"create", "missing.gba", "work.gba", "new.bps"}, 2, "cannot read"},
+        {{"create", "rom.gba", "work.gba", "no-folder/new.bps"}, 2, "cannot write"},
+        {{"create", "rom.gba", "work.gba", "folder.bps"}, 2, "Is a directory"},
+        {{"apply", "rom.gba", "work.bps", "rom.gba"}, 1, "give --in-place"},
+        {{"apply", "rom.gba", "work.bps", "new.gba", "--in-place"}, 1, "OUT must then be the ROM"},
+        {{"apply", "rom.gba", "work.bps", "work.bps"}, 1, "is the patch"},
+        {{"apply", "rom.gba", "work.bps", "new.gba", "--format", "bps"},
+         1,
+         "--format is an option of patch create"},
+        {{"apply", "work.gba", "work.bps", "new.gba"}, 1, "already the patch's target"},
+        {{"apply", "rom.gba", "damaged.bps", "new.gba"}, 1, "patch CRC32 does not match"},
+        {{"apply", "rom.gba", "rom.gba", "new.gba"}, 1, "not a patch"},
+        {{"apply", "rom.gba", "missing.bps", "new.gba"}, 2, "cannot read"},
+        {{"apply", "rom.gba", "work.bps", "no-folder/new.gba"}, 2, "cannot write"},
+        {{"info", "damaged.bps"}, 1, "patch CRC32 does not match"},
+        {{"info", "rom.gba", "--unknown"}, 1, "unknown option --unknown"},
+    };
+    for (const auto& c : cases) {
+        const Result run = Patch(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_TRUE(run.err.starts_with("skirmela-moves: ")) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_TRUE(Folder() == before) << run.err;
+    }
+}
+
+TEST_F(PatchCommands, TheProgramTakesPatchAsItsFirstWord) {
+    ASSERT_EQ(Patch({"create", "rom.gba", "work.gba", "work.bps"}).status, 0);
+    const std::string command = std::string(SKIRMELA_MOVES_EXE) + " patch info '" +
+                                (dir_ / "work.bps").string() + "' >'" + (dir_ / "info.txt").string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(ReadFileText(dir_ / "info.txt").starts_with("format: BPS\n"));
+}
+
+} // namespace

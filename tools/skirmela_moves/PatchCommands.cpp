@@ -1,0 +1,182 @@
+#include "tools/skirmela_moves/PatchCommands.h"
+
+#include "patch/Patch.h"
+#include "patch/PatchFiles.h"
+#include "tools/skirmela_moves/Commands.h"
+
+#include <iostream>
+#include <optional>
+
+namespace moves {
+namespace {
+
+// A failure after which the command stops with status and the message.
+struct Stop {
+    int status;
+    std::string message;
+};
+
+Stop Usage(const std::string& message) {
+    return {ExitBadInput, message + "\n(skirmela-moves --help shows the commands)"};
+}
+
+struct PatchCommandLine {
+    std::vector<std::string> operands; // the subcommand first
+    std::optional<std::string> format;
+    bool inPlace = false;
+    bool help = false;
+};
+
+PatchCommandLine ParsePatchCommandLine(const std::vector<std::string>& args) {
+    PatchCommandLine cl;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (optionsEnded || a == "-" || !a.starts_with("-")) {
+            cl.operands.push_back(a);
+        } else if (a == "--") {
+            optionsEnded = true;
+        } else if (a == "--in-place") {
+            cl.inPlace = true;
+        } else if (a == "--help" || a == "-h") {
+            cl.help = true;
+        } else if (a == "--format" || a.starts_with("--format=")) {
+            if (a == "--format" && i + 1 >= args.size()) throw Usage("--format needs ips, ups or bps");
+            cl.format = a == "--format" ? args[++i] : a.substr(9);
+        } else {
+            throw Usage("unknown option " + a + " (patch takes --format and --in-place)");
+        }
+    }
+    return cl;
+}
+
+void NeedOperands(const PatchCommandLine& cl, std::size_t count, const char* form) {
+    if (cl.operands.size() != count) throw Usage(std::string("usage: skirmela-moves patch ") + form);
+}
+
+patch::Bytes Read(const std::filesystem::path& file) {
+    try {
+        return patch::ReadWholeFile(file);
+    } catch (const patch::FileError& e) {
+        throw Stop{ExitFileError, std::string(e.what()) + "; nothing written"};
+    }
+}
+
+void Write(const std::filesystem::path& file, patch::ByteView bytes) {
+    try {
+        patch::ReplaceFile(file, bytes);
+    } catch (const patch::FileError& e) {
+        throw Stop{ExitFileError, std::string(e.what()) + "; " + file.string() + " was left as it was"};
+    }
+}
+
+// OUT must never take the place of a file it is made from.
+void RefuseOutputIsInput(const std::filesystem::path& out, const std::filesystem::path& input,
+                         const char* role) {
+    if (patch::SameFile(out, input))
+        throw Stop{ExitBadInput, "the output " + out.string() + " is the " + role + " " + input.string() +
+                                     "; nothing written"};
+}
+
+int Create(const PatchCommandLine& cl, std::ostream& out) {
+    if (cl.inPlace) throw Usage("--in-place is an option of patch apply");
+    NeedOperands(cl, 4, "create ORIGINAL MODIFIED OUT [--format ips|ups|bps]");
+    const std::filesystem::path original = cl.operands[1], modified = cl.operands[2], output = cl.operands[3];
+    std::optional<patch::PatchFormat> format;
+    if (cl.format) {
+        format = patch::FormatNamed(*cl.format);
+        if (!format) throw Usage("--format takes ips, ups or bps, not \"" + *cl.format + "\"");
+    } else {
+        format = patch::FormatOfExtension(output);
+        if (!format)
+            throw Usage("the format cannot be told from the name " + output.string() +
+                        ": end it in .ips, .ups or .bps, or give --format");
+    }
+    RefuseOutputIsInput(output, original, "original");
+    RefuseOutputIsInput(output, modified, "modified image");
+    const patch::Bytes from = Read(original), to = Read(modified);
+    patch::Bytes made;
+    try {
+        made = patch::CreatePatch(*format, from, to);
+    } catch (const patch::PatchError& e) {
+        throw Stop{ExitBadInput, std::string("cannot write a ") + patch::FormatName(*format) +
+                                     " patch: " + e.what() + "; nothing written"};
+    }
+    Write(output, made);
+    out << output.string() << ": " << patch::FormatName(*format) << " patch of " << made.size() << " bytes\n";
+    return ExitDone;
+}
+
+int Apply(const PatchCommandLine& cl, std::ostream& out, std::ostream& err) {
+    if (cl.format)
+        throw Usage("--format is an option of patch create; apply reads the format from the patch");
+    NeedOperands(cl, 4, "apply ROM PATCH OUT [--in-place]");
+    const std::filesystem::path rom = cl.operands[1], patchFile = cl.operands[2], output = cl.operands[3];
+    RefuseOutputIsInput(output, patchFile, "patch");
+    const bool overRom = patch::SameFile(output, rom);
+    if (overRom && !cl.inPlace)
+        throw Stop{ExitBadInput, "the output " + output.string() + " is the ROM " + rom.string() +
+                                     "; give --in-place to write the patched ROM over it; nothing written"};
+    if (cl.inPlace && !overRom)
+        throw Usage("--in-place writes the patched ROM over the ROM: OUT must then be the ROM itself");
+    const patch::Bytes base = Read(rom), patchBytes = Read(patchFile);
+    patch::Bytes result;
+    try {
+        result = patch::ApplyPatch(base, patchBytes);
+    } catch (const patch::PatchError& e) {
+        throw Stop{ExitBadInput, "cannot apply " + patchFile.string() + " to " + rom.string() + ": " +
+                                     e.what() + "; nothing written"};
+    }
+    if (patch::FormatOfPatch(patchBytes) == patch::PatchFormat::ips)
+        err << "skirmela-moves: note: an IPS patch carries no checksums, so it cannot tell whether "
+            << rom.string() << " is the file it was made for\n";
+    Write(output, result);
+    out << output.string() << ": " << result.size() << " bytes written\n";
+    return ExitDone;
+}
+
+int Info(const PatchCommandLine& cl, std::ostream& out, std::ostream& err) {
+    if (cl.format || cl.inPlace) throw Usage("patch info takes no options");
+    NeedOperands(cl, 2, "info PATCH");
+    const std::filesystem::path patchFile = cl.operands[1];
+    const patch::Bytes bytes = Read(patchFile);
+    patch::PatchInfo info;
+    try {
+        info = patch::DescribePatch(bytes);
+    } catch (const patch::PatchError& e) {
+        throw Stop{ExitBadInput, patchFile.string() + ": " + e.what()};
+    }
+    out << patch::InfoText(info);
+    out.flush();
+    if (info.PatchCrcMatches()) return ExitDone;
+    err << "skirmela-moves: " << patchFile.string()
+        << ": the patch CRC32 does not match: the patch is damaged\n";
+    return ExitBadInput;
+}
+
+} // namespace
+
+int RunPatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        const PatchCommandLine cl = ParsePatchCommandLine(args);
+        if (cl.help) {
+            out << UsageText();
+            return ExitDone;
+        }
+        if (cl.operands.empty()) throw Usage("patch needs a command: create, apply or info");
+        const std::string& command = cl.operands[0];
+        if (command == "create") return Create(cl, out);
+        if (command == "apply") return Apply(cl, out, err);
+        if (command == "info") return Info(cl, out, err);
+        throw Usage("unknown patch command \"" + command +
+                    "\"; the patch commands are create, apply and info");
+    } catch (const Stop& stop) {
+        err << "skirmela-moves: " << stop.message << "\n";
+        return stop.status;
+    } catch (const std::exception& e) {
+        err << "skirmela-moves: " << e.what() << "\n";
+        return ExitFileError;
+    }
+}
+
+} // namespace moves
