@@ -10,7 +10,7 @@ for b in results["benchmarks"]:
     name = b["name"].split("/")[0]
     scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
     times[name] = b["real_time"] * scale  # milliseconds
-    for counter in ("cpu_share", "cpu_idle", "ticks", "patch_bytes", "memory_x_rom"):
+    for counter in ("cpu_share", "cpu_idle", "ticks", "patch_bytes", "memory_x_rom", "peak_mib"):
         if counter in b:
             times[name + ":" + counter] = b[counter]
 
@@ -50,6 +50,15 @@ for name, what in (("BpsCreate16MiB", "BPS create"), ("BpsApply16MiB", "BPS appl
         row(f"{what}, two 16 MiB images 200 scattered bytes apart",
             f"{ms(t)}, patch {size:.0f} bytes, memory {memory:.2f}x the ROM",
             "< 200 ms, <= 1.8 KiB, < 4x", t < 200 and size <= 1843 and memory < 4)
+if "ListJson16MiB" in times and "Cat16MiB" in times:
+    t, cat, peak = times["ListJson16MiB"], times["Cat16MiB"], times.get("ListJson16MiB:peak_mib", float("nan"))
+    row("skirmela-moves list --json of a 16 MiB ROM against cat of it (whole processes)",
+        f"{ms(t)} vs {ms(cat)}: ratio {t / cat:.2f}, peak {peak:.1f} MiB", "ratio <= 3, peak <= 24 MiB",
+        t <= 3 * cat and peak <= 24)
+if "WindowOpen355" in times and "WindowOpen923" in times:
+    a, b = times["WindowOpen355"], times["WindowOpen923"]
+    row("Window open of a modified ROM's 923-move table against a 355-move one", f"{ms(b)} vs {ms(a)}: ratio {b / a:.2f}",
+        "ratio <= 3", b <= 3 * a)
 if "Backup16MiB" in times:
     row("Backup of a 16 MiB ROM before the first save (copied, flushed, pruned to 20)", ms(times["Backup16MiB"]),
         "< 100 ms", times["Backup16MiB"] < 100)

@@ -1,0 +1,93 @@
+// Whole programs and whole opens: skirmela-moves listing a 16 MiB ROM as JSON against one plain read of
+// the file by cat, each a fresh process (peak memory from the kernel's count), and the window's open of
+// a modified ROM's 923-move table against the released games' 355.
+
+#include "editor/Form1.h"
+#include "rom/ShippedProfiles.h"
+#include "tools/demo_rom/DemoRom.h"
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct BigRom {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("skirmela-clibench-" + std::to_string(::getpid()));
+    std::filesystem::path rom = dir / "big.gba", hack = dir / "hack.gba";
+    BigRom() {
+        std::filesystem::create_directories(dir / "Data");
+        demo::WriteDemoRom(demo::MakeDemoRom({.size = 16 * 1024 * 1024}), rom, dir / "Data");
+        demo::WriteDemoRom(demo::MakeDemoRom({.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001,
+                                              .movedDataOffset = 0x33451}),
+                           hack, dir / "Data");
+        std::ofstream(dir / "Data" / "BPRE.ini", std::ios::binary) << *rom::ShippedProfileText("BPRE");
+    }
+    ~BigRom() { std::filesystem::remove_all(dir); }
+};
+
+BigRom& Big() {
+    static BigRom big;
+    return big;
+}
+
+// Runs the program with its output to /dev/null; the peak resident size of the child in KiB.
+long RunQuiet(const std::vector<std::string>& args) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        std::vector<char*> argv;
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+}
+
+void ListJson16MiB(benchmark::State& state) {
+    long peak = 0;
+    for (auto _ : state)
+        peak = std::max(peak, RunQuiet({SKIRMELA_MOVES_EXE, "list", Big().rom.string(), "--json", "--data",
+                                        (Big().dir / "Data").string()}));
+    if (peak < 0) state.SkipWithError("skirmela-moves failed");
+    state.counters["peak_mib"] = static_cast<double>(peak) / 1024.0;
+}
+BENCHMARK(ListJson16MiB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void Cat16MiB(benchmark::State& state) {
+    for (auto _ : state)
+        if (RunQuiet({"/bin/cat", Big().rom.string()}) < 0) state.SkipWithError("cat failed");
+}
+BENCHMARK(Cat16MiB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+class SilentDialogs : public editor::Dialogs {
+  public:
+    QString file;
+    QString ChooseFileToOpen(const QString&, const QString&) override { return file; }
+    void ShowMessage(const QString&, const QString&, editor::MessageIcon, const QString&) override {}
+};
+
+void WindowOpen(benchmark::State& state, const std::filesystem::path& rom, int moves) {
+    SilentDialogs dialogs;
+    editor::Form1 form(QString::fromStdString(Big().dir.string()), dialogs);
+    dialogs.file = QString::fromStdString(rom.string());
+    for (auto _ : state) form.cmdOpen_Click();
+    if (form.List1->count() != moves) state.SkipWithError("the list did not load");
+}
+
+void WindowOpen355(benchmark::State& state) { WindowOpen(state, Big().rom, 355); }
+void WindowOpen923(benchmark::State& state) { WindowOpen(state, Big().hack, 923); }
+BENCHMARK(WindowOpen355)->Unit(benchmark::kMillisecond);
+BENCHMARK(WindowOpen923)->Unit(benchmark::kMillisecond);
+
+} // namespace
