@@ -17,6 +17,9 @@ chameleonButton::chameleonButton(QWidget* parent, const ButtonAmbient* ambient)
     setFocusPolicy(Qt::StrongFocus);
     OverTimer.setInterval(3);
     connect(&OverTimer, &QTimer::timeout, this, [this] { HandleOverTimer(); });
+    spaceReleaseTimer_.setSingleShot(true);
+    spaceReleaseTimer_.setInterval(30);
+    connect(&spaceReleaseTimer_, &QTimer::timeout, this, [this] { SettleSpaceRelease(); });
     InitProperties();
 }
 
@@ -139,6 +142,12 @@ void chameleonButton::SetEnabled(VBool newValue) {
 }
 
 void chameleonButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        // A disabled window takes no mouse input, so it cannot keep the mouse either: a hold it
+        // kept would swallow every later click of the program.
+        releaseEndsDoubleClick_ = false;
+        if (mouseGrabber() == this) releaseMouse();
+    }
     // The host may also enable the window directly (QWidget::setEnabled): keep the member in step.
     // Only the button's own flag counts: a disabled parent greys the window, not the property.
     const VBool own = ToVBool(!testAttribute(Qt::WA_ForceDisabled));

@@ -215,5 +215,14 @@ class chameleonButton : public QWidget {
     QString accessKeys_;
     QShortcut* accessShortcut_ = nullptr;
     bool releaseEndsDoubleClick_ = false;
+    // A release of the space bar that may still turn out to be an auto-repeat; settled by the next
+    // key, mouse or focus event, or by spaceReleaseTimer_.
+    struct SpaceRelease {
+        bool pending = false;
+        std::uint64_t time = 0;
+        std::int16_t shift = 0;
+    } spaceRelease_;
+    QTimer spaceReleaseTimer_;
+    void SettleSpaceRelease();
     bool syncingEnabled_ = false;
 };
