@@ -7,27 +7,29 @@
 #include <QMouseEvent>
 
 namespace vk = virtual_keys;
+namespace mouse = mouse_buttons;
 
 namespace {
 
-// The mouse buttons the control knows: left 1, right 2, middle 4; any other (the back and forward
+// The mouse buttons the control knows: left, right and middle; any other (the back and forward
 // buttons) is 0 and the control ignores it.
 std::int16_t ButtonValue(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
-        return 1;
+        return mouse::Left;
     case Qt::RightButton:
-        return 2;
+        return mouse::Right;
     case Qt::MiddleButton:
-        return 4;
+        return mouse::Middle;
     default:
         return 0;
     }
 }
 
 std::int16_t ButtonsHeld(Qt::MouseButtons b) {
-    return static_cast<std::int16_t>((b & Qt::LeftButton ? 1 : 0) + (b & Qt::RightButton ? 2 : 0) +
-                                     (b & Qt::MiddleButton ? 4 : 0));
+    return static_cast<std::int16_t>((b & Qt::LeftButton ? mouse::Left : 0) +
+                                     (b & Qt::RightButton ? mouse::Right : 0) +
+                                     (b & Qt::MiddleButton ? mouse::Middle : 0));
 }
 
 std::int16_t ShiftValue(Qt::KeyboardModifiers m) {
@@ -59,12 +61,12 @@ std::uint8_t AsByte(std::int16_t v) {
 void chameleonButton::HandleMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     emit MouseDown(button, shift, x, y);
     LastMouseButton = AsByte(button);
-    if (button != 2) PaintButton(FaceDown, false);
+    if (button != mouse::Right) PaintButton(FaceDown, false);
 }
 
 void chameleonButton::HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     emit MouseMove(button, shift, x, y);
-    if (button >= 2) return;
+    if (button >= mouse::Right) return; // any button but the left alone is held
     const bool over = IsCursorOverButton();
     if (!over) {
         PaintButton(FaceUp, false);
@@ -73,7 +75,7 @@ void chameleonButton::HandleMouseMove(std::int16_t button, std::int16_t shift, f
         IsOver = VbTrue;
         PaintButton(FaceUp, true);
         emit MouseOver();
-    } else if (button == 1) {
+    } else if (button == mouse::Left) {
         IsOver = VbTrue;
         PaintButton(FaceDown, false);
         IsOver = VbFalse;
@@ -82,11 +84,11 @@ void chameleonButton::HandleMouseMove(std::int16_t button, std::int16_t shift, f
 
 void chameleonButton::HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     emit MouseUp(button, shift, x, y);
-    if (button != 2) PaintButton(FaceUp, false);
+    if (button != mouse::Right) PaintButton(FaceUp, false);
 }
 
 void chameleonButton::HandleClick() {
-    if (LastMouseButton != 1 || !Enabled) return;
+    if (LastMouseButton != mouse::Left || !Enabled) return;
     if (CheckBoxBehaviour) Value = ToVBool(!Value);
     PaintButton(FaceUp, true);
     repaint();
@@ -94,8 +96,8 @@ void chameleonButton::HandleClick() {
 }
 
 void chameleonButton::HandleDoubleClick() {
-    if (LastMouseButton != 1) return;
-    HandleMouseDown(1, 0, 0, 0);
+    if (LastMouseButton != mouse::Left) return;
+    HandleMouseDown(mouse::Left, 0, 0, 0);
     // The release of the second press must reach the button; a host that disabled the button in
     // its MouseDown handler has ended that, as a disabled window holds no mouse.
     if (isEnabled()) grabMouse();
@@ -136,7 +138,7 @@ void chameleonButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void chameleonButton::HandleAccessKey() {
-    LastMouseButton = 1;
+    LastMouseButton = mouse::Left;
     HandleClick();
 }
 
@@ -191,7 +193,7 @@ void chameleonButton::mouseReleaseEvent(QMouseEvent* e) {
 
 void chameleonButton::mouseDoubleClickEvent(QMouseEvent* e) {
     // Qt's double click stands in for the second press.
-    if (e->button() == Qt::LeftButton && LastMouseButton == 1) {
+    if (e->button() == Qt::LeftButton && LastMouseButton == mouse::Left) {
         releaseEndsDoubleClick_ = true;
         HandleDoubleClick();
     } else {
