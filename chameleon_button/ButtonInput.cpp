@@ -6,26 +6,30 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace vk = virtual_keys;
+namespace mouse = mouse_buttons;
+
 namespace {
 
-// The mouse buttons the control knows: left 1, right 2, middle 4; any other (the back and forward
+// The mouse buttons the control knows: left, right and middle; any other (the back and forward
 // buttons) is 0 and the control ignores it.
 std::int16_t ButtonValue(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
-        return 1;
+        return mouse::Left;
     case Qt::RightButton:
-        return 2;
+        return mouse::Right;
     case Qt::MiddleButton:
-        return 4;
+        return mouse::Middle;
     default:
         return 0;
     }
 }
 
 std::int16_t ButtonsHeld(Qt::MouseButtons b) {
-    return static_cast<std::int16_t>((b & Qt::LeftButton ? 1 : 0) + (b & Qt::RightButton ? 2 : 0) +
-                                     (b & Qt::MiddleButton ? 4 : 0));
+    return static_cast<std::int16_t>((b & Qt::LeftButton ? mouse::Left : 0) +
+                                     (b & Qt::RightButton ? mouse::Right : 0) +
+                                     (b & Qt::MiddleButton ? mouse::Middle : 0));
 }
 
 std::int16_t ShiftValue(Qt::KeyboardModifiers m) {
@@ -33,8 +37,18 @@ std::int16_t ShiftValue(Qt::KeyboardModifiers m) {
                                      (m & Qt::AltModifier ? 4 : 0));
 }
 
+// The key's place: the X11 and Wayland platforms report key codes 8 above the evdev codes.
+std::uint32_t EvdevCode(const QKeyEvent* e) {
+    const std::uint32_t native = e->nativeScanCode();
+    return native > 8 ? native - 8 : 0;
+}
+
 std::int16_t KeyCode(const QKeyEvent* e) {
-    return virtual_keys::FromQtKey(e->key(), e->modifiers().testFlag(Qt::KeypadModifier));
+    return vk::KeyCodeOf(e->key(), e->modifiers().testFlag(Qt::KeypadModifier), EvdevCode(e));
+}
+
+bool IsArrow(std::int16_t key) {
+    return key >= vk::Left && key <= vk::Down;
 }
 
 std::uint8_t AsByte(std::int16_t v) {
@@ -47,12 +61,12 @@ std::uint8_t AsByte(std::int16_t v) {
 void chameleonButton::HandleMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     emit MouseDown(button, shift, x, y);
     LastMouseButton = AsByte(button);
-    if (button != 2) PaintButton(FaceDown, false);
+    if (button != mouse::Right) PaintButton(FaceDown, false);
 }
 
 void chameleonButton::HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     emit MouseMove(button, shift, x, y);
-    if (button >= 2) return;
+    if (button >= mouse::Right) return; // any button but the left alone is held
     const bool over = IsCursorOverButton();
     if (!over) {
         PaintButton(FaceUp, false);
@@ -61,7 +75,7 @@ void chameleonButton::HandleMouseMove(std::int16_t button, std::int16_t shift, f
         IsOver = VbTrue;
         PaintButton(FaceUp, true);
         emit MouseOver();
-    } else if (button == 1) {
+    } else if (button == mouse::Left) {
         IsOver = VbTrue;
         PaintButton(FaceDown, false);
         IsOver = VbFalse;
@@ -70,11 +84,11 @@ void chameleonButton::HandleMouseMove(std::int16_t button, std::int16_t shift, f
 
 void chameleonButton::HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     emit MouseUp(button, shift, x, y);
-    if (button != 2) PaintButton(FaceUp, false);
+    if (button != mouse::Right) PaintButton(FaceUp, false);
 }
 
 void chameleonButton::HandleClick() {
-    if (LastMouseButton != 1 || !Enabled) return;
+    if (LastMouseButton != mouse::Left || !Enabled) return;
     if (CheckBoxBehaviour) Value = ToVBool(!Value);
     PaintButton(FaceUp, true);
     repaint();
@@ -82,24 +96,26 @@ void chameleonButton::HandleClick() {
 }
 
 void chameleonButton::HandleDoubleClick() {
-    if (LastMouseButton != 1) return;
-    HandleMouseDown(1, 0, 0, 0);
-    grabMouse(); // the release of the second press must reach the button
+    if (LastMouseButton != mouse::Left) return;
+    HandleMouseDown(mouse::Left, 0, 0, 0);
+    // The release of the second press must reach the button; a host that disabled the button in
+    // its MouseDown handler has ended that, as a disabled window holds no mouse.
+    if (isEnabled()) grabMouse();
 }
 
 void chameleonButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift) {
     emit KeyDown(keyCode, shift);
     LastKeyCode = AsByte(keyCode);
     switch (keyCode) {
-    case 32:
+    case vk::Space:
         PaintButton(FaceDown, false);
         break;
-    case 37:
-    case 38:
+    case vk::Left:
+    case vk::Up:
         MoveFocus(false);
         break;
-    case 39:
-    case 40:
+    case vk::Right:
+    case vk::Down:
         MoveFocus(true);
         break;
     default:
@@ -113,7 +129,7 @@ void chameleonButton::HandleKeyPress(std::int16_t keyAscii) {
 
 void chameleonButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
     emit KeyUp(keyCode, shift);
-    if (LastKeyCode == 32 && keyCode == 32) {
+    if (LastKeyCode == vk::Space && keyCode == vk::Space) {
         if (CheckBoxBehaviour) Value = ToVBool(!Value);
         PaintButton(FaceUp, false);
         repaint();
@@ -122,7 +138,7 @@ void chameleonButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void chameleonButton::HandleAccessKey() {
-    LastMouseButton = 1;
+    LastMouseButton = mouse::Left;
     HandleClick();
 }
 
@@ -146,6 +162,7 @@ void chameleonButton::MoveFocus(bool next) {
 // ---- Qt's notifications, mapped onto the handlers ----
 
 void chameleonButton::mousePressEvent(QMouseEvent* e) {
+    SettleSpaceRelease();
     const std::int16_t button = ButtonValue(e->button());
     if (button == 0) return e->ignore();
     const QPointF p = e->position();
@@ -176,7 +193,7 @@ void chameleonButton::mouseReleaseEvent(QMouseEvent* e) {
 
 void chameleonButton::mouseDoubleClickEvent(QMouseEvent* e) {
     // Qt's double click stands in for the second press.
-    if (e->button() == Qt::LeftButton && LastMouseButton == 1) {
+    if (e->button() == Qt::LeftButton && LastMouseButton == mouse::Left) {
         releaseEndsDoubleClick_ = true;
         HandleDoubleClick();
     } else {
@@ -186,26 +203,51 @@ void chameleonButton::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void chameleonButton::keyPressEvent(QKeyEvent* e) {
     const std::int16_t key = KeyCode(e);
-    // A key the host has no code for (Compose, a camera button) raises nothing and does nothing.
-    if (key == 0) return e->ignore();
-    HandleKeyDown(key, ShiftValue(e->modifiers()));
+    if (spaceRelease_.pending) {
+        // The space bar's press with the timestamp of its release: the key is held and repeats.
+        const bool repeat = key == vk::Space && (e->isAutoRepeat() || e->timestamp() == spaceRelease_.time);
+        if (repeat) {
+            spaceReleaseTimer_.stop();
+            spaceRelease_ = {};
+        } else {
+            SettleSpaceRelease();
+        }
+    }
+    // A key the host has no code for (Compose, a camera button) raises no KeyDown.
+    if (key != 0) HandleKeyDown(key, ShiftValue(e->modifiers()));
     // Keys the button does nothing with travel on to the window (Enter, Escape, its shortcuts).
-    if (key != 32 && (key < 37 || key > 40)) e->ignore();
-    const QString text = e->text();
-    if (!text.isEmpty() && text[0].unicode() < 256)
-        HandleKeyPress(static_cast<std::int16_t>(text[0].unicode()));
+    if (key != vk::Space && !IsArrow(key)) e->ignore();
+    // Every character the key types, one UTF-16 unit a KeyPress (a unit past 0x7FFF is negative).
+    for (const QChar c : e->text()) HandleKeyPress(static_cast<std::int16_t>(c.unicode()));
 }
 
 void chameleonButton::keyReleaseEvent(QKeyEvent* e) {
+    SettleSpaceRelease();
     const std::int16_t key = KeyCode(e);
     if (key == 0) return e->ignore();
     if (e->isAutoRepeat()) return;
+    if (key == vk::Space && LastKeyCode == vk::Space) {
+        // The click waits for the next event: on X11 a held key repeats as a release and a press
+        // with the same timestamp, and the repeat flag is not always set.
+        spaceRelease_ = {true, e->timestamp(), ShiftValue(e->modifiers())};
+        spaceReleaseTimer_.start();
+        return;
+    }
     HandleKeyUp(key, ShiftValue(e->modifiers()));
+}
+
+void chameleonButton::SettleSpaceRelease() {
+    spaceReleaseTimer_.stop();
+    if (!spaceRelease_.pending) return;
+    const std::int16_t shift = spaceRelease_.shift;
+    spaceRelease_ = {};
+    HandleKeyUp(vk::Space, shift);
 }
 
 void chameleonButton::focusInEvent(QFocusEvent*) {
     HandleFocus(true);
 }
 void chameleonButton::focusOutEvent(QFocusEvent*) {
+    SettleSpaceRelease();
     HandleFocus(false);
 }

@@ -28,7 +28,7 @@ void chameleonButton::resizeEvent(QResizeEvent*) {
 }
 
 void chameleonButton::ShowButton() {
-    if (ButtonType == 11) {
+    if (Look() == ButtonLook::SeeThrough) {
         if (!HasBackDC) {
             BackDC.Resize(ClientWidth, ClientHeight);
             HasBackDC = true;

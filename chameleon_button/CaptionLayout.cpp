@@ -1,5 +1,7 @@
 // Placing the caption and the picture on the face, and finding the caption's access key.
 
+#include "chameleon_button/CaptionLayout.h"
+
 #include "chameleon_button/chameleonButton.h"
 
 #include <QGuiApplication>
@@ -7,53 +9,71 @@
 #include <QShortcut>
 #include <cmath>
 
-void chameleonButton::LayoutCaption() {
-    const int W = ClientWidth, H = ClientHeight;
-    ButtonRect work = CaptionRectDown; // positions outside 0 to 4 keep the previous working rectangle
-    switch (PicturePosition) {
-    case 0:
-        work = {PictureWidth + 1, 1, W - 2, H - 2};
+CaptionLayout PlaceCaption(const QString& caption, const QFont& font, const TextMetrics& metrics,
+                           const CaptionRoom& room) {
+    const int W = room.W, H = room.H;
+    ButtonRect work = room.working;
+    switch (static_cast<PicturePlace>(room.PicturePosition)) {
+    case PicturePlace::PictureLeftOfCaption:
+        work = {room.PictureWidth + 1, 1, W - 2, H - 2};
         break;
-    case 1:
-        work = {1, 1, W - 2 - PictureWidth, H - 2};
+    case PicturePlace::PictureRightOfCaption:
+        work = {1, 1, W - 2 - room.PictureWidth, H - 2};
         break;
-    case 2:
-        work = {1, PictureHeight + 1, W - 2, H - 2};
+    case PicturePlace::PictureAboveCaption:
+        work = {1, room.PictureHeight + 1, W - 2, H - 2};
         break;
-    case 3:
-        work = {1, 1, W - 2, H - 2 - PictureHeight};
+    case PicturePlace::PictureBelowCaption:
+        work = {1, 1, W - 2, H - 2 - room.PictureHeight};
         break;
-    case 4:
+    case PicturePlace::PictureBehindCaption:
         work = {1, 1, W - 2, H - 2};
         break;
     default:
         break;
     }
-    const QSize measured = metrics_->Measure(Caption, font(), work.right - work.left);
-    CaptionRect = {work.left, work.top, work.left + measured.width(), work.top + measured.height()};
-    CaptionWidth = CaptionRect.right - CaptionRect.left;
-    CaptionHeight = CaptionRect.bottom - CaptionRect.top;
+    CaptionLayout out;
+    out.Font = font;
+    const QSize measured = metrics.Measure(caption, font, work.right - work.left);
+    ButtonRect r{work.left, work.top, work.left + measured.width(), work.top + measured.height()};
+    out.CaptionWidth = r.right - r.left;
+    out.CaptionHeight = r.bottom - r.top;
 
+    // The move halves the room left right of and below the measured text.
     int dx = 0, dy = 0;
-    switch (PicturePosition) {
-    case 0:
-    case 2:
-    case 4:
-        dx = (W - CaptionRect.right) / 2, dy = (H - CaptionRect.bottom) / 2;
+    switch (static_cast<PicturePlace>(room.PicturePosition)) {
+    case PicturePlace::PictureLeftOfCaption:
+    case PicturePlace::PictureAboveCaption:
+    case PicturePlace::PictureBehindCaption:
+        dx = (W - r.right) / 2, dy = (H - r.bottom) / 2;
         break;
-    case 1:
-        dx = (W - CaptionRect.right - PictureWidth - 4) / 2, dy = (H - CaptionRect.bottom) / 2;
+    case PicturePlace::PictureRightOfCaption:
+        dx = (W - r.right - room.PictureWidth - 4) / 2, dy = (H - r.bottom) / 2;
         break;
-    case 3:
-        dx = (W - CaptionRect.right) / 2, dy = (H - CaptionRect.bottom - PictureHeight - 4) / 2;
+    case PicturePlace::PictureBelowCaption:
+        dx = (W - r.right) / 2, dy = (H - r.bottom - room.PictureHeight - 4) / 2;
         break;
     default:
         break;
     }
-    CaptionRect = {CaptionRect.left + dx, CaptionRect.top + dy, CaptionRect.right + dx,
-                   CaptionRect.bottom + dy};
-    CaptionRectDown = {CaptionRect.left + 1, CaptionRect.top + 1, CaptionRect.right + 1,
-                       CaptionRect.bottom + 1};
+    out.CaptionRect = {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+    out.CaptionRectDown = {out.CaptionRect.left + 1, out.CaptionRect.top + 1, out.CaptionRect.right + 1,
+                           out.CaptionRect.bottom + 1};
+    return out;
+}
+
+CaptionRoom chameleonButton::CaptionRoomNow() const {
+    // Positions without a name keep the previous working rectangle, which the layout holds in
+    // CaptionRectDown.
+    return {ClientWidth, ClientHeight, PicturePosition, PictureWidth, PictureHeight, CaptionRectDown};
+}
+
+void chameleonButton::LayoutCaption() {
+    const CaptionLayout laid = PlaceCaption(Caption, font(), *metrics_, CaptionRoomNow());
+    CaptionRect = laid.CaptionRect;
+    CaptionRectDown = laid.CaptionRectDown;
+    CaptionWidth = laid.CaptionWidth;
+    CaptionHeight = laid.CaptionHeight;
     PlacePicture();
 }
 
@@ -103,18 +123,18 @@ void chameleonButton::PlacePicture() {
     const int W = ClientWidth, H = ClientHeight;
     // Only spaces count as blank here; a caption of tabs or line breaks still has the picture beside it.
     const bool blank = Caption.count(u' ') == Caption.size();
-    if (!blank && PicturePosition != 4) {
-        switch (PicturePosition) {
-        case 0:
+    if (!blank && Placement() != PicturePlace::PictureBehindCaption) {
+        switch (Placement()) {
+        case PicturePlace::PictureLeftOfCaption:
             PictureLeft = CaptionRect.left - PictureWidth - 4, PictureTop = (H - PictureHeight) / 2;
             break;
-        case 1:
+        case PicturePlace::PictureRightOfCaption:
             PictureLeft = CaptionRect.right + 4, PictureTop = (H - PictureHeight) / 2;
             break;
-        case 2:
+        case PicturePlace::PictureAboveCaption:
             PictureLeft = (W - PictureWidth) / 2, PictureTop = CaptionRect.top - PictureHeight - 2;
             break;
-        case 3:
+        case PicturePlace::PictureBelowCaption:
             PictureLeft = (W - PictureWidth) / 2, PictureTop = CaptionRect.bottom + 2;
             break;
         default:

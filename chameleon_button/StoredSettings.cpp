@@ -20,6 +20,11 @@ template <typename T> T Get(const PropertyBag& bag, const char* key, T fallback)
     throw PropertyTypeError(std::string("stored setting of the wrong type: ") + key);
 }
 
+// The defaults of the enumerated keys are 16-bit values, widened when read.
+template <typename Enum> constexpr std::int16_t Default16(Enum named) {
+    return static_cast<std::int16_t>(named);
+}
+
 VBool GetBool(const PropertyBag& bag, const char* key, bool fallback) {
     const auto v = bag.Read(QString::fromLatin1(key));
     if (!v) return ToVBool(fallback);
@@ -33,11 +38,11 @@ VBool GetBool(const PropertyBag& bag, const char* key, bool fallback) {
 
 void chameleonButton::ReadProperties(const PropertyBag& bag) {
     using namespace system_colors;
-    ButtonType = Get<std::int32_t>(bag, "BTYPE", std::int16_t{2});
+    ButtonType = Get<std::int32_t>(bag, "BTYPE", Default16(ButtonLook::DoubleBevel));
     Caption = Get<QString>(bag, "TX", QString());
     Enabled = GetBool(bag, "ENAB", true);
     SetHostFont(Get<QFont>(bag, "FONT", font()));
-    ColorScheme = Get<std::int32_t>(bag, "COLTYPE", std::int16_t{1});
+    ColorScheme = Get<std::int32_t>(bag, "COLTYPE", Default16(ColourScheme::SchemeSystem));
     ShowFocusRect = GetBool(bag, "FOCUSR", true);
     BackColor = Get<std::int32_t>(bag, "BCOL", GetSysColor(COLOR_BTNFACE));
     BackOver = Get<std::int32_t>(bag, "BCOLO", BackColor);
@@ -50,9 +55,9 @@ void chameleonButton::ReadProperties(const PropertyBag& bag) {
     PictureOver = Get<PictureRef>(bag, "PICH", nullptr);
     UseMaskColor = GetBool(bag, "UMCOL", true);
     SoftBevel = GetBool(bag, "SOFT", false);
-    PicturePosition = Get<std::int32_t>(bag, "PICPOS", std::int16_t{0});
+    PicturePosition = Get<std::int32_t>(bag, "PICPOS", Default16(PicturePlace::PictureLeftOfCaption));
     UseGreyscale = GetBool(bag, "NGREY", false);
-    SpecialEffect = Get<std::int32_t>(bag, "FX", std::int16_t{0});
+    SpecialEffect = Get<std::int32_t>(bag, "FX", Default16(TextEffect::EffectNone));
     // The hand pointer goes through its setter, which sets the pointer again after MPTR and MICON.
     SetHandPointer(GetBool(bag, "HAND", false));
     CheckBoxBehaviour = GetBool(bag, "CHECK", false);

@@ -3,6 +3,7 @@
 #include <Qt>
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace virtual_keys {
 namespace {
@@ -12,205 +13,237 @@ constexpr bool Keypad = true;
 
 constexpr std::array Rows = std::to_array<Entry>({
     // Editing and control keys
-    {Qt::Key_Cancel, Main, 0x03},    // VK_CANCEL
-    {Qt::Key_Backspace, Main, 0x08}, // VK_BACK
-    {Qt::Key_Tab, Main, 0x09},       // VK_TAB
-    {Qt::Key_Backtab, Main, 0x09},   // shift and tab: the tab key
-    {Qt::Key_Clear, Main, 0x0C},     // VK_CLEAR (keypad 5 with Num Lock off)
-    {Qt::Key_Return, Main, 0x0D},    // VK_RETURN
-    {Qt::Key_Enter, Main, 0x0D},     // the keypad's Enter is VK_RETURN too
-    {Qt::Key_Shift, Main, 0x10},     // VK_SHIFT
-    {Qt::Key_Control, Main, 0x11},   // VK_CONTROL
-    {Qt::Key_Alt, Main, 0x12},       // VK_MENU
-    {Qt::Key_AltGr, Main, 0x12},
-    {Qt::Key_Pause, Main, 0x13},  // VK_PAUSE
-    {Qt::Key_Escape, Main, 0x1B}, // VK_ESCAPE
-    {Qt::Key_Space, Main, 0x20},  // VK_SPACE
+    {Qt::Key_Cancel, Main, Cancel},
+    {Qt::Key_Backspace, Main, Back},
+    {Qt::Key_Tab, Main, Tab},
+    {Qt::Key_Backtab, Main, Tab}, // shift and tab: the tab key
+    {Qt::Key_Clear, Main, Clear}, // keypad 5 with Num Lock off
+    {Qt::Key_Return, Main, Return},
+    {Qt::Key_Enter, Main, Return}, // the keypad's Enter too
+    {Qt::Key_Shift, Main, Shift},
+    {Qt::Key_Control, Main, Control},
+    {Qt::Key_Alt, Main, Menu},
+    {Qt::Key_AltGr, Main, Menu},
+    {Qt::Key_Pause, Main, Pause},
+    {Qt::Key_Escape, Main, Escape},
+    {Qt::Key_Space, Main, Space},
 
     // Lock keys
-    {Qt::Key_CapsLock, Main, 0x14},   // VK_CAPITAL
-    {Qt::Key_NumLock, Main, 0x90},    // VK_NUMLOCK
-    {Qt::Key_ScrollLock, Main, 0x91}, // VK_SCROLL
+    {Qt::Key_CapsLock, Main, Capital},
+    {Qt::Key_NumLock, Main, NumLock},
+    {Qt::Key_ScrollLock, Main, Scroll},
 
     // Input-method keys
-    {Qt::Key_Kana_Lock, Main, 0x15},    // VK_KANA
-    {Qt::Key_Hangul, Main, 0x15},       // VK_HANGUL
-    {Qt::Key_Hangul_Hanja, Main, 0x19}, // VK_HANJA
-    {Qt::Key_Kanji, Main, 0x19},        // VK_KANJI
-    {Qt::Key_Henkan, Main, 0x1C},       // VK_CONVERT
-    {Qt::Key_Muhenkan, Main, 0x1D},     // VK_NONCONVERT
-    {Qt::Key_Mode_switch, Main, 0x1F},  // VK_MODECHANGE
+    {Qt::Key_Kana_Lock, Main, Kana},
+    {Qt::Key_Hangul, Main, Kana},
+    {Qt::Key_Hangul_Hanja, Main, Hanja},
+    {Qt::Key_Kanji, Main, Hanja},
+    {Qt::Key_Henkan, Main, Convert},
+    {Qt::Key_Muhenkan, Main, NonConvert},
+    {Qt::Key_Mode_switch, Main, ModeChange},
 
     // Navigation
-    {Qt::Key_PageUp, Main, 0x21},   // VK_PRIOR
-    {Qt::Key_PageDown, Main, 0x22}, // VK_NEXT
-    {Qt::Key_End, Main, 0x23},
-    {Qt::Key_Home, Main, 0x24},
-    {Qt::Key_Left, Main, 0x25},
-    {Qt::Key_Up, Main, 0x26},
-    {Qt::Key_Right, Main, 0x27},
-    {Qt::Key_Down, Main, 0x28},
-    {Qt::Key_Select, Main, 0x29},
-    {Qt::Key_Printer, Main, 0x2A}, // VK_PRINT
-    {Qt::Key_Execute, Main, 0x2B},
-    {Qt::Key_Print, Main, 0x2C}, // VK_SNAPSHOT
-    {Qt::Key_SysReq, Main, 0x2C},
-    {Qt::Key_Insert, Main, 0x2D},
-    {Qt::Key_Delete, Main, 0x2E},
-    {Qt::Key_Help, Main, 0x2F},
+    {Qt::Key_PageUp, Main, Prior},
+    {Qt::Key_PageDown, Main, Next},
+    {Qt::Key_End, Main, End},
+    {Qt::Key_Home, Main, Home},
+    {Qt::Key_Left, Main, Left},
+    {Qt::Key_Up, Main, Up},
+    {Qt::Key_Right, Main, Right},
+    {Qt::Key_Down, Main, Down},
+    {Qt::Key_Select, Main, Select},
+    {Qt::Key_Printer, Main, Print},
+    {Qt::Key_Execute, Main, Execute},
+    {Qt::Key_Print, Main, Snapshot},
+    {Qt::Key_SysReq, Main, Snapshot},
+    {Qt::Key_Insert, Main, Insert},
+    {Qt::Key_Delete, Main, Delete},
+    {Qt::Key_Help, Main, Help},
 
     // Digits, and the characters that share their keys
-    {Qt::Key_0, Main, 0x30},
-    {Qt::Key_1, Main, 0x31},
-    {Qt::Key_2, Main, 0x32},
-    {Qt::Key_3, Main, 0x33},
-    {Qt::Key_4, Main, 0x34},
-    {Qt::Key_5, Main, 0x35},
-    {Qt::Key_6, Main, 0x36},
-    {Qt::Key_7, Main, 0x37},
-    {Qt::Key_8, Main, 0x38},
-    {Qt::Key_9, Main, 0x39},
-    {Qt::Key_ParenRight, Main, 0x30},
-    {Qt::Key_Exclam, Main, 0x31},
-    {Qt::Key_At, Main, 0x32},
-    {Qt::Key_NumberSign, Main, 0x33},
-    {Qt::Key_Dollar, Main, 0x34},
-    {Qt::Key_Percent, Main, 0x35},
-    {Qt::Key_AsciiCircum, Main, 0x36},
-    {Qt::Key_Ampersand, Main, 0x37},
-    {Qt::Key_Asterisk, Main, 0x38},
-    {Qt::Key_ParenLeft, Main, 0x39},
+    {Qt::Key_0, Main, Digit(0)},
+    {Qt::Key_1, Main, Digit(1)},
+    {Qt::Key_2, Main, Digit(2)},
+    {Qt::Key_3, Main, Digit(3)},
+    {Qt::Key_4, Main, Digit(4)},
+    {Qt::Key_5, Main, Digit(5)},
+    {Qt::Key_6, Main, Digit(6)},
+    {Qt::Key_7, Main, Digit(7)},
+    {Qt::Key_8, Main, Digit(8)},
+    {Qt::Key_9, Main, Digit(9)},
+    {Qt::Key_ParenRight, Main, Digit(0)},
+    {Qt::Key_Exclam, Main, Digit(1)},
+    {Qt::Key_At, Main, Digit(2)},
+    {Qt::Key_NumberSign, Main, Digit(3)},
+    {Qt::Key_Dollar, Main, Digit(4)},
+    {Qt::Key_Percent, Main, Digit(5)},
+    {Qt::Key_AsciiCircum, Main, Digit(6)},
+    {Qt::Key_Ampersand, Main, Digit(7)},
+    {Qt::Key_Asterisk, Main, Digit(8)},
+    {Qt::Key_ParenLeft, Main, Digit(9)},
 
     // Letters
-    {Qt::Key_A, Main, 0x41},
-    {Qt::Key_B, Main, 0x42},
-    {Qt::Key_C, Main, 0x43},
-    {Qt::Key_D, Main, 0x44},
-    {Qt::Key_E, Main, 0x45},
-    {Qt::Key_F, Main, 0x46},
-    {Qt::Key_G, Main, 0x47},
-    {Qt::Key_H, Main, 0x48},
-    {Qt::Key_I, Main, 0x49},
-    {Qt::Key_J, Main, 0x4A},
-    {Qt::Key_K, Main, 0x4B},
-    {Qt::Key_L, Main, 0x4C},
-    {Qt::Key_M, Main, 0x4D},
-    {Qt::Key_N, Main, 0x4E},
-    {Qt::Key_O, Main, 0x4F},
-    {Qt::Key_P, Main, 0x50},
-    {Qt::Key_Q, Main, 0x51},
-    {Qt::Key_R, Main, 0x52},
-    {Qt::Key_S, Main, 0x53},
-    {Qt::Key_T, Main, 0x54},
-    {Qt::Key_U, Main, 0x55},
-    {Qt::Key_V, Main, 0x56},
-    {Qt::Key_W, Main, 0x57},
-    {Qt::Key_X, Main, 0x58},
-    {Qt::Key_Y, Main, 0x59},
-    {Qt::Key_Z, Main, 0x5A},
+    {Qt::Key_A, Main, Letter('A')},
+    {Qt::Key_B, Main, Letter('B')},
+    {Qt::Key_C, Main, Letter('C')},
+    {Qt::Key_D, Main, Letter('D')},
+    {Qt::Key_E, Main, Letter('E')},
+    {Qt::Key_F, Main, Letter('F')},
+    {Qt::Key_G, Main, Letter('G')},
+    {Qt::Key_H, Main, Letter('H')},
+    {Qt::Key_I, Main, Letter('I')},
+    {Qt::Key_J, Main, Letter('J')},
+    {Qt::Key_K, Main, Letter('K')},
+    {Qt::Key_L, Main, Letter('L')},
+    {Qt::Key_M, Main, Letter('M')},
+    {Qt::Key_N, Main, Letter('N')},
+    {Qt::Key_O, Main, Letter('O')},
+    {Qt::Key_P, Main, Letter('P')},
+    {Qt::Key_Q, Main, Letter('Q')},
+    {Qt::Key_R, Main, Letter('R')},
+    {Qt::Key_S, Main, Letter('S')},
+    {Qt::Key_T, Main, Letter('T')},
+    {Qt::Key_U, Main, Letter('U')},
+    {Qt::Key_V, Main, Letter('V')},
+    {Qt::Key_W, Main, Letter('W')},
+    {Qt::Key_X, Main, Letter('X')},
+    {Qt::Key_Y, Main, Letter('Y')},
+    {Qt::Key_Z, Main, Letter('Z')},
 
     // System keys
-    {Qt::Key_Meta, Main, 0x5B},    // VK_LWIN
-    {Qt::Key_Super_L, Main, 0x5B}, // VK_LWIN
-    {Qt::Key_Super_R, Main, 0x5C}, // VK_RWIN
-    {Qt::Key_Menu, Main, 0x5D},    // VK_APPS
-    {Qt::Key_Sleep, Main, 0x5F},   // VK_SLEEP
+    {Qt::Key_Meta, Main, LWin},
+    {Qt::Key_Super_L, Main, LWin},
+    {Qt::Key_Super_R, Main, RWin},
+    {Qt::Key_Menu, Main, Apps},
+    {Qt::Key_Sleep, Main, Sleep},
 
     // The numeric keypad with Num Lock on
-    {Qt::Key_0, Keypad, 0x60}, // VK_NUMPAD0
-    {Qt::Key_1, Keypad, 0x61},
-    {Qt::Key_2, Keypad, 0x62},
-    {Qt::Key_3, Keypad, 0x63},
-    {Qt::Key_4, Keypad, 0x64},
-    {Qt::Key_5, Keypad, 0x65},
-    {Qt::Key_6, Keypad, 0x66},
-    {Qt::Key_7, Keypad, 0x67},
-    {Qt::Key_8, Keypad, 0x68},
-    {Qt::Key_9, Keypad, 0x69},        // VK_NUMPAD9
-    {Qt::Key_Asterisk, Keypad, 0x6A}, // VK_MULTIPLY
-    {Qt::Key_Plus, Keypad, 0x6B},     // VK_ADD
-    {Qt::Key_Minus, Keypad, 0x6D},    // VK_SUBTRACT
-    {Qt::Key_Period, Keypad, 0x6E},   // VK_DECIMAL
-    {Qt::Key_Comma, Keypad, 0x6E},    // the decimal key where it gives a comma
-    {Qt::Key_Slash, Keypad, 0x6F},    // VK_DIVIDE
-    {Qt::Key_Equal, Keypad, 0x92},    // VK_OEM_NEC_EQUAL
+    {Qt::Key_0, Keypad, NumpadDigit(0)},
+    {Qt::Key_1, Keypad, NumpadDigit(1)},
+    {Qt::Key_2, Keypad, NumpadDigit(2)},
+    {Qt::Key_3, Keypad, NumpadDigit(3)},
+    {Qt::Key_4, Keypad, NumpadDigit(4)},
+    {Qt::Key_5, Keypad, NumpadDigit(5)},
+    {Qt::Key_6, Keypad, NumpadDigit(6)},
+    {Qt::Key_7, Keypad, NumpadDigit(7)},
+    {Qt::Key_8, Keypad, NumpadDigit(8)},
+    {Qt::Key_9, Keypad, NumpadDigit(9)},
+    {Qt::Key_Asterisk, Keypad, Multiply},
+    {Qt::Key_Plus, Keypad, Add},
+    {Qt::Key_Minus, Keypad, Subtract},
+    {Qt::Key_Period, Keypad, Decimal},
+    {Qt::Key_Comma, Keypad, Decimal}, // the decimal key where it gives a comma
+    {Qt::Key_Slash, Keypad, Divide},
+    {Qt::Key_Equal, Keypad, OemNecEqual},
 
     // Function keys
-    {Qt::Key_F1, Main, 0x70},
-    {Qt::Key_F2, Main, 0x71},
-    {Qt::Key_F3, Main, 0x72},
-    {Qt::Key_F4, Main, 0x73},
-    {Qt::Key_F5, Main, 0x74},
-    {Qt::Key_F6, Main, 0x75},
-    {Qt::Key_F7, Main, 0x76},
-    {Qt::Key_F8, Main, 0x77},
-    {Qt::Key_F9, Main, 0x78},
-    {Qt::Key_F10, Main, 0x79},
-    {Qt::Key_F11, Main, 0x7A},
-    {Qt::Key_F12, Main, 0x7B},
-    {Qt::Key_F13, Main, 0x7C},
-    {Qt::Key_F14, Main, 0x7D},
-    {Qt::Key_F15, Main, 0x7E},
-    {Qt::Key_F16, Main, 0x7F},
-    {Qt::Key_F17, Main, 0x80},
-    {Qt::Key_F18, Main, 0x81},
-    {Qt::Key_F19, Main, 0x82},
-    {Qt::Key_F20, Main, 0x83},
-    {Qt::Key_F21, Main, 0x84},
-    {Qt::Key_F22, Main, 0x85},
-    {Qt::Key_F23, Main, 0x86},
-    {Qt::Key_F24, Main, 0x87},
+    {Qt::Key_F1, Main, FunctionKey(1)},
+    {Qt::Key_F2, Main, FunctionKey(2)},
+    {Qt::Key_F3, Main, FunctionKey(3)},
+    {Qt::Key_F4, Main, FunctionKey(4)},
+    {Qt::Key_F5, Main, FunctionKey(5)},
+    {Qt::Key_F6, Main, FunctionKey(6)},
+    {Qt::Key_F7, Main, FunctionKey(7)},
+    {Qt::Key_F8, Main, FunctionKey(8)},
+    {Qt::Key_F9, Main, FunctionKey(9)},
+    {Qt::Key_F10, Main, FunctionKey(10)},
+    {Qt::Key_F11, Main, FunctionKey(11)},
+    {Qt::Key_F12, Main, FunctionKey(12)},
+    {Qt::Key_F13, Main, FunctionKey(13)},
+    {Qt::Key_F14, Main, FunctionKey(14)},
+    {Qt::Key_F15, Main, FunctionKey(15)},
+    {Qt::Key_F16, Main, FunctionKey(16)},
+    {Qt::Key_F17, Main, FunctionKey(17)},
+    {Qt::Key_F18, Main, FunctionKey(18)},
+    {Qt::Key_F19, Main, FunctionKey(19)},
+    {Qt::Key_F20, Main, FunctionKey(20)},
+    {Qt::Key_F21, Main, FunctionKey(21)},
+    {Qt::Key_F22, Main, FunctionKey(22)},
+    {Qt::Key_F23, Main, FunctionKey(23)},
+    {Qt::Key_F24, Main, FunctionKey(24)},
 
     // Browser, volume, media and launch keys
-    {Qt::Key_Back, Main, 0xA6},      // VK_BROWSER_BACK
-    {Qt::Key_Forward, Main, 0xA7},   // VK_BROWSER_FORWARD
-    {Qt::Key_Refresh, Main, 0xA8},   // VK_BROWSER_REFRESH
-    {Qt::Key_Stop, Main, 0xA9},      // VK_BROWSER_STOP
-    {Qt::Key_Search, Main, 0xAA},    // VK_BROWSER_SEARCH
-    {Qt::Key_Favorites, Main, 0xAB}, // VK_BROWSER_FAVORITES
-    {Qt::Key_HomePage, Main, 0xAC},  // VK_BROWSER_HOME
-    {Qt::Key_VolumeMute, Main, 0xAD},
-    {Qt::Key_VolumeDown, Main, 0xAE},
-    {Qt::Key_VolumeUp, Main, 0xAF},
-    {Qt::Key_MediaNext, Main, 0xB0},     // VK_MEDIA_NEXT_TRACK
-    {Qt::Key_MediaPrevious, Main, 0xB1}, // VK_MEDIA_PREV_TRACK
-    {Qt::Key_MediaStop, Main, 0xB2},
-    {Qt::Key_MediaPlay, Main, 0xB3}, // VK_MEDIA_PLAY_PAUSE
-    {Qt::Key_MediaPause, Main, 0xB3},
-    {Qt::Key_MediaTogglePlayPause, Main, 0xB3},
-    {Qt::Key_LaunchMail, Main, 0xB4},  // VK_LAUNCH_MAIL
-    {Qt::Key_LaunchMedia, Main, 0xB5}, // VK_LAUNCH_MEDIA_SELECT
-    {Qt::Key_Launch0, Main, 0xB6},     // VK_LAUNCH_APP1
-    {Qt::Key_Launch1, Main, 0xB7},     // VK_LAUNCH_APP2
+    {Qt::Key_Back, Main, BrowserBack},
+    {Qt::Key_Forward, Main, BrowserForward},
+    {Qt::Key_Refresh, Main, BrowserRefresh},
+    {Qt::Key_Stop, Main, BrowserStop},
+    {Qt::Key_Search, Main, BrowserSearch},
+    {Qt::Key_Favorites, Main, BrowserFavorites},
+    {Qt::Key_HomePage, Main, BrowserHome},
+    {Qt::Key_VolumeMute, Main, VolumeMute},
+    {Qt::Key_VolumeDown, Main, VolumeDown},
+    {Qt::Key_VolumeUp, Main, VolumeUp},
+    {Qt::Key_MediaNext, Main, MediaNextTrack},
+    {Qt::Key_MediaPrevious, Main, MediaPrevTrack},
+    {Qt::Key_MediaStop, Main, MediaStop},
+    {Qt::Key_MediaPlay, Main, MediaPlayPause},
+    {Qt::Key_MediaPause, Main, MediaPlayPause},
+    {Qt::Key_MediaTogglePlayPause, Main, MediaPlayPause},
+    {Qt::Key_LaunchMail, Main, LaunchMail},
+    {Qt::Key_LaunchMedia, Main, LaunchMediaSelect},
+    {Qt::Key_Launch0, Main, LaunchApp1},
+    {Qt::Key_Launch1, Main, LaunchApp2},
 
     // Punctuation keys (VK_OEM_1 ... VK_OEM_7), with their shifted characters
-    {Qt::Key_Semicolon, Main, 0xBA}, // VK_OEM_1
-    {Qt::Key_Colon, Main, 0xBA},
-    {Qt::Key_Equal, Main, 0xBB}, // VK_OEM_PLUS
-    {Qt::Key_Plus, Main, 0xBB},
-    {Qt::Key_Comma, Main, 0xBC}, // VK_OEM_COMMA
-    {Qt::Key_Less, Main, 0xBC},
-    {Qt::Key_Minus, Main, 0xBD}, // VK_OEM_MINUS
-    {Qt::Key_Underscore, Main, 0xBD},
-    {Qt::Key_Period, Main, 0xBE}, // VK_OEM_PERIOD
-    {Qt::Key_Greater, Main, 0xBE},
-    {Qt::Key_Slash, Main, 0xBF}, // VK_OEM_2
-    {Qt::Key_Question, Main, 0xBF},
-    {Qt::Key_QuoteLeft, Main, 0xC0}, // VK_OEM_3
-    {Qt::Key_AsciiTilde, Main, 0xC0},
-    {Qt::Key_BracketLeft, Main, 0xDB}, // VK_OEM_4
-    {Qt::Key_BraceLeft, Main, 0xDB},
-    {Qt::Key_Backslash, Main, 0xDC}, // VK_OEM_5
-    {Qt::Key_Bar, Main, 0xDC},
-    {Qt::Key_BracketRight, Main, 0xDD}, // VK_OEM_6
-    {Qt::Key_BraceRight, Main, 0xDD},
-    {Qt::Key_Apostrophe, Main, 0xDE}, // VK_OEM_7
-    {Qt::Key_QuoteDbl, Main, 0xDE},
+    {Qt::Key_Semicolon, Main, Oem1},
+    {Qt::Key_Colon, Main, Oem1},
+    {Qt::Key_Equal, Main, OemPlus},
+    {Qt::Key_Plus, Main, OemPlus},
+    {Qt::Key_Comma, Main, OemComma},
+    {Qt::Key_Less, Main, OemComma},
+    {Qt::Key_Minus, Main, OemMinus},
+    {Qt::Key_Underscore, Main, OemMinus},
+    {Qt::Key_Period, Main, OemPeriod},
+    {Qt::Key_Greater, Main, OemPeriod},
+    {Qt::Key_Slash, Main, Oem2},
+    {Qt::Key_Question, Main, Oem2},
+    {Qt::Key_QuoteLeft, Main, Oem3},
+    {Qt::Key_AsciiTilde, Main, Oem3},
+    {Qt::Key_BracketLeft, Main, Oem4},
+    {Qt::Key_BraceLeft, Main, Oem4},
+    {Qt::Key_Backslash, Main, Oem5},
+    {Qt::Key_Bar, Main, Oem5},
+    {Qt::Key_BracketRight, Main, Oem6},
+    {Qt::Key_BraceRight, Main, Oem6},
+    {Qt::Key_Apostrophe, Main, Oem7},
+    {Qt::Key_QuoteDbl, Main, Oem7},
 
     // Rarely seen keys that still have a code
-    {Qt::Key_Play, Main, 0xFA}, // VK_PLAY
-    {Qt::Key_Zoom, Main, 0xFB}, // VK_ZOOM
+    {Qt::Key_Play, Main, Play},
+    {Qt::Key_Zoom, Main, Zoom},
 });
+
+struct Place {
+    std::uint32_t evdevCode;
+    std::uint8_t code;
+};
+
+// The punctuation keys of the main block and the keypad's operators and decimal key, by their place
+// (the keypad's digits go by Qt's name, which follows Num Lock).
+constexpr std::array Places = std::to_array<Place>({
+    {12, OemMinus}, {13, OemPlus}, {26, Oem4},   {27, Oem6},         {39, Oem1},
+    {40, Oem7},     {41, Oem3},    {43, Oem5},   {51, OemComma},     {52, OemPeriod},
+    {53, Oem2},     {57, Space},   {86, Oem102}, {55, Multiply},     {74, Subtract},
+    {78, Add},      {83, Decimal}, {98, Divide}, {117, OemNecEqual},
+});
+
+// The rows of digits and letters, each from the evdev code of its first key. The code of a digit
+// or a letter is its character (upper case).
+struct KeyRow {
+    std::uint32_t first;
+    std::string_view keys;
+};
+constexpr KeyRow KeyRows[] = {{2, "1234567890"}, {16, "QWERTYUIOP"}, {30, "ASDFGHJKL"}, {44, "ZXCVBNM"}};
+
+// Keys Qt names the same on every layout: the Latin letters and the digits (of the keypad too).
+bool NamedAlike(int qtKey) {
+    return (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9);
+}
+
+// Qt names a key that types a character by the character; the others from 0x01000000 on.
+bool TypesACharacter(int qtKey) {
+    return qtKey > 0 && qtKey < Qt::Key_Escape;
+}
 
 const Entry* Find(int qtKey, bool keypad) {
     const auto it = std::find_if(Rows.begin(), Rows.end(),
@@ -229,6 +262,22 @@ std::uint8_t FromQtKey(int qtKey, bool keypad) {
         if (const Entry* e = Find(qtKey, true)) return e->code;
     const Entry* e = Find(qtKey, false);
     return e ? e->code : 0;
+}
+
+std::uint8_t FromKeyPlace(std::uint32_t evdevCode) {
+    for (const KeyRow& row : KeyRows)
+        if (evdevCode >= row.first && evdevCode - row.first < row.keys.size())
+            return static_cast<std::uint8_t>(row.keys[evdevCode - row.first]);
+    const auto it =
+        std::find_if(Places.begin(), Places.end(), [&](const Place& p) { return p.evdevCode == evdevCode; });
+    return it == Places.end() ? 0 : it->code;
+}
+
+std::uint8_t KeyCodeOf(int qtKey, bool keypad, std::uint32_t evdevCode) {
+    if (TypesACharacter(qtKey) && !NamedAlike(qtKey) && evdevCode != 0)
+        if (const std::uint8_t code = FromKeyPlace(evdevCode)) return code;
+    if (const std::uint8_t code = FromQtKey(qtKey, keypad)) return code;
+    return evdevCode != 0 ? FromKeyPlace(evdevCode) : 0;
 }
 
 } // namespace virtual_keys

@@ -1,13 +1,18 @@
 #include "chameleon_button/chameleonButton.h"
 
-#include "chameleon_button/paint/PaintFace.h"
-
 #include <QCursor>
 #include <QEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <cmath>
 #include <stdexcept>
+
+namespace {
+
+// Pointer shapes by their classic numbers: the standard arrow, and the shape of the pointer icon.
+enum PointerShape : std::int32_t { PointerArrow = 1, PointerFromIcon = 99 };
+
+} // namespace
 
 chameleonButton::chameleonButton(QWidget* parent, const ButtonAmbient* ambient)
     : QWidget(parent), metrics_(std::make_shared<QtTextMetrics>()),
@@ -17,6 +22,9 @@ chameleonButton::chameleonButton(QWidget* parent, const ButtonAmbient* ambient)
     setFocusPolicy(Qt::StrongFocus);
     OverTimer.setInterval(3);
     connect(&OverTimer, &QTimer::timeout, this, [this] { HandleOverTimer(); });
+    spaceReleaseTimer_.setSingleShot(true);
+    spaceReleaseTimer_.setInterval(30);
+    connect(&spaceReleaseTimer_, &QTimer::timeout, this, [this] { SettleSpaceRelease(); });
     InitProperties();
 }
 
@@ -44,8 +52,8 @@ void chameleonButton::InitProperties() {
     UseMaskColor = VbTrue;
     Caption = ambient_->DisplayName();
     SetHostFont(ambient_->Font());
-    ButtonType = 2;
-    ColorScheme = 1;
+    ButtonType = static_cast<std::int32_t>(ButtonLook::DoubleBevel);
+    ColorScheme = static_cast<std::int32_t>(ColourScheme::SchemeSystem);
     ResolvePalette();
     BackColor = BackOver = FaceColor;
     ForeColor = ForeOver = TextColor;
@@ -110,11 +118,11 @@ void chameleonButton::SetSoftBevel(VBool newValue) {
 
 void chameleonButton::SetButtonType(std::int32_t newValue) {
     ButtonType = newValue;
-    if (newValue == 5 && !ambient_->UserMode()) {
+    if (Look() == ButtonLook::FlatEdge && !ambient_->UserMode()) {
         QFont f = font();
         f.setBold(true);
         SetHostFont(f);
-    } else if (newValue == 11 && PaintEnabled) {
+    } else if (Look() == ButtonLook::SeeThrough && PaintEnabled) {
         CaptureParentBackground();
     }
     ResizeButton();
@@ -139,6 +147,12 @@ void chameleonButton::SetEnabled(VBool newValue) {
 }
 
 void chameleonButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        // A disabled window takes no mouse input, so it cannot keep the mouse either: a hold it
+        // kept would swallow every later click of the program.
+        releaseEndsDoubleClick_ = false;
+        if (mouseGrabber() == this) releaseMouse();
+    }
     // The host may also enable the window directly (QWidget::setEnabled): keep the member in step.
     // Only the button's own flag counts: a disabled parent greys the window, not the property.
     const VBool own = ToVBool(!testAttribute(Qt::WA_ForceDisabled));
@@ -264,10 +278,10 @@ void chameleonButton::SetHandPointer(VBool newVal) {
     HandPointer = newVal;
     if (newVal) {
         mouseIcon_.reset(); // the hand is the platform's own pointing-hand cursor
-        mousePointer_ = 99;
+        mousePointer_ = PointerFromIcon;
     } else {
         mouseIcon_.reset();
-        mousePointer_ = 1;
+        mousePointer_ = PointerArrow;
     }
     ApplyPointer();
     Notify("HAND");
@@ -316,13 +330,13 @@ void chameleonButton::ApplyPointer() {
     case 15:
         shape = Qt::SizeAllCursor;
         break;
-    case 99:
+    case PointerFromIcon:
         shape = Qt::PointingHandCursor;
         break;
     default:
         break;
     }
-    if (mousePointer_ == 99 && mouseIcon_ && !mouseIcon_->image.isNull())
+    if (mousePointer_ == PointerFromIcon && mouseIcon_ && !mouseIcon_->image.isNull())
         setCursor(QCursor(QPixmap::fromImage(mouseIcon_->image)));
     else
         setCursor(QCursor(shape));
@@ -366,24 +380,11 @@ void chameleonButton::SetUseGreyscale(VBool newValue) {
 // ---- Methods ----
 
 void chameleonButton::Refresh() {
-    if (ButtonType == 11) CaptureParentBackground();
+    if (Look() == ButtonLook::SeeThrough) CaptureParentBackground();
     ResolvePalette();
     LayoutCaption();
     PaintEnabled = VbTrue;
     PaintLast();
-}
-
-// ---- Painting ----
-
-void chameleonButton::PaintButton(std::uint8_t state, bool force) {
-    if (CheckBoxBehaviour && Value) state = FaceDown;
-    const bool changed = force || Caption != LastCaption || state != LastFaceState;
-    if (!changed || ClientHeight == 0 || !PaintEnabled) return;
-    LastFaceState = state;
-    LastCaption = Caption;
-    ++PaintPasses;
-    paint::PaintFace(*this, state);
-    update();
 }
 
 void chameleonButton::paintEvent(QPaintEvent*) {

@@ -3,15 +3,20 @@
 // effects, a check-box mode and stored settings. It knows nothing of the window that hosts it: the
 // host uses its Click event and its Enabled property.
 //
-// Members keep the names the painting reads; booleans are 16-bit with True = -1. Every change of
-// the face goes through PaintButton, which draws into Face(); paintEvent only copies that image.
+// Booleans are 16-bit with True = -1. Every change of the face goes through PaintButton, which hands
+// the painting (paint/) one PaintRequest with what it reads and keeps what the pass leaves; the
+// painting draws into Face() and never touches the widget. paintEvent only copies that image.
 
 #include "chameleon_button/ButtonAmbient.h"
+#include "chameleon_button/ButtonValues.h"
+#include "chameleon_button/CaptionLayout.h"
 #include "chameleon_button/ColorArithmetic.h"
+#include "chameleon_button/Palette.h"
 #include "chameleon_button/Picture.h"
 #include "chameleon_button/PropertyBag.h"
 #include "chameleon_button/TextMetrics.h"
 #include "chameleon_button/WindowShape.h"
+#include "chameleon_button/paint/PaintRequest.h"
 #include "chameleon_button/paint/Surface.h"
 
 #include <QRect>
@@ -22,15 +27,6 @@
 #include <memory>
 
 class QShortcut;
-
-// Rectangles of the layout: right and bottom exclusive.
-struct ButtonRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const ButtonRect&) const = default;
-};
-
-inline constexpr std::uint8_t FaceUp = 0;
-inline constexpr std::uint8_t FaceDown = 2;
 
 class chameleonButton : public QWidget {
     Q_OBJECT
@@ -125,10 +121,15 @@ class chameleonButton : public QWidget {
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
+    // ---- The enumerated properties by name (values without a name come back unchanged) ----
+    ButtonLook Look() const { return static_cast<ButtonLook>(ButtonType); }
+    ColourScheme Scheme() const { return static_cast<ColourScheme>(ColorScheme); }
+    PicturePlace Placement() const { return static_cast<PicturePlace>(PicturePosition); }
+    TextEffect Effect() const { return static_cast<TextEffect>(SpecialEffect); }
+
     // ---- Colours, layout, shape ----
     void ResolvePalette();
-    Colour Off(Colour c, std::int32_t n) const { return OffsetColor(c, n, false, SoftBevel != 0); }
-    Colour OffB(Colour c, std::int32_t n) const { return OffsetColor(c, n, true, SoftBevel != 0); }
+    ButtonPalette Palette() const; // the palette slots
     void LayoutCaption();
     void ParseAccessKey();
     QString AccessKeys() const { return accessKeys_; }
@@ -144,6 +145,10 @@ class chameleonButton : public QWidget {
     // Repaints the face in state (FaceUp or FaceDown) when forced or when the state or caption
     // changed, unless painting is disabled or the height is 0.
     void PaintButton(std::uint8_t state, bool force);
+    // What the painting of the face in LastFaceState reads: the members, the palette of the pass
+    // (derived from BackOver under the mouse with custom colours) and, for the default GlossGradient's
+    // up face, the caption laid out in bold.
+    paint::PaintRequest FaceRequest() const;
     // The painting passes so far, for tests and benchmarks that need to see whether a change painted.
     std::uint32_t PaintPasses = 0;
     paint::Surface& Face() { return face_; }
@@ -206,6 +211,10 @@ class chameleonButton : public QWidget {
     // or the application leaves the caption's font alone.
     void SetHostFont(const QFont& font);
     void MoveFocus(bool next);
+    PaletteSource PaletteSourceNow() const;
+    CaptionRoom CaptionRoomNow() const;
+    // Under the mouse, custom colours derive the whole palette of a face from BackOver.
+    bool HoverColours() const { return IsOver && Scheme() == ColourScheme::SchemeFromProperties; }
 
     paint::Surface face_;
     std::shared_ptr<const TextMetrics> metrics_;
@@ -215,5 +224,14 @@ class chameleonButton : public QWidget {
     QString accessKeys_;
     QShortcut* accessShortcut_ = nullptr;
     bool releaseEndsDoubleClick_ = false;
+    // A release of the space bar that may still turn out to be an auto-repeat; settled by the next
+    // key, mouse or focus event, or by spaceReleaseTimer_.
+    struct SpaceRelease {
+        bool pending = false;
+        std::uint64_t time = 0;
+        std::int16_t shift = 0;
+    } spaceRelease_;
+    QTimer spaceReleaseTimer_;
+    void SettleSpaceRelease();
     bool syncingEnabled_ = false;
 };

@@ -1,25 +1,25 @@
 #include "chameleon_button/paint/FaceSteps.h"
 
-#include "chameleon_button/chameleonButton.h"
 #include "chameleon_button/paint/PaintCaption.h"
 #include "chameleon_button/paint/Surface.h"
 
 namespace paint {
 
-FaceSteps::FaceSteps(chameleonButton& button)
-    : b(button), W(button.ClientWidth), H(button.ClientHeight), s_(button.Face()) {}
+FaceSteps::FaceSteps(Surface& surface, const PaintRequest& request)
+    : surface(surface), r(request), W(request.W), H(request.H), p(request.Colours), text(&request.Text),
+      LastCaptionState(request.LastCaptionState) {}
 
 void FaceSteps::Fill(int x, int y, int w, int h, Colour c) {
-    s_.PaintRect(x, y, w, h, c, false);
+    surface.PaintRect(x, y, w, h, c, false);
 }
 void FaceSteps::Frame(int x, int y, int w, int h, Colour c) {
-    s_.PaintRect(x, y, w, h, c, true);
+    surface.PaintRect(x, y, w, h, c, true);
 }
 void FaceSteps::Line(int x1, int y1, int x2, int y2, Colour c) {
-    s_.PaintLine(x1, y1, x2, y2, c);
+    surface.PaintLine(x1, y1, x2, y2, c);
 }
 void FaceSteps::Pixel(int x, int y, Colour c) {
-    s_.PaintPixel(x, y, c);
+    surface.PaintPixel(x, y, c);
 }
 
 void FaceSteps::InnerCorners(Colour c) {
@@ -27,30 +27,31 @@ void FaceSteps::InnerCorners(Colour c) {
 }
 
 void FaceSteps::Bevel(Colour a, Colour bottomRight, Colour c, Colour d, int inset, bool outerOnly) {
-    s_.PaintBevel(a, bottomRight, c, d, inset, outerOnly);
+    surface.PaintBevel(a, bottomRight, c, d, inset, outerOnly);
 }
 
 void FaceSteps::Ellipse(int x, int y, int w, int h, Colour border, Colour fill) {
-    s_.PaintEllipse(x, y, w, h, border, fill);
+    surface.PaintEllipse(x, y, w, h, border, fill);
 }
 
 void FaceSteps::Focus() {
-    if (!b.ShowFocusRect || !b.HasFocus) return;
-    s_.PaintFocusRect(b.InnerRect.left, b.InnerRect.top, b.InnerRect.right, b.InnerRect.bottom, b.TextColor);
+    if (!r.ShowFocusRect || !r.HasFocus) return;
+    surface.PaintFocusRect(r.InnerRect.left, r.InnerRect.top, r.InnerRect.right, r.InnerRect.bottom,
+                           p.TextColor);
 }
 
 void FaceSteps::Caption(std::uint8_t state) {
-    PaintCaption(b, state);
+    PaintCaption(*this, state);
 }
 void FaceSteps::UpCaption() {
-    Caption(b.IsOver ? CaptionOver : CaptionNormal);
+    Caption(r.IsOver ? CaptionOver : CaptionNormal);
 }
 
 Colour FaceSteps::Off(Colour c, std::int32_t n) const {
-    return b.Off(c, n);
+    return OffsetColor(c, n, false, r.SoftBevel);
 }
 Colour FaceSteps::OffB(Colour c, std::int32_t n) const {
-    return b.OffB(c, n);
+    return OffsetColor(c, n, true, r.SoftBevel);
 }
 Colour FaceSteps::Lighten(Colour c, std::int32_t n) {
     return LightenColor(c, n);

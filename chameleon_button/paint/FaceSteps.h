@@ -1,12 +1,11 @@
 #pragma once
-// The drawing notation of the looks: one call a drawing step, on the button's face, with the
-// button's colour arithmetic. A look routine is a list of these steps in painter's order.
+// One painting pass of a face in the drawing notation of the looks: one call a drawing step, on the
+// pass's surface, with the request's colour arithmetic. A look routine is a list of these steps in
+// painter's order.
 
-#include "chameleon_button/ColorArithmetic.h"
+#include "chameleon_button/paint/PaintRequest.h"
 
 #include <cstdint>
-
-class chameleonButton;
 
 namespace paint {
 
@@ -14,10 +13,17 @@ class Surface;
 
 class FaceSteps {
   public:
-    explicit FaceSteps(chameleonButton& button);
+    FaceSteps(Surface& surface, const PaintRequest& request);
 
-    chameleonButton& b;
+    Surface& surface;
+    const PaintRequest& r;
     const int W, H; // ClientWidth and ClientHeight
+    // The colours of the pass, the request's; a look may change one for the length of a step.
+    ButtonPalette p;
+    // The caption layout the caption steps draw in: the request's, or its bold one for one step.
+    const CaptionLayout* text;
+    // The state of the last caption drawn in the pass, the request's until one is.
+    std::uint8_t LastCaptionState;
 
     void Fill(int x, int y, int w, int h, Colour c);
     void Frame(int x, int y, int w, int h, Colour c);
@@ -37,9 +43,6 @@ class FaceSteps {
     Colour Off(Colour c, std::int32_t n) const;
     Colour OffB(Colour c, std::int32_t n) const;
     static Colour Lighten(Colour c, std::int32_t n);
-
-  private:
-    Surface& s_;
 };
 
 } // namespace paint

@@ -1,8 +1,8 @@
 #include "chameleon_button/paint/FlatTypes.h"
 
-#include "chameleon_button/chameleonButton.h"
 #include "chameleon_button/paint/FaceSteps.h"
 #include "chameleon_button/paint/PaintCaption.h"
+#include "chameleon_button/paint/Surface.h"
 
 namespace paint {
 
@@ -10,60 +10,62 @@ namespace {
 
 // FlatEdge's focus mark: a box two pixels left and right and one above and below the caption text.
 void CaptionBox(FaceSteps& f) {
-    const chameleonButton& b = f.b;
-    if (!b.HasFocus || !b.ShowFocusRect) return;
-    f.Frame(b.CaptionRect.left - 2, b.CaptionRect.top - 1, b.CaptionWidth + 4, b.CaptionHeight + 2,
+    if (!f.r.HasFocus || !f.r.ShowFocusRect) return;
+    const CaptionLayout& t = *f.text;
+    f.Frame(t.CaptionRect.left - 2, t.CaptionRect.top - 1, t.CaptionWidth + 4, t.CaptionHeight + 2,
             Rgb(153, 153, 204));
 }
 
 // The parent's pixels behind the button, as captured last; without a capture the face stays filled.
 void CapturedBackground(FaceSteps& f) {
-    if (f.b.HasBackDC) f.b.Face().CopyFrom(f.b.BackDC);
+    if (f.r.BackDC != nullptr) f.surface.CopyFrom(*f.r.BackDC);
 }
 
 } // namespace
 
 void FlatEdgeUp(FaceSteps& f) {
-    const chameleonButton& b = f.b;
-    f.Fill(1, 1, f.W - 1, f.H - 1, f.Off(b.FaceColor, 12));
+    const ButtonPalette& p = f.p;
+    f.Fill(1, 1, f.W - 1, f.H - 1, f.Off(p.FaceColor, 12));
     f.UpCaption();
-    f.Frame(1, 1, f.W - 1, f.H - 1, b.HighlightColor);
-    f.Frame(0, 0, f.W - 1, f.H - 1, f.Off(b.ShadowColor, -26));
-    f.Pixel(1, f.H - 2, f.Off(b.ShadowColor, 26));
-    f.Pixel(f.W - 2, 1, f.Off(b.ShadowColor, 26));
+    f.Frame(1, 1, f.W - 1, f.H - 1, p.HighlightColor);
+    f.Frame(0, 0, f.W - 1, f.H - 1, f.Off(p.ShadowColor, -26));
+    f.Pixel(1, f.H - 2, f.Off(p.ShadowColor, 26));
+    f.Pixel(f.W - 2, 1, f.Off(p.ShadowColor, 26));
     CaptionBox(f);
 }
 
 void FlatEdgeDown(FaceSteps& f) {
-    chameleonButton& b = f.b;
-    f.Fill(1, 1, f.W - 2, f.H - 2, f.Off(b.ShadowColor, 16));
-    f.Frame(0, 0, f.W - 1, f.H - 1, f.Off(b.ShadowColor, -26));
-    f.Line(f.W - 1, 1, f.W - 1, f.H, b.HighlightColor);
-    f.Line(1, f.H - 1, f.W - 1, f.H - 1, b.HighlightColor);
-    DrawCaptionText(b, b.CaptionRect, b.TextOverColor); // where it stands up, no effect, no caption state
+    const ButtonPalette& p = f.p;
+    f.Fill(1, 1, f.W - 2, f.H - 2, f.Off(p.ShadowColor, 16));
+    f.Frame(0, 0, f.W - 1, f.H - 1, f.Off(p.ShadowColor, -26));
+    f.Line(f.W - 1, 1, f.W - 1, f.H, p.HighlightColor);
+    f.Line(1, f.H - 1, f.W - 1, f.H - 1, p.HighlightColor);
+    DrawCaptionText(f, f.text->CaptionRect,
+                    p.TextOverColor); // where it stands up, no effect, no caption state
     CaptionBox(f);
 }
 
 void FlatEdgeDisabled(FaceSteps& f) {
     f.Caption(CaptionGrey);
-    f.Frame(0, 0, f.W, f.H, f.b.ShadowColor);
+    f.Frame(0, 0, f.W, f.H, f.p.ShadowColor);
 }
 
 void HoverBoxUp(FaceSteps& f) {
-    const chameleonButton& b = f.b;
-    if (b.IsOver) f.Fill(1, 1, f.W, f.H, b.SelectionTintColor); // to the right and bottom edges
+    const ButtonPalette& p = f.p;
+    if (f.r.IsOver) f.Fill(1, 1, f.W, f.H, p.SelectionTintColor); // to the right and bottom edges
     f.UpCaption();
-    if (b.IsOver) f.Frame(0, 0, f.W, f.H, b.SelectionColor);
+    if (f.r.IsOver) f.Frame(0, 0, f.W, f.H, p.SelectionColor);
     f.Focus();
 }
 
 void HoverBoxDown(FaceSteps& f) {
-    const chameleonButton& b = f.b;
-    const Colour pressed =
-        b.ColorScheme != 2 ? f.Lighten(b.SelectionColor, 128) : f.Off(b.SelectionTintColor, -32);
-    if (b.IsOver) f.Fill(0, 0, f.W, f.H, pressed);
+    const ButtonPalette& p = f.p;
+    const Colour pressed = f.r.ColorScheme != ColourScheme::SchemeFromProperties
+                               ? f.Lighten(p.SelectionColor, 128)
+                               : f.Off(p.SelectionTintColor, -32);
+    if (f.r.IsOver) f.Fill(0, 0, f.W, f.H, pressed);
     f.Caption(CaptionDown);
-    f.Frame(0, 0, f.W, f.H, b.SelectionColor); // also when pressed from the keyboard
+    f.Frame(0, 0, f.W, f.H, p.SelectionColor); // also when pressed from the keyboard
     f.Focus();
 }
 
@@ -90,14 +92,14 @@ void SeeThroughDisabled(FaceSteps& f) {
 
 // The outline shows only under the mouse: otherwise it is the face colour itself.
 void OvalUp(FaceSteps& f) {
-    const chameleonButton& b = f.b;
-    f.Ellipse(0, 0, f.W, f.H, b.IsOver ? b.ShadowColor : b.FaceColor, b.FaceColor);
+    const ButtonPalette& p = f.p;
+    f.Ellipse(0, 0, f.W, f.H, f.r.IsOver ? p.ShadowColor : p.FaceColor, p.FaceColor);
     f.UpCaption();
 }
 
 void OvalDown(FaceSteps& f) {
-    const chameleonButton& b = f.b;
-    f.Ellipse(0, 0, f.W, f.H, b.DarkShadowColor, f.Off(b.FaceColor, -32));
+    const ButtonPalette& p = f.p;
+    f.Ellipse(0, 0, f.W, f.H, p.DarkShadowColor, f.Off(p.FaceColor, -32));
     f.Caption(CaptionDown);
 }
 

@@ -1,6 +1,5 @@
 #include "chameleon_button/paint/GradientTypes.h"
 
-#include "chameleon_button/chameleonButton.h"
 #include "chameleon_button/paint/FaceSteps.h"
 #include "chameleon_button/paint/PaintCaption.h"
 
@@ -54,7 +53,7 @@ void FocusRing(FaceSteps& f) {
 
 // Shades of the bright face: darker at the bottom and right, lighter at the top and left.
 void PlainRing(FaceSteps& f) {
-    const Colour fb = f.b.FaceBrightColor;
+    const Colour fb = f.p.FaceBrightColor;
     f.Line(2, f.H - 2, f.W - 2, f.H - 2, f.OffB(fb, -48));
     f.Line(1, f.H - 3, f.W - 2, f.H - 3, f.OffB(fb, -32));
     f.Line(f.W - 2, 2, f.W - 2, f.H - 2, f.OffB(fb, -36));
@@ -65,50 +64,38 @@ void PlainRing(FaceSteps& f) {
     f.Line(2, 3, 2, f.H - 3, f.OffB(fb, -10));
 }
 
-// The default button's caption is bold for the one caption call; FontBold and PaintEnabled are
-// back as they were afterwards, and the caption is measured again for the normal font.
+// The default button's caption is bold: the button laid it out in its bold font for this pass.
 void GlossCaption(FaceSteps& f) {
-    chameleonButton& b = f.b;
-    VBool rememberedBold = VbFalse;
-    if (b.DisplayAsDefault()) {
-        b.PaintEnabled = VbFalse;
-        rememberedBold = b.FontBold();
-        b.SetFontBold(VbTrue);
-    }
+    if (f.r.DisplayAsDefault && f.r.BoldText) f.text = &*f.r.BoldText;
     f.UpCaption();
-    if (b.DisplayAsDefault()) {
-        b.SetFontBold(rememberedBold);
-        b.PaintEnabled = VbTrue;
-    }
+    f.text = &f.r.Text;
 }
 
 // The outline and the bright bands along the top and left edges of the raised gloss face.
 void GlossEdges(FaceSteps& f) {
-    f.Frame(0, 0, f.W, f.H, f.Off(f.b.ShadowColor, -50));
-    f.Frame(1, 1, f.W - 2, f.H - 2, f.Off(f.b.FaceColor, -9));
-    f.Fill(2, 2, f.W - 4, 2, f.b.HighlightColor);
-    f.Fill(2, 4, 2, f.H - 6, f.b.HighlightColor);
+    f.Frame(0, 0, f.W, f.H, f.Off(f.p.ShadowColor, -50));
+    f.Frame(1, 1, f.W - 2, f.H - 2, f.Off(f.p.FaceColor, -9));
+    f.Fill(2, 2, f.W - 4, 2, f.p.HighlightColor);
+    f.Fill(2, 4, 2, f.H - 6, f.p.HighlightColor);
 }
 
 } // namespace
 
 void GradientRimUp(FaceSteps& f) {
-    chameleonButton& b = f.b;
-    GradientRows(f, b.FaceBrightColor, 25, Direction::Down, Shade::OffB);
+    GradientRows(f, f.p.FaceBrightColor, 25, Direction::Down, Shade::OffB);
     f.UpCaption();
     f.Frame(0, 0, f.W, f.H, RimFrame);
     f.InnerCorners(RimCorner);
-    if (b.IsOver)
+    if (f.r.IsOver)
         HoverRing(f); // the hover ring wins over the focus ring
-    else if ((b.HasFocus || b.DisplayAsDefault()) && b.ShowFocusRect)
+    else if ((f.r.HasFocus || f.r.DisplayAsDefault) && f.r.ShowFocusRect)
         FocusRing(f);
     else
         PlainRing(f);
 }
 
 void GradientRimDown(FaceSteps& f) {
-    chameleonButton& b = f.b;
-    const Colour base = f.OffB(b.FaceBrightColor, -32);
+    const Colour base = f.OffB(f.p.FaceBrightColor, -32);
     GradientRows(f, base, 25, Direction::Up, Shade::OffB);
     f.Caption(CaptionDown);
     f.Frame(0, 0, f.W, f.H, RimFrame);
@@ -116,7 +103,7 @@ void GradientRimDown(FaceSteps& f) {
     f.Line(2, f.H - 2, f.W - 2, f.H - 2, f.OffB(base, 16));
     f.Line(1, f.H - 3, f.W - 2, f.H - 3, f.OffB(base, 10));
     f.Line(f.W - 2, 2, f.W - 2, f.H - 2, f.OffB(base, 5));
-    f.Line(f.W - 3, 3, f.W - 3, f.H - 3, b.FaceBrightColor);
+    f.Line(f.W - 3, 3, f.W - 3, f.H - 3, f.p.FaceBrightColor);
     f.Line(2, 1, f.W - 2, 1, f.OffB(base, -32));
     f.Line(1, 2, f.W - 2, 2, f.OffB(base, -24));
     f.Line(1, 2, 1, f.H - 2, f.OffB(base, -32));
@@ -124,7 +111,7 @@ void GradientRimDown(FaceSteps& f) {
 }
 
 void GradientRimDisabled(FaceSteps& f) {
-    const Colour fb = f.b.FaceBrightColor;
+    const Colour fb = f.p.FaceBrightColor;
     f.Fill(0, 0, f.W, f.H, f.OffB(fb, -24));
     f.Caption(CaptionDimmed);
     f.Frame(0, 0, f.W, f.H, f.OffB(fb, -84));
@@ -132,27 +119,27 @@ void GradientRimDisabled(FaceSteps& f) {
 }
 
 void GlossGradientUp(FaceSteps& f) {
-    if (f.b.IsOver)
-        f.Fill(0, 0, f.W, f.H, f.b.LightColor);
+    if (f.r.IsOver)
+        f.Fill(0, 0, f.W, f.H, f.p.LightColor);
     else
-        GradientRows(f, f.b.HighlightColor, 58, Direction::Down, Shade::Off);
+        GradientRows(f, f.p.HighlightColor, 58, Direction::Down, Shade::Off);
     GlossCaption(f);
     GlossEdges(f);
     f.Focus();
 }
 
 void GlossGradientDown(FaceSteps& f) {
-    chameleonButton& b = f.b;
-    f.Fill(1, 1, f.W, f.H, f.Off(b.FaceColor, -9));
-    f.Frame(0, 0, f.W, f.H, f.Off(b.ShadowColor, -48));
-    f.Line(2, f.H - 2, f.W - 2, f.H - 2, b.HighlightColor);
-    f.Line(f.W - 2, 2, f.W - 2, f.H - 1, b.HighlightColor);
+    const ButtonPalette& p = f.p;
+    f.Fill(1, 1, f.W, f.H, f.Off(p.FaceColor, -9));
+    f.Frame(0, 0, f.W, f.H, f.Off(p.ShadowColor, -48));
+    f.Line(2, f.H - 2, f.W - 2, f.H - 2, p.HighlightColor);
+    f.Line(f.W - 2, 2, f.W - 2, f.H - 1, p.HighlightColor);
     f.Caption(CaptionShadowed);
     f.Focus();
 }
 
 void GlossGradientDisabled(FaceSteps& f) {
-    GradientRows(f, f.b.HighlightColor, 58, Direction::Down, Shade::Off);
+    GradientRows(f, f.p.HighlightColor, 58, Direction::Down, Shade::Off);
     GlossEdges(f);
     f.Caption(CaptionFaceEtched);
 }

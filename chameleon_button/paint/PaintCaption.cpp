@@ -1,7 +1,8 @@
 #include "chameleon_button/paint/PaintCaption.h"
 
 #include "chameleon_button/TextMetrics.h"
-#include "chameleon_button/chameleonButton.h"
+#include "chameleon_button/paint/FaceSteps.h"
+#include "chameleon_button/paint/Surface.h"
 
 namespace paint {
 
@@ -12,65 +13,74 @@ ButtonRect Moved(const ButtonRect& r, int d) {
 }
 
 // The face behind the letters, from which the effect copies are shaded.
-Colour EffectBase(const chameleonButton& b) {
-    if (b.ButtonType == 3 || b.ButtonType == 4 || b.ButtonType == 14) return b.FaceBrightColor;
-    const bool tintedHoverBox =
-        b.LastFaceState == FaceUp && b.IsOver && b.ColorScheme != 2 && b.ButtonType == 9;
-    return tintedHoverBox ? b.SelectionTintColor : b.FaceColor;
+Colour EffectBase(const FaceSteps& f) {
+    const ButtonLook look = f.r.ButtonType;
+    if (look == ButtonLook::GradientRim || look == ButtonLook::RoundedBevel ||
+        look == ButtonLook::GlossGradient)
+        return f.p.FaceBrightColor;
+    const bool tintedHoverBox = f.r.LastFaceState == FaceUp && f.r.IsOver &&
+                                f.r.ColorScheme != ColourScheme::SchemeFromProperties &&
+                                look == ButtonLook::HoverBox;
+    return tintedHoverBox ? f.p.SelectionTintColor : f.p.FaceColor;
 }
 
 } // namespace
 
-void DrawCaptionText(chameleonButton& b, const ButtonRect& r, Colour colour) {
+void DrawCaptionText(FaceSteps& f, const ButtonRect& r, Colour colour) {
     // The caption goes out in the single-byte character set: what it cannot hold shows as '?'.
-    const QString text = QString::fromLatin1(b.Caption.toLatin1());
+    const QString text = QString::fromLatin1(f.r.Caption.toLatin1());
     const QRect rect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    b.Face().DrawText(rect, text, CaptionFont(b.font()), CaptionTextFlags(), colour);
+    f.surface.DrawText(rect, text, CaptionFont(f.text->Font), CaptionTextFlags(), colour);
 }
 
-void PaintCaptionEffect(chameleonButton& b, const ButtonRect& r) {
-    if (b.SpecialEffect < 1) return;
-    const Colour base = EffectBase(b);
-    const bool engraved = b.SpecialEffect == 2;
-    DrawCaptionText(b, Moved(r, +1), b.Off(base, engraved ? +40 : -40));
-    if (b.SpecialEffect < 3) DrawCaptionText(b, Moved(r, -1), b.Off(base, engraved ? -40 : +40));
+void PaintCaptionEffect(FaceSteps& f, const ButtonRect& r) {
+    const TextEffect effect = f.r.SpecialEffect;
+    if (effect < TextEffect::EffectRaised) return;
+    const Colour base = EffectBase(f);
+    const bool engraved = effect == TextEffect::EffectEngraved;
+    DrawCaptionText(f, Moved(r, +1), f.Off(base, engraved ? +40 : -40));
+    if (effect < TextEffect::EffectShadow)
+        DrawCaptionText(f, Moved(r, -1), f.Off(base, engraved ? -40 : +40));
 }
 
-void PaintCaption(chameleonButton& b, std::uint8_t state) {
-    b.LastCaptionState = state;
+void PaintCaption(FaceSteps& f, std::uint8_t state) {
+    f.LastCaptionState = state;
+    const ButtonPalette& p = f.p;
+    const CaptionLayout& t = *f.text;
     switch (state) {
     case CaptionNormal:
-        PaintCaptionEffect(b, b.CaptionRect);
-        DrawCaptionText(b, b.CaptionRect, b.TextColor);
+        PaintCaptionEffect(f, t.CaptionRect);
+        DrawCaptionText(f, t.CaptionRect, p.TextColor);
         break;
     case CaptionOver:
-        PaintCaptionEffect(b, b.CaptionRect);
-        DrawCaptionText(b, b.CaptionRect, b.TextOverColor);
+        PaintCaptionEffect(f, t.CaptionRect);
+        DrawCaptionText(f, t.CaptionRect, p.TextOverColor);
         break;
     case CaptionDown:
-        PaintCaptionEffect(b, b.CaptionRectDown);
-        DrawCaptionText(b, b.CaptionRectDown, b.ButtonType == 4 ? b.LightColor : b.TextOverColor);
+        PaintCaptionEffect(f, t.CaptionRectDown);
+        DrawCaptionText(f, t.CaptionRectDown,
+                        f.r.ButtonType == ButtonLook::RoundedBevel ? p.LightColor : p.TextOverColor);
         break;
     case CaptionEtched:
-        DrawCaptionText(b, b.CaptionRectDown, b.HighlightColor);
-        DrawCaptionText(b, b.CaptionRect, b.ShadowColor);
+        DrawCaptionText(f, t.CaptionRectDown, p.HighlightColor);
+        DrawCaptionText(f, t.CaptionRect, p.ShadowColor);
         break;
     case CaptionGrey:
-        DrawCaptionText(b, b.CaptionRect, b.ShadowColor);
+        DrawCaptionText(f, t.CaptionRect, p.ShadowColor);
         break;
     case CaptionDimmed:
-        DrawCaptionText(b, b.CaptionRect, b.OffB(b.FaceBrightColor, -104));
+        DrawCaptionText(f, t.CaptionRect, f.OffB(p.FaceBrightColor, -104));
         break;
     case CaptionFaceEtched:
-        DrawCaptionText(b, b.CaptionRectDown, b.HighlightColor);
-        DrawCaptionText(b, b.CaptionRect, b.FaceColor);
+        DrawCaptionText(f, t.CaptionRectDown, p.HighlightColor);
+        DrawCaptionText(f, t.CaptionRect, p.FaceColor);
         break;
     case CaptionShadowed:
-        DrawCaptionText(b, b.CaptionRectDown, b.Off(b.ShadowColor, -50));
-        DrawCaptionText(b, b.CaptionRect, b.HighlightColor);
+        DrawCaptionText(f, t.CaptionRectDown, f.Off(p.ShadowColor, -50));
+        DrawCaptionText(f, t.CaptionRect, p.HighlightColor);
         break;
     default:
-        DrawCaptionText(b, b.CaptionRect, b.Face().TextColour());
+        DrawCaptionText(f, t.CaptionRect, f.surface.TextColour());
         break;
     }
 }

@@ -1,38 +1,39 @@
 #include "chameleon_button/paint/PaintFace.h"
 
-#include "chameleon_button/chameleonButton.h"
 #include "chameleon_button/paint/BevelTypes.h"
 #include "chameleon_button/paint/FaceSteps.h"
 #include "chameleon_button/paint/FlatTypes.h"
 #include "chameleon_button/paint/GradientTypes.h"
 #include "chameleon_button/paint/Look.h"
 #include "chameleon_button/paint/PaintPicture.h"
+#include "chameleon_button/paint/Surface.h"
 
 namespace paint {
 
 namespace {
 
-// By ButtonType; 0 and values above 15 paint the filled face and the picture only.
-const Look& LookOf(std::int32_t type) {
+// By the value of ButtonType; a value that names no look paints the filled face and the picture only.
+const Look& LookOf(ButtonLook look) {
     static const Look looks[] = {
-        {nullptr, nullptr, nullptr},                                          // 0
-        {OutlinedBevelUp, OutlinedBevelDown, OutlinedBevelDisabled},          // 1
-        {DoubleBevelUp, DoubleBevelDown, DoubleBevelDisabled},                // 2
-        {GradientRimUp, GradientRimDown, GradientRimDisabled},                // 3
-        {RoundedBevelUp, RoundedBevelDown, RoundedBevelDisabled},             // 4
-        {FlatEdgeUp, FlatEdgeDown, FlatEdgeDisabled},                         // 5
-        {LightBevelUp, LightBevelDown, LightBevelDisabled},                   // 6
-        {ThinBevelUp, ThinBevelDown, ThinBevelDisabled},                      // 7
-        {HoverThinBevelUp, HoverThinBevelDown, HoverThinBevelDisabled},       // 8
-        {HoverBoxUp, HoverBoxDown, HoverBoxDisabled},                         // 9
-        {nullptr, nullptr, nullptr},                                          // 10 Blank: never a caption
-        {SeeThroughUp, SeeThroughDown, SeeThroughDisabled},                   // 11
-        {HoverDoubleBevelUp, HoverDoubleBevelDown, HoverDoubleBevelDisabled}, // 12
-        {OvalUp, OvalDown, OvalDisabled},                                     // 13
-        {GlossGradientUp, GlossGradientDown, GlossGradientDisabled},          // 14
-        {nullptr, PressedOutlineDown, nullptr},                               // 15: drawn only while pressed
+        {nullptr, nullptr, nullptr},                                          // no look
+        {OutlinedBevelUp, OutlinedBevelDown, OutlinedBevelDisabled},          // OutlinedBevel
+        {DoubleBevelUp, DoubleBevelDown, DoubleBevelDisabled},                // DoubleBevel
+        {GradientRimUp, GradientRimDown, GradientRimDisabled},                // GradientRim
+        {RoundedBevelUp, RoundedBevelDown, RoundedBevelDisabled},             // RoundedBevel
+        {FlatEdgeUp, FlatEdgeDown, FlatEdgeDisabled},                         // FlatEdge
+        {LightBevelUp, LightBevelDown, LightBevelDisabled},                   // LightBevel
+        {ThinBevelUp, ThinBevelDown, ThinBevelDisabled},                      // ThinBevel
+        {HoverThinBevelUp, HoverThinBevelDown, HoverThinBevelDisabled},       // HoverThinBevel
+        {HoverBoxUp, HoverBoxDown, HoverBoxDisabled},                         // HoverBox
+        {nullptr, nullptr, nullptr},                                          // Blank: never a caption
+        {SeeThroughUp, SeeThroughDown, SeeThroughDisabled},                   // SeeThrough
+        {HoverDoubleBevelUp, HoverDoubleBevelDown, HoverDoubleBevelDisabled}, // HoverDoubleBevel
+        {OvalUp, OvalDown, OvalDisabled},                                     // Oval
+        {GlossGradientUp, GlossGradientDown, GlossGradientDisabled},          // GlossGradient
+        {nullptr, PressedOutlineDown, nullptr}, // PressedOutline: drawn only while pressed
     };
-    return type >= 0 && type <= 15 ? looks[type] : looks[0];
+    const auto type = static_cast<std::int32_t>(look);
+    return type >= 0 && type < std::ssize(looks) ? looks[type] : looks[0];
 }
 
 void Draw(LookStep step, FaceSteps& f) {
@@ -41,40 +42,26 @@ void Draw(LookStep step, FaceSteps& f) {
 
 } // namespace
 
-void PaintFace(chameleonButton& b, std::uint8_t state) {
-    Surface& s = b.Face();
-    if (s.Width() != b.ClientWidth || s.Height() != b.ClientHeight) s.Resize(b.ClientWidth, b.ClientHeight);
-    s.SetShape(b.WindowShape);
-    const Colour clearedWith = b.FaceColor;
-    s.Clear(clearedWith);
+PaintResult PaintFace(Surface& s, const PaintRequest& r) {
+    if (s.Width() != r.W || s.Height() != r.H) s.Resize(r.W, r.H);
+    s.SetShape(r.WindowShape);
+    s.Clear(r.ClearColour);
 
-    // Under the mouse, custom colours derive the whole palette from BackOver for this pass.
-    const bool hoverColours = b.IsOver && b.ColorScheme == 2;
-    const Colour rememberedBack = b.BackColor;
-    if (hoverColours) {
-        b.BackColor = b.BackOver;
-        b.ResolvePalette();
-    }
-
-    FaceSteps f(b);
+    FaceSteps f(s, r);
     // The clearing already gave every pixel the face colour unless the hover colours changed it.
-    if (b.FaceColor != clearedWith) f.Fill(0, 0, f.W, f.H, b.FaceColor);
-    const Look& look = LookOf(b.ButtonType);
-    if (!b.Enabled) {
+    if (f.p.FaceColor != r.ClearColour) f.Fill(0, 0, f.W, f.H, f.p.FaceColor);
+    const Look& look = LookOf(r.ButtonType);
+    if (!r.Enabled) {
         Draw(look.disabled, f);
-        PaintPicture(b, PictureDisabled);
-    } else if (state == FaceUp) {
+        PaintPicture(f, PictureDisabled);
+    } else if (r.LastFaceState == FaceUp) {
         Draw(look.up, f);
-        PaintPicture(b, PictureUp);
-    } else if (state == FaceDown) {
+        PaintPicture(f, PictureUp);
+    } else if (r.LastFaceState == FaceDown) {
         Draw(look.down, f);
-        PaintPicture(b, PictureDown);
+        PaintPicture(f, PictureDown);
     }
-
-    if (hoverColours) {
-        b.BackColor = rememberedBack;
-        b.ResolvePalette();
-    }
+    return {f.LastCaptionState, f.p.FaceBrightColor};
 }
 
 } // namespace paint

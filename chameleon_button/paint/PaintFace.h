@@ -1,13 +1,14 @@
 #pragma once
-// Steps 4 to 9 of a repaint: clear, fill, draw the look of the current type and state, picture.
+// Steps 4 to 9 of a repaint: clear, fill, draw the look of the type and state, picture.
 
-#include <cstdint>
-
-class chameleonButton;
+#include "chameleon_button/paint/PaintRequest.h"
 
 namespace paint {
 
-// Paints the whole face of button for face state (0 up, 2 down) onto the button's surface.
-void PaintFace(chameleonButton& button, std::uint8_t state);
+class Surface;
+
+// Paints the whole face of request onto surface (resized to the face first when its size differs)
+// and tells what the pass leaves for the button.
+PaintResult PaintFace(Surface& surface, const PaintRequest& request);
 
 } // namespace paint

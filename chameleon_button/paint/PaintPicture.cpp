@@ -1,7 +1,7 @@
 #include "chameleon_button/paint/PaintPicture.h"
 
-#include "chameleon_button/chameleonButton.h"
 #include "chameleon_button/paint/BlitPicture.h"
+#include "chameleon_button/paint/FaceSteps.h"
 #include "chameleon_button/paint/PaintCaption.h"
 
 namespace paint {
@@ -9,98 +9,104 @@ namespace paint {
 namespace {
 
 constexpr Colour None = -1;
-constexpr std::int32_t FlatEdge = 5, HoverBox = 9;
+constexpr ButtonLook FlatEdge = ButtonLook::FlatEdge, HoverBox = ButtonLook::HoverBox;
 
 struct Options {
     bool darkOnly = false, greyscale = false, blend = false;
 };
 
 // Blit(p, dx, dy, solid, options): the picture at its place moved by (dx, dy), at the normal size.
-void Blit(chameleonButton& b, const Picture& p, int dx, int dy, Colour solid, Options o = {}) {
-    const BlitStyle style{.maskColour = b.MaskColorValue,
-                          .useMaskColor = b.UseMaskColor != 0,
+void Blit(FaceSteps& f, const Picture& p, int dx, int dy, Colour solid, Options o = {}) {
+    const PaintRequest& r = f.r;
+    const BlitStyle style{.maskColour = f.p.MaskColorValue,
+                          .useMaskColor = r.UseMaskColor,
                           .solidColour = solid,
                           .darkOnly = o.darkOnly,
                           .greyscale = o.greyscale,
                           .blend = o.blend};
-    BlitPicture(b.Face(), b.PictureLeft + dx, b.PictureTop + dy, b.PictureWidth, b.PictureHeight, p, style);
+    BlitPicture(f.surface, r.PictureLeft + dx, r.PictureTop + dy, r.PictureWidth, r.PictureHeight, p, style);
 }
 
-void PaintUp(chameleonButton& b, const Picture& normal, const Picture* over) {
-    if (b.IsOver && b.ButtonType == HoverBox) { // the picture rises one pixel and casts a shadow
-        PaintPictureEffect(b, -1, normal);
-        Blit(b, normal, +1, +1, b.ShadowColor);
-        Blit(b, normal, -1, -1, None);
-    } else if (b.IsOver && over != nullptr) {
-        PaintPictureEffect(b, 0, *over);
-        Blit(b, *over, 0, 0, None);
-    } else if (b.IsOver) {
-        PaintPictureEffect(b, 0, normal);
-        Blit(b, normal, 0, 0, None);
+void PaintUp(FaceSteps& f, const Picture& normal, const Picture* over) {
+    const PaintRequest& r = f.r;
+    if (r.IsOver && r.ButtonType == HoverBox) { // the picture rises one pixel and casts a shadow
+        PaintPictureEffect(f, -1, normal);
+        Blit(f, normal, +1, +1, f.p.ShadowColor);
+        Blit(f, normal, -1, -1, None);
+    } else if (r.IsOver && over != nullptr) {
+        PaintPictureEffect(f, 0, *over);
+        Blit(f, *over, 0, 0, None);
+    } else if (r.IsOver) {
+        PaintPictureEffect(f, 0, normal);
+        Blit(f, normal, 0, 0, None);
     } else {
-        PaintPictureEffect(b, 0, normal);
-        Blit(b, normal, 0, 0, None, {.greyscale = b.UseGreyscale != 0, .blend = b.ButtonType == HoverBox});
+        PaintPictureEffect(f, 0, normal);
+        Blit(f, normal, 0, 0, None, {.greyscale = r.UseGreyscale, .blend = r.ButtonType == HoverBox});
     }
 }
 
-void PaintDown(chameleonButton& b, const Picture& normal, const Picture* over) {
-    if (over != nullptr && b.ButtonType != HoverBox) {
-        const int k = b.ButtonType == FlatEdge ? 0 : 1;
-        Blit(b, *over, k, k, None);
-    } else if (b.ButtonType != FlatEdge && b.ButtonType != HoverBox) {
-        PaintPictureEffect(b, 1, normal);
-        Blit(b, normal, 1, 1, None);
+void PaintDown(FaceSteps& f, const Picture& normal, const Picture* over) {
+    const ButtonLook type = f.r.ButtonType;
+    if (over != nullptr && type != HoverBox) {
+        const int k = type == FlatEdge ? 0 : 1;
+        Blit(f, *over, k, k, None);
+    } else if (type != FlatEdge && type != HoverBox) {
+        PaintPictureEffect(f, 1, normal);
+        Blit(f, normal, 1, 1, None);
     } else {
-        PaintPictureEffect(b, 0, normal);
-        Blit(b, normal, 0, 0, None);
+        PaintPictureEffect(f, 0, normal);
+        Blit(f, normal, 0, 0, None);
     }
 }
 
-void PaintDisabled(chameleonButton& b, const Picture& normal) {
-    if (b.ButtonType == 3) {
-        Blit(b, normal, 1, 1, None, {.greyscale = true});
-    } else if (b.ButtonType == FlatEdge || b.ButtonType == 6 || b.ButtonType == HoverBox) {
-        const Colour shadow = b.ButtonType == HoverBox ? b.Off(b.ShadowColor, 13) : b.ShadowColor;
-        Blit(b, normal, 0, 0, shadow, {.darkOnly = true});
+void PaintDisabled(FaceSteps& f, const Picture& normal) {
+    const ButtonLook type = f.r.ButtonType;
+    if (type == ButtonLook::GradientRim) {
+        Blit(f, normal, 1, 1, None, {.greyscale = true});
+    } else if (type == FlatEdge || type == ButtonLook::LightBevel || type == HoverBox) {
+        const Colour shadow = type == HoverBox ? f.Off(f.p.ShadowColor, 13) : f.p.ShadowColor;
+        Blit(f, normal, 0, 0, shadow, {.darkOnly = true});
     } else {
-        Blit(b, normal, 1, 1, b.HighlightColor, {.darkOnly = true});
-        Blit(b, normal, 0, 0, b.ShadowColor, {.darkOnly = true});
+        Blit(f, normal, 1, 1, f.p.HighlightColor, {.darkOnly = true});
+        Blit(f, normal, 0, 0, f.p.ShadowColor, {.darkOnly = true});
     }
 }
 
 } // namespace
 
-void PaintPictureEffect(chameleonButton& b, int o, const Picture& p) {
-    if (b.SpecialEffect < 1) return;
+void PaintPictureEffect(FaceSteps& f, int o, const Picture& p) {
+    const TextEffect effect = f.r.SpecialEffect;
+    if (effect < TextEffect::EffectRaised) return;
     // o = -1 only for a hover box under the mouse, whose face is the tint.
-    Colour base = b.SelectionTintColor;
-    if (b.ButtonType == 3)
-        base = b.FaceBrightColor;
-    else if (o != -1 || b.ColorScheme == 2)
-        base = b.FaceColor;
-    const bool engraved = b.SpecialEffect == 2;
-    Blit(b, p, o + 1, o + 1, b.Off(base, engraved ? +40 : -40));
-    if (b.SpecialEffect <= 2) Blit(b, p, o - 1, o - 1, b.Off(base, engraved ? -40 : +40));
+    Colour base = f.p.SelectionTintColor;
+    if (f.r.ButtonType == ButtonLook::GradientRim)
+        base = f.p.FaceBrightColor;
+    else if (o != -1 || f.r.ColorScheme == ColourScheme::SchemeFromProperties)
+        base = f.p.FaceColor;
+    const bool engraved = effect == TextEffect::EffectEngraved;
+    Blit(f, p, o + 1, o + 1, f.Off(base, engraved ? +40 : -40));
+    if (effect <= TextEffect::EffectEngraved) Blit(f, p, o - 1, o - 1, f.Off(base, engraved ? -40 : +40));
 }
 
-void PaintPicture(chameleonButton& b, std::uint8_t state) {
-    if (!b.PictureNormal) return; // a hover picture alone is never shown
-    const Picture& normal = *b.PictureNormal;
-    const Picture* over = b.PictureOver.get();
+void PaintPicture(FaceSteps& f, std::uint8_t state) {
+    if (!f.r.PictureNormal) return; // a hover picture alone is never shown
+    const Picture& normal = *f.r.PictureNormal;
+    const Picture* over = f.r.PictureOver.get();
     switch (state) {
     case PictureUp:
-        PaintUp(b, normal, over);
+        PaintUp(f, normal, over);
         break;
     case PictureDown:
-        PaintDown(b, normal, over);
+        PaintDown(f, normal, over);
         break;
     case PictureDisabled:
-        PaintDisabled(b, normal);
+        PaintDisabled(f, normal);
         break;
     default:
         break;
     }
-    if (b.PicturePosition == 4) PaintCaption(b, b.LastCaptionState); // the caption stays on top
+    // The caption stays on top of a picture behind it.
+    if (f.r.PicturePosition == PicturePlace::PictureBehindCaption) PaintCaption(f, f.LastCaptionState);
 }
 
 } // namespace paint

@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QTest>
 #include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace button_test;
 
@@ -174,6 +177,8 @@ TEST_F(InputTest, PressesWithTheSpaceBar) {
     QTest::keyPress(button, Qt::Key_Space);
     EXPECT_EQ(button->LastFaceState, FaceDown);
     QTest::keyRelease(button, Qt::Key_Space);
+    // The release clicks a moment later: it might yet have been an auto-repeat.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return log.contains(QStringLiteral("Click")); }, 1000));
     EXPECT_EQ(button->LastFaceState, FaceUp);
     EXPECT_EQ(Take(), QStringList({"KeyDown(32)", "KeyPress(32)", "KeyUp(32)", "Click"}));
 
@@ -231,6 +236,7 @@ TEST_F(InputTest, TogglesTheValueAsACheckBox) {
     EXPECT_EQ(button->LastFaceState, FaceDown); // the pressed look stays while checked
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return log.count(QStringLiteral("Click")) == 2; }, 1000));
     EXPECT_EQ(button->Value, VbFalse);
     EXPECT_EQ(button->LastFaceState, FaceUp);
     QTest::keyClick(&top, Qt::Key_M, Qt::AltModifier);
@@ -307,4 +313,75 @@ TEST_F(InputTest, ADisabledButtonUnderTheCursorIsLeft) {
     button->SetEnabled(VbTrue);
     MoveTo(Inside + QPoint(1, 0));
     EXPECT_EQ(Take(), QStringList({"MouseMove(0)", "MouseOver"}));
+}
+
+TEST_F(InputTest, DisablingTheButtonEndsItsHoldOnTheMouse) {
+    // The host disables the button on the second press of a double click, the one at (0, 0).
+    const auto disabler = QObject::connect(button, &chameleonButton::MouseDown, &top,
+                                           [this](std::int16_t&, std::int16_t&, float& X, float& Y) {
+                                               if (X == 0 && Y == 0) button->SetEnabled(VbFalse);
+                                           });
+    int otherClicks = 0;
+    QObject::connect(other, &chameleonButton::Click, &top, [&otherClicks] { ++otherClicks; });
+    MoveTo(Inside);
+    QTest::mouseDClick(top.windowHandle(), Qt::LeftButton, {}, button->mapTo(&top, Inside));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    QTest::mouseClick(top.windowHandle(), Qt::LeftButton, {}, other->mapTo(&top, QPoint(50, 15)));
+    EXPECT_EQ(otherClicks, 1) << "the next click goes where it is made";
+    QObject::disconnect(disabler);
+
+    // However the window is disabled while it holds the mouse, the hold ends with it.
+    const std::function<void()> disables[] = {[this] { button->SetEnabled(VbFalse); },
+                                              [this] { button->setEnabled(false); },
+                                              [this] { top.setEnabled(false); }};
+    for (const auto& disable : disables) {
+        button->SetEnabled(VbTrue);
+        top.setEnabled(true);
+        button->LastMouseButton = 1;
+        button->HandleDoubleClick();
+        ASSERT_EQ(QWidget::mouseGrabber(), button);
+        disable();
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    }
+}
+
+TEST_F(InputTest, HoldingTheSpaceBarClicksOnceHoweverOftenTheKeyRepeats) {
+    struct Step {
+        QEvent::Type type;
+        ulong time;
+        bool flaggedRepeat = false;
+    };
+    constexpr auto Down = QEvent::KeyPress, Up = QEvent::KeyRelease;
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        int clicks;
+    };
+    const Case cases[] = {
+        // On X11 a repeat is a release and a press with the same timestamp, without the repeat flag.
+        {"repeats as release and press",
+         {{Down, 1000}, {Up, 1500}, {Down, 1500}, {Up, 1533}, {Down, 1533}, {Up, 1700}},
+         1},
+        {"flagged repeats",
+         {{Down, 2000}, {Up, 2500, true}, {Down, 2500, true}, {Down, 2533, true}, {Up, 2700}},
+         1},
+        {"two taps", {{Down, 3000}, {Up, 3100}, {Down, 3300}, {Up, 3400}}, 2},
+    };
+    button->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return button->hasFocus(); }, 1000));
+    for (const Case& c : cases) {
+        Take();
+        for (const Step& s : c.steps) {
+            QKeyEvent e(s.type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), s.flaggedRepeat);
+            e.setTimestamp(s.time);
+            QApplication::sendEvent(button, &e);
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return log.count(QStringLiteral("Click")) >= c.clicks; }, 1000))
+            << c.name;
+        QTest::qWait(50);
+        const QStringList seen = Take();
+        EXPECT_EQ(seen.count(QStringLiteral("Click")), c.clicks) << c.name;
+        EXPECT_EQ(seen.count(QStringLiteral("KeyUp(32)")), c.clicks) << c.name;
+        EXPECT_EQ(button->LastFaceState, FaceUp) << c.name;
+    }
 }

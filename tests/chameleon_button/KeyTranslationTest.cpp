@@ -6,6 +6,7 @@
 #include "chameleon_button/VirtualKeys.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -198,6 +199,9 @@ TEST_F(FocusedButtonKeys, OnlyTheSpaceBarPressesAndOnlyTheArrowsMoveTheFocus) {
         QTest::sendKeyEvent(QTest::Press, button, key, text, mods);
         const std::uint8_t faceWhileDown = button->LastFaceState;
         QTest::sendKeyEvent(QTest::Release, button, key, text, mods);
+        if (e.code == 0x20) { // the release of the space bar clicks a moment later
+            EXPECT_TRUE(QTest::qWaitFor([this] { return log.contains(QStringLiteral("Click")); }, 1000));
+        }
 
         const std::string name = KeyName(e).toStdString();
         const bool arrow = e.code >= 0x25 && e.code <= 0x28;
@@ -213,5 +217,48 @@ TEST_F(FocusedButtonKeys, OnlyTheSpaceBarPressesAndOnlyTheArrowsMoveTheFocus) {
                              QStringLiteral("KeyUp(%1)").arg(e.code)};
         if (e.code == 0x20) expected << QStringLiteral("Click");
         EXPECT_EQ(log, expected) << name;
+    }
+}
+
+// Keys as other keyboard layouts send them: the character the key types, and its key code on the
+// X11 and Wayland platforms (8 above the evdev code, which names the key by its place).
+TEST_F(FocusedButtonKeys, KeysOfOtherLayoutsRaiseTheirCharacterAndTheCodeOfTheirPlace) {
+    struct Case {
+        const char* name;
+        int qtKey;
+        const char16_t* text;
+        quint32 scanCode;
+        int code, character;
+    };
+    const Case cases[] = {
+        {"German u umlaut, where the US [ is", 0xDC, u"\u00FC", 34, 0xDB, 0xFC},
+        {"German o umlaut, where the US ; is", 0xD6, u"\u00F6", 47, 0xBA, 0xF6},
+        {"German a umlaut, where the US ' is", 0xC4, u"\u00E4", 48, 0xDE, 0xE4},
+        {"German sharp s, where the US - is", 0xDF, u"\u00DF", 20, 0xBD, 0xDF},
+        {"German < on the key beside the left shift", Qt::Key_Less, u"<", 94, 0xE2, '<'},
+        {"French &, on the key of 1", Qt::Key_Ampersand, u"&", 10, 0x31, '&'},
+        {"Russian short i, where the US Q is", 0x419, u"\u0439", 24, 0x51, 0x439},
+        {"keypad =, without the keypad flag", Qt::Key_Equal, u"=", 125, 0x92, '='},
+        {"German z, where the US Y is: the letter tells", Qt::Key_Z, u"z", 29, 0x5A, 'z'},
+        {"US ;", Qt::Key_Semicolon, u";", 47, 0xBA, ';'},
+    };
+    for (const Case& c : cases) {
+        button->setFocus();
+        log.clear();
+        QStringList characters;
+        const auto connection =
+            QObject::connect(button, &chameleonButton::KeyPress, &top, [&characters](std::int16_t& KeyAscii) {
+                characters << QString::number(KeyAscii);
+            });
+        const QString text = QString::fromUtf16(c.text);
+        for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(type, c.qtKey, Qt::NoModifier, c.scanCode, 0, 0, text);
+            QApplication::sendEvent(button, &e);
+        }
+        QObject::disconnect(connection);
+        EXPECT_EQ(log.join(u' ').toStdString(),
+                  QStringLiteral("KeyDown(%1) KeyUp(%1)").arg(c.code).toStdString())
+            << c.name;
+        EXPECT_EQ(characters.join(u' ').toStdString(), std::to_string(c.character)) << c.name;
     }
 }

@@ -1,5 +1,8 @@
 #include "ButtonFace.h"
 
+#include "chameleon_button/paint/FaceSteps.h"
+#include "chameleon_button/paint/PaintCaption.h"
+
 std::unique_ptr<chameleonButton> GreyButton(std::int32_t type, int w, int h, const ButtonAmbient* ambient) {
     auto b = std::make_unique<chameleonButton>(nullptr, ambient);
     b->ButtonType = type;
@@ -12,6 +15,19 @@ std::unique_ptr<chameleonButton> GreyButton(std::int32_t type, int w, int h, con
 std::string FaceLetters(chameleonButton& b, std::uint8_t state, const Legend& legend) {
     b.PaintButton(state, true);
     return AsLetters(b.Face(), legend);
+}
+
+void CaptionStep(chameleonButton& b, std::uint8_t state) {
+    const paint::PaintRequest request = b.FaceRequest();
+    paint::FaceSteps f(b.Face(), request);
+    paint::PaintCaption(f, state);
+    b.LastCaptionState = f.LastCaptionState;
+}
+
+void CaptionTextStep(chameleonButton& b, const ButtonRect& r, Colour colour) {
+    const paint::PaintRequest request = b.FaceRequest();
+    paint::FaceSteps f(b.Face(), request);
+    paint::DrawCaptionText(f, r, colour);
 }
 
 std::string FaceIn(chameleonButton& b, TestAmbient& ambient, const Shown& shown, const Legend& legend) {

@@ -30,6 +30,13 @@ std::unique_ptr<chameleonButton> GreyButton(std::int32_t type, int w, int h,
 // The face painted in state (0 up, 2 down), forced, as letters.
 std::string FaceLetters(chameleonButton& b, std::uint8_t state, const Legend& legend = GreyLetters);
 
+// The caption step of a look on its own: the caption of b drawn onto its face in state, the caption
+// state it leaves kept in b as a painting pass keeps it.
+void CaptionStep(chameleonButton& b, std::uint8_t state);
+
+// The caption text of b drawn onto its face in colour into r, as a look draws it.
+void CaptionTextStep(chameleonButton& b, const ButtonRect& r, Colour colour);
+
 // A state the look tests paint a face in: pointer over it, pressed, enabled, focused, shown as the
 // container's default, checked (a check-box button whose value is set).
 struct Shown {

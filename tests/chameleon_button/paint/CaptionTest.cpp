@@ -30,7 +30,7 @@ class CaptionTest : public ::testing::Test {
         b->SetForeOver(ForeOver);
         b->SetCaption(QStringLiteral("Ab"));
         b->Face().Clear(Back);
-        PaintCaption(*b, CaptionNormal);
+        CaptionStep(*b, CaptionNormal);
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x)
                 if (b->Face().PixelAt(x, y) == Fore) glyphs.push_back({x, y});
@@ -47,7 +47,7 @@ class CaptionTest : public ::testing::Test {
 
     int Mismatches(std::uint8_t state, const paint::Surface& expected) {
         b->Face().Clear(Back);
-        PaintCaption(*b, state);
+        CaptionStep(*b, state);
         int n = 0;
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x) n += b->Face().PixelAt(x, y) != expected.PixelAt(x, y);
@@ -130,7 +130,7 @@ TEST(CaptionText, AmpersandsUnderlineTheKeyOrStandForThemselves) {
     const auto glyphCount = [&b](const QString& caption) {
         b->SetCaption(caption);
         b->Face().Clear(grey::Face);
-        DrawCaptionText(*b, b->CaptionRect, 0x000000FF);
+        CaptionTextStep(*b, b->CaptionRect, 0x000000FF);
         int n = 0;
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 80; ++x) n += b->Face().PixelAt(x, y) == 0x000000FF;
@@ -148,7 +148,7 @@ TEST(CaptionText, LongCaptionWrapsAndIsClippedToTheFace) {
     b->SetCaption(QStringLiteral("one two three four five six"));
     ASSERT_GT(b->CaptionHeight, 13) << "several lines";
     b->Face().Clear(grey::Face);
-    PaintCaption(*b, CaptionNormal);
+    CaptionStep(*b, CaptionNormal);
     int rowsWithText = 0;
     for (int y = 0; y < 40; ++y) {
         bool any = false;

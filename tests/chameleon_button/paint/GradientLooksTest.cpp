@@ -5,6 +5,7 @@
 
 #include "chameleon_button/paint/GradientTypes.h"
 
+#include <QEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -174,6 +175,16 @@ TEST(GradientRim, SoftBevelHalvesEveryShade) {
     EXPECT_EQ(b->Face().PixelAt(5, H - 2), OffsetColor(softBright, -24, true, false));
 }
 
+// Counts the font changes a widget is told of.
+struct FontChanges : QObject {
+    explicit FontChanges(QWidget& w) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        count += e->type() == QEvent::FontChange;
+        return false;
+    }
+    int count = 0;
+};
+
 TEST(GlossGradient, DefaultButtonCaptionIsBoldOnlyWhilePainted) {
     TestAmbient ambient;
     auto b = GreyButton(14, 80, 24, &ambient);
@@ -188,8 +199,10 @@ TEST(GlossGradient, DefaultButtonCaptionIsBoldOnlyWhilePainted) {
     const int plain = glyphs();
     const ButtonRect layout = b->CaptionRect;
     ambient.isDefault = true;
+    FontChanges fontChanges(*b);
     b->PaintButton(FaceUp, true);
     EXPECT_GT(glyphs(), plain) << "bold letters have more pixels";
+    EXPECT_EQ(fontChanges.count, 0) << "the painting leaves the button's font alone";
     EXPECT_EQ(b->FontBold(), VbFalse);
     EXPECT_EQ(b->PaintEnabled, VbTrue);
     EXPECT_EQ(b->CaptionRect, layout) << "measured again for the normal font";
