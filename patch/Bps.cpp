@@ -238,10 +238,7 @@ PatchInfo DescribeBps(ByteView patch) {
     info.sourceSize = h.sourceSize;
     info.targetSize = h.targetSize;
     info.metadataSize = h.metadataSize;
-    info.sourceCrc = footer.source;
-    info.targetCrc = footer.target;
-    info.patchCrc = footer.patch;
-    info.computedPatchCrc = footer.computedPatch;
+    PutChecksums(info, footer);
     return info;
 }
 

@@ -61,6 +61,13 @@ void CheckBase(ByteView base, std::uint64_t sourceSize, std::uint64_t targetSize
                                HexCrc(crc) + ")");
 }
 
+void PutChecksums(PatchInfo& info, const Footer& footer) {
+    info.sourceCrc = footer.source;
+    info.targetCrc = footer.target;
+    info.patchCrc = footer.patch;
+    info.computedPatchCrc = footer.computedPatch;
+}
+
 void CheckTarget(ByteView result, const Footer& footer, PatchFormat format) {
     const std::uint32_t crc = Crc32(result);
     if (crc != footer.target)

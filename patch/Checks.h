@@ -23,6 +23,9 @@ void CheckPatchCrc(const Footer& footer, PatchFormat format);
 void CheckBase(ByteView base, std::uint64_t sourceSize, std::uint64_t targetSize, const Footer& footer,
                PatchFormat format);
 
+// Puts the footer's three CRC32s and the computed patch CRC32 into info.
+void PutChecksums(PatchInfo& info, const Footer& footer);
+
 // Throws ChecksumMismatch(target) when the result is not the patch's target.
 void CheckTarget(ByteView result, const Footer& footer, PatchFormat format);
 

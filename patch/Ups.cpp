@@ -113,10 +113,7 @@ PatchInfo DescribeUps(ByteView patch) {
     }
     info.sourceSize = header.sourceSize;
     info.targetSize = header.targetSize;
-    info.sourceCrc = footer.source;
-    info.targetCrc = footer.target;
-    info.patchCrc = footer.patch;
-    info.computedPatchCrc = footer.computedPatch;
+    PutChecksums(info, footer);
     return info;
 }
 
