@@ -162,12 +162,12 @@ OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolde
 
 OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& folders, const OpenOptions& options) {
     OpenedRom opened;
-    opened.image = ReadWholeFile(rom, "the ROM");
+    opened.image = RomImage::Open(rom, "the ROM");
     const RomHeader header = ParseRomHeader(opened.image, static_cast<std::int64_t>(opened.image.size()));
     const std::string code = UsableGameCode(header);
     const auto profile = FindProfileFile(folders, code);
     if (profile) CheckProfileIsAFile(*profile);
-    const std::vector<std::uint8_t>& image = opened.image;
+    const RomImage& image = opened.image;
     const auto read = [&image](std::int64_t offset, std::int64_t length) {
         const auto size = static_cast<std::int64_t>(image.size());
         offset = std::clamp<std::int64_t>(offset, 0, size);

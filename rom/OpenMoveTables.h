@@ -7,6 +7,7 @@
 #include "rom/MoveBytes.h"
 #include "rom/MoveTables.h"
 #include "rom/ProfileFolders.h"
+#include "rom/RomImage.h"
 #include "rom/RomHeader.h"
 
 #include <cstdint>
@@ -43,11 +44,11 @@ OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolde
 
 struct OpenedRom {
     OpenedTables at;
-    std::vector<std::uint8_t> image;
+    RomImage image;
     std::vector<MoveRow> rows; // moves 0 to moveCount - 1
 };
 
-// As the command-line tool opens a ROM: the whole image read once (the header from the same bytes),
+// As the command-line tool opens a ROM: the whole image mapped once (the header from the same bytes),
 // the profile must exist and is not changed, every move read. Throws as OpenMoveTables, and
 // TableError when no folder holds the game's profile.
 OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& folders,

@@ -206,3 +206,19 @@ TEST(OpenRomImage, TheMoveCountIsTheProfilesOrTheTablesOwn) {
         }
     }
 }
+
+TEST(RomImage, HoldsEveryByteOfTheFileWhetherMappedOrRead) {
+    testing_support::TempDir dir;
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{4097}}) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
+        testing_support::WriteFileBytes(dir / "r.gba", bytes);
+        const RomImage image = RomImage::Open(dir / "r.gba");
+        EXPECT_EQ(std::vector<std::uint8_t>(image.begin(), image.end()), bytes) << size;
+    }
+    RomImage moved = RomImage::Open(dir / "r.gba");
+    const RomImage kept = std::move(moved);
+    EXPECT_EQ(kept.size(), 4097u);
+    EXPECT_EQ(kept[4096], static_cast<std::uint8_t>(4096 * 7));
+    EXPECT_THROW(RomImage::Open(dir / "missing.gba"), FileAccessError);
+}
