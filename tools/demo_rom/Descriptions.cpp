@@ -15,7 +15,7 @@ std::string InventedDescription(int k) {
                                                         "A gust of power", "The user charges", "A sly trick",
                                                         "An eerie glow", "A quick jab"};
     static const std::array<const char*, 6> endings = {"that may flinch.", "that hits hard.", "of 2-5 hits.",
-                                                       "that can't miss.", "that lowers Def.", "with a 30% burn."};
+                                                       "that can\u2019t miss.", "that lowers Def.", "with a 30% burn."};
     if (k == DemoLongDescriptionMove) return "A long, long attack\nthat goes on and on\nuntil the foe’s HP\nruns out at last.";
     if (k == DemoShortDescriptionMove) return "Pounds.";
     return std::string(openings[static_cast<std::size_t>(k) % openings.size()]) + "\n" +
