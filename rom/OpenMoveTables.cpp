@@ -15,9 +15,6 @@
 namespace rom {
 namespace {
 
-// The bytes of the file from offset on, at most length of them (fewer at the file's end).
-using ReadRange = std::function<std::vector<std::uint8_t>(std::int64_t offset, std::int64_t length)>;
-
 // What the open knows of the profile: its text, and a lookup of its values.
 struct ProfileSource {
     std::string text;
@@ -74,7 +71,7 @@ bool HeaderOverrules(const RomHeader& header, const ProfileSource& profile, cons
 
 OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profilePath, const ProfileSource& profile,
                      const ReadRange& read, const OpenOptions& options) {
-    OpenedTables opened{header, header.gameCode, profilePath, {}, {}, StandardMoveCount, false, {}};
+    OpenedTables opened{header, header.gameCode, profilePath, {}, {}, StandardMoveCount, false, {}, {}};
     const ProfileLookup lookup = [&profile](const std::string& section) { return profile.value(section, "offset"); };
     opened.sections = ProfileSectionsFor(lookup, header.revision);
 
@@ -113,6 +110,7 @@ OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profi
                                          : TableMoveCount(std::nullopt, PlausibleMovesAt(opened.tables, read));
     CheckTablesInside(opened.tables, header.size, opened.moveCount);
     CheckTablesApart(opened.tables, opened.moveCount);
+    opened.descriptions = ReadDescriptions(header, lookup, opened.moveCount, read);
     return opened;
 }
 

@@ -5,6 +5,7 @@
 // ROM through here.
 
 #include "rom/MoveBytes.h"
+#include "rom/MoveDescriptions.h"
 #include "rom/MoveTables.h"
 #include "rom/ProfileFolders.h"
 #include "rom/RomImage.h"
@@ -33,6 +34,8 @@ struct OpenedTables {
     // modified. note says so in words for the user.
     bool tablesFromHeader = false;
     std::string note;
+    // The moves' descriptions; a fault in them leaves them unavailable and the move table open.
+    DescriptionTable descriptions{};
 };
 
 // As the window opens a ROM: the header from the file, the profile found or created empty (a new

@@ -190,7 +190,7 @@ TEST_F(MovesCli, ListCsvQuotesTheFullLengthAndLineBreakNamesAsCsvRequires) {
     const RunResult r = Moves({"list", rom_.string(), "--csv"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(
-        r.out.rfind("move,name,effect,power,type,accuracy,pp,effect_chance,target,priority,flags,padding\r\n",
+        r.out.rfind("move,name,effect,power,type,accuracy,pp,effect_chance,target,priority,flags,padding,description\r\n",
                     0),
         0u);
     EXPECT_NE(r.out.find("\r\n13,Thunderspiral,Normal Hit,85,Poison,80,25,0,Selected target,-6,"
@@ -200,7 +200,7 @@ TEST_F(MovesCli, ListCsvQuotesTheFullLengthAndLineBreakNamesAsCsvRequires) {
     const std::vector<CsvRecord> records = ParseCsv(r.out);
     ASSERT_EQ(records.size(), 356u);
     EXPECT_EQ(records[201].cells[1], "Sky\r\nFall");
-    for (const CsvRecord& rec : records) EXPECT_EQ(rec.cells.size(), 12u) << rec.row;
+    for (const CsvRecord& rec : records) EXPECT_EQ(rec.cells.size(), 13u) << rec.row;
 }
 
 TEST_F(MovesCli, ListShowsOneLineAMoveAndJsonEscapesTheLineBreak) {
@@ -550,5 +550,64 @@ TEST_F(MovesCli, FoldersWhereFilesShouldBeAreNamedAsSuch) {
         const RunResult r = Moves(args, false);
         EXPECT_EQ(r.status, 2) << args[1];
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(MovesCli, ADescriptionMovedToTheFreeSpaceIsListedDiffedAndUndoneByteForByte) {
+    std::vector<CsvRecord> records = Exported();
+    ASSERT_EQ(records[6].cells.back(), "Pounds.");
+    Edit(records, 5, "description", "A much longer text\nthat lands elsewhere.");
+    Edit(records, 100, "description", "Short.");
+    WriteCsv(records);
+    const std::filesystem::path undo = dir_ / "undo.csv";
+    const RunResult r = Moves({"import", rom_.string(), csv_.string(), "--undo", undo.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Move 100's text stays in place; move 5's goes 16 bytes past the last data byte (0x3AFFF),
+    // and only the two low bytes of its pointer change.
+    const std::int64_t pointer5 = image_.layout.descriptionTable + 4 * 4;
+    std::vector<std::size_t> expected;
+    for (std::int64_t i = 0; i < 40; ++i) expected.push_back(static_cast<std::size_t>(0x3B010 + i));
+    expected.push_back(static_cast<std::size_t>(pointer5));
+    expected.push_back(static_cast<std::size_t>(pointer5 + 1));
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::size_t> changed = DifferingPositions(image_.bytes, ReadFileBytes(rom_));
+    std::vector<std::size_t> outsideMove100;
+    std::copy_if(changed.begin(), changed.end(), std::back_inserter(outsideMove100),
+                 [](std::size_t at) { return at >= 0x3A000; });
+    EXPECT_EQ(outsideMove100, expected);
+    EXPECT_EQ(changed.size() - outsideMove100.size(), 7u); // "Short." and its FF over move 100's text
+    EXPECT_NE(Moves({"list", rom_.string(), "--json"}).out.find("\"description\": \"A much longer text\\nthat lands elsewhere.\""),
+              std::string::npos);
+    const std::string original = (dir_ / "original.gba").string();
+    testing_support::WriteFileBytes(original, image_.bytes);
+    EXPECT_EQ(Moves({"diff", original, rom_.string(), "--csv"}).out,
+              "move,field,old,new\r\n5,description,Pounds.,\"A much longer text\nthat lands elsewhere.\"\r\n"
+              "100,description,\"A long, long attack\nthat goes on and on\nuntil the foe\u2019s HP\nruns out at last.\",Short.\r\n");
+
+    const RunResult back = Moves({"import", rom_.string(), undo.string()});
+    ASSERT_EQ(back.status, 0) << back.err << ReadFileText(undo);
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, DescriptionsThatCannotBeWrittenLeaveTheRomAsItWas) {
+    std::vector<std::uint8_t> full = image_.bytes;
+    std::fill(full.end() - 32, full.end(), 0x00);
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::uint8_t> rom;
+        const char* message;
+    } cases[] = {
+        {{"5", "description=Costs 5 \u20AC"}, image_.bytes, "\"\u20AC\" (U+20AC) has no code"},
+        {{"0", "description=Nothing"}, image_.bytes, "move 0's description cannot be written: the move has none"},
+        {{"5", "description=A text longer than Pounds."}, full, "no free space"},
+    };
+    for (const auto& c : cases) {
+        testing_support::WriteFileBytes(rom_, c.rom);
+        std::vector<std::string> args = {"set", rom_.string()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const RunResult r = Moves(args);
+        EXPECT_EQ(r.status, 1) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(ReadFileBytes(rom_), c.rom) << c.message;
     }
 }

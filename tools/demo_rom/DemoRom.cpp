@@ -158,13 +158,19 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
         std::copy(tail.begin(), tail.end(), image.bytes.begin() + at + rom::MoveFieldCount);
         image.tails.push_back(tail);
     }
-    if (moved) WriteMovedTables(image);
+    if (moved)
+        WriteMovedTables(image);
+    else if (layout.descriptionTable != 0)
+        WriteDescriptions(image);
     return image;
 }
 
 std::string DemoProfileText(const DemoRomLayout& layout) {
-    return "[Nameoffset]\r\noffset=" + std::to_string(layout.nameStart) + "\r\n[Dataoffset]\r\noffset=" +
-           std::to_string(layout.dataOffset) + "\r\n";
+    std::string text = "[Nameoffset]\r\noffset=" + std::to_string(layout.nameStart) + "\r\n[Dataoffset]\r\noffset=" +
+                       std::to_string(layout.dataOffset) + "\r\n";
+    if (layout.descriptionTable != 0)
+        text += "[Descriptionoffset]\r\noffset=" + std::to_string(layout.descriptionTable) + "\r\n";
+    return text;
 }
 
 void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath, const std::filesystem::path& dataDir) {

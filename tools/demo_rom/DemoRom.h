@@ -31,6 +31,10 @@ struct DemoRomLayout {
     std::int32_t movedNameStart = 0;  // name of move 1 in the moved table
     std::int32_t movedDataOffset = 0; // record of move 0 in the moved table
     int movedMoveCount = 923;
+    // The description table (354 pointers, the texts packed just before it) at this offset (0: none),
+    // and FF bytes from the first 4 KiB boundary after every table to the end: the free space. Images
+    // with moved tables get none.
+    std::int32_t descriptionTable = 0x3A000;
 };
 
 struct DemoRom {
@@ -41,7 +45,16 @@ struct DemoRom {
     std::vector<std::vector<std::uint8_t>> tails; // bytes 7 to 11 of each record: priority, flags, padding
     std::vector<std::string> movedNames;          // the moved table's names, moves 0 to movedMoveCount - 1
     std::vector<std::array<std::uint8_t, rom::MoveRecordSize>> movedRecords;
+    std::vector<std::string> descriptions; // moves 1 to 354 at 0 to 353 ("\n" breaks a line); empty: none
 };
+
+// Index of a move whose description has the longest text (four lines).
+inline constexpr int DemoLongDescriptionMove = 100;
+// Index of a move whose description is one short line.
+inline constexpr int DemoShortDescriptionMove = 5;
+
+// Writes the description table, its texts and the free space into image (layout.descriptionTable != 0).
+void WriteDescriptions(DemoRom& image);
 
 // Index of the move whose name is exactly 13 characters (so its entry has no terminator).
 inline constexpr int DemoFullLengthNameMove = 13;

@@ -16,7 +16,9 @@ namespace moves {
 // record bytes 0 to 6 follow in the window's field order, then bytes 7 (priority) and 8 (flags).
 // Every write that would store the byte already there is dropped; bytes 9 to 11 are never written.
 // Throws rom::PlanError when a move cannot be saved; nothing has been written then.
+// A new description is placed by the core's rules (in place or in the free space); a description
+// put back writes the bytes made FF, the text's bytes, then the pointer.
 rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::MoveTables& at,
-                            std::span<const std::uint8_t> image);
+                            std::span<const std::uint8_t> image, const rom::DescriptionTable* descriptions = nullptr);
 
 } // namespace moves

@@ -49,6 +49,9 @@ rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
         throw Stop{ExitFileError, rom.string() + ": " + e.what()};
     }
     if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
+    const rom::DescriptionTable& d = opened.at.descriptions;
+    if (d.tableOffset && !d.Available())
+        err << "skirmela-moves: " << rom.string() << ": the descriptions are not read: " << d.unavailable << "\n";
     return opened;
 }
 
@@ -100,7 +103,7 @@ void CheckUndoTarget(const CommandLine& cl, const std::filesystem::path& profile
 int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::vector<CsvRecord>& records,
                  const std::function<std::string(const CellError&)>& describe, std::ostream& out,
                  std::ostream& err) {
-    const ImportCheck check = CheckImport(records, rom.rows);
+    const ImportCheck check = CheckImport(records, rom.rows, &rom.at.descriptions);
     if (!check.errors.empty()) {
         for (const CellError& e : check.errors) err << "skirmela-moves: " << describe(e) << "\n";
         err << "skirmela-moves: " << Counted(check.errors.size(), "bad cell") << "; nothing written\n";
@@ -108,7 +111,7 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     }
     rom::ChangePlan writes;
     try {
-        writes = PlanChanges(check.changes, rom.at.tables, rom.image);
+        writes = PlanChanges(check.changes, rom.at.tables, rom.image, &rom.at.descriptions);
     } catch (const rom::PlanError& e) {
         throw Stop{ExitBadInput, std::string("cannot save the changes: ") + e.what() + "; nothing written"};
     }
@@ -118,7 +121,7 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     if (cl.undoFile) {
         errno = 0;
         std::ofstream undo(*cl.undoFile, std::ios::binary | std::ios::trunc);
-        if (!(undo << UndoCsv(check.changes, rom.rows)) || !undo.flush())
+        if (!(undo << UndoCsv(check.changes, rom.rows, &rom.at.descriptions, &writes)) || !undo.flush())
             throw Stop{ExitFileError, "cannot write the undo file " + cl.undoFile->string() + ": " +
                                           rom::SystemReason(errno ? errno : EIO) + "; nothing written"};
         out << "undo table written to " << cl.undoFile->string() << "\n";
@@ -147,13 +150,13 @@ int List(const CommandLine& cl, const std::filesystem::path& programDir, std::os
     const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     switch (cl.format) {
     case ListFormat::text:
-        out << ListText(rom.rows);
+        out << ListText(rom.rows, &rom.at.descriptions);
         break;
     case ListFormat::csv:
-        out << ListCsv(rom.rows);
+        out << ListCsv(rom.rows, &rom.at.descriptions);
         break;
     case ListFormat::json:
-        out << ListJson(rom.rows);
+        out << ListJson(rom.rows, &rom.at.descriptions);
         break;
     }
     return ExitDone;
@@ -163,7 +166,7 @@ int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::
     CheckOutputTarget(cl, cl.file, "the export file");
     const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     CheckOutputTarget(cl, cl.file, "the export file", rom.at.profile);
-    WriteTextFile(cl.file, ExportCsv(rom.rows), out);
+    WriteTextFile(cl.file, ExportCsv(rom.rows, &rom.at.descriptions), out);
     if (cl.file != "-") out << rom.rows.size() << " moves exported to " << cl.file.string() << "\n";
     return ExitDone;
 }
@@ -190,10 +193,10 @@ void CheckSetFields(const CommandLine& cl) {
     std::string faults;
     std::set<std::string> seen;
     for (const FieldAssignment& a : cl.assignments) {
-        if (a.field != NameColumn && !FindRecordColumn(a.field))
+        if (a.field != NameColumn && a.field != DescriptionColumn && !FindRecordColumn(a.field))
             faults += "\"" + a.field +
                       "\" is no field; the fields are name, effect, power, type, accuracy, pp, "
-                      "effect_chance, target, priority and flags\n";
+                      "effect_chance, target, priority, flags and description\n";
         else if (!seen.insert(a.field).second)
             faults += a.field + " is given twice\n";
     }
@@ -227,7 +230,7 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
 int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err) {
     const rom::OpenedRom a = OpenRom(cl, cl.rom, programDir, err);
     const rom::OpenedRom b = OpenRom(cl, cl.otherRom, programDir, err);
-    const std::vector<FieldDifference> diffs = DiffMoves(a.rows, b.rows);
+    const std::vector<FieldDifference> diffs = DiffMoves(a.rows, b.rows, &a.at.descriptions, &b.at.descriptions);
     switch (cl.format) {
     case ListFormat::text:
         out << DiffText(diffs);

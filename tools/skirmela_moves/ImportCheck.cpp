@@ -25,6 +25,7 @@ struct Header {
     int nameBytes = Absent;
     int padding = Absent;
     int untouched = Absent;
+    int description = Absent, descriptionPointer = Absent, descriptionBytes = Absent, descriptionClear = Absent;
     std::array<int, RecordColumnCount> value{};
     std::array<int, RecordColumnCount> text{};
     Header() {
@@ -55,7 +56,8 @@ std::string KnownColumns() {
         list += std::string(", ") + c.name;
         if (c.textName) list += std::string(", ") + c.textName;
     }
-    return list + ", " + PaddingColumn + ", " + NameBytesColumn + ", " + UntouchedColumn;
+    return list + ", " + PaddingColumn + ", " + NameBytesColumn + ", " + UntouchedColumn + ", " + DescriptionColumn +
+           ", " + DescriptionPointerColumn + ", " + DescriptionBytesColumn + ", " + DescriptionClearColumn;
 }
 
 int* HeaderSlot(Header& h, std::string_view name) {
@@ -64,6 +66,10 @@ int* HeaderSlot(Header& h, std::string_view name) {
     if (name == NameBytesColumn) return &h.nameBytes;
     if (name == PaddingColumn) return &h.padding;
     if (name == UntouchedColumn) return &h.untouched;
+    if (name == DescriptionColumn) return &h.description;
+    if (name == DescriptionPointerColumn) return &h.descriptionPointer;
+    if (name == DescriptionBytesColumn) return &h.descriptionBytes;
+    if (name == DescriptionClearColumn) return &h.descriptionClear;
     if (const RecordColumn* c = FindRecordColumn(name)) return &h.value[IndexOf(*c)];
     if (const RecordColumn* c = FindTextColumn(name)) return &h.text[IndexOf(*c)];
     return nullptr;
@@ -127,8 +133,9 @@ std::string WithCrLf(std::string_view name) {
 
 class RowChecker {
   public:
-    RowChecker(const Header& h, const std::vector<rom::MoveRow>& table, std::vector<CellError>& errors)
-        : h_(h), table_(table), errors_(errors) {}
+    RowChecker(const Header& h, const std::vector<rom::MoveRow>& table, const rom::DescriptionTable* descriptions,
+               std::vector<CellError>& errors)
+        : h_(h), table_(table), descriptions_(descriptions), errors_(errors) {}
 
     // The change the row asks for, if it is sound and changes anything.
     std::optional<MoveChange> Check(const CsvRecord& r) {
@@ -169,8 +176,10 @@ class RowChecker {
         }
         CheckName(*current, change);
         CheckReadOnly(*current);
+        CheckDescription(*k, change);
 
-        if (faults_ > 0 || (!change.newName && !change.newEntry && change.newBytes == current->bytes))
+        if (faults_ > 0 || (!change.newName && !change.newEntry && change.newBytes == current->bytes &&
+                            !change.newDescription && !change.restoreDescription))
             return std::nullopt;
         return change;
     }
@@ -279,8 +288,79 @@ class RowChecker {
               "the bytes 7 to 11 of this column (write priority and flags in their own columns)");
     }
 
+    // A cell of a description column, "" when the column is left out.
+    std::string DescriptionCell(int at) const { return at == Absent ? "" : std::string(rom::TrimBlanks(Cell(at))); }
+
+    void CheckDescription(int k, MoveChange& change) {
+        const std::string text = h_.description == Absent ? "" : Cell(h_.description);
+        const std::string pointer = DescriptionCell(h_.descriptionPointer), bytes = DescriptionCell(h_.descriptionBytes),
+                          clear = DescriptionCell(h_.descriptionClear);
+        if (text.empty() && pointer.empty() && bytes.empty() && clear.empty()) return;
+        const int at = text.empty() ? (pointer.empty() ? h_.descriptionBytes : h_.descriptionPointer) : h_.description;
+        const rom::MoveDescription* old = descriptions_ ? descriptions_->Of(k) : nullptr;
+        if (!old || !descriptions_->Available()) {
+            Fault(at, h_.names[static_cast<std::size_t>(at)],
+                  "move " + std::to_string(k) + "'s description cannot be written: " +
+                      (descriptions_ && !descriptions_->Available() ? descriptions_->unavailable
+                                                                    : "the move has none"));
+            return;
+        }
+        if (!pointer.empty() || !bytes.empty() || !clear.empty()) {
+            CheckRestore(*old, pointer, bytes, clear, change);
+            if (!text.empty() && !SameName(text, old->text) && change.restoreDescription)
+                Fault(h_.description, DescriptionColumn,
+                      "the description changes while the description_bytes column puts one back; change one only");
+            return;
+        }
+        if (SameName(text, old->text)) return;
+        std::string fault;
+        const auto encoded = rom::EncodeDescription(text, fault);
+        if (!encoded)
+            Fault(h_.description, DescriptionColumn, Quoted(text) + ": " + fault);
+        else if (*encoded != old->bytes)
+            change.newDescription = encoded;
+    }
+
+    void CheckRestore(const rom::MoveDescription& old, const std::string& pointer, const std::string& bytes,
+                      const std::string& clear, MoveChange& change) {
+        DescriptionRestore restore;
+        const auto word = ParseHexCell(pointer, 4);
+        if (!word) {
+            Fault(h_.descriptionPointer, DescriptionPointerColumn, Quoted(pointer) + " is not 8 hex digits");
+            return;
+        }
+        restore.pointer = static_cast<std::uint32_t>((*word)[0]) << 24 | static_cast<std::uint32_t>((*word)[1]) << 16 |
+                          static_cast<std::uint32_t>((*word)[2]) << 8 | (*word)[3];
+        const auto text = ParseHexCell(bytes, bytes.size() / 2);
+        if (!text || text->empty() || text->size() > rom::MaxDescriptionBytes ||
+            std::find(text->begin(), text->end(), 0xFF) != text->end() - 1) {
+            Fault(h_.descriptionBytes, DescriptionBytesColumn,
+                  Quoted(bytes) + " is not the hex of a text ended by its one FF, at most 512 bytes");
+            return;
+        }
+        restore.bytes = *text;
+        if (!clear.empty()) {
+            // Only the move's current text may be made free space again, and only when the pointer
+            // leaves it.
+            const std::string expected = [&] {
+                char cell[32];
+                std::snprintf(cell, sizeof cell, "%llX:%zu", static_cast<unsigned long long>(old.textOffset),
+                              old.bytes.size());
+                return std::string(cell);
+            }();
+            if (clear != expected || restore.pointer == old.pointer) {
+                Fault(h_.descriptionClear, DescriptionClearColumn,
+                      Quoted(clear) + " is not the move's current text " + expected + " left by the pointer");
+                return;
+            }
+            restore.clear = {{old.textOffset, static_cast<std::int64_t>(old.bytes.size())}};
+        }
+        change.restoreDescription = std::move(restore);
+    }
+
     const Header& h_;
     const std::vector<rom::MoveRow>& table_;
+    const rom::DescriptionTable* descriptions_;
     std::vector<CellError>& errors_;
     const CsvRecord* row_ = nullptr;
     int faults_ = 0;
@@ -336,7 +416,8 @@ bool SameName(std::string_view a, std::string_view b) {
     return unify(a) == unify(b);
 }
 
-ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table) {
+ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table,
+                        const rom::DescriptionTable* descriptions) {
     ImportCheck result;
     if (records.empty()) {
         result.errors.push_back({1, 0, "", "the table is empty; its first row must name the columns"});
@@ -345,7 +426,7 @@ ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector
     const Header header = ReadHeader(records.front(), result.errors);
     if (!result.errors.empty()) return result; // without a sound header no cell can be placed
 
-    RowChecker checker(header, table, result.errors);
+    RowChecker checker(header, table, descriptions, result.errors);
     for (std::size_t i = 1; i < records.size(); ++i)
         if (std::optional<MoveChange> change = checker.Check(records[i]))
             result.changes.push_back(std::move(*change));
@@ -360,8 +441,16 @@ ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector
     }
     std::sort(result.changes.begin(), result.changes.end(),
               [](const MoveChange& a, const MoveChange& b) { return a.move < b.move; });
-    for (const MoveChange& c : result.changes)
+    for (const MoveChange& c : result.changes) {
         Report(c, table[static_cast<std::size_t>(c.move)], result.report);
+        if (!descriptions || !descriptions->Of(c.move)) continue;
+        const std::string was = ShownName(descriptions->Of(c.move)->text);
+        if (c.newDescription)
+            result.report.push_back({c.move, DescriptionColumn, was, ShownName(rom::DescriptionText(*c.newDescription))});
+        if (c.restoreDescription)
+            result.report.push_back(
+                {c.move, DescriptionColumn, was, ShownName(rom::DescriptionText(c.restoreDescription->bytes))});
+    }
     return result;
 }
 

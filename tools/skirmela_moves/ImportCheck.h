@@ -3,6 +3,7 @@
 // and the moves whose name or record would change are worked out against the ROM's table.
 
 #include "tools/skirmela_moves/Csv.h"
+#include "rom/MoveDescriptions.h"
 #include "rom/OpenMoveTables.h"
 
 #include <optional>
@@ -22,11 +23,21 @@ struct CellError {
 // What one move is to become. The name is written either from its text (newName, encoded as the
 // window saves it) or as raw entry bytes (newEntry); at most one is set, and neither when the name
 // stays. Bytes 9 to 11 of newBytes are always the ROM's.
+// A description put back as it was: the move's pointer, the text's bytes where it points, and the
+// bytes of the current text (which the change put in the free space) made FF again.
+struct DescriptionRestore {
+    std::uint32_t pointer = 0;
+    std::vector<std::uint8_t> bytes;
+    std::optional<std::pair<std::int64_t, std::int64_t>> clear; // offset, length
+};
+
 struct MoveChange {
     int move = 0;
     std::optional<std::string> newName;
     std::optional<rom::NameEntry> newEntry;
     rom::RecordBytes newBytes{};
+    std::optional<std::vector<std::uint8_t>> newDescription{}; // its bytes, FF included
+    std::optional<DescriptionRestore> restoreDescription{};
 };
 
 // One changed field, as the change report prints it.
@@ -49,7 +60,11 @@ struct ImportCheck {
 // ROM's while the number column does not; when both change they must agree. A cell that is not
 // strict UTF-8 text is refused as such (and judged no further). Never fails: every fault becomes a
 // CellError.
-ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table);
+// The "description" column changes a move's description text; "description_pointer",
+// "description_bytes" and "description_clear" (written by the undo table) put one back byte for byte.
+// Description cells are refused when descriptions is nullptr or unavailable.
+ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table,
+                        const rom::DescriptionTable* descriptions = nullptr);
 
 // The one-line text of an error: "row 4, column 5 (power): ...".
 std::string DescribeCellError(const CellError& e);

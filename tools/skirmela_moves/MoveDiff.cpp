@@ -4,6 +4,8 @@
 #include "tools/skirmela_moves/Json.h"
 #include "tools/skirmela_moves/MoveFields.h"
 
+#include <cstdio>
+
 namespace moves {
 namespace {
 
@@ -20,9 +22,33 @@ std::string JsonValue(const FieldDifference& d, const std::string& cell) {
     return JsonString(cell);
 }
 
+// The pointer, bytes and freed text of a changed description as the undo table writes them; three
+// empty cells for a move whose description stays.
+std::vector<std::string> DescriptionUndoCells(const MoveChange& change, const rom::DescriptionTable* descriptions,
+                                              const rom::ChangePlan* plan) {
+    const rom::MoveDescription* old = descriptions ? descriptions->Of(change.move) : nullptr;
+    if (!old || (!change.newDescription && !change.restoreDescription)) return {"", "", ""};
+    // The pointer after the change: the old one with the bytes the plan writes over it.
+    std::uint32_t now = old->pointer;
+    const std::int64_t at = descriptions->PointerOffset(change.move);
+    if (plan)
+        for (const rom::ByteWrite& w : *plan)
+            if (w.offset >= at && w.offset < at + 4) {
+                const int shift = 8 * static_cast<int>(w.offset - at);
+                now = (now & ~(0xFFu << shift)) | static_cast<std::uint32_t>(w.value) << shift;
+            }
+    char pointer[16], clear[40] = "";
+    std::snprintf(pointer, sizeof pointer, "%08X", static_cast<unsigned>(old->pointer));
+    if (now != old->pointer && change.newDescription)
+        std::snprintf(clear, sizeof clear, "%llX:%zu", static_cast<unsigned long long>(now - rom::CartridgeAddressBase),
+                      change.newDescription->size());
+    return {pointer, rom::HexText(old->bytes), clear};
+}
+
 } // namespace
 
-std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const std::vector<rom::MoveRow>& b) {
+std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const std::vector<rom::MoveRow>& b,
+                                       const rom::DescriptionTable* da, const rom::DescriptionTable* db) {
     std::vector<FieldDifference> diffs;
     for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
         const rom::MoveRow &was = a[k], &now = b[k];
@@ -39,6 +65,9 @@ std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const
         }
         if (PaddingHex(was.bytes) != PaddingHex(now.bytes))
             diffs.push_back({move, PaddingColumn, PaddingHex(was.bytes), PaddingHex(now.bytes)});
+        const rom::MoveDescription* dw = da && da->Available() ? da->Of(move) : nullptr;
+        const rom::MoveDescription* dn = db && db->Available() ? db->Of(move) : nullptr;
+        if (dw && dn && dw->text != dn->text) diffs.push_back({move, DescriptionColumn, dw->text, dn->text});
     }
     return diffs;
 }
@@ -48,7 +77,7 @@ std::string DiffText(const std::vector<FieldDifference>& diffs) {
     std::string text;
     for (const FieldDifference& d : diffs) {
         std::string was = d.oldValue, now = d.newValue;
-        if (d.field == NameColumn) {
+        if (d.field == NameColumn || d.field == DescriptionColumn) {
             was = ShownName(was);
             now = ShownName(now);
         } else if (d.column && d.column->kind == ValueKind::list) {
@@ -87,12 +116,14 @@ std::string DiffJson(const std::vector<FieldDifference>& diffs) {
     return json + "]\n";
 }
 
-std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table) {
-    bool names = false;
+std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table,
+                    const rom::DescriptionTable* descriptions, const rom::ChangePlan* plan) {
+    bool names = false, described = false;
     std::array<bool, RecordColumnCount> altered{};
     for (const MoveChange& change : changes) {
         const rom::MoveRow& was = table[static_cast<std::size_t>(change.move)];
         names = names || change.newName || change.newEntry;
+        described = described || change.newDescription || change.restoreDescription;
         for (std::size_t i = 0; i < RecordColumns().size(); ++i) {
             const auto byte = static_cast<std::size_t>(RecordColumns()[i].byte);
             altered[i] = altered[i] || change.newBytes[byte] != was.bytes[byte];
@@ -102,6 +133,7 @@ std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<ro
     if (names) header.insert(header.end(), {NameColumn, NameBytesColumn});
     for (std::size_t i = 0; i < RecordColumns().size(); ++i)
         if (altered[i]) header.push_back(RecordColumns()[i].name);
+    if (described) header.insert(header.end(), {DescriptionPointerColumn, DescriptionBytesColumn, DescriptionClearColumn});
 
     std::string csv = CsvLine(header);
     for (const MoveChange& change : changes) {
@@ -115,6 +147,10 @@ std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<ro
         for (std::size_t i = 0; i < RecordColumns().size(); ++i) {
             const RecordColumn& c = RecordColumns()[i];
             if (altered[i]) cells.push_back(CellText(c, was.bytes[static_cast<std::size_t>(c.byte)]));
+        }
+        if (described) {
+            const std::vector<std::string> restore = DescriptionUndoCells(change, descriptions, plan);
+            cells.insert(cells.end(), restore.begin(), restore.end());
         }
         csv += CsvLine(cells);
     }

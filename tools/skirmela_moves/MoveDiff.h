@@ -3,6 +3,7 @@
 // import: both name fields as the export does.
 
 #include "tools/skirmela_moves/ImportCheck.h"
+#include "rom/ChangePlan.h"
 #include "rom/OpenMoveTables.h"
 
 #include <string>
@@ -23,7 +24,10 @@ struct FieldDifference {
 // Every field that differs between the moves of a and b, move by move in export order. A name is
 // compared as text; "name_bytes" differ only where the texts agree but the entries do not. Moves
 // beyond the shorter table are not compared. Never fails.
-std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const std::vector<rom::MoveRow>& b);
+// Descriptions are compared where both ROMs have them.
+std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const std::vector<rom::MoveRow>& b,
+                                       const rom::DescriptionTable* da = nullptr,
+                                       const rom::DescriptionTable* db = nullptr);
 
 // "move 98: priority 1 -> -1", a line a difference, or "no differences". Never fails.
 std::string DiffText(const std::vector<FieldDifference>& diffs);
@@ -38,6 +42,9 @@ std::string DiffJson(const std::vector<FieldDifference>& diffs);
 // The table that import takes to put back every cell the changes alter: one row a changed move,
 // holding the ROM's values of every column that any change alters. A changed name comes back as
 // its exact entry bytes (name_bytes), with its text beside them. Never fails.
-std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table);
+// A changed description comes back through its pointer, its bytes, and the bytes of the new text
+// that plan placed in the free space (made FF again).
+std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table,
+                    const rom::DescriptionTable* descriptions = nullptr, const rom::ChangePlan* plan = nullptr);
 
 } // namespace moves

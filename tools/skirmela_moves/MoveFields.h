@@ -18,6 +18,12 @@ inline constexpr const char* NameColumn = "name";
 inline constexpr const char* NameBytesColumn = "name_bytes"; // the 13 bytes of the name entry as hex
 inline constexpr const char* PaddingColumn = "padding";      // bytes 9 to 11 of the record as hex, read-only
 inline constexpr const char* UntouchedColumn = "untouched"; // bytes 7 to 11 as hex, read-only (older exports)
+inline constexpr const char* DescriptionColumn = "description"; // lines joined by LF
+// The undo table's columns that put a description back byte for byte: the pointer word as 8 hex
+// digits, the text's bytes as hex (FF included), and "OFFSET:LENGTH" (hex, decimal) of bytes made FF.
+inline constexpr const char* DescriptionPointerColumn = "description_pointer";
+inline constexpr const char* DescriptionBytesColumn = "description_bytes";
+inline constexpr const char* DescriptionClearColumn = "description_clear";
 
 
 // How the cells of a column are written: a number 0 to 255, an entry of a vocabulary (by number or

@@ -1,0 +1,102 @@
+#pragma once
+// Move descriptions: the text the player reads about a move. A table of 32-bit little-endian
+// cartridge addresses, one for each move but move 0 (entry k - 1 for move k), each pointing at a
+// text in the game's characters ended by FF, with FE as the line break. The profile gives the
+// table's file offset ([Descriptionoffset], with ".revN" sections like the move tables); a table
+// whose code words or pointers cannot be trusted is never read from or written to.
+
+#include "rom/ChangePlan.h"
+#include "rom/MoveTables.h"
+#include "rom/RomHeader.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rom {
+
+// A file offset as the game addresses it: 0x08000000 + offset.
+inline constexpr std::uint32_t CartridgeAddressBase = 0x08000000;
+// A description's end byte must come within this many bytes of its first.
+inline constexpr int MaxDescriptionBytes = 512;
+// The trailing free space: at least this many FF bytes are left after the last byte of data.
+inline constexpr int FreeSpaceGap = 16;
+
+struct MoveDescription {
+    std::uint32_t pointer = 0;       // the table's word: the text's cartridge address
+    std::int64_t textOffset = 0;     // the text's file offset
+    std::vector<std::uint8_t> bytes; // the text's bytes, its FF included
+    std::string text;                // lines joined by "\n", UTF-8
+};
+
+// The game's box for a description: how many lines it shows, and the longest line among the game's
+// own texts (0: not known).
+struct DescriptionBox {
+    int lines = 0;
+    int lineLength = 0;
+};
+
+struct DescriptionTable {
+    std::optional<std::int64_t> tableOffset; // the pointer table, when the profile gives one
+    std::string section;                     // the profile section it came from
+    std::vector<MoveDescription> moves;      // move k at k - 1; empty when unavailable
+    std::string unavailable;                 // why the descriptions cannot be used; "" when they can
+    std::optional<DescriptionBox> box;       // the game's box, for the games whose box is known
+
+    bool Available() const { return unavailable.empty(); }
+    // Move k's description, or nullptr (move 0, beyond the table, or unavailable).
+    const MoveDescription* Of(int k) const;
+    // The file offset of move k's pointer.
+    std::int64_t PointerOffset(int k) const { return tableOffset.value_or(0) + std::int64_t{4} * (k - 1); }
+};
+
+// The bytes of the file from offset on, at most length of them (fewer at the file's end).
+using ReadRange = std::function<std::vector<std::uint8_t>(std::int64_t offset, std::int64_t length)>;
+
+// The code words that hold the pointer table's address in the released game of this code and
+// revision (file offsets); empty for other games.
+std::vector<std::int64_t> DescriptionCodeWords(std::string_view gameCode, int revision);
+
+// The box of the game family of a code (BPR?/BPG? 4 lines of up to 21 characters, AXV?/AXP? 2 of
+// 29, BPE? 2 lines), or nullopt.
+std::optional<DescriptionBox> GameDescriptionBox(std::string_view gameCode);
+
+// The descriptions of moves 1 to moveCount - 1. Never fails: a profile without the section, a code
+// word that disagrees with it, a table or a pointer outside the file, or a text without its end
+// byte within 512 bytes make them unavailable, with the reason.
+DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& lookup, int moveCount,
+                                  const ReadRange& read);
+
+// The display text of a description's bytes: lines joined by "\n", stopping at FF.
+std::string DescriptionText(std::span<const std::uint8_t> bytes);
+
+// The bytes of a text, its FF included: "\n", "\r\n" or "\r" is the line break FE. nullopt when a
+// character has no code; fault then names it.
+std::optional<std::vector<std::uint8_t>> EncodeDescription(std::string_view utf8, std::string& fault);
+
+// What a text breaks of the game's box, in words ("5 lines; the box shows 4", "line 2 has 30
+// characters; the game's longest has 21"), "" when nothing. Never fails.
+std::string DescriptionBoxFault(std::string_view utf8, const std::optional<DescriptionBox>& box);
+
+// Plans new descriptions on one image: in place when a text fits in the bytes of the old one (and
+// no other move's text shares them), otherwise in the trailing free space with the move's pointer
+// rewritten. The old text's bytes stay as they were.
+class DescriptionPlanner {
+  public:
+    DescriptionPlanner(const DescriptionTable& table, std::span<const std::uint8_t> image);
+    // Appends the writes that give move k the description bytes (FF included). Throws PlanError
+    // when the descriptions are unavailable, k has none, or no free space holds the text.
+    void Plan(ChangePlan& plan, int k, const std::vector<std::uint8_t>& bytes);
+
+  private:
+    bool Shared(int k) const;
+    const DescriptionTable& table_;
+    std::span<const std::uint8_t> image_;
+    std::optional<std::int64_t> lastData_; // the last byte that is not FF, so far
+};
+
+} // namespace rom

@@ -1,0 +1,181 @@
+#include "rom/MoveDescriptions.h"
+
+#include "rom/OpenMoveTables.h"
+#include "rom/ReadINI.h"
+#include "tests/support/TempFiles.h"
+#include "tools/demo_rom/DemoRom.h"
+
+#include <gtest/gtest.h>
+
+using namespace rom;
+
+namespace {
+
+DescriptionTable Read(const std::vector<std::uint8_t>& image, const std::string& profile, int moveCount = 355) {
+    const RomHeader header = ParseRomHeader(image, static_cast<std::int64_t>(image.size()));
+    const ProfileLookup lookup = [&profile](const std::string& section) { return FindIniEntry(profile, section, "offset"); };
+    return ReadDescriptions(header, lookup, moveCount, [&image](std::int64_t at, std::int64_t length) {
+        at = std::clamp<std::int64_t>(at, 0, static_cast<std::int64_t>(image.size()));
+        length = std::min<std::int64_t>(length, static_cast<std::int64_t>(image.size()) - at);
+        return std::vector<std::uint8_t>(image.begin() + at, image.begin() + at + length);
+    });
+}
+
+std::vector<std::uint8_t> Applied(std::vector<std::uint8_t> image, const ChangePlan& plan) {
+    for (const ByteWrite& w : plan) image[static_cast<std::size_t>(w.offset)] = w.value;
+    return image;
+}
+
+std::vector<std::uint8_t> Encoded(const std::string& text) {
+    std::string fault;
+    return EncodeDescription(text, fault).value();
+}
+
+void PutWord(std::vector<std::uint8_t>& image, std::int64_t at, std::uint32_t word) {
+    for (int i = 0; i < 4; ++i) image[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
+}
+
+struct Demo {
+    demo::DemoRom rom = demo::MakeDemoRom();
+    std::string profile = demo::DemoProfileText(rom.layout);
+};
+
+} // namespace
+
+TEST(MoveDescriptions, ReadEveryDemoTextAndEncodeItBackToItsBytes) {
+    const Demo d;
+    const DescriptionTable table = Read(d.rom.bytes, d.profile);
+    ASSERT_TRUE(table.Available()) << table.unavailable;
+    ASSERT_EQ(table.moves.size(), 354u);
+    for (int k = 1; k <= 354; ++k) {
+        EXPECT_EQ(table.Of(k)->text, d.rom.descriptions[static_cast<std::size_t>(k - 1)]) << k;
+        EXPECT_EQ(Encoded(table.Of(k)->text), table.Of(k)->bytes) << k;
+    }
+    EXPECT_EQ(table.Of(0), nullptr);
+}
+
+TEST(MoveDescriptions, FaultsMakeThemUnavailableWithTheReasonButTheMovesStillOpen) {
+    const std::int64_t tableAt = demo::DemoRomLayout{}.descriptionTable;
+    const struct {
+        const char* name;
+        std::function<void(std::vector<std::uint8_t>&, std::string&)> spoil;
+        const char* reason;
+    } cases[] = {
+        {"pointer outside the file", [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 6, 0x09000000); },
+         "move 7 (0x9000000) points outside"},
+        {"pointer into the header", [&](auto& image, auto&) { PutWord(image, tableAt, 0x08000010); }, "move 1"},
+        {"no end byte", [&](auto& image, auto&) {
+             const std::int64_t at = demo::DemoRomLayout{}.descriptionTable - 0x1000;
+             PutWord(image, tableAt + 4 * 9, 0x08000000 + static_cast<std::uint32_t>(at));
+             std::fill(image.begin() + at, image.begin() + at + 600, 0xBB);
+         }, "move 10 at 0x39000 has no end byte within 512"},
+        {"no section", [](auto&, auto& profile) { profile = "[Nameoffset]\r\noffset=65549\r\n[Dataoffset]\r\noffset=131072\r\n"; },
+         "no description table ([Descriptionoffset])"},
+        {"table past the end", [](auto&, auto& profile) { profile += "[Descriptionoffset.rev0]\r\noffset=262000\r\n"; },
+         "reaches outside the file"},
+    };
+    for (const auto& c : cases) {
+        Demo d;
+        c.spoil(d.rom.bytes, d.profile);
+        testing_support::TempDir dir;
+        testing_support::WriteFileBytes(dir / "demo.gba", d.rom.bytes);
+        testing_support::WriteFileText(dir / "SKDM.ini", d.profile);
+        const OpenedRom opened = OpenRomImage(dir / "demo.gba", OnlyProfileFolder(dir.path()));
+        EXPECT_EQ(opened.rows.size(), 355u) << c.name;
+        EXPECT_FALSE(opened.at.descriptions.Available()) << c.name;
+        EXPECT_NE(opened.at.descriptions.unavailable.find(c.reason), std::string::npos)
+            << c.name << ": " << opened.at.descriptions.unavailable;
+        ChangePlan plan;
+        EXPECT_THROW(DescriptionPlanner(opened.at.descriptions, d.rom.bytes).Plan(plan, 1, {0xFF}), PlanError);
+    }
+}
+
+TEST(MoveDescriptions, ACodeWordPointingElsewhereDisablesThemAndOneOutsideTheFileDoesNot) {
+    demo::DemoRomLayout layout;
+    layout.gameCode = "BPRE";
+    layout.size = 0x200000;
+    demo::DemoRom rom = demo::MakeDemoRom(layout);
+    const std::string profile = demo::DemoProfileText(rom.layout);
+    EXPECT_TRUE(Read(rom.bytes, profile).Available());
+    PutWord(rom.bytes, 0x137BC8, 0x7FFFFFFF);
+    EXPECT_TRUE(Read(rom.bytes, profile).Available());
+    PutWord(rom.bytes, 0x137BC8, 0x08001000);
+    EXPECT_NE(Read(rom.bytes, profile).unavailable.find("word at 0x137BC8) puts the description table at 0x1000"),
+              std::string::npos);
+}
+
+TEST(MoveDescriptions, PlansInPlaceWhenTheTextFitsElseInTheFreeSpace) {
+    const Demo d;
+    const DescriptionTable table = Read(d.rom.bytes, d.profile);
+    const MoveDescription& old = *table.Of(100);
+    // The same text, and one shorter: nothing, or only bytes of the old text, change.
+    for (const std::string& text : {old.text, std::string("Shorter.")}) {
+        ChangePlan plan;
+        DescriptionPlanner(table, d.rom.bytes).Plan(plan, 100, Encoded(text));
+        const auto after = Applied(d.rom.bytes, plan);
+        for (std::size_t at : testing_support::DifferingPositions(d.rom.bytes, after))
+            EXPECT_TRUE(static_cast<std::int64_t>(at) >= old.textOffset && static_cast<std::int64_t>(at) < old.textOffset + static_cast<std::int64_t>(old.bytes.size())) << at;
+        EXPECT_EQ(Read(after, d.profile).Of(100)->text, text);
+    }
+    // Two longer ones land one after the other in the free space, 16 FF bytes apart at 4-byte
+    // aligned places; only they and the two pointers change.
+    const std::string longer = "The user goes on and\non and on and on and\non until it drops.";
+    ChangePlan plan;
+    DescriptionPlanner planner(table, d.rom.bytes);
+    planner.Plan(plan, 5, Encoded(longer));
+    planner.Plan(plan, 6, Encoded(longer));
+    const auto after = Applied(d.rom.bytes, plan);
+    const DescriptionTable reread = Read(after, d.profile);
+    const std::int64_t firstFree = 0x3B000, n = static_cast<std::int64_t>(Encoded(longer).size());
+    EXPECT_EQ(reread.Of(5)->textOffset, firstFree + 16);
+    EXPECT_EQ(reread.Of(6)->textOffset, (firstFree + 16 + n - 1 + 16 + 3) / 4 * 4);
+    EXPECT_EQ(reread.Of(6)->text, longer);
+    std::vector<std::size_t> expected;
+    for (int k : {5, 6}) {
+        for (std::int64_t i = 0; i < n - 1; ++i) expected.push_back(static_cast<std::size_t>(reread.Of(k)->textOffset + i));
+        for (std::int64_t i = 0; i < 4; ++i)
+            if (d.rom.bytes[static_cast<std::size_t>(table.PointerOffset(k) + i)] != after[static_cast<std::size_t>(table.PointerOffset(k) + i)])
+                expected.push_back(static_cast<std::size_t>(table.PointerOffset(k) + i));
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(testing_support::DifferingPositions(d.rom.bytes, after), expected);
+}
+
+TEST(MoveDescriptions, AFullRomOrASharedTextIsNeverWrittenOver) {
+    Demo d;
+    std::fill(d.rom.bytes.end() - 40, d.rom.bytes.end(), 0x00);
+    const DescriptionTable full = Read(d.rom.bytes, d.profile);
+    ChangePlan plan;
+    EXPECT_THROW(DescriptionPlanner(full, d.rom.bytes).Plan(plan, 5, Encoded("A text too long for Pounds.")), PlanError);
+
+    // Moves 5 and 6 share one text: a shorter text for move 5 goes to the free space.
+    Demo shared;
+    const DescriptionTable before = Read(shared.rom.bytes, shared.profile);
+    PutWord(shared.rom.bytes, before.PointerOffset(6), before.Of(5)->pointer);
+    const DescriptionTable table = Read(shared.rom.bytes, shared.profile);
+    ChangePlan moved;
+    DescriptionPlanner(table, shared.rom.bytes).Plan(moved, 5, Encoded("Hits."));
+    const DescriptionTable after = Read(Applied(shared.rom.bytes, moved), shared.profile);
+    EXPECT_EQ(after.Of(6)->text, "Pounds.");
+    EXPECT_EQ(after.Of(5)->text, "Hits.");
+}
+
+TEST(MoveDescriptions, EncodingNamesTheCharacterWithoutACodeAndFlagsTheBox) {
+    std::string fault;
+    EXPECT_EQ(EncodeDescription("a\r\nb\nc", fault), (std::vector<std::uint8_t>{0xD5, 0xFE, 0xD6, 0xFE, 0xD7, 0xFF}));
+    for (const auto& [text, named] : {std::pair{"Costs 5 \u20AC.", "\"\u20AC\" (U+20AC)"}, std::pair{"x^y", "\"^\""}}) {
+        EXPECT_FALSE(EncodeDescription(text, fault));
+        EXPECT_NE(fault.find(named), std::string::npos) << fault;
+    }
+    const DescriptionBox frlg{4, 21};
+    const struct {
+        const char* text;
+        std::string fault;
+    } boxes[] = {
+        {"1\n2\n3\n4", ""},
+        {"1\n2\n3\n4\n5", "5 lines; the game's box shows 4"},
+        {"123456789012345678901\n1234567890123456789012", "line 2 has 22 characters; the game's longest has 21"},
+    };
+    for (const auto& b : boxes) EXPECT_EQ(DescriptionBoxFault(b.text, frlg), b.fault) << b.text;
+    EXPECT_EQ(DescriptionBoxFault("1\n2\n3\n4\n5", std::nullopt), "");
+}

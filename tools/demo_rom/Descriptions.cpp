@@ -1,0 +1,68 @@
+#include "tools/demo_rom/DemoRom.h"
+
+#include "rom/MoveDescriptions.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace demo {
+namespace {
+
+// Descriptions as the game words them: up to four lines, a line of at most 21 characters.
+std::string InventedDescription(int k) {
+    static const std::array<const char*, 8> openings = {"A sharp attack", "The foe is struck", "A wild blow",
+                                                        "A gust of power", "The user charges", "A sly trick",
+                                                        "An eerie glow", "A quick jab"};
+    static const std::array<const char*, 6> endings = {"that may flinch.", "that hits hard.", "of 2-5 hits.",
+                                                       "that can\u2019t miss.", "that lowers Def.", "with a 30% burn."};
+    if (k == DemoLongDescriptionMove) return "A long, long attack\nthat goes on and on\nuntil the foe’s HP\nruns out at last.";
+    if (k == DemoShortDescriptionMove) return "Pounds.";
+    return std::string(openings[static_cast<std::size_t>(k) % openings.size()]) + "\n" +
+           endings[static_cast<std::size_t>(k / 8) % endings.size()];
+}
+
+void PutWord(std::vector<std::uint8_t>& bytes, std::int64_t at, std::uint32_t word) {
+    for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
+}
+
+} // namespace
+
+void WriteDescriptions(DemoRom& image) {
+    DemoRomLayout& layout = image.layout;
+    std::vector<std::vector<std::uint8_t>> texts;
+    std::int64_t length = 0;
+    for (int k = 1; k <= DemoNameCount; ++k) {
+        image.descriptions.push_back(InventedDescription(k));
+        std::string fault;
+        const auto bytes = rom::EncodeDescription(image.descriptions.back(), fault);
+        if (!bytes) throw std::logic_error("demo description: " + fault);
+        texts.push_back(*bytes);
+        length += static_cast<std::int64_t>(bytes->size());
+    }
+    const std::int64_t table = layout.descriptionTable;
+    // The texts lie packed one after the other, the last ending just before the table.
+    std::int64_t at = table - length;
+    const std::int64_t tablesEnd =
+        std::max({std::int64_t{layout.nameStart} + DemoNameCount * std::int64_t{rom::MoveNameFieldLength},
+                  std::int64_t{layout.dataOffset} + DemoRecordCount * std::int64_t{rom::MoveRecordSize},
+                  table + 4 * std::int64_t{DemoNameCount}});
+    const std::int64_t freeSpace = (tablesEnd + 0xFFF) / 0x1000 * 0x1000;
+    if (at < 0x200 || freeSpace > layout.size) {
+        // An image too small for them gets none, and its profile gives none.
+        layout.descriptionTable = 0;
+        image.descriptions.clear();
+        return;
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        PutWord(image.bytes, table + 4 * static_cast<std::int64_t>(i), rom::CartridgeAddressBase + static_cast<std::uint32_t>(at));
+        std::copy(texts[i].begin(), texts[i].end(), image.bytes.begin() + at);
+        at += static_cast<std::int64_t>(texts[i].size());
+    }
+    // The game's code holds the table's address, as the released games do.
+    for (std::int64_t word : rom::DescriptionCodeWords(layout.gameCode, layout.revision))
+        if (word + 4 <= layout.size) PutWord(image.bytes, word, rom::CartridgeAddressBase + static_cast<std::uint32_t>(table));
+    std::fill(image.bytes.begin() + freeSpace, image.bytes.end(), 0xFF);
+}
+
+} // namespace demo
