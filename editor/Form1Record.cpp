@@ -69,7 +69,7 @@ void Form1::CreateRecordControls() {
             numberField(Frame10, QStringLiteral("txtByte%1").arg(rom::PaddingByte + i), 8 + 38 * i, 3);
 
     Label2 =
-        new QLabel(QStringLiteral("Priority: the move of higher priority acts first; most moves have 0.\n\n"
+        new QLabel(QStringLiteral("Priority: the move of higher priority acts first; most moves have 0.\n"
                                   "Bytes 9 to 11 are unused by the released games, which leave them 0."),
                    this);
     Label2->setObjectName(QStringLiteral("Label2"));
