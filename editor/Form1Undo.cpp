@@ -61,14 +61,14 @@ void Form1::CreateSaveCommands() {
     const auto button = [this](QAction* a, const char* name, const QString& caption, int x, int width) {
         auto* b = new QToolButton(SaveCommands);
         b->setObjectName(QString::fromLatin1(name));
+        a->setIconText(caption); // no access key: Alt+U and Alt+R belong to the frames above
         b->setDefaultAction(a);
-        b->setText(caption); // no access key: Alt+U and Alt+R belong to the frames above
         b->setFocusPolicy(Qt::NoFocus);
         b->setGeometry(x, 0, width, 24);
         return b;
     };
-    cmdUndo = button(actUndo, "cmdUndo", QStringLiteral("Undo"), 0, 60);
-    cmdRedo = button(actRedo, "cmdRedo", QStringLiteral("Redo"), 62, 60);
+    cmdUndo = button(actUndo, "cmdUndo", QStringLiteral("Undo save"), 0, 60);
+    cmdRedo = button(actRedo, "cmdRedo", QStringLiteral("Redo save"), 62, 60);
     cmdExportPatch = button(actExportPatch, "cmdExportPatch", QStringLiteral("Export patch..."), 124, 93);
     SaveCommands->setVisible(cmdMore->Value != 0);
 
