@@ -76,6 +76,13 @@ TEST_F(Form1UndoTest, TwoSavesUndoneTwiceLeaveTheOriginalAndRedoneGiveEachSaveBa
     EXPECT_EQ(form->txtPower->text(), QString::number(image.records[5].power));
     EXPECT_EQ(Backups().size(), 1u); // undo and redo make none
     for (const auto& m : dialogs.messages) EXPECT_EQ(m.text, editor::SavedText);
+
+    // The saves belong to their ROM: another ROM open, none of them can be reached.
+    std::filesystem::copy_file(rom, dir / "other.gba");
+    Open(dir / "other.gba");
+    for (QAction* a : {form->actUndo, form->actRedo, form->actExportPatch}) EXPECT_FALSE(a->isEnabled());
+    OpenDemo();
+    for (QAction* a : {form->actUndo, form->actRedo, form->actExportPatch}) EXPECT_TRUE(a->isEnabled());
 }
 
 TEST_F(Form1UndoTest, AnUndoOfAFileAnotherProgramChangedIsRefusedAndWritesNothing) {
