@@ -43,11 +43,13 @@ void Form1::CreateSaveCommands() {
         addAction(a); // the window's context menu and its shortcuts
         return a;
     };
-    actUndo = action(UndoText, QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Undo the last save (Ctrl+Z)"));
+    actUndo =
+        action(UndoText, QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Undo the last save (Ctrl+Z)"));
     actRedo = action(RedoText, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                      QStringLiteral("Redo the save undone last (Ctrl+Shift+Z)"));
-    actExportPatch = action(ExportPatchText, QKeySequence(),
-                            QStringLiteral("Write a BPS patch of the ROM against its backup from before the first save"));
+    actExportPatch =
+        action(ExportPatchText, QKeySequence(),
+               QStringLiteral("Write a BPS patch of the ROM against its backup from before the first save"));
     connect(actUndo, &QAction::triggered, this, [this] { Undo_Click(); });
     connect(actRedo, &QAction::triggered, this, [this] { Redo_Click(); });
     connect(actExportPatch, &QAction::triggered, this, [this] { ExportPatch_Click(); });
@@ -98,9 +100,13 @@ void Form1::SaveWithHistory(const std::filesystem::path& rom, const std::vector<
     UpdateSaveCommands();
 }
 
-void Form1::Undo_Click() { StepThroughHistory(true); }
+void Form1::Undo_Click() {
+    StepThroughHistory(true);
+}
 
-void Form1::Redo_Click() { StepThroughHistory(false); }
+void Form1::Redo_Click() {
+    StepThroughHistory(false);
+}
 
 void Form1::StepThroughHistory(bool undo) {
     const std::filesystem::path rom = RomPath.toStdString();

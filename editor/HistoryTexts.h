@@ -15,7 +15,8 @@ inline const QString HistoryErrorText =
     QStringLiteral("The ROM could not be read or written; nothing of it was changed.");
 inline const QString PatchTitle = QStringLiteral("Export patch...");
 inline const QString PatchFilter = QStringLiteral("BPS patch (*.bps)|*.bps");
-inline const QString PatchWrittenText = QStringLiteral("The patch of the ROM against its backup was written.");
+inline const QString PatchWrittenText =
+    QStringLiteral("The patch of the ROM against its backup was written.");
 inline const QString PatchErrorText = QStringLiteral("The patch could not be written.");
 inline const QString NoBackupText =
     QStringLiteral("No backup of the ROM could be made, so nothing was saved: ");

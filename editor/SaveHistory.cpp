@@ -17,7 +17,8 @@ std::string Hex(std::int64_t value) {
 }
 
 // The bytes of file at offsets, read through one open file.
-std::vector<std::uint8_t> BytesAt(const std::filesystem::path& file, const std::vector<std::int64_t>& offsets) {
+std::vector<std::uint8_t> BytesAt(const std::filesystem::path& file,
+                                  const std::vector<std::int64_t>& offsets) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw rom::FileAccessError("cannot open " + file.string() + ": " + std::strerror(errno));
     std::error_code ec;
@@ -104,20 +105,31 @@ void SaveHistory::Save(const std::filesystem::path& rom, const rom::ChangePlan& 
     redo_.clear();
 }
 
-bool SaveHistory::CanUndo(const std::filesystem::path& rom) const { return Holds(rom) && !undo_.empty(); }
+bool SaveHistory::CanUndo(const std::filesystem::path& rom) const {
+    return Holds(rom) && !undo_.empty();
+}
 
-bool SaveHistory::CanRedo(const std::filesystem::path& rom) const { return Holds(rom) && !redo_.empty(); }
+bool SaveHistory::CanRedo(const std::filesystem::path& rom) const {
+    return Holds(rom) && !redo_.empty();
+}
 
-void SaveHistory::Undo(const std::filesystem::path& rom) { Move(rom, undo_, redo_, true); }
+void SaveHistory::Undo(const std::filesystem::path& rom) {
+    Move(rom, undo_, redo_, true);
+}
 
-void SaveHistory::Redo(const std::filesystem::path& rom) { Move(rom, redo_, undo_, false); }
+void SaveHistory::Redo(const std::filesystem::path& rom) {
+    Move(rom, redo_, undo_, false);
+}
 
-void SaveHistory::Move(const std::filesystem::path& rom, std::vector<Step>& from, std::vector<Step>& to, bool undo) {
-    if (!Holds(rom) || from.empty()) throw HistoryRefused(std::string("there is no save to ") + (undo ? "undo" : "redo"));
+void SaveHistory::Move(const std::filesystem::path& rom, std::vector<Step>& from, std::vector<Step>& to,
+                       bool undo) {
+    if (!Holds(rom) || from.empty())
+        throw HistoryRefused(std::string("there is no save to ") + (undo ? "undo" : "redo"));
     const Step& step = from.back();
     const auto refuse = [&](const std::string& why) {
         Forget();
-        throw HistoryRefused(rom.string() + " was changed by another program since it was saved here (" + why + ")");
+        throw HistoryRefused(rom.string() + " was changed by another program since it was saved here (" +
+                             why + ")");
     };
     if (StampOf(rom) != stamp_) refuse("its size or modification time differ");
     std::vector<std::int64_t> offsets;

@@ -50,7 +50,9 @@ class SaveHistory {
   public:
     // backupFolder gives the folder the backups go to, asked before each backup (it may throw
     // rom::BackupError).
-    explicit SaveHistory(std::function<std::filesystem::path()> backupFolder = [] { return rom::BackupFolder(); });
+    explicit SaveHistory(std::function<std::filesystem::path()> backupFolder = [] {
+        return rom::BackupFolder();
+    });
 
     // Carries the plan out on rom (rom::ApplyPlan). The first save of rom in the session backs rom up
     // first; a backup that fails throws rom::BackupError and nothing is written. The bytes the save

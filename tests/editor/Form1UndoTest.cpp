@@ -34,11 +34,14 @@ class Form1UndoTest : public EditorTest {
         form->txtNewName->setText(name);
         form->cmdSave_Click();
     }
-    std::vector<std::filesystem::path> Backups() const { return rom::BackupsOf(rom, dir / "state/skirmela/backups"); }
+    std::vector<std::filesystem::path> Backups() const {
+        return rom::BackupsOf(rom, dir / "state/skirmela/backups");
+    }
     // Ctrl+Z, or Ctrl+Shift+Z, typed in a field that has nothing of its own to undo.
     void Keys(bool redo) {
         form->txtPower->setFocus();
-        QTest::keyClick(form->txtPower, Qt::Key_Z, Qt::ControlModifier | (redo ? Qt::ShiftModifier : Qt::NoModifier));
+        QTest::keyClick(form->txtPower, Qt::Key_Z,
+                        Qt::ControlModifier | (redo ? Qt::ShiftModifier : Qt::NoModifier));
     }
 };
 
@@ -99,9 +102,11 @@ TEST_F(Form1UndoTest, AnUndoOfAFileAnotherProgramChangedIsRefusedAndWritesNothin
          [](const std::filesystem::path& f, std::vector<std::uint8_t>& bytes) {
              bytes[7] ^= 0xFF;
              WriteFileBytes(f, bytes);
-             std::filesystem::last_write_time(f, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+             std::filesystem::last_write_time(f, std::filesystem::file_time_type::clock::now() -
+                                                     std::chrono::hours(1));
          }},
-        {"the file grew", [](const std::filesystem::path& f, std::vector<std::uint8_t>& bytes) {
+        {"the file grew",
+         [](const std::filesystem::path& f, std::vector<std::uint8_t>& bytes) {
              bytes.push_back(0);
              WriteFileBytes(f, bytes);
          }},

@@ -28,9 +28,9 @@ TEST_F(SaveHistoryTest, ChangesListEachOffsetOnceWithWhatItHeldAndWhatTheSaveLea
         std::vector<ByteChange> changes;
     } cases[] = {
         {{}, {}},
-        {{{3, 0x11}}, {}},                                          // stores what is there
+        {{{3, 0x11}}, {}},                                            // stores what is there
         {{{3, 0x22}, {1, 0x33}}, {{3, 0x11, 0x22}, {1, 0x11, 0x33}}}, // in the order written
-        {{{5, 0x22}, {5, 0x11}}, {}},                               // written, then put back
+        {{{5, 0x22}, {5, 0x11}}, {}},                                 // written, then put back
         {{{5, 0x22}, {6, 0x44}, {5, 0x33}}, {{5, 0x11, 0x33}, {6, 0x11, 0x44}}},
     };
     for (const auto& c : cases) EXPECT_EQ(editor::ChangesOf(rom, c.plan), c.changes) << c.plan.size();
@@ -73,7 +73,8 @@ TEST_F(SaveHistoryTest, AByteOfTheSaveChangedBehindTheSessionIsFoundWhenTheStamp
         history.Undo(rom);
         FAIL() << "undo not refused";
     } catch (const editor::HistoryRefused& e) {
-        EXPECT_NE(std::string(e.what()).find("the byte at 0x9 holds 99, not 22"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("the byte at 0x9 holds 99, not 22"), std::string::npos)
+            << e.what();
     }
     EXPECT_EQ(ReadFileBytes(rom), bytes);
     EXPECT_FALSE(history.CanUndo(rom));
