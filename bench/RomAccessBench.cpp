@@ -17,6 +17,7 @@ class SilentDialogs : public editor::Dialogs {
   public:
     QString file;
     QString ChooseFileToOpen(const QString&, const QString&) override { return file; }
+    QString ChooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
     void ShowMessage(const QString&, const QString&, editor::MessageIcon, const QString&) override {}
 };
 

@@ -42,6 +42,7 @@ Form1::Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     CreateControls();
     CreateButtons();
     CreateRecordControls();
+    CreateSaveCommands();
     // Window load: the icon comes from the hidden picture holder.
     setWindowIcon(QIcon(Picture1->pixmap()));
 }

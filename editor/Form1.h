@@ -3,6 +3,7 @@
 // and save a move. Nothing of the ROM is cached: every action reads or writes the file itself.
 
 #include "editor/Dialogs.h"
+#include "editor/SaveHistory.h"
 #include "rom/MoveBytes.h"
 #include "rom/MoveRecord.h"
 #include "rom/Vocabularies.h"
@@ -18,13 +19,18 @@
 #include <QWidget>
 
 #include <array>
+#include <filesystem>
 #include <optional>
+#include <vector>
 
 class chameleonButton;
+class QAction;
+class QToolButton;
 
 namespace editor {
 
 struct RestOfRecord;
+struct PlannedWrite;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -52,6 +58,12 @@ class Form1 : public QWidget {
     std::array<QCheckBox*, rom::MoveFlagCount> chkFlags;
     std::array<QLineEdit*, rom::PaddingLength> txtPadding;
     QLabel* Label2;
+    // Undo and redo of the session's saves and the patch of the ROM against its first backup: in the
+    // window's context menu, as small buttons at the foot of the grown window, and on Ctrl+Z and
+    // Ctrl+Shift+Z.
+    QAction *actUndo, *actRedo, *actExportPatch;
+    QWidget* SaveCommands = nullptr; // the three buttons, shown while cmdMore is pressed
+    QToolButton *cmdUndo, *cmdRedo, *cmdExportPatch;
 
     // Window state shared by the flows.
     QString RomPath;
@@ -65,6 +77,9 @@ class Form1 : public QWidget {
     void ClampField(QLineEdit* field); // hold a number field to 0..255 (the priority to -128..127)
     void cmdSave_Click();        // save the selected move
     void ShowWholeRecord(bool shown); // grow the window to show the rest of the record, or shrink it
+    void Undo_Click();           // put back the bytes of the newest save of the session
+    void Redo_Click();           // write the bytes of the newest undone save again
+    void ExportPatch_Click();    // write a BPS patch of the ROM against the session's first backup
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +94,11 @@ class Form1 : public QWidget {
     void CreateControls();
     void CreateButtons();
     void CreateRecordControls();
+    void CreateSaveCommands();
+    void UpdateSaveCommands(); // enables undo, redo and the patch export as the session allows
+    // Writes the save's plan to the ROM with its backup first and its step of undo.
+    void SaveWithHistory(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan);
+    void StepThroughHistory(bool undo);
     void ShowRestOfRecord(int k);            // after the seven fields: bytes 7 to 11 of move k
     RestOfRecord RestOfRecordInput() const;  // what a save writes as bytes 7 to 11
     void ForgetRestOfRecord();
@@ -99,6 +119,7 @@ class Form1 : public QWidget {
     std::array<std::optional<int>, rom::MoveFieldCount> keptListBytes_;
     // Bits 6 and 7 of the flags byte shown last: the game ignores them, a save keeps them.
     int keptFlagBits_ = 0;
+    SaveHistory history_; // the backups and the saves of this session, to undo and redo
 };
 
 // The texts of the window's messages.

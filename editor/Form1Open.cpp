@@ -14,6 +14,7 @@ void Form1::cmdOpen_Click() {
     if (chosen.isEmpty()) {
         List1->clear();
         cmdSave->setEnabled(false);
+        UpdateSaveCommands();
         return;
     }
     OpenChosenRom(chosen);
@@ -44,6 +45,7 @@ void Form1::OpenChosenRom(const QString& chosen) {
         ForgetRom();
         ShowFailure(LoadErrorText, chosen + QStringLiteral(": ") + QString::fromStdString(e.what()));
     }
+    UpdateSaveCommands(); // the session's saves of the ROM now open, if any
 }
 
 void Form1::ForgetRom() {

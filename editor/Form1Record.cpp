@@ -30,7 +30,8 @@ void Form1::CreateRecordControls() {
     cmdMore->setObjectName(QStringLiteral("cmdMore"));
     cmdMore->ReadProperties(StoredButtonSettings(cmdMore->objectName()));
     cmdMore->setGeometry(425, 8, 32, 19); // beside the name field, the one free place of the window
-    cmdMore->setToolTip(QStringLiteral("Priority, flags and the unused bytes of the move"));
+    cmdMore->setToolTip(QStringLiteral("Priority, flags and the unused bytes of the move; undo and redo of "
+                                       "saves, and a patch of the ROM"));
     connect(cmdMore, &chameleonButton::Click, this, [this] { ShowWholeRecord(cmdMore->Value != 0); });
 
     const auto frame = [this](const char* name, const char* caption, QRect place) {
@@ -68,11 +69,11 @@ void Form1::CreateRecordControls() {
             numberField(Frame10, QStringLiteral("txtByte%1").arg(rom::PaddingByte + i), 8 + 38 * i, 3);
 
     Label2 =
-        new QLabel(QStringLiteral("Priority: the move of higher priority acts first; most moves have 0.\n\n"
+        new QLabel(QStringLiteral("Priority: the move of higher priority acts first; most moves have 0.\n"
                                   "Bytes 9 to 11 are unused by the released games, which leave them 0."),
                    this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(240, 273, 217, 88);
+    Label2->setGeometry(240, 273, 217, 60); // the save commands below it
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -80,8 +81,8 @@ void Form1::CreateRecordControls() {
 }
 
 void Form1::ShowWholeRecord(bool shown) {
-    for (QWidget* part : std::initializer_list<QWidget*>{Frame8, Frame9, Frame10, Label2})
-        part->setVisible(shown);
+    for (QWidget* part : std::initializer_list<QWidget*>{Frame8, Frame9, Frame10, Label2, SaveCommands})
+        if (part) part->setVisible(shown); // the save commands come after the first call
     setFixedSize(WindowWidth, shown ? GrownWindowHeight : WindowHeight);
     if ((cmdMore->Value != 0) != shown) cmdMore->SetValue(ToVBool(shown));
 }

@@ -34,7 +34,7 @@ void Form1::cmdSave_Click() {
 
         const std::filesystem::path rom = RomPath.toStdString();
         const auto size = static_cast<std::int64_t>(std::filesystem::file_size(rom));
-        ApplySave(rom, PlanSave(in, size));
+        SaveWithHistory(rom, PlanSave(in, size));
 
         cmdAdd_Click();
         List1->setCurrentRow(k);

@@ -12,6 +12,10 @@ QString QtDialogs::ChooseFileToOpen(const QString& title, const QString& filter)
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), qtFilter);
 }
 
+QString QtDialogs::ChooseFileToSave(const QString& title, const QString& filter, const QString& suggested) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter.section('|', 0, 0));
+}
+
 void QtDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon, const QString& details) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
                     QMessageBox::Ok, QApplication::activeWindow());

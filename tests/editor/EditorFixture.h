@@ -23,6 +23,7 @@ class EditorTest : public ::testing::Test {
         // Each test has a user folder of its own, so a profile one test creates there (for a game
         // without one) is not found by the next.
         ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        ::setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // the backups of the window's saves
         demo::WriteDemoRom(image, rom, dir / "Data");
         form = std::make_unique<editor::Form1>(QString::fromStdString(dir.path().string()), dialogs);
     }

@@ -17,7 +17,7 @@ class FakeDialogs : public editor::Dialogs {
   public:
     std::deque<QString> filesToChoose; // answers of the file dialog, "" = cancel
     std::vector<RecordedMessage> messages;
-    QString lastTitle, lastFilter;
+    QString lastTitle, lastFilter, lastSuggested;
 
     QString ChooseFileToOpen(const QString& title, const QString& filter) override {
         lastTitle = title, lastFilter = filter;
@@ -25,6 +25,10 @@ class FakeDialogs : public editor::Dialogs {
         QString answer = filesToChoose.front();
         filesToChoose.pop_front();
         return answer;
+    }
+    QString ChooseFileToSave(const QString& title, const QString& filter, const QString& suggested) override {
+        lastSuggested = suggested;
+        return ChooseFileToOpen(title, filter);
     }
     void ShowMessage(const QString& text, const QString& title, editor::MessageIcon icon,
                      const QString& details = QString()) override {

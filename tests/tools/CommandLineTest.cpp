@@ -70,6 +70,8 @@ TEST(ParseCommandLine, RefusesWhatItCannotRunWithAReason) {
          "--undo and --dry-run exclude each other"},
         {{"import", "a.gba", "x.csv", "--undo", "-"}, "--undo needs a file, not standard output"},
         {{"import", "a.gba", "x.csv", "--undo"}, "--undo needs a file"},
+        {{"diff", "a.gba", "b.gba", "--backup"}, "--backup is an option of import and set"},
+        {{"set", "a.gba", "1", "pp=5", "--backup", "--dry-run"}, "--backup and --dry-run exclude each other"},
         {{"list", "a.gba", "--write"}, "--write and --force are options of profile"},
         {{"profile", "a.gba", "--force"}, "--force is an option of profile --write"},
         {{"profile", "a.gba", "--json"}, "--csv and --json are options of list and diff"},

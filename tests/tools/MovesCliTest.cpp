@@ -445,6 +445,31 @@ TEST_F(MovesCli, AnUndoFileRestoresATwentyCellImportByteForByte) {
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }
 
+TEST_F(MovesCli, BackupCopiesTheRomBeforeItChangesAndAFailedBackupWritesNothing) {
+    const std::filesystem::path state = dir_ / "state", backups = state / "skirmela" / "backups";
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+    const RunResult done = Moves({"set", rom_.string(), "13", "power=91", "--backup"});
+    ASSERT_EQ(done.status, 0) << done.err;
+    const std::vector<std::filesystem::path> made(std::filesystem::directory_iterator(backups), {});
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_NE(done.out.find("backup written to " + made[0].string()), std::string::npos) << done.out;
+    EXPECT_EQ(ReadFileBytes(made[0]), image_.bytes);
+    const auto changed = ReadFileBytes(rom_);
+    EXPECT_EQ(DifferingPositions(changed, image_.bytes),
+              std::vector<std::size_t>{static_cast<std::size_t>(image_.layout.dataOffset + 12 * 13 + 1)});
+
+    // A state folder that is a file: no backup, no undo table, no write.
+    ::setenv("XDG_STATE_HOME", (dir_ / "out.txt").c_str(), 1);
+    const RunResult refused =
+        Moves({"set", rom_.string(), "13", "power=92", "--backup", "--undo", (dir_ / "undo.csv").string()});
+    ::unsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("cannot make the backup folder"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("nothing written"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadFileBytes(rom_), changed);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "undo.csv"));
+}
+
 TEST_F(MovesCli, ProfilePrintsAndWritesTheProfileOfTheHeaderWords) {
     const demo::DemoRom bpre = demo::MakeDemoRom({.gameCode = "BPRE", .revision = 1, .headerWords = true});
     const std::filesystem::path rom = dir_ / "bpre.gba", data = dir_ / "Profiles";

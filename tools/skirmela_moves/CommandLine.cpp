@@ -10,7 +10,7 @@ namespace {
 struct Parsed {
     std::vector<std::string> operands;
     bool csv = false, json = false, dryRun = false, help = false, version = false, write = false,
-         force = false;
+         force = false, backup = false;
     std::optional<std::string> dataDir, undoFile, moveCount;
 };
 
@@ -45,6 +45,8 @@ Parsed SplitOptions(const std::vector<std::string>& args) {
             p.json = true;
         } else if (a == "--dry-run") {
             p.dryRun = true;
+        } else if (a == "--backup") {
+            p.backup = true;
         } else if (a == "--write") {
             p.write = true;
         } else if (a == "--force") {
@@ -109,6 +111,9 @@ void CheckOptionsFit(const Parsed& p, Command c) {
         throw UsageError("--csv and --json are options of list and diff");
     if (p.dryRun && !changes) throw UsageError("--dry-run is an option of import and set");
     if (p.undoFile && !changes) throw UsageError("--undo is an option of import and set");
+    if (p.backup && !changes) throw UsageError("--backup is an option of import and set");
+    if (p.backup && p.dryRun)
+        throw UsageError("--backup and --dry-run exclude each other: a dry run writes nothing");
     if (p.undoFile && p.dryRun)
         throw UsageError("--undo and --dry-run exclude each other: a dry run writes nothing");
     if (p.undoFile && *p.undoFile == "-") throw UsageError("--undo needs a file, not standard output");
@@ -140,6 +145,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     cl.dryRun = p.dryRun;
     cl.write = p.write;
     cl.force = p.force;
+    cl.backup = p.backup;
     if (p.undoFile) cl.undoFile = *p.undoFile;
     if (p.moveCount) cl.moveCount = MoveCountOf(*p.moveCount);
     if (p.dataDir) cl.dataDir = *p.dataDir;
@@ -152,12 +158,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         NeedOperands(p, 3, "export ROM FILE.csv");
         break;
     case Command::importCsv:
-        NeedOperands(p, 3, "import ROM FILE.csv [--dry-run | --undo UNDO.csv]");
+        NeedOperands(p, 3, "import ROM FILE.csv [--dry-run | [--undo UNDO.csv] [--backup]]");
         break;
     case Command::set:
         if (p.operands.size() < 4)
             throw UsageError(
-                "usage: skirmela-moves set ROM MOVE field=value... [--dry-run | --undo UNDO.csv]");
+                "usage: skirmela-moves set ROM MOVE field=value... [--dry-run | [--undo UNDO.csv] [--backup]]");
         break;
     case Command::diff:
         NeedOperands(p, 3, "diff ROM_A ROM_B [--csv | --json]");
@@ -194,10 +200,10 @@ std::string UsageText() {
            "                                     accuracy, PP, effect chance, target, priority, padding,\n"
            "                                     flags, description\n"
            "  export ROM FILE.csv                every move with every column; FILE - is standard output\n"
-           "  import ROM FILE.csv [--dry-run | --undo UNDO.csv]\n"
+           "  import ROM FILE.csv [--dry-run | [--undo UNDO.csv] [--backup]]\n"
            "                                     check every cell, print the changes, write the changed\n"
            "                                     bytes; FILE - is standard input\n"
-           "  set ROM MOVE field=value... [--dry-run | --undo UNDO.csv]\n"
+           "  set ROM MOVE field=value... [--dry-run | [--undo UNDO.csv] [--backup]]\n"
            "                                     the same for one move; fields: name, effect, power, type,\n"
            "                                     accuracy, pp, effect_chance, target, priority, flags,\n"
            "                                     description (a line break ends a line)\n"
@@ -220,6 +226,8 @@ std::string UsageText() {
            "  --moves N        the move table holds moves 0 to N-1 (default 355, at most 2731)\n"
            "  --dry-run        print the changes and write nothing\n"
            "  --undo UNDO.csv  before the ROM changes, write a table that import takes to undo the changes\n"
+           "  --backup         before the ROM changes, copy it into $XDG_STATE_HOME/skirmela/backups\n"
+           "                   (default ~/.local/state/skirmela/backups; the newest 20 of a ROM's name kept)\n"
            "  --write          add the profile's sections to the game's profile file\n"
            "  --force          with --write, replace offsets that differ\n"
            "  --csv, --json    print comma-separated values or JSON\n"
@@ -233,6 +241,9 @@ std::string UsageText() {
            "snatch, mirror_move, kings_rock, bit6, bit7; none alone) or a number 0 to 255.\n"
            "Exit status: 0 done, 1 bad input (nothing written), 2 a file could not be read or written or\n"
            "the profile does not fit the ROM.\n"
+           "\n"
+           "Backups:\n"
+           "    skirmela-moves set rom.gba 13 power=90 --backup\n"
            "\n"
            "Patches:\n"
            "    skirmela-moves patch create release.gba work.gba work.bps\n"

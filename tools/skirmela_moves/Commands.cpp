@@ -3,6 +3,7 @@
 #include "rom/GameCode.h"
 #include "rom/OpenMoveTables.h"
 #include "rom/ProfileFolders.h"
+#include "rom/RomBackup.h"
 #include "rom/RomError.h"
 #include "rom/WholeFiles.h"
 #include "tools/skirmela_moves/ChangePlan.h"
@@ -117,6 +118,16 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     }
     for (const FieldChange& c : check.report)
         out << "move " << c.move << ": " << c.field << " " << c.oldValue << " -> " << c.newValue << "\n";
+
+    // The backup comes first: when it fails, neither the undo table nor the ROM is written.
+    if (cl.backup && !check.changes.empty()) {
+        try {
+            const rom::BackupResult backup = rom::BackUpRom(cl.rom, rom::BackupFolder());
+            out << "backup written to " << backup.backup.string() << "\n";
+        } catch (const rom::BackupError& e) {
+            throw Stop{ExitFileError, std::string(e.what()) + "; nothing written"};
+        }
+    }
 
     if (cl.undoFile) {
         errno = 0;

@@ -1,0 +1,24 @@
+#pragma once
+// The texts of the window's undo, redo and patch export.
+
+#include <QString>
+
+namespace editor {
+
+inline const QString UndoText = QStringLiteral("&Undo save");
+inline const QString RedoText = QStringLiteral("&Redo save");
+inline const QString ExportPatchText = QStringLiteral("&Export patch...");
+inline const QString HistoryRefusedText =
+    QStringLiteral("The ROM was changed by another program since it was saved here, so the saves of this "
+                   "session can no longer be undone or redone. Nothing was written.");
+inline const QString HistoryErrorText =
+    QStringLiteral("The ROM could not be read or written; nothing of it was changed.");
+inline const QString PatchTitle = QStringLiteral("Export patch...");
+inline const QString PatchFilter = QStringLiteral("BPS patch (*.bps)|*.bps");
+inline const QString PatchWrittenText =
+    QStringLiteral("The patch of the ROM against its backup was written.");
+inline const QString PatchErrorText = QStringLiteral("The patch could not be written.");
+inline const QString NoBackupText =
+    QStringLiteral("No backup of the ROM could be made, so nothing was saved: ");
+
+} // namespace editor
