@@ -3,7 +3,7 @@
 // that become cells are UTF-8 text, and they are checked as the two-row table set makes of them.
 
 #include "rom/Utf8.h"
-#include "tools/demo_rom/DemoRom.h"
+#include "tests/fuzz/FuzzSupport.h"
 #include "tools/skirmela_moves/CommandLine.h"
 #include "tools/skirmela_moves/ImportCheck.h"
 #include "tools/skirmela_moves/MoveFields.h"
@@ -14,17 +14,6 @@ using namespace moves;
 
 namespace {
 
-const std::vector<MoveRow>& Table() {
-    static const std::vector<MoveRow> rows = [] {
-        const demo::DemoRom image = demo::MakeDemoRom();
-        return ReadMoveRows(image.bytes, {image.layout.nameStart, image.layout.dataOffset});
-    }();
-    return rows;
-}
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
 
 std::vector<std::string> Arguments(std::string_view input) {
     std::vector<std::string> args;
@@ -54,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         header.cells.push_back(a.field);
         row.cells.push_back(a.value);
     }
-    const ImportCheck check = CheckImport({header, row}, Table());
+    const ImportCheck check = CheckImport({header, row}, DemoMoveTable());
     for (const CellError& e : check.errors) {
         Require(!rom::FindMalformedUtf8(DescribeCellError(e)));
         Require(e.column >= 0 && static_cast<std::size_t>(e.column) <= header.cells.size());

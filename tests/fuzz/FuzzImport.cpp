@@ -5,7 +5,7 @@
 
 #include "rom/GameText.h"
 #include "rom/Utf8.h"
-#include "tools/demo_rom/DemoRom.h"
+#include "tests/fuzz/FuzzSupport.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "tools/skirmela_moves/ImportCheck.h"
 #include "tools/skirmela_moves/MoveFields.h"
@@ -14,22 +14,6 @@
 #include <map>
 
 using namespace moves;
-
-namespace {
-
-const std::vector<MoveRow>& Table() {
-    static const std::vector<MoveRow> rows = [] {
-        const demo::DemoRom image = demo::MakeDemoRom();
-        return ReadMoveRows(image.bytes, {image.layout.nameStart, image.layout.dataOffset});
-    }();
-    return rows;
-}
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -43,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::map<int, std::size_t> widthOfRow;
     for (const CsvRecord& r : records) widthOfRow[r.row] = r.cells.size();
 
-    const ImportCheck check = CheckImport(records, Table());
+    const ImportCheck check = CheckImport(records, DemoMoveTable());
     for (const CellError& e : check.errors) {
         Require(!rom::FindMalformedUtf8(DescribeCellError(e)));
         if (records.empty()) continue; // the one error of an empty table
@@ -57,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     int previous = -1;
     for (const MoveChange& c : check.changes) {
-        Require(c.move > previous && c.move < static_cast<int>(Table().size()));
+        Require(c.move > previous && c.move < static_cast<int>(DemoMoveTable().size()));
         previous = c.move;
-        const MoveRow& row = Table()[static_cast<std::size_t>(c.move)];
+        const rom::MoveRow& row = DemoMoveTable()[static_cast<std::size_t>(c.move)];
         for (std::size_t b = PaddingByte; b < c.newBytes.size(); ++b) Require(c.newBytes[b] == row.bytes[b]);
         Require(!(c.newName && c.newEntry));
         if (c.newName) {
