@@ -70,9 +70,10 @@ void Form1::ShowDescription(int k) {
 
 void Form1::RereadDescriptions() {
     try {
-        descriptions_ = rom::OpenMoveTables(RomPath.toStdString(), rom::StandardProfileFolders(
-                                                                        programDir_.toStdString(), rom::SystemEnvironment()))
-                            .descriptions;
+        descriptions_ =
+            rom::OpenMoveTables(RomPath.toStdString(), rom::StandardProfileFolders(programDir_.toStdString(),
+                                                                                   rom::SystemEnvironment()))
+                .descriptions;
     } catch (const std::exception& e) {
         descriptions_ = {};
         descriptions_.unavailable = e.what();
@@ -98,7 +99,8 @@ std::vector<PlannedWrite> Form1::PlanDescriptionSave(int k, const std::filesyste
     rom::ChangePlan plan;
     rom::DescriptionPlanner(descriptions_, image).Plan(plan, k, *bytes);
     std::vector<PlannedWrite> writes;
-    for (const rom::ByteWrite& w : plan) writes.push_back({static_cast<std::int32_t>(w.offset), ValuePair(w.value)});
+    for (const rom::ByteWrite& w : plan)
+        writes.push_back({static_cast<std::int32_t>(w.offset), ValuePair(w.value)});
     return writes;
 }
 

@@ -35,7 +35,8 @@ class Form1DescriptionTest : public EditorTest {
     }
     std::uint32_t PointerOf(const std::vector<std::uint8_t>& bytes, int k) const {
         const std::size_t at = static_cast<std::size_t>(image.layout.descriptionTable + 4 * (k - 1));
-        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+               static_cast<std::uint32_t>(bytes[at + 3]) << 24;
     }
 };
 
@@ -49,7 +50,9 @@ TEST_F(Form1DescriptionTest, ASavedDescriptionChangesOnlyItsBytesAndUndoPutsTheF
     };
     const Case cases[] = {
         {demo::DemoLongDescriptionMove, {"A short one,", "two lines."}, true},
-        {demo::DemoShortDescriptionMove, {"Now this move has", "a longer text that", "the old bytes cannot", "hold at all."}, false},
+        {demo::DemoShortDescriptionMove,
+         {"Now this move has", "a longer text that", "the old bytes cannot", "hold at all."},
+         false},
     };
     OpenDemo();
     for (const Case& c : cases) {
@@ -59,7 +62,8 @@ TEST_F(Form1DescriptionTest, ASavedDescriptionChangesOnlyItsBytesAndUndoPutsTheF
         const std::vector<std::uint8_t> before = RomBytes();
         TypeDescription(c.lines);
         form->cmdSave_Click();
-        ASSERT_EQ(dialogs.messages.back().text, editor::SavedText) << dialogs.messages.back().details.toStdString();
+        ASSERT_EQ(dialogs.messages.back().text, editor::SavedText)
+            << dialogs.messages.back().details.toStdString();
 
         const std::vector<std::uint8_t> text = Encoded(c.lines.join('\n').toStdString());
         std::vector<std::uint8_t> expected = before;
@@ -103,7 +107,8 @@ TEST_F(Form1DescriptionTest, AnUncodedCharacterRefusesTheWholeSaveAndAnUntouched
     form->List1->setCurrentRow(k);
     form->txtPower->setText(QStringLiteral("77"));
     form->cmdSave_Click();
-    EXPECT_EQ(Changed(before, RomBytes()), std::vector<std::size_t>{static_cast<std::size_t>(RecordOffset(k) + 1)});
+    EXPECT_EQ(Changed(before, RomBytes()),
+              std::vector<std::size_t>{static_cast<std::size_t>(RecordOffset(k) + 1)});
 }
 
 TEST_F(Form1DescriptionTest, TheBoxIsFlaggedAsYouTypeAndMissingDescriptionsAreExplained) {
@@ -127,5 +132,6 @@ TEST_F(Form1DescriptionTest, TheBoxIsFlaggedAsYouTypeAndMissingDescriptionsAreEx
     Open(dir / "plain.gba");
     EXPECT_FALSE(form->Frame11->isVisible());
     EXPECT_TRUE(form->Label2->isVisible());
-    EXPECT_NE(form->Label2->text().indexOf(QStringLiteral("Descriptionoffset")), -1) << form->Label2->text().toStdString();
+    EXPECT_NE(form->Label2->text().indexOf(QStringLiteral("Descriptionoffset")), -1)
+        << form->Label2->text().toStdString();
 }
