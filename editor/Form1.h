@@ -5,6 +5,7 @@
 #include "editor/Dialogs.h"
 #include "editor/SaveHistory.h"
 #include "rom/MoveBytes.h"
+#include "rom/MoveDescriptions.h"
 #include "rom/MoveRecord.h"
 #include "rom/Vocabularies.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -57,7 +59,12 @@ class Form1 : public QWidget {
     QLineEdit* txtPriority;
     std::array<QCheckBox*, rom::MoveFlagCount> chkFlags;
     std::array<QLineEdit*, rom::PaddingLength> txtPadding;
-    QLabel* Label2;
+    QLabel* Label2; // help on the frames above; why the descriptions are missing, when they are
+    // The selected move's description, in the grown window where Label2 is, while the ROM open has
+    // descriptions: its lines as the game breaks them, and what of them the game's box cannot show.
+    QGroupBox* Frame11;
+    QPlainTextEdit* txtDescription;
+    QLabel* lblDescriptionWarning;
     // Undo and redo of the session's saves and the patch of the ROM against its first backup: in the
     // window's context menu, as small buttons at the foot of the grown window, and on Ctrl+Z and
     // Ctrl+Shift+Z.
@@ -102,6 +109,14 @@ class Form1 : public QWidget {
     void ShowRestOfRecord(int k);            // after the seven fields: bytes 7 to 11 of move k
     RestOfRecord RestOfRecordInput() const;  // what a save writes as bytes 7 to 11
     void ForgetRestOfRecord();
+    void CreateDescriptionControls();
+    void ShowDescriptionFrame(); // Frame11 or Label2, as the window is grown and the ROM has descriptions
+    void ShowDescription(int k);
+    void RereadDescriptions(); // after the file changed: the pointers and texts as they are now
+    void ForgetDescriptions();
+    // The writes that give move k the text of txtDescription: none when it is unchanged. Throws
+    // SavePlanError naming a character without a code, rom::PlanError when no free space holds it.
+    std::vector<PlannedWrite> PlanDescriptionSave(int k, const std::filesystem::path& rom) const;
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
     QComboBox* CreateListInFrame(QGroupBox* frame, const char* name, int width, const std::vector<std::string>& items);
     QLineEdit* CreateHiddenField(const char* name, const char* text);
@@ -119,6 +134,8 @@ class Form1 : public QWidget {
     std::array<std::optional<int>, rom::MoveFieldCount> keptListBytes_;
     // Bits 6 and 7 of the flags byte shown last: the game ignores them, a save keeps them.
     int keptFlagBits_ = 0;
+    rom::DescriptionTable descriptions_; // of the ROM open, as the file held them when last read
+    QString shownDescription_;           // the text of txtDescription as shown: a save leaves it alone
     SaveHistory history_; // the backups and the saves of this session, to undo and redo
 };
 

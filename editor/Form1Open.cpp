@@ -30,6 +30,9 @@ void Form1::OpenChosenRom(const QString& chosen) {
         GameCode = QString::fromLatin1(opened.gameCode);
 
         RomPath = chosen;
+        descriptions_ = opened.descriptions;
+        ShowDescription(-1);
+        ShowDescriptionFrame();
         cmdSave->setEnabled(true);
         txtStart->setText(QString::number(tables.nameStart));
         txtDataOffset->setText(QString::number(tables.dataOffset));
@@ -66,6 +69,7 @@ void Form1::ForgetRom() {
     }
     keptListBytes_.fill(std::nullopt);
     ForgetRestOfRecord();
+    ForgetDescriptions();
     setWindowTitle(WindowCaption);
 }
 

@@ -10,8 +10,9 @@
 namespace editor {
 namespace {
 
-// The window as specified is 465 x 225; grown, it holds the rest of the record below that.
-constexpr int WindowWidth = 465, WindowHeight = 225, GrownWindowHeight = 369;
+// The window as specified is 465 x 225; grown, it holds the rest of the record and the move's
+// description below that, and the save commands below the flags.
+constexpr int WindowWidth = 465, WindowHeight = 225, GrownWindowHeight = 401;
 constexpr int FlagTop = 16, FlagPitch = 19;
 
 // The letter of each flag's text that carries its access key.
@@ -68,23 +69,17 @@ void Form1::CreateRecordControls() {
         txtPadding[static_cast<std::size_t>(i)] =
             numberField(Frame10, QStringLiteral("txtByte%1").arg(rom::PaddingByte + i), 8 + 38 * i, 3);
 
-    Label2 =
-        new QLabel(QStringLiteral("Priority: the move of higher priority acts first; most moves have 0.\n"
-                                  "Bytes 9 to 11 are unused by the released games, which leave them 0."),
-                   this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(240, 273, 217, 60); // the save commands below it
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    CreateDescriptionControls();
 
     ShowWholeRecord(false);
 }
 
 void Form1::ShowWholeRecord(bool shown) {
-    for (QWidget* part : std::initializer_list<QWidget*>{Frame8, Frame9, Frame10, Label2, SaveCommands})
+    for (QWidget* part : std::initializer_list<QWidget*>{Frame8, Frame9, Frame10, SaveCommands})
         if (part) part->setVisible(shown); // the save commands come after the first call
     setFixedSize(WindowWidth, shown ? GrownWindowHeight : WindowHeight);
     if ((cmdMore->Value != 0) != shown) cmdMore->SetValue(ToVBool(shown));
+    ShowDescriptionFrame();
 }
 
 void Form1::ShowRestOfRecord(int k) {

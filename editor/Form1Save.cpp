@@ -34,7 +34,11 @@ void Form1::cmdSave_Click() {
 
         const std::filesystem::path rom = RomPath.toStdString();
         const auto size = static_cast<std::int64_t>(std::filesystem::file_size(rom));
-        SaveWithHistory(rom, PlanSave(in, size));
+        // The description's bytes come after the name's and the record's, all planned before any write.
+        std::vector<PlannedWrite> plan = PlanSave(in, size);
+        for (PlannedWrite& w : PlanDescriptionSave(k, rom)) plan.push_back(std::move(w));
+        SaveWithHistory(rom, plan);
+        RereadDescriptions(); // a text moved to the free space has a new pointer
 
         cmdAdd_Click();
         List1->setCurrentRow(k);

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace editor {
@@ -24,11 +26,14 @@ class SaveShortcutsPassThrough : public QObject {
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::ShortcutOverride) return false;
-        const auto* field = qobject_cast<QLineEdit*>(watched);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!field || key->key() != Qt::Key_Z || !(key->modifiers() & Qt::ControlModifier)) return false;
+        if (key->key() != Qt::Key_Z || !(key->modifiers() & Qt::ControlModifier)) return false;
         const bool redo = key->modifiers() & Qt::ShiftModifier;
-        return redo ? !field->isRedoAvailable() : !field->isUndoAvailable();
+        if (const auto* field = qobject_cast<QLineEdit*>(watched))
+            return redo ? !field->isRedoAvailable() : !field->isUndoAvailable();
+        if (const auto* text = qobject_cast<QPlainTextEdit*>(watched))
+            return redo ? !text->document()->isRedoAvailable() : !text->document()->isUndoAvailable();
+        return false;
     }
 };
 
@@ -55,11 +60,11 @@ void Form1::CreateSaveCommands() {
     connect(actExportPatch, &QAction::triggered, this, [this] { ExportPatch_Click(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    // At the foot of the grown window, below its help text: out of the tab order, as a tool bar's
+    // At the foot of the grown window, below the flags: out of the tab order, as a tool bar's
     // buttons are, so the window's order of fields stays as it is.
     SaveCommands = new QWidget(this);
     SaveCommands->setObjectName(QStringLiteral("SaveCommands"));
-    SaveCommands->setGeometry(240, 337, 217, 24);
+    SaveCommands->setGeometry(8, 369, 217, 24);
     const auto button = [this](QAction* a, const char* name, const QString& caption, int x, int width) {
         auto* b = new QToolButton(SaveCommands);
         b->setObjectName(QString::fromLatin1(name));
@@ -76,6 +81,7 @@ void Form1::CreateSaveCommands() {
 
     auto* passThrough = new SaveShortcutsPassThrough(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->installEventFilter(passThrough);
+    txtDescription->installEventFilter(passThrough);
 }
 
 void Form1::UpdateSaveCommands() {
@@ -114,6 +120,7 @@ void Form1::StepThroughHistory(bool undo) {
     const int k = List1->currentRow();
     try {
         undo ? history_.Undo(rom) : history_.Redo(rom);
+        RereadDescriptions();
         // The list and the move shown come from the file as it is now.
         cmdAdd_Click();
         if (k >= 0) List1->setCurrentRow(k);

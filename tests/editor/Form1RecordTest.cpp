@@ -51,7 +51,7 @@ TEST_F(Form1RecordTest, MoreGrowsTheWindowBelowTheSpecifiedControlsAndBackAgain)
     EXPECT_EQ(form->size(), QSize(465, 225));
     EXPECT_FALSE(form->Frame8->isVisible());
     ClickMore();
-    EXPECT_EQ(form->size(), QSize(465, 369));
+    EXPECT_EQ(form->size(), QSize(465, 401));
     EXPECT_NE(form->cmdMore->Value, 0);
     for (QWidget* frame : {form->Frame8, form->Frame9, form->Frame10}) {
         EXPECT_TRUE(frame->isVisible()) << frame->objectName().toStdString();
@@ -65,6 +65,7 @@ TEST_F(Form1RecordTest, MoreGrowsTheWindowBelowTheSpecifiedControlsAndBackAgain)
 }
 
 TEST_F(Form1RecordTest, TheNewControlsFollowTheSpecifiedOnesInTheTabOrder) {
+    OpenDemo(); // a ROM with descriptions
     form->ShowWholeRecord(true);
     std::vector<std::string> order;
     QWidget* w = form->List1;
@@ -77,7 +78,7 @@ TEST_F(Form1RecordTest, TheNewControlsFollowTheSpecifiedOnesInTheTabOrder) {
         "List1",       "txtNewName", "txtPP",     "cmbTarget", "txtPower", "cmbEffect",
         "txtEff",      "txtAcc",     "cmbType",   "cmdOpen",   "cmdSave",  "cmdMore",
         "chkFlag0",    "chkFlag1",   "chkFlag2",  "chkFlag3",  "chkFlag4", "chkFlag5",
-        "txtPriority", "txtByte9",   "txtByte10", "txtByte11"};
+        "txtPriority", "txtByte9",   "txtByte10", "txtByte11", "txtDescription"};
     EXPECT_EQ(order, expected);
 }
 
