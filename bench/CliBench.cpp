@@ -1,6 +1,7 @@
 // Whole programs and whole opens: skirmela-moves listing a 16 MiB ROM as JSON against one plain read of
 // the file by cat, each a fresh process (peak memory from the kernel's count), and the window's open of
-// a modified ROM's 923-move table against the released games' 355.
+// a modified ROM's 923-move table against the released games' 355, and an open with the move
+// descriptions against the same open without them.
 
 #include "editor/Form1.h"
 #include "rom/ShippedProfiles.h"
@@ -26,6 +27,11 @@ struct BigRom {
                                               .movedDataOffset = 0x33451}),
                            hack, dir / "Data");
         std::ofstream(dir / "Data" / "BPRE.ini", std::ios::binary) << *rom::ShippedProfileText("BPRE");
+        // The same ROM through a profile without its description table, in a program folder of its own.
+        demo::DemoRomLayout plain{.size = 16 * 1024 * 1024};
+        std::filesystem::create_directories(dir / "plain" / "Data");
+        plain.descriptionTable = 0;
+        std::ofstream(dir / "plain" / "Data" / "SKDM.ini", std::ios::binary) << demo::DemoProfileText(plain);
     }
     ~BigRom() { std::filesystem::remove_all(dir); }
 };
@@ -77,9 +83,10 @@ class SilentDialogs : public editor::Dialogs {
     void ShowMessage(const QString&, const QString&, editor::MessageIcon, const QString&) override {}
 };
 
-void WindowOpen(benchmark::State& state, const std::filesystem::path& rom, int moves) {
+void WindowOpen(benchmark::State& state, const std::filesystem::path& rom, int moves,
+                const std::filesystem::path& programDir = Big().dir) {
     SilentDialogs dialogs;
-    editor::Form1 form(QString::fromStdString(Big().dir.string()), dialogs);
+    editor::Form1 form(QString::fromStdString(programDir.string()), dialogs);
     dialogs.file = QString::fromStdString(rom.string());
     for (auto _ : state) form.cmdOpen_Click();
     if (form.List1->count() != moves) state.SkipWithError("the list did not load");
@@ -87,7 +94,9 @@ void WindowOpen(benchmark::State& state, const std::filesystem::path& rom, int m
 
 void WindowOpen355(benchmark::State& state) { WindowOpen(state, Big().rom, 355); }
 void WindowOpen923(benchmark::State& state) { WindowOpen(state, Big().hack, 923); }
+void WindowOpen355NoDescriptions(benchmark::State& state) { WindowOpen(state, Big().rom, 355, Big().dir / "plain"); }
 BENCHMARK(WindowOpen355)->Unit(benchmark::kMillisecond);
+BENCHMARK(WindowOpen355NoDescriptions)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowOpen923)->Unit(benchmark::kMillisecond);
 
 } // namespace

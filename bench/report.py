@@ -59,6 +59,11 @@ if "WindowOpen355" in times and "WindowOpen923" in times:
     a, b = times["WindowOpen355"], times["WindowOpen923"]
     row("Window open of a modified ROM's 923-move table against a 355-move one", f"{ms(b)} vs {ms(a)}: ratio {b / a:.2f}",
         "ratio <= 3", b <= 3 * a)
+if "WindowOpen355" in times and "WindowOpen355NoDescriptions" in times:
+    extra = times["WindowOpen355"] - times["WindowOpen355NoDescriptions"]
+    row("Window open with the 354 move descriptions read, against the same open without them",
+        f"{ms(times['WindowOpen355'])} vs {ms(times['WindowOpen355NoDescriptions'])}: {extra:+.3f} ms", "<= +5 ms",
+        extra <= 5)
 if "Backup16MiB" in times:
     row("Backup of a 16 MiB ROM before the first save (copied, flushed, pruned to 20)", ms(times["Backup16MiB"]),
         "< 100 ms", times["Backup16MiB"] < 100)
