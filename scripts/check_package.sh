@@ -377,8 +377,9 @@ echo "$root/usr/bin/Data" >>"$scratch/tree-before.txt"
 echo "$root/usr/bin/Data/BPRE.ini" >>"$scratch/tree-before.txt"
 sort -o "$scratch/tree-before.txt" "$scratch/tree-before.txt"
 
-# skirmela-moves lists both ROMs as the build tree's lists them with the same profiles.
-for rom_profiles in "$demo:$user_profiles" "$shipped:$scratch/shipped-profile"; do
+# skirmela-moves lists both ROMs as the build tree's lists them with the same profiles: the demo's own, and
+# for the release-shaped ROM the shipped one (Data/ of the source tree).
+for rom_profiles in "$demo:$user_profiles" "$shipped:$PWD/Data"; do
   rom=${rom_profiles%%:*}
   "$dir"/bin/skirmela-moves list "$rom" --data "${rom_profiles#*:}" >"$scratch/expected-list.txt" || true
   if ! "${as_user[@]}" "$root/usr/bin/skirmela-moves" list "$rom" >"$scratch/list.txt" 2>"$scratch/list-errors.txt"; then
