@@ -3,6 +3,7 @@
 // a modified ROM's 923-move table against the released games' 355, and an open with the move
 // descriptions against the same open without them.
 
+#include "bench/SilentDialogs.h"
 #include "editor/Form1.h"
 #include "rom/ShippedProfiles.h"
 #include "tools/demo_rom/DemoRom.h"
@@ -75,13 +76,6 @@ void Cat16MiB(benchmark::State& state) {
         if (RunQuiet({"/bin/cat", Big().rom.string()}) < 0) state.SkipWithError("cat failed");
 }
 BENCHMARK(Cat16MiB)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-class SilentDialogs : public editor::Dialogs {
-  public:
-    QString file;
-    QString ChooseFileToOpen(const QString&, const QString&) override { return file; }
-    void ShowMessage(const QString&, const QString&, editor::MessageIcon, const QString&) override {}
-};
 
 void WindowOpen(benchmark::State& state, const std::filesystem::path& rom, int moves,
                 const std::filesystem::path& programDir = Big().dir) {

@@ -1,6 +1,7 @@
 // The window's ROM work on the demo ROM: the list load (one open and close per name), the view of
 // one move (seven reads) and a save (20 single-byte writes), with one plain read as the floor.
 
+#include "bench/SilentDialogs.h"
 #include "editor/Form1.h"
 #include "editor/SavePlan.h"
 #include "tools/demo_rom/DemoRom.h"
@@ -12,14 +13,6 @@
 #include <vector>
 
 namespace {
-
-class SilentDialogs : public editor::Dialogs {
-  public:
-    QString file;
-    QString ChooseFileToOpen(const QString&, const QString&) override { return file; }
-    QString ChooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
-    void ShowMessage(const QString&, const QString&, editor::MessageIcon, const QString&) override {}
-};
 
 struct DemoSetup {
     std::filesystem::path dir = std::filesystem::temp_directory_path() / ("skirmela-bench-" + std::to_string(::getpid()));
