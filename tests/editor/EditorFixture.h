@@ -6,6 +6,8 @@
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <functional>
@@ -41,5 +43,16 @@ class EditorTest : public ::testing::Test {
     // Positions that changed between two images of the ROM.
     static std::vector<std::size_t> Changed(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
         return testing_support::DifferingPositions(a, b);
+    }
+};
+
+// The window shown and active, for tests that type into it and click it.
+class ShownEditorTest : public EditorTest {
+  protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 };

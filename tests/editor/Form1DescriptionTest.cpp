@@ -9,13 +9,11 @@
 
 namespace {
 
-class Form1DescriptionTest : public EditorTest {
+class Form1DescriptionTest : public ShownEditorTest {
   protected:
     void SetUp() override {
-        EditorTest::SetUp();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ShownEditorTest::SetUp();
+        if (HasFatalFailure()) return;
         form->ShowWholeRecord(true);
     }
 

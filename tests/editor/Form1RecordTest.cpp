@@ -10,15 +10,8 @@
 
 namespace {
 
-class Form1RecordTest : public EditorTest {
+class Form1RecordTest : public ShownEditorTest {
   protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
     void ClickMore() { QTest::mouseClick(form->cmdMore, Qt::LeftButton, {}, QPoint(16, 9)); }
 
     // Replaces a field's text as the user does: select all, type, then move on with Tab.

@@ -17,13 +17,11 @@ using testing_support::WriteFileBytes;
 
 namespace {
 
-class Form1UndoTest : public EditorTest {
+class Form1UndoTest : public ShownEditorTest {
   protected:
     void SetUp() override {
-        EditorTest::SetUp();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ShownEditorTest::SetUp();
+        if (HasFatalFailure()) return;
         OpenDemo();
     }
 
