@@ -33,17 +33,41 @@ std::optional<int> ProfileMoveCount(const ProfileSource& profile, int revision) 
     return static_cast<int>(*count);
 }
 
-int PlausibleMovesAt(const MoveTables& at, const ReadRange& read) {
-    const std::vector<std::uint8_t> names =
-        read(std::int64_t{at.nameStart} - MoveNameFieldLength, std::int64_t{MaxMoveCount} * MoveNameFieldLength);
-    const std::vector<std::uint8_t> records = read(at.dataOffset, std::int64_t{MaxMoveCount} * MoveRecordSize);
-    return CountPlausibleMoves(names, records);
+// The names found at the tables (moves 0 on): what an edit cannot break tells how far a table goes.
+int NamesAt(const MoveTables& at, const ReadRange& read) {
+    return CountMoveNames(read(std::int64_t{at.nameStart} - MoveNameFieldLength,
+                               std::int64_t{MaxMoveCount} * MoveNameFieldLength));
+}
+
+// The tables of the released game of this code and revision, as its shipped profile gives them.
+std::optional<MoveTables> ReleasedTables(const std::string& gameCode, int revision) {
+    const auto text = ShippedProfileText(gameCode);
+    if (!text) return std::nullopt;
+    const std::string shipped(*text);
+    try {
+        return ReadProfileTables(
+            [&shipped](const std::string& s) { return FindIniEntry(shipped, s, "offset"); }, revision);
+    } catch (const TableError&) {
+        return std::nullopt;
+    }
+}
+
+// How many moves the tables hold: what the user says (an option, the profile), the released games'
+// 355 at a released game's own tables, else the names found there.
+int MovesOf(const OpenOptions& options, std::optional<int> profileCount, const RomHeader& header,
+            const MoveTables& tables, const ReadRange& read) {
+    if (options.moveCount) return *options.moveCount;
+    if (profileCount) return *profileCount;
+    if (ReleasedTables(header.gameCode, header.revision) == tables) return StandardMoveCount;
+    return TableMoveCount(std::nullopt, NamesAt(tables, read));
 }
 
 bool HasNoOffsets(const ProfileSource& profile, int revision) {
-    for (const std::string& section : {std::string("Nameoffset"), std::string("Dataoffset"),
-                                       RevisionSection("Nameoffset", revision), RevisionSection("Dataoffset", revision)})
-        if (const auto value = profile.value(section, "offset"); value && !TrimBlanks(*value).empty()) return false;
+    for (const std::string& section :
+         {std::string("Nameoffset"), std::string("Dataoffset"), RevisionSection("Nameoffset", revision),
+          RevisionSection("Dataoffset", revision)})
+        if (const auto value = profile.value(section, "offset"); value && !TrimBlanks(*value).empty())
+            return false;
     return true;
 }
 
@@ -62,17 +86,20 @@ std::string Where(const MoveTables& t) {
 // A modified ROM's header is the better witness than the shipped profile of the released game, or
 // than no profile at all; a profile the user wrote is not overruled (only the user knows which of
 // the two is stale).
-bool HeaderOverrules(const RomHeader& header, const ProfileSource& profile, const std::optional<MoveTables>& fromProfile,
+bool HeaderOverrules(const RomHeader& header, const ProfileSource& profile,
+                     const std::optional<MoveTables>& fromProfile,
                      const std::optional<MoveTables>& fromHeader) {
     if (!fromHeader) return false;
     if (HasNoOffsets(profile, header.revision)) return true;
     return fromProfile && *fromProfile != *fromHeader && IsShippedProfile(header.gameCode, profile.text);
 }
 
-OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profilePath, const ProfileSource& profile,
-                     const ReadRange& read, const OpenOptions& options) {
+OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profilePath,
+                     const ProfileSource& profile, const ReadRange& read, const OpenOptions& options) {
     OpenedTables opened{header, header.gameCode, profilePath, {}, {}, StandardMoveCount, false, {}, {}};
-    const ProfileLookup lookup = [&profile](const std::string& section) { return profile.value(section, "offset"); };
+    const ProfileLookup lookup = [&profile](const std::string& section) {
+        return profile.value(section, "offset");
+    };
     opened.sections = ProfileSectionsFor(lookup, header.revision);
 
     std::optional<MoveTables> fromProfile;
@@ -86,30 +113,34 @@ OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profi
 
     std::optional<int> profileCount;
     if (HeaderOverrules(header, profile, fromProfile, fromHeader)) {
-        const int plausible = PlausibleMovesAt(*fromHeader, read);
-        if (plausible < StandardMoveCount) {
-            const std::vector<std::uint8_t> bytes = read(0, header.size);
+        const int moves = MovesOf(options, std::nullopt, header, *fromHeader, read);
+        std::string fault = MoveTableFault(read, header.size, *fromHeader, moves);
+        if (fault.empty()) fault = RecordLayoutFault(read, *fromHeader, moves);
+        if (!fault.empty())
             throw TableError("The ROM's header puts the move tables at " + Where(*fromHeader) +
                              ", but the bytes there do not look like a move table of 12-byte records (" +
-                             MoveTableFault(bytes, *fromHeader, std::max(plausible + 1, 1)) +
-                             "), so the ROM was not opened and nothing was written.");
-        }
+                             fault + "), so the ROM was not opened and nothing was written.");
         opened.tables = *fromHeader;
         opened.tablesFromHeader = true;
-        opened.note = "The ROM's header puts the move tables at " + Where(*fromHeader) +
-                      (fromProfile ? ", not where the shipped profile puts them (" + Where(*fromProfile) + ")" : "") +
-                      ": the ROM is modified, and the tables of its header are used.";
+        opened.note =
+            "The ROM's header puts the move tables at " + Where(*fromHeader) +
+            (fromProfile ? ", not where the shipped profile puts them (" + Where(*fromProfile) + ")" : "") +
+            ": the ROM is modified, and the tables of its header are used.";
     } else {
         if (profileFault) throw *profileFault;
         CheckHeaderAgrees(header, *fromProfile, opened.sections);
         opened.tables = *fromProfile;
         profileCount = ProfileMoveCount(profile, header.revision);
     }
-    opened.moveCount = options.moveCount ? *options.moveCount
-                       : profileCount    ? *profileCount
-                                         : TableMoveCount(std::nullopt, PlausibleMovesAt(opened.tables, read));
+    opened.moveCount = MovesOf(options, profileCount, header, opened.tables, read);
     CheckTablesInside(opened.tables, header.size, opened.moveCount);
     CheckTablesApart(opened.tables, opened.moveCount);
+    // Every open, whoever located the tables, makes sure that they lie where it reads and writes.
+    if (const std::string fault = MoveTableFault(read, header.size, opened.tables, opened.moveCount);
+        !fault.empty())
+        throw TableError("The bytes at " + Where(opened.tables) + " (" + std::to_string(opened.moveCount) +
+                         " moves) do not look like a move table: " + fault +
+                         ", so the ROM was not opened and nothing was written.");
     opened.descriptions = ReadDescriptions(header, lookup, opened.moveCount, read);
     return opened;
 }
@@ -122,11 +153,13 @@ void CheckProfileIsAFile(const std::filesystem::path& profile) {
 
 ProfileSource TextSource(std::string text) {
     auto shared = std::make_shared<const std::string>(std::move(text));
-    return {*shared, [shared](const std::string& section, const char* key) { return FindIniEntry(*shared, section, key); }};
+    return {*shared, [shared](const std::string& section, const char* key) {
+                return FindIniEntry(*shared, section, key);
+            }};
 }
 
-std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::int64_t offset, std::int64_t length,
-                                        std::int64_t size) {
+std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::int64_t offset,
+                                        std::int64_t length, std::int64_t size) {
     offset = std::clamp<std::int64_t>(offset, 0, size);
     length = std::clamp<std::int64_t>(length, 0, size - offset);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
@@ -145,7 +178,9 @@ std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::
 OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolders& folders,
                             const OpenOptions& options) {
     const RomHeader header = ReadRomHeader(rom);
-    const std::filesystem::path profile = FindOrCreateProfile(folders, UsableGameCode(header));
+    const std::string code = UsableGameCode(header);
+    const bool hadProfile = FindProfileFile(folders, code).has_value();
+    const std::filesystem::path profile = FindOrCreateProfile(folders, code);
     CheckProfileIsAFile(profile);
     // Each value is read by the profile reader, which leaves the profile editable; the text is read
     // once more whole, to tell a shipped profile from one the user wrote.
@@ -155,10 +190,25 @@ OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolde
     const auto read = [&rom, &header](std::int64_t offset, std::int64_t length) {
         return ReadFileRange(rom, offset, length, header.size);
     };
-    return Resolve(header, profile, source, read, options);
+    try {
+        return Resolve(header, profile, source, read, options);
+    } catch (const ProfileMismatch&) {
+        throw;
+    } catch (const TableError& e) {
+        // A game met for the first time: say so, and where its profile is to be filled in.
+        if (HeaderTables(header) || !HasNoOffsets(source, header.revision)) throw;
+        throw TableError(
+            (hadProfile ? "the profile " + profile.string() + " of game code " + code +
+                              " gives no offsets of the move tables"
+                        : "there is no profile for game code " + code + "; an empty one was made at " +
+                              profile.string()) +
+            ": write the offsets of the move tables into its [Nameoffset] and [Dataoffset] sections (" +
+            e.what() + ")");
+    }
 }
 
-OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& folders, const OpenOptions& options) {
+OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& folders,
+                       const OpenOptions& options) {
     OpenedRom opened;
     opened.image = RomImage::Open(rom, "the ROM");
     const RomHeader header = ParseRomHeader(opened.image, static_cast<std::int64_t>(opened.image.size()));

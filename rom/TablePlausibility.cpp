@@ -7,7 +7,7 @@
 namespace rom {
 namespace {
 
-constexpr std::uint8_t HyphenByte = 0xAE, LineBreakByte = 0xFE, EndByte = 0xFF;
+constexpr std::uint8_t BlankByte = 0x00, HyphenByte = 0xAE, LineBreakByte = 0xFE, EndByte = 0xFF;
 
 bool IsCharacter(std::uint8_t b) {
     return b == LineBreakByte || !DecodeGameBytes(std::span(&b, 1)).empty();
@@ -19,13 +19,29 @@ bool IsPlaceholderEntry(const NameEntry& e) {
     return i > 0 && i < e.size() && e[i] == EndByte;
 }
 
-// A full-length name holds 13 characters and no end byte; the game shows it running on.
-bool NameEndsOrIsFull(const NameEntry& e) {
+// A name that runs on (13 characters, no end byte) or ends within the entry.
+bool EndsOrIsFull(const NameEntry& e) {
     for (std::uint8_t b : e) {
         if (b == EndByte) return true;
         if (!IsCharacter(b)) return false;
     }
     return true;
+}
+
+bool AllAre(const NameEntry& e, std::uint8_t value) {
+    return std::all_of(e.begin(), e.end(), [value](std::uint8_t b) { return b == value; });
+}
+
+NameEntry EntryAt(std::span<const std::uint8_t> names, int k) {
+    NameEntry entry{};
+    std::copy_n(names.begin() + static_cast<std::ptrdiff_t>(k) * MoveNameFieldLength, entry.size(),
+                entry.begin());
+    return entry;
+}
+
+std::string Fault(int k, const std::string& what, std::span<const std::uint8_t> bytes,
+                  const std::string& why) {
+    return "move " + std::to_string(k) + "'s " + what + " " + HexText(bytes) + " " + why;
 }
 
 } // namespace
@@ -45,51 +61,78 @@ std::string RecordFault(const RecordBytes& r) {
     return "";
 }
 
-bool IsEndedGameText(const NameEntry& entry) {
-    for (std::uint8_t b : entry) {
-        if (b == EndByte) return true;
-        if (!IsCharacter(b)) return false;
-    }
-    return false;
+bool IsNameEntry(const NameEntry& entry) {
+    return !AllAre(entry, EndByte) && !AllAre(entry, BlankByte) && EndsOrIsFull(entry);
 }
 
-int CountPlausibleMoves(std::span<const std::uint8_t> names, std::span<const std::uint8_t> records, int cap) {
+int CountMoveNames(std::span<const std::uint8_t> names, int cap) {
+    const int whole =
+        static_cast<int>(std::min<std::size_t>(names.size() / MoveNameFieldLength, std::size_t(cap)));
     int k = 0;
-    for (; k < cap; ++k) {
-        const std::size_t name = static_cast<std::size_t>(k) * MoveNameFieldLength;
-        const std::size_t record = static_cast<std::size_t>(k) * MoveRecordSize;
-        if (name + MoveNameFieldLength > names.size() || record + MoveRecordSize > records.size()) break;
-        NameEntry entry{};
-        RecordBytes bytes{};
-        std::copy_n(names.begin() + static_cast<std::ptrdiff_t>(name), entry.size(), entry.begin());
-        std::copy_n(records.begin() + static_cast<std::ptrdiff_t>(record), bytes.size(), bytes.begin());
-        if (!IsEndedGameText(entry) || !RecordFault(bytes).empty()) break;
-    }
+    while (k < whole && IsNameEntry(EntryAt(names, k))) ++k;
     return k;
 }
 
-int TableMoveCount(std::optional<int> profileCount, int plausibleMoves) {
+int TableMoveCount(std::optional<int> profileCount, int names) {
     if (profileCount) return *profileCount;
-    return std::max(StandardMoveCount, plausibleMoves);
+    return std::max(StandardMoveCount, names);
 }
 
-std::string MoveTableFault(std::span<const std::uint8_t> image, const MoveTables& tables, int moveCount) {
-    std::vector<MoveRow> rows;
+bool RecordsLookWrong(std::span<const std::uint8_t> records, int moveCount) {
+    int wrong = 0, read = 0;
+    for (int k = 1; k < moveCount; ++k) {
+        const std::size_t at = static_cast<std::size_t>(k) * MoveRecordSize;
+        if (at + MoveRecordSize > records.size()) break;
+        RecordBytes bytes{};
+        std::copy_n(records.begin() + static_cast<std::ptrdiff_t>(at), bytes.size(), bytes.begin());
+        ++read;
+        if (!RecordFault(bytes).empty()) ++wrong;
+    }
+    return wrong * 2 > read;
+}
+
+std::string MoveTableFault(const TableBytes& read, std::int64_t size, const MoveTables& tables,
+                           int moveCount) {
     try {
-        rows = ReadMoveRows(image, tables, moveCount);
+        CheckTablesInside(tables, size, moveCount);
     } catch (const RomError& e) {
         return e.what();
     }
-    if (!IsPlaceholderEntry(rows[0].entry))
-        return "move 0's name entry " + HexText(rows[0].entry) + " is not the placeholder (hyphens and the end byte FF)";
-    for (const MoveRow& row : rows) {
-        if (!NameEndsOrIsFull(row.entry))
-            return "move " + std::to_string(row.move) + "'s name entry " + HexText(row.entry) +
-                   " does not end within 13 bytes";
-        if (const std::string fault = RecordFault(row.bytes); !fault.empty())
-            return "move " + std::to_string(row.move) + "'s record " + HexText(row.bytes) + " holds " + fault;
+    const std::vector<std::uint8_t> names = read(std::int64_t{tables.nameStart} - MoveNameFieldLength,
+                                                 std::int64_t{moveCount} * MoveNameFieldLength);
+    if (moveCount < 1) return "";
+    if (names.size() != static_cast<std::size_t>(moveCount) * MoveNameFieldLength)
+        return "the name table cannot be read";
+    const NameEntry placeholder = EntryAt(names, 0);
+    if (!IsPlaceholderEntry(placeholder))
+        return Fault(0, "name entry", placeholder, "is not the placeholder (hyphens and the end byte FF)");
+    for (int k = 1; k < moveCount; ++k)
+        if (const NameEntry entry = EntryAt(names, k); !EndsOrIsFull(entry))
+            return Fault(k, "name entry", entry, "does not end within 13 bytes");
+    return "";
+}
+
+std::string RecordLayoutFault(const TableBytes& read, const MoveTables& tables, int moveCount) {
+    const std::vector<std::uint8_t> records =
+        read(tables.dataOffset, std::int64_t{moveCount} * MoveRecordSize);
+    if (!RecordsLookWrong(records, moveCount)) return "";
+    for (int k = 1; std::size_t(k + 1) * MoveRecordSize <= records.size(); ++k) {
+        RecordBytes bytes{};
+        std::copy_n(records.begin() + static_cast<std::ptrdiff_t>(k) * MoveRecordSize, bytes.size(),
+                    bytes.begin());
+        if (const std::string fault = RecordFault(bytes); !fault.empty())
+            return "most records are no move's, the first: " + Fault(k, "record", bytes, "holds " + fault);
     }
     return "";
+}
+
+TableBytes ImageBytes(std::span<const std::uint8_t> image) {
+    return [image](std::int64_t offset, std::int64_t length) {
+        const auto size = static_cast<std::int64_t>(image.size());
+        offset = std::clamp<std::int64_t>(offset, 0, size);
+        length = std::clamp<std::int64_t>(length, 0, size - offset);
+        return std::vector<std::uint8_t>(image.begin() + offset, image.begin() + offset + length);
+    };
 }
 
 } // namespace rom

@@ -50,7 +50,8 @@ TEST_F(EditorTest, SavingAMoveChangesExactlyItsTwentyBytes) {
 
 TEST_F(EditorTest, SavingMoveZeroWritesThePlaceholderNameOverWhateverItsEntryHeld) {
     auto bytes = image.bytes;
-    for (int i = 0; i < 13; ++i) bytes[static_cast<std::size_t>(NameOffset(0) + i)] = Code(U'Q');
+    // The placeholder, then bytes after its end that a save of move 0 blanks.
+    for (int i = 2; i < 13; ++i) bytes[static_cast<std::size_t>(NameOffset(0) + i)] = Code(U'Q');
     const std::uint8_t oldRecord[7] = {9, 40, 3, 70, 20, 10, 1};
     std::copy(oldRecord, oldRecord + 7, bytes.begin() + RecordOffset(0));
     testing_support::WriteFileBytes(rom, bytes);

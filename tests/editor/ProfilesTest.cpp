@@ -77,7 +77,7 @@ TEST_F(EditorTest, EachShippedProfileFindsTheTablesOfEachRelease) {
 
 TEST_F(EditorTest, AReleaseWhoseHeaderPointsAtNoMoveTableIsRefused) {
     // A re-release (revision 10) whose header puts the tables 64 bytes further on than revision 1,
-    // where the bytes are no table of the game's names (move 13's name has no end byte).
+    // where the bytes are no table of the game's names (move 0's entry is no placeholder).
     std::filesystem::copy_file(std::filesystem::path(SKIRMELA_SOURCE_DATA_DIR) / "BPRE.ini",
                                dir / "Data" / "BPRE.ini");
     demo::DemoRomLayout layout;
@@ -87,7 +87,8 @@ TEST_F(EditorTest, AReleaseWhoseHeaderPointsAtNoMoveTableIsRefused) {
     layout.nameStart = 2388129 + 64;
     layout.dataOffset = 2427908 + 64;
     layout.size = RomSize;
-    const demo::DemoRom game = demo::MakeDemoRom(layout);
+    demo::DemoRom game = demo::MakeDemoRom(layout);
+    game.bytes[static_cast<std::size_t>(layout.nameStart - 13)] = 0xBB;
     testing_support::WriteFileBytes(dir / "game.gba", game.bytes);
     Open(dir / "game.gba");
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -117,4 +118,20 @@ TEST_F(EditorTest, AHackWithMovedGrownTablesOpensThroughItsHeaderAndSavesThere) 
     // The name "Newmove 900" is written as every save writes it: its end byte, then blanks (00)
     // where the hack padded with FF.
     EXPECT_EQ(Changed(hack.bytes, after), (std::vector<std::size_t>{0x30001 + 899 * 13 + 12, 0x33451 + 12 * 900 + 1}));
+}
+
+TEST_F(EditorTest, AGameWithoutAProfileSaysSoAndWhereItsEmptyProfileWasMade) {
+    demo::DemoRom game = demo::MakeDemoRom({.gameCode = "NEWG"});
+    testing_support::WriteFileBytes(dir / "new.gba", game.bytes);
+    for (const char* said : {"there is no profile for game code NEWG; an empty one was made at ",
+                             "gives no offsets of the move tables"}) {
+        dialogs.messages.clear();
+        Open(dir / "new.gba");
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        const std::string details = dialogs.messages[0].details.toStdString();
+        EXPECT_NE(details.find(said), std::string::npos) << details;
+        EXPECT_NE(details.find((dir / "Data" / "NEWG.ini").string()), std::string::npos) << details;
+        EXPECT_NE(details.find("[Nameoffset] and [Dataoffset]"), std::string::npos) << details;
+    }
+    EXPECT_EQ(testing_support::ReadFileBytes(dir / "new.gba"), game.bytes);
 }

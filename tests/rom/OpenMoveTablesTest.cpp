@@ -1,8 +1,9 @@
 #include "rom/OpenMoveTables.h"
 
 #include "rom/GameCode.h"
-#include "rom/ShippedProfiles.h"
 #include "rom/RomError.h"
+#include "rom/ShippedProfiles.h"
+#include "rom/TablePlausibility.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 
@@ -121,8 +122,18 @@ TEST(OpenRomImage, NeedsTheGameCodesProfileAndCreatesNone) {
 
 TEST(GameCode, RefusesCodesThatCannotNameAFile) {
     for (const char* good : {"BPRE", "SKDM", "A B1", "a.b."}) EXPECT_TRUE(IsUsableGameCode(good)) << good;
-    const std::string bad[] = {"AB/C", "..AB", "A..B", std::string("AB\0C", 4), "AB\tC", "AB\\C", "ABC", "ABCDE",
-                               "AB\x7F" "C", "AB\xC3\xA9", "ABC\x80"};
+    const std::string bad[] = {"AB/C",
+                               "..AB",
+                               "A..B",
+                               std::string("AB\0C", 4),
+                               "AB\tC",
+                               "AB\\C",
+                               "ABC",
+                               "ABCDE",
+                               "AB\x7F"
+                               "C",
+                               "AB\xC3\xA9",
+                               "ABC\x80"};
     for (const std::string& code : bad) EXPECT_FALSE(IsUsableGameCode(code)) << code;
 }
 
@@ -145,8 +156,8 @@ TEST(GameCode, NeedsAHeaderOf176Bytes) {
 }
 
 TEST(OpenRomImage, AModifiedRomsHeaderOverrulesTheShippedProfileOnlyWhenItsTablesLookRight) {
-    const demo::DemoRomLayout hack{.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001,
-                                   .movedDataOffset = 0x33451};
+    const demo::DemoRomLayout hack{
+        .gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001, .movedDataOffset = 0x33451};
     DemoFiles files(hack);
     std::filesystem::create_directories(files.data);
     WriteFileText(files.Profile(), std::string(*ShippedProfileText("BPRE")));
@@ -156,7 +167,8 @@ TEST(OpenRomImage, AModifiedRomsHeaderOverrulesTheShippedProfileOnlyWhenItsTable
     ASSERT_EQ(opened.rows.size(), 923u);
     EXPECT_EQ(opened.rows[922].name, files.image.movedNames[922]);
     EXPECT_EQ(opened.rows[922].bytes, files.image.movedRecords[922]);
-    EXPECT_NE(opened.at.note.find("Nameoffset 196609 and Dataoffset 210001"), std::string::npos) << opened.at.note;
+    EXPECT_NE(opened.at.note.find("Nameoffset 196609 and Dataoffset 210001"), std::string::npos)
+        << opened.at.note;
     EXPECT_EQ(OpenRomImage(files.rom, OnlyProfileFolder(files.data), {.moveCount = 400}).rows.size(), 400u);
     // No profile at all: the header alone locates the tables.
     EXPECT_EQ(OpenRomImage(files.rom, OnlyProfileFolder(files.dir / "none")).rows.size(), 923u);
@@ -166,12 +178,13 @@ TEST(OpenRomImage, AModifiedRomsHeaderOverrulesTheShippedProfileOnlyWhenItsTable
     EXPECT_THROW(OpenRomImage(files.rom, OnlyProfileFolder(files.data)), ProfileMismatch);
 
     // Tables the header points at must look like a table of 12-byte records: one that widened the
-    // effect to two bytes moves accuracy and PP, and the check fails on them.
+    // effect to two bytes moves accuracy and PP in every record, and the check fails on them.
     WriteFileText(files.Profile(), std::string(*ShippedProfileText("BPRE")));
     std::vector<std::uint8_t> widened = files.image.bytes;
-    for (int k = 1; k < 40; ++k) {
+    for (int k = 1; k < 923; ++k) {
         const auto at = static_cast<std::size_t>(0x33451 + 12 * k);
-        std::rotate(widened.begin() + static_cast<std::ptrdiff_t>(at), widened.begin() + static_cast<std::ptrdiff_t>(at + 11),
+        std::rotate(widened.begin() + static_cast<std::ptrdiff_t>(at),
+                    widened.begin() + static_cast<std::ptrdiff_t>(at + 11),
                     widened.begin() + static_cast<std::ptrdiff_t>(at + 12));
         widened[at + 4] = 200; // what was the type now stands where the PP was
     }
@@ -185,11 +198,89 @@ TEST(OpenRomImage, AModifiedRomsHeaderOverrulesTheShippedProfileOnlyWhenItsTable
     EXPECT_EQ(testing_support::ReadFileBytes(files.rom), widened);
 }
 
+// A grown demo hack, opened through the shipped profile and the header's words.
+struct DemoHack : DemoFiles {
+    static constexpr std::int32_t Names = 0x30001, Records = 0x33451;
+    DemoHack()
+        : DemoFiles({.gameCode = "BPRE",
+                     .headerWords = true,
+                     .movedNameStart = Names,
+                     .movedDataOffset = Records}) {
+        std::filesystem::create_directories(data);
+        WriteFileText(Profile(), std::string(*ShippedProfileText("BPRE")));
+    }
+    void PutWord(std::size_t at, std::uint32_t word) {
+        for (int i = 0; i < 4; ++i) image.bytes[at + i] = static_cast<std::uint8_t>(word >> (8 * i));
+        testing_support::WriteFileBytes(rom, image.bytes);
+    }
+};
+
+TEST(OpenRomImage, EveryOpenRefusesTablesThatAreNotWhereItWouldReadAndWrite) {
+    // A header word a few bytes off reads names from the middle of entries; every front end must
+    // refuse the ROM before it reads or writes a byte through such a table.
+    const std::pair<std::size_t, std::int64_t> misplaced[] = {{0x148, DemoHack::Names - 13 + 1},
+                                                              {0x148, DemoHack::Names - 13 - 1},
+                                                              {0x148, DemoHack::Names},
+                                                              {0x148, DemoHack::Names - 13 + 2},
+                                                              {0x1CC, DemoHack::Records + 6}};
+    for (const auto& [word, offset] : misplaced) {
+        DemoHack files;
+        files.PutWord(word, 0x08000000u + static_cast<std::uint32_t>(offset));
+        const std::vector<std::uint8_t> before = testing_support::ReadFileBytes(files.rom);
+        EXPECT_THROW(OpenRomImage(files.rom, OnlyProfileFolder(files.data)), TableError)
+            << word << " " << offset;
+        EXPECT_THROW(OpenMoveTables(files.rom, OnlyProfileFolder(files.data)), TableError)
+            << word << " " << offset;
+        EXPECT_EQ(testing_support::ReadFileBytes(files.rom), before);
+    }
+}
+
+TEST(OpenRomImage, AGrownTableKeepsEveryMoveWhateverValuesItsRecordsHold) {
+    DemoHack files;
+    // Values the window and the command line write: accuracy 255, PP 99, priority 10, target 3.
+    const std::size_t record = DemoHack::Records + 12 * 700;
+    files.image.bytes[record + 3] = 255;
+    files.image.bytes[record + 4] = 99;
+    files.image.bytes[record + 6] = 3;
+    files.image.bytes[record + 7] = 10;
+    testing_support::WriteFileBytes(files.rom, files.image.bytes);
+    EXPECT_EQ(OpenRomImage(files.rom, OnlyProfileFolder(files.data)).rows.size(), 923u);
+    EXPECT_EQ(OpenMoveTables(files.rom, OnlyProfileFolder(files.data)).moveCount, 923);
+}
+
+TEST(TablePlausibility, NamesEndTheTableWhereNoEditCanPutOne) {
+    const auto entry = [](std::initializer_list<std::uint8_t> start, std::uint8_t fill) {
+        NameEntry e;
+        e.fill(fill);
+        std::copy(start.begin(), start.end(), e.begin());
+        return e;
+    };
+    const std::pair<NameEntry, bool> cases[] = {
+        {entry({0xBB, 0xFF}, 0x00), true},        // "A", blanks after the end byte (as the programs write it)
+        {entry({0xBB, 0xFF}, 0xFF), true},        // "A", padded with FF (as hacks write it)
+        {entry({0xFF}, 0x00), true},              // an empty name as the programs write it
+        {entry({}, 0xBB), true},                  // 13 characters running on
+        {entry({}, 0xFF), false},                 // free space
+        {entry({}, 0x00), false},                 // zeroed space
+        {entry({0xBB, 0x37, 0xFF}, 0x00), false}, // a byte that is no character before the end
+    };
+    for (const auto& [e, isName] : cases) EXPECT_EQ(IsNameEntry(e), isName) << HexText(e);
+
+    std::vector<std::uint8_t> names;
+    for (const NameEntry& e : {entry({0xAE, 0xFF}, 0x00), entry({0xBB, 0xFF}, 0xFF), entry({0xFF}, 0x00),
+                               entry({0xBC, 0xFF}, 0x00), entry({}, 0xFF), entry({0xBD, 0xFF}, 0x00)})
+        names.insert(names.end(), e.begin(), e.end());
+    EXPECT_EQ(CountMoveNames(names), 4);
+    EXPECT_EQ(CountMoveNames(names, 2), 2);
+    EXPECT_EQ(CountMoveNames(std::span(names).first(4 * 13 - 1)), 3);
+}
+
 TEST(OpenRomImage, TheMoveCountIsTheProfilesOrTheTablesOwn) {
     DemoFiles files;
     const std::string profile = demo::DemoProfileText(files.image.layout);
     const std::pair<std::string, std::string> cases[] = {
-        {profile, "355"}, // the demo's move 13 has no end byte, so no more are found; never fewer than 355
+        {profile, "355"}, // the names end at the zeroed space after the demo's 355
+
         {profile + "[Movecount]\r\ncount=500\r\n", "500"},
         {profile + "[Movecount]\r\ncount=10000\r\n", "is not a number of moves 1 to 2731"},
         {profile + "[Movecount]\r\ncount=20000\r\n", "is not a number of moves"},
@@ -200,7 +291,8 @@ TEST(OpenRomImage, TheMoveCountIsTheProfilesOrTheTablesOwn) {
     for (const auto& [text, expected] : cases) {
         WriteFileText(files.Profile(), text);
         try {
-            EXPECT_EQ(std::to_string(OpenRomImage(files.rom, OnlyProfileFolder(files.data)).rows.size()), expected);
+            EXPECT_EQ(std::to_string(OpenRomImage(files.rom, OnlyProfileFolder(files.data)).rows.size()),
+                      expected);
         } catch (const TableError& e) {
             EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
         }

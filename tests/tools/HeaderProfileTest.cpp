@@ -61,11 +61,6 @@ TEST(ProfileFromHeader, RefusesHeadersWithoutWordsAndTablesThatDoNotLookRight) {
     const Spoil spoils[] = {
         {names, 0xBB, "move 0's name entry"},                 // "A" instead of "-"
         {names + 13 * 40 + 12, 0x0A, "move 40's name entry"}, // no end byte, a byte without a character
-        {records + 12 * 7 + 3, 101, "move 7's record"},       // accuracy 101
-        {records + 12 * 7 + 5, 200, "effect chance 200"},
-        {records + 12 * 7 + 4, 65, "PP 65"},
-        {records + 12 * 7 + 6, 3, "target 3"},
-        {records + 12 * 7 + 7, 0xF7, "priority -9"},
         {0x148 + 3, 0x09, "do not point inside the ROM"}, // the names word beyond the file
     };
     for (const Spoil& s : spoils) {
@@ -78,6 +73,22 @@ TEST(ProfileFromHeader, RefusesHeadersWithoutWordsAndTablesThatDoNotLookRight) {
             ADD_FAILURE() << "accepted " << s.message;
         } catch (const NoHeaderProfile& e) {
             EXPECT_NE(std::string(e.what()).find(s.message), std::string::npos) << e.what();
+        }
+    }
+    // A value a user may write in one record is no reason; most records holding such values are.
+    const std::pair<int, std::uint8_t> values[] = {{3, 101}, {5, 200}, {4, 65}, {6, 3}, {7, 0xF7}};
+    for (const auto& [field, value] : values) {
+        std::vector<std::uint8_t> bytes = good.bytes;
+        bytes[records + 12 * 7 + static_cast<std::size_t>(field)] = value;
+        EXPECT_NO_THROW(ProfileFromHeader(bytes)) << field;
+        for (int k = 1; k < 355; ++k) bytes[records + 12 * static_cast<std::size_t>(k) + static_cast<std::size_t>(field)] = value;
+        try {
+            ProfileFromHeader(bytes);
+            ADD_FAILURE() << "accepted records whose byte " << field << " is " << int{value};
+        } catch (const NoHeaderProfile& e) {
+            EXPECT_NE(std::string(e.what()).find("most records are no move's, the first: move 1's record"),
+                      std::string::npos)
+                << e.what();
         }
     }
     // Tables of more moves than the image holds.

@@ -8,6 +8,7 @@
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "rom/MoveBytes.h"
+#include "rom/ShippedProfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -507,12 +508,22 @@ TEST_F(MovesCli, ProfilePrintsAndWritesTheProfileOfTheHeaderWords) {
 }
 
 TEST_F(MovesCli, MovesReadsAnExtendedTableWhoseEndLiesInsideTheFile) {
+    // The table extended by 45 names; the bytes after the demo's 355 names are no names.
+    EXPECT_EQ(Moves({"list", rom_.string(), "--moves", "400"}).status, 2);
+    std::vector<std::uint8_t> extendedRom = image_.bytes;
+    for (int k = 355; k < 400; ++k) {
+        const auto entry = *rom::EncodeNameEntry(U"Extra");
+        std::copy(entry.begin(), entry.end(), extendedRom.begin() + Name(k, 0));
+    }
+    testing_support::WriteFileBytes(rom_, extendedRom);
     const RunResult extended = Moves({"list", rom_.string(), "--csv", "--moves", "400"});
     ASSERT_EQ(extended.status, 0) << extended.err;
     EXPECT_EQ(ParseCsv(extended.out).size(), 401u);
     const RunResult set = Moves({"set", rom_.string(), "399", "power=1", "--moves", "400", "--dry-run"});
     EXPECT_EQ(set.status, 0) << set.err;
-    EXPECT_EQ(Moves({"set", rom_.string(), "399", "power=1"}).status, 1); // move 399 beyond 355 moves
+    // Without --moves the table is counted by its names, and move 400 lies beyond them.
+    EXPECT_EQ(ParseCsv(Moves({"list", rom_.string(), "--csv"}).out).size(), 401u);
+    EXPECT_EQ(Moves({"set", rom_.string(), "400", "power=1"}).status, 1);
 
     // A data table whose 400th record ends with the file.
     WriteFileText(data_ / "SKDM.ini", demo::DemoProfileText({.dataOffset = 256 * 1024 - 12 * 400}));
@@ -520,7 +531,40 @@ TEST_F(MovesCli, MovesReadsAnExtendedTableWhoseEndLiesInsideTheFile) {
     const RunResult outside = Moves({"list", rom_.string(), "--moves", "401"});
     EXPECT_EQ(outside.status, 2);
     EXPECT_NE(outside.err.find("data table (401 records of 12 bytes"), std::string::npos) << outside.err;
-    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+    EXPECT_EQ(ReadFileBytes(rom_), extendedRom);
+}
+
+TEST_F(MovesCli, AGrownTableIsCountedByItsNamesAndAMisplacedOneIsNeverWritten) {
+    const demo::DemoRom hack = demo::MakeDemoRom(
+        {.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001, .movedDataOffset = 0x33451});
+    const std::filesystem::path data = dir_ / "Shipped";
+    std::filesystem::create_directories(data);
+    WriteFileText(data / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+    testing_support::WriteFileBytes(rom_, hack.bytes);
+    const auto moves = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--data", data.string()});
+        return Moves(args, false);
+    };
+    // Values a user may write do not end the table: every move is still there after them.
+    const RunResult set = moves({"set", rom_.string(), "700", "accuracy=255", "pp=99", "priority=10"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    const RunResult listed = moves({"list", rom_.string(), "--csv"});
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(ParseCsv(listed.out).size(), 924u);
+    EXPECT_EQ(moves({"set", rom_.string(), "700", "accuracy=100", "pp=10", "priority=0"}).status, 0);
+
+    // The names word one byte off: no command reads or writes through it.
+    std::vector<std::uint8_t> shifted = ReadFileBytes(rom_);
+    shifted[0x148] = static_cast<std::uint8_t>(shifted[0x148] + 1);
+    testing_support::WriteFileBytes(rom_, shifted);
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"list", rom_.string()}, {"set", rom_.string(), "2", "name=Abc"},
+          {"export", rom_.string(), (dir_ / "x.csv").string()}}) {
+        const RunResult r = moves(command);
+        EXPECT_EQ(r.status, 2) << command[0];
+        EXPECT_NE(r.err.find("is not the placeholder"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(ReadFileBytes(rom_), shifted);
 }
 
 TEST_F(MovesCli, NoOutputTakesThePlaceOfTheRomTheTableOrTheProfile) {

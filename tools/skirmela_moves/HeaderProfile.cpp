@@ -1,8 +1,8 @@
 #include "tools/skirmela_moves/HeaderProfile.h"
 
 #include "rom/MoveBytes.h"
-#include "rom/TablePlausibility.h"
 #include "rom/ReadINI.h"
+#include "rom/TablePlausibility.h"
 #include "rom/WholeNumber.h"
 
 namespace moves {
@@ -38,12 +38,15 @@ HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, std::opt
     p.tables = {static_cast<std::int32_t>(*names), static_cast<std::int32_t>(*data)};
     if (*names - rom::MoveNameFieldLength < static_cast<std::int64_t>(image.size())) {
         const std::span<const std::uint8_t> bytes(image);
-        const int plausible = rom::CountPlausibleMoves(
-            bytes.subspan(static_cast<std::size_t>(*names - rom::MoveNameFieldLength)),
-            bytes.subspan(static_cast<std::size_t>(*data)));
-        p.moveCount = moveCount ? *moveCount : rom::TableMoveCount(std::nullopt, plausible);
+        const int found =
+            rom::CountMoveNames(bytes.subspan(static_cast<std::size_t>(*names - rom::MoveNameFieldLength)));
+        p.moveCount = moveCount ? *moveCount : rom::TableMoveCount(std::nullopt, found);
     }
-    if (const std::string fault = rom::MoveTableFault(image, p.tables, p.moveCount); !fault.empty())
+    const rom::TableBytes bytes = rom::ImageBytes(image);
+    std::string fault =
+        rom::MoveTableFault(bytes, static_cast<std::int64_t>(image.size()), p.tables, p.moveCount);
+    if (fault.empty()) fault = rom::RecordLayoutFault(bytes, p.tables, p.moveCount);
+    if (!fault.empty())
         throw NoHeaderProfile("the header's table words point at Nameoffset " + std::to_string(*names) +
                               " and Dataoffset " + std::to_string(*data) +
                               ", but the bytes there do not look like a move table: " + fault);
@@ -69,8 +72,8 @@ std::string ProfileFileText(const HeaderProfile& p) {
                        "]\r\noffset=" + std::to_string(p.tables.nameStart) + "\r\n[" + DataSection(p) +
                        "]\r\noffset=" + std::to_string(p.tables.dataOffset) + "\r\n";
     if (p.moveCount != rom::StandardMoveCount)
-        text += "[" + CountSection(SectionsIn("", p.revision), p.revision) + "]\r\ncount=" +
-                std::to_string(p.moveCount) + "\r\n";
+        text += "[" + CountSection(SectionsIn("", p.revision), p.revision) +
+                "]\r\ncount=" + std::to_string(p.moveCount) + "\r\n";
     return text;
 }
 
