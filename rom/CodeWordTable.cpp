@@ -61,6 +61,14 @@ std::optional<CodeWordProfile> ReadCodeWordProfile(const ProfileKeyLookup& looku
     return std::nullopt;
 }
 
+std::optional<CodeWordProfile> DescriptionCodeWordProfile(const ProfileKeyLookup& lookup,
+                                                          std::string_view gameCode, int revision) {
+    std::optional<CodeWordProfile> profile = ReadCodeWordProfile(lookup, "Descriptionoffset", revision);
+    if (profile && profile->words.empty() && profile->offset)
+        profile->words = DescriptionCodeWords(gameCode, revision);
+    return profile;
+}
+
 CodeWordVote VoteCodeWords(const std::vector<std::int64_t>& words, std::int64_t fileSize,
                            const ReadRange& read) {
     CodeWordVote vote;

@@ -37,6 +37,12 @@ struct CodeWordProfile {
 std::optional<CodeWordProfile> ReadCodeWordProfile(const ProfileKeyLookup& lookup, std::string_view section,
                                                    int revision);
 
+// The move descriptions' section: [Descriptionoffset] (a revision's own first) with its offset, and
+// its words where it lists them, else the code words of the released game of gameCode and revision
+// (DescriptionCodeWords). nullopt when the profile has no such section. Throws as ReadCodeWordProfile.
+std::optional<CodeWordProfile> DescriptionCodeWordProfile(const ProfileKeyLookup& lookup,
+                                                          std::string_view gameCode, int revision);
+
 // Where the words point: the table most of them name. A word outside the file, or one whose address
 // is not inside the file past the cartridge header, names nothing.
 struct CodeWordVote {

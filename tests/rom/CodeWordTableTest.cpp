@@ -169,7 +169,14 @@ TEST(CodeWordTable, ReadsTheRevisionsSectionFirstAndRefusesMalformedWords) {
 
 TEST(CodeWordTable, TheHacksDescriptionWordsNameTheMovedTableUnlessTheyDisagree) {
     const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout());
-    const CodeWordProfile profile{"Descriptionoffset", DescriptionCodeWords("BPRE", 0), 0x4886E8};
+    const CodeWordProfile profile = *DescriptionCodeWordProfile(ShippedLookup("BPRE"), "BPRE", 0);
+    EXPECT_EQ(profile.words, (std::vector<std::int64_t>{0xE5440, 0x137BC8}));
+    EXPECT_EQ(profile.offset, 0x4886E8);
+    // Words the profile lists are the ones used.
+    EXPECT_EQ(
+        DescriptionCodeWordProfile(TextLookup("[Descriptionoffset]\r\nwords=400\r\noffset=9\r\n"), "BPRE", 0)
+            ->words,
+        (std::vector<std::int64_t>{400}));
     const CodeWordTable moved = LocateCodeWordTable(profile, true, "description table", hack.layout.size,
                                                     Reader(hack.bytes), Plausible);
     EXPECT_EQ(moved.offset, 0x610000);
