@@ -7,6 +7,7 @@
 //   layout=split
 
 #include "rom/CodeWordTable.h"
+#include "rom/Vocabularies.h"
 
 #include <array>
 #include <cstdint>
@@ -23,6 +24,8 @@ inline constexpr int ZMovePowerByte = 9;
 inline constexpr int DamageClassByte = 10;
 inline constexpr int ZMoveEffectByte = 11;
 inline constexpr std::uint8_t HealPriorityFlag = 0x40; // bit 6 of record byte 8
+// The seventh flag the split layout shows, after the six of MoveFlags().
+inline constexpr MoveFlag HealPriorityMoveFlag{"heal_priority", "Heal priority"};
 
 enum class DamageClass : std::uint8_t { Physical = 0, Special = 1, Status = 2 };
 inline constexpr int DamageClassCount = 3;
