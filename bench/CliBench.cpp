@@ -1,7 +1,7 @@
 // Whole programs and whole opens: skirmela-moves listing a 16 MiB ROM as JSON against one plain read of
 // the file by cat, each a fresh process (peak memory from the kernel's count), and the window's open of
 // a modified ROM's 923-move table against the released games' 355, and an open with the move
-// descriptions against the same open without them.
+// descriptions against the same open without them, and the open of the demo maker's grown hack.
 
 #include "bench/SilentDialogs.h"
 #include "editor/Form1.h"
@@ -20,13 +20,15 @@ namespace {
 
 struct BigRom {
     std::filesystem::path dir = std::filesystem::temp_directory_path() / ("skirmela-clibench-" + std::to_string(::getpid()));
-    std::filesystem::path rom = dir / "big.gba", hack = dir / "hack.gba";
+    std::filesystem::path rom = dir / "big.gba", hack = dir / "hack.gba", grownHack = dir / "grown-hack.gba";
     BigRom() {
         std::filesystem::create_directories(dir / "Data");
         demo::WriteDemoRom(demo::MakeDemoRom({.size = 16 * 1024 * 1024}), rom, dir / "Data");
         demo::WriteDemoRom(demo::MakeDemoRom({.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001,
                                               .movedDataOffset = 0x33451}),
                            hack, dir / "Data");
+        // The demo maker's --hack: 923 moves with its moved descriptions, type names and damage classes.
+        demo::WriteDemoRom(demo::MakeDemoRom(demo::HackLayout()), grownHack, dir / "Data");
         std::ofstream(dir / "Data" / "BPRE.ini", std::ios::binary) << *rom::ShippedProfileText("BPRE");
         // The same ROM through a profile without its description table, in a program folder of its own.
         demo::DemoRomLayout plain{.size = 16 * 1024 * 1024};
@@ -92,5 +94,7 @@ void WindowOpen355NoDescriptions(benchmark::State& state) { WindowOpen(state, Bi
 BENCHMARK(WindowOpen355)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowOpen355NoDescriptions)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowOpen923)->Unit(benchmark::kMillisecond);
+void WindowOpenGrownHack(benchmark::State& state) { WindowOpen(state, Big().grownHack, 923); }
+BENCHMARK(WindowOpenGrownHack)->Unit(benchmark::kMillisecond);
 
 } // namespace

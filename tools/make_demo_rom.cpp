@@ -46,8 +46,12 @@ std::string UsageText(const std::string& program) {
            "                     a modified ROM: both tables moved there and grown to N moves (default\n"
            "                     923), names padded with FF, bytes 9 to 11 used; the header words point\n"
            "                     at them, and no profile is written (the game's shipped one serves)\n"
-           "  --hack             the same with code BPRE, header words, and the moved tables at 196609\n"
-           "                     and 210001\n"
+           "  --hack             a modified BPRE ROM of 8 MiB as a grown battle engine leaves it: header\n"
+           "                     words, the move tables moved to 6291457 and 6304849, the description\n"
+           "                     table of 922 moves moved to 6356992 and both its code words pointing\n"
+           "                     there, a type-name table of 24 names (Fairy at 23) at 6316032 named by\n"
+           "                     3 of the 5 type-name words, the released one by the other 2, and the\n"
+           "                     damage classes in record byte 10\n"
            "  -h, --help         print this text\n"
            "\n"
            "Exit status: 0 written, 1 bad arguments or a file could not be written.\n";
@@ -90,12 +94,8 @@ int main(int argc, char** argv) {
                 layout.movedDataOffset = WholeNumber(arg, value());
             else if (arg == "--moved-moves")
                 layout.movedMoveCount = WholeNumber(arg, value());
-            else if (arg == "--hack") {
-                layout.gameCode = "BPRE";
-                layout.headerWords = true;
-                layout.movedNameStart = 0x30001;
-                layout.movedDataOffset = 0x33451;
-            }
+            else if (arg == "--hack")
+                layout = demo::HackLayout();
             else if (arg.starts_with("--"))
                 throw std::invalid_argument("unknown option " + arg);
             else

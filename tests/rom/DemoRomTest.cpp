@@ -55,3 +55,24 @@ TEST(DemoRom, NamesShowTheGamesOwnCharacters) {
 TEST(DemoRom, IsTheSameEveryTime) {
     EXPECT_EQ(demo::MakeDemoRom().bytes, demo::MakeDemoRom().bytes);
 }
+
+TEST(DemoRom, TheGrownHackAddsItsTablesAndLeavesEverythingElseAsItWas) {
+    demo::DemoRomLayout without = demo::HackLayout();
+    without.movedDescriptionTable = without.movedTypeNameTable = without.releasedTypeNameTable = 0;
+    const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout()), plain = demo::MakeDemoRom(without);
+    // What may differ: the released type-name table (and the entry that ends it), the type-name and
+    // description words, and everything from the grown type-name table on (the descriptions, the free space).
+    std::vector<std::pair<std::int64_t, std::int64_t>> allowed = {{0x24F1A0, 0x24F1A0 + 19 * 7},
+                                                                  {0x606000, hack.layout.size}};
+    for (std::int64_t word : {0x0309C8, 0x0D8510, 0x11972C, 0x11977C, 0x456E74, 0x0E5440, 0x137BC8})
+        allowed.emplace_back(word, word + 4);
+    for (std::size_t i = 0; i < hack.bytes.size(); ++i) {
+        const auto at = static_cast<std::int64_t>(i);
+        const bool inside = std::any_of(allowed.begin(), allowed.end(),
+                                        [at](const auto& r) { return at >= r.first && at < r.second; });
+        if (!inside) ASSERT_EQ(hack.bytes[i], plain.bytes[i]) << "byte " << i;
+    }
+    EXPECT_EQ(hack.movedRecords, plain.movedRecords);
+    EXPECT_EQ(hack.bytes.back(), 0xFF); // the free space at the end
+    EXPECT_EQ(hack.movedTypeNames.at(23), "Fairy");
+}

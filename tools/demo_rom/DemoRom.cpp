@@ -158,11 +158,24 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
         std::copy(tail.begin(), tail.end(), image.bytes.begin() + at + rom::MoveFieldCount);
         image.tails.push_back(tail);
     }
-    if (moved)
+    if (moved) {
         WriteMovedTables(image);
-    else if (layout.descriptionTable != 0)
+        if (layout.movedTypeNameTable != 0) WriteTypeNameTables(image);
+        if (layout.movedDescriptionTable != 0) WriteMovedDescriptions(image);
+    } else if (layout.descriptionTable != 0)
         WriteDescriptions(image);
     return image;
+}
+
+DemoRomLayout HackLayout() {
+    return {.gameCode = "BPRE",
+            .size = 8 * 1024 * 1024,
+            .headerWords = true,
+            .movedNameStart = 0x600001,
+            .movedDataOffset = 0x603451,
+            .movedDescriptionTable = 0x610000,
+            .movedTypeNameTable = 0x606000,
+            .releasedTypeNameTable = 0x24F1A0};
 }
 
 std::string DemoProfileText(const DemoRomLayout& layout) {

@@ -35,7 +35,23 @@ struct DemoRomLayout {
     // and FF bytes from the first 4 KiB boundary after every table to the end: the free space. Images
     // with moved tables get none.
     std::int32_t descriptionTable = 0x3A000;
+    // More of a hack's moved tables, written with the moved move tables (each 0: none). The
+    // description table of movedMoveCount - 1 pointers at movedDescriptionTable, its texts packed
+    // just before it, the game code's description words pointing at it, and FF free space from the
+    // first 4 KiB boundary after it to the end.
+    std::int32_t movedDescriptionTable = 0;
+    // The type-name table grown to 24 names ("-" at 18 to 22, "Fairy" at 23) at movedTypeNameTable,
+    // the released game's 18 upper-case names at releasedTypeNameTable, and the type-name words of
+    // the game code's shipped profile: the first and the last still name the released table, the
+    // others the grown one (as a hack leaves the words of code its engine no longer runs).
+    std::int32_t movedTypeNameTable = 0;
+    std::int32_t releasedTypeNameTable = 0;
 };
+
+// The layout of a modified BPRE ROM as a grown battle engine leaves it: 923 moves in moved tables,
+// the moved description and type-name tables, the damage classes in byte 10; 8 MiB, so that the
+// released game's code words lie inside it.
+DemoRomLayout HackLayout();
 
 struct DemoRom {
     DemoRomLayout layout;
@@ -46,6 +62,7 @@ struct DemoRom {
     std::vector<std::string> movedNames;          // the moved table's names, moves 0 to movedMoveCount - 1
     std::vector<std::array<std::uint8_t, rom::MoveRecordSize>> movedRecords;
     std::vector<std::string> descriptions; // moves 1 to 354 at 0 to 353 ("\n" breaks a line); empty: none
+    std::vector<std::string> movedTypeNames; // the grown type-name table's names, type v at v
 };
 
 // Index of a move whose description has the longest text (four lines).
@@ -65,6 +82,14 @@ inline constexpr int DemoFirstStrikeMove = 98;
 
 // Writes the moved, grown tables of a modified ROM into image (layout.movedNameStart != 0).
 void WriteMovedTables(DemoRom& image);
+
+// Writes the moved description table of movedMoveCount - 1 moves, its texts, its code words and the
+// free space into image (layout.movedDescriptionTable != 0); descriptions then holds moves 1 to N - 1.
+void WriteMovedDescriptions(DemoRom& image);
+
+// Writes the grown and the released type-name tables and points the words at them
+// (layout.movedTypeNameTable != 0).
+void WriteTypeNameTables(DemoRom& image);
 
 // Builds the image in memory; the same layout always gives the same bytes.
 DemoRom MakeDemoRom(const DemoRomLayout& layout = {});

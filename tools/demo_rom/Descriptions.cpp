@@ -26,7 +26,40 @@ void PutWord(std::vector<std::uint8_t>& bytes, std::int64_t at, std::uint32_t wo
     for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
 }
 
+std::vector<std::uint8_t> EncodedDescription(const std::string& text) {
+    std::string fault;
+    const auto bytes = rom::EncodeDescription(text, fault);
+    if (!bytes) throw std::logic_error("demo description: " + fault);
+    return *bytes;
+}
+
 } // namespace
+
+void WriteMovedDescriptions(DemoRom& image) {
+    const DemoRomLayout& layout = image.layout;
+    const std::int64_t table = layout.movedDescriptionTable;
+    const int count = layout.movedMoveCount - 1;
+    std::vector<std::vector<std::uint8_t>> texts;
+    std::int64_t length = 0;
+    for (int k = 1; k <= count; ++k) {
+        image.descriptions.push_back(InventedDescription(k));
+        texts.push_back(EncodedDescription(image.descriptions.back()));
+        length += static_cast<std::int64_t>(texts.back().size());
+    }
+    const std::int64_t freeSpace = (table + 4 * std::int64_t{count} + 0xFFF) / 0x1000 * 0x1000;
+    std::int64_t at = table - length;
+    if (at < 0x200 || freeSpace > layout.size) throw std::invalid_argument("moved description table outside the image");
+    for (int i = 0; i < count; ++i) {
+        PutWord(image.bytes, table + 4 * std::int64_t{i}, rom::CartridgeAddressBase + static_cast<std::uint32_t>(at));
+        const auto& text = texts[static_cast<std::size_t>(i)];
+        std::copy(text.begin(), text.end(), image.bytes.begin() + at);
+        at += static_cast<std::int64_t>(text.size());
+    }
+    // The hack rewrote both of the code's words.
+    for (std::int64_t word : rom::DescriptionCodeWords(layout.gameCode, layout.revision))
+        if (word + 4 <= layout.size) PutWord(image.bytes, word, rom::CartridgeAddressBase + static_cast<std::uint32_t>(table));
+    std::fill(image.bytes.begin() + freeSpace, image.bytes.end(), 0xFF);
+}
 
 void WriteDescriptions(DemoRom& image) {
     DemoRomLayout& layout = image.layout;
@@ -34,11 +67,8 @@ void WriteDescriptions(DemoRom& image) {
     std::int64_t length = 0;
     for (int k = 1; k <= DemoNameCount; ++k) {
         image.descriptions.push_back(InventedDescription(k));
-        std::string fault;
-        const auto bytes = rom::EncodeDescription(image.descriptions.back(), fault);
-        if (!bytes) throw std::logic_error("demo description: " + fault);
-        texts.push_back(*bytes);
-        length += static_cast<std::int64_t>(bytes->size());
+        texts.push_back(EncodedDescription(image.descriptions.back()));
+        length += static_cast<std::int64_t>(texts.back().size());
     }
     const std::int64_t table = layout.descriptionTable;
     // The texts lie packed one after the other, the last ending just before the table.
