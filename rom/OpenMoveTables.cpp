@@ -110,7 +110,7 @@ OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profi
                                          : TableMoveCount(std::nullopt, PlausibleMovesAt(opened.tables, read));
     CheckTablesInside(opened.tables, header.size, opened.moveCount);
     CheckTablesApart(opened.tables, opened.moveCount);
-    opened.descriptions = ReadDescriptions(header, lookup, opened.moveCount, read);
+    opened.descriptions = ReadDescriptions(header, lookup, opened.tables, opened.moveCount, read);
     return opened;
 }
 
