@@ -70,7 +70,21 @@ TEST(MoveDescriptions, FaultsMakeThemUnavailableWithTheReasonButTheMovesStillOpe
         {"pointer outside the file", [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 6, 0x09000000); },
          "move 7 (0x9000000) points outside"},
         {"pointer into the header", [&](auto& image, auto&) { PutWord(image, tableAt, 0x08000010); },
-         "move 1"},
+         "move 1 (0x8000010) points into the cartridge header"},
+        {"pointer at move 301's pointer",
+         [&](auto& image, auto&) { PutWord(image, tableAt, 0x08000000 + tableAt + 4 * 300); },
+         "move 1 (0x803A4B0) points into the description pointer table"},
+        {"pointer at move 10's name",
+         [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 2, 0x08000000 + 0x1000D + 13 * 9); },
+         "move 3 (0x8010082) points into the name table"},
+        {"pointer at a record", [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 8, 0x08020000 + 12 * 40 + 3); },
+         "move 9 (0x80201E3) points into the record table"},
+        {"text that runs into the names",
+         [&](auto& image, auto&) {
+             std::fill(image.begin() + 0xFFFC, image.begin() + 0x10000, 0xBB);
+             PutWord(image, tableAt + 4 * 20, 0x0800FFFC);
+         },
+         "move 21 at 0xFFFC runs into the name table"},
         {"no end byte",
          [&](auto& image, auto&) {
              const std::int64_t at = demo::DemoRomLayout{}.descriptionTable - 0x1000;
@@ -202,4 +216,46 @@ TEST(MoveDescriptions, EncodingNamesTheCharacterWithoutACodeAndFlagsTheBox) {
     };
     for (const auto& b : boxes) EXPECT_EQ(DescriptionBoxFault(b.text, frlg), b.fault) << b.text;
     EXPECT_EQ(DescriptionBoxFault("1\n2\n3\n4\n5", std::nullopt), "");
+}
+
+TEST(MoveDescriptions, ATextIsRewrittenInPlaceOnlyInsideTheBlockOfTexts) {
+    // Move 1's text is the lowest of the block and move 354's the highest: both touch the others'.
+    // A pointer aimed at the game's code (0x30000, "3" and FF there) is never written through.
+    const struct {
+        int move;
+        std::optional<std::uint32_t> aim;
+        bool inPlace;
+    } cases[] = {{1, std::nullopt, true}, {354, std::nullopt, true}, {100, std::nullopt, true}, {7, 0x08030000, false}};
+    for (const auto& c : cases) {
+        Demo d;
+        if (c.aim) PutWord(d.rom.bytes, demo::DemoRomLayout{}.descriptionTable + 4 * (c.move - 1), *c.aim);
+        const DescriptionTable table = Read(d.rom.bytes, d.profile);
+        ASSERT_TRUE(table.Available()) << table.unavailable;
+        const MoveDescription old = *table.Of(c.move);
+        ChangePlan plan;
+        DescriptionPlanner(table, d.rom.bytes).Plan(plan, c.move, Encoded("A"));
+        const auto after = Applied(d.rom.bytes, plan);
+        const DescriptionTable reread = Read(after, d.profile);
+        EXPECT_EQ(reread.Of(c.move)->text, "A") << c.move;
+        EXPECT_EQ(reread.Of(c.move)->textOffset == old.textOffset, c.inPlace) << c.move;
+        if (!c.inPlace)
+            EXPECT_TRUE(std::equal(old.bytes.begin(), old.bytes.end(), after.begin() + old.textOffset)) << c.move;
+    }
+}
+
+TEST(MoveDescriptions, ATextIsWrittenOnlyWhenTheReaderTakesItsLength) {
+    const Demo d;
+    const DescriptionTable table = Read(d.rom.bytes, d.profile);
+    ChangePlan plan;
+    try {
+        DescriptionPlanner(table, d.rom.bytes).Plan(plan, 5, Encoded(std::string(512, 'y')));
+        ADD_FAILURE() << "513 bytes were planned";
+    } catch (const PlanError& e) {
+        EXPECT_NE(std::string(e.what()).find("move 5 has no end byte within 512 bytes (its text and end byte take 513)"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(plan.empty());
+    DescriptionPlanner(table, d.rom.bytes).Plan(plan, 5, Encoded(std::string(511, 'y')));
+    EXPECT_EQ(Read(Applied(d.rom.bytes, plan), d.profile).Of(5)->text, std::string(511, 'y'));
 }
