@@ -43,11 +43,12 @@ rom::DescriptionTable Read(const std::vector<std::uint8_t>& image) {
     const rom::ProfileLookup lookup = [](const std::string& section) {
         return rom::FindIniEntry(profile, section, "offset");
     };
-    return rom::ReadDescriptions(header, lookup, Tables(), Moves, [&image](std::int64_t at, std::int64_t length) {
-        at = std::clamp<std::int64_t>(at, 0, static_cast<std::int64_t>(image.size()));
-        length = std::min<std::int64_t>(length, static_cast<std::int64_t>(image.size()) - at);
-        return std::vector<std::uint8_t>(image.begin() + at, image.begin() + at + length);
-    });
+    return rom::ReadDescriptions(
+        header, lookup, Tables(), Moves, [&image](std::int64_t at, std::int64_t length) {
+            at = std::clamp<std::int64_t>(at, 0, static_cast<std::int64_t>(image.size()));
+            length = std::min<std::int64_t>(length, static_cast<std::int64_t>(image.size()) - at);
+            return std::vector<std::uint8_t>(image.begin() + at, image.begin() + at + length);
+        });
 }
 
 // The tables no text may touch, worked out here and not taken from the code under test.
@@ -60,7 +61,8 @@ bool InTable(std::int64_t o) {
 
 std::uint32_t Word(const std::vector<std::uint8_t>& image, std::int64_t at) {
     std::uint32_t w = 0;
-    for (int i = 0; i < 4; ++i) w |= static_cast<std::uint32_t>(image[static_cast<std::size_t>(at + i)]) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        w |= static_cast<std::uint32_t>(image[static_cast<std::size_t>(at + i)]) << (8 * i);
     return w;
 }
 
@@ -85,7 +87,8 @@ std::size_t Aim(std::vector<std::uint8_t>& image, const std::uint8_t* data, std:
         const std::int64_t target = targets[a[2] % 8];
         const auto word = static_cast<std::uint32_t>(rom::CartridgeAddressBase + target);
         for (int b = 0; b < 4; ++b)
-            image[static_cast<std::size_t>(PointerTable() + 4 * (k - 1) + b)] = static_cast<std::uint8_t>(word >> (8 * b));
+            image[static_cast<std::size_t>(PointerTable() + 4 * (k - 1) + b)] =
+                static_cast<std::uint8_t>(word >> (8 * b));
     }
     return 1 + 5 * count;
 }
@@ -136,7 +139,8 @@ void CheckOutcome(const std::vector<std::uint8_t>& image, const std::vector<rom:
     };
     const auto inOtherText = [&](std::int64_t x, int k) {
         for (int j = 1; j < Moves && table.Available(); ++j)
-            if (j != k && inRange(x, table.Of(j)->textOffset, static_cast<std::int64_t>(table.Of(j)->bytes.size())))
+            if (j != k &&
+                inRange(x, table.Of(j)->textOffset, static_cast<std::int64_t>(table.Of(j)->bytes.size())))
                 return true;
         return false;
     };
@@ -145,7 +149,8 @@ void CheckOutcome(const std::vector<std::uint8_t>& image, const std::vector<rom:
         Require(image[static_cast<std::size_t>(x)] != w.value);
         bool allowed = false;
         for (int k : reported) {
-            if (inRange(x, Tables().nameStart - 13 + 13 * k, 13) || inRange(x, Tables().dataOffset + 12 * k, 9))
+            if (inRange(x, Tables().nameStart - 13 + 13 * k, 13) ||
+                inRange(x, Tables().dataOffset + 12 * k, 9))
                 allowed = true;
             if (!table.Available() || k == 0) continue;
             if (inRange(x, PointerTable() + 4 * (k - 1), 4)) allowed = true;
