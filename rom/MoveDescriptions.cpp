@@ -2,11 +2,13 @@
 
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
+#include "rom/MoveRecord.h"
 #include "rom/Utf8.h"
 #include "rom/WholeNumber.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace rom {
 namespace {
@@ -23,8 +25,9 @@ struct CodeWords {
 // Where the released games' code holds the pointer table's address.
 const std::vector<CodeWords>& KnownCodeWords() {
     static const std::vector<CodeWords> words = {
-        {"BPRE", 0, {0x0E5440, 0x137BC8}}, {"BPRE", 1, {0x0E5454, 0x137C40}}, {"BPGE", 0, {0x0E5418, 0x137BA0}},
-        {"BPGE", 1, {0x0E542C, 0x137C18}}, {"AXVE", 0, {0x0A0494, 0x133C00}}, {"AXVE", 1, {0x0A04B4, 0x133C20}},
+        {"BPRE", 0, {0x0E5440, 0x137BC8}}, {"BPRE", 1, {0x0E5454, 0x137C40}},
+        {"BPGE", 0, {0x0E5418, 0x137BA0}}, {"BPGE", 1, {0x0E542C, 0x137C18}},
+        {"AXVE", 0, {0x0A0494, 0x133C00}}, {"AXVE", 1, {0x0A04B4, 0x133C20}},
         {"AXPE", 0, {0x0A0494}},           {"BPEE", 0, {0x1C3EFC}},
     };
     return words;
@@ -41,12 +44,16 @@ std::uint32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
            static_cast<std::uint32_t>(bytes[at + 2]) << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
 }
 
-// The file offset an address stands for, when it lies past the cartridge header and inside the file.
+// The file offset an address stands for, when it lies inside the file.
 std::optional<std::int64_t> InsideFile(std::uint32_t address, std::int64_t size) {
     if (address < CartridgeAddressBase) return std::nullopt;
     const std::int64_t offset = std::int64_t{address} - CartridgeAddressBase;
-    if (offset < CartridgeHeaderEnd || offset >= size) return std::nullopt;
+    if (offset >= size) return std::nullopt;
     return offset;
+}
+
+std::int64_t Aligned(std::int64_t at) {
+    return (at + 3) / 4 * 4;
 }
 
 // The section and value the profile gives a revision: its ".revN" section first, then the plain one.
@@ -62,9 +69,9 @@ std::string CodeWordFault(const RomHeader& header, std::int64_t table, const Rea
         const std::vector<std::uint8_t> word = read(at, 4);
         if (word.size() != 4) continue;
         const auto points = InsideFile(WordAt(word, 0), header.size);
-        if (points && *points != table)
-            return "the game's code (the word at " + Hex(at) + ") puts the description table at " + Hex(*points) +
-                   ", not at " + Hex(table) + " where the profile puts it";
+        if (points && *points >= CartridgeHeaderEnd && *points != table)
+            return "the game's code (the word at " + Hex(at) + ") puts the description table at " +
+                   Hex(*points) + ", not at " + Hex(table) + " where the profile puts it";
     }
     return {};
 }
@@ -91,57 +98,131 @@ std::optional<DescriptionBox> GameDescriptionBox(std::string_view gameCode) {
     return std::nullopt;
 }
 
-DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& lookup, int moveCount,
-                                  const ReadRange& read) {
+std::vector<ByteRange> DescriptionReservedRanges(const MoveTables& tables, int moveCount,
+                                                 std::int64_t tableOffset) {
+    const std::int64_t moves = std::max(moveCount, 0),
+                       names = std::int64_t{tables.nameStart} - MoveNameFieldLength;
+    return {
+        {0, CartridgeHeaderEnd, "the cartridge header"},
+        {names, names + MoveNameFieldLength * moves, "the name table"},
+        {tables.dataOffset, tables.dataOffset + MoveRecordSize * moves, "the record table"},
+        {tableOffset, tableOffset + 4 * std::max<std::int64_t>(moves - 1, 0),
+         "the description pointer table"},
+    };
+}
+
+std::string DescriptionTable::Collision(int k, std::int64_t from, std::int64_t to) const {
+    for (const ByteRange& r : reserved)
+        if (r.Overlaps(from, to)) return r.what;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const MoveDescription& o = moves[i];
+        if (static_cast<int>(i) + 1 != k && o.textOffset < to &&
+            from < o.textOffset + static_cast<std::int64_t>(o.bytes.size()))
+            return "move " + std::to_string(i + 1) + "'s description";
+    }
+    return {};
+}
+
+std::string NoEndByteWithinLimit() {
+    return "has no end byte within " + std::to_string(MaxDescriptionBytes) + " bytes";
+}
+
+std::string DescriptionLengthFault(int k, std::size_t bytes) {
+    if (bytes <= static_cast<std::size_t>(MaxDescriptionBytes)) return {};
+    return "the description of move " + std::to_string(k) + " " + NoEndByteWithinLimit() +
+           " (its text and end byte take " + std::to_string(bytes) +
+           "), so the game and this program could not read it back";
+}
+
+DescriptionTable PlausibleDescriptionTable(std::int64_t tableOffset, const MoveTables& tables, int moveCount,
+                                           std::int64_t fileSize, const ReadRange& read) {
     DescriptionTable table;
-    table.box = GameDescriptionBox(header.gameCode);
-    std::optional<std::string> value;
-    std::tie(table.section, value) = ProfileValue(lookup, header.revision);
+    table.tableOffset = tableOffset;
+    table.reserved = DescriptionReservedRanges(tables, moveCount, tableOffset);
     const auto fail = [&table](std::string reason) {
         table.moves.clear();
         table.unavailable = std::move(reason);
         return table;
     };
-    if (!value || TrimBlanks(*value).empty())
-        return fail("the profile gives no description table ([" + table.section + "])");
-    const auto offset = ParseProfileOffset(*value);
-    if (!offset) return fail("the profile's [" + table.section + "] offset \"" + *value + "\" is not a decimal offset");
-    table.tableOffset = *offset;
     const int count = std::max(moveCount - 1, 0);
     const std::int64_t tableBytes = std::int64_t{4} * count;
-    if (*offset < CartridgeHeaderEnd || *offset + tableBytes > header.size)
-        return fail("the description table at " + Hex(*offset) + " ([" + table.section + "]) reaches outside the file");
-    if (std::string fault = CodeWordFault(header, *offset, read); !fault.empty()) return fail(fault);
-
-    const std::vector<std::uint8_t> words = read(*offset, tableBytes);
-    if (static_cast<std::int64_t>(words.size()) != tableBytes) return fail("the description table cannot be read");
+    if (tableOffset < CartridgeHeaderEnd || tableOffset + tableBytes > fileSize)
+        return fail("the description table at " + Hex(tableOffset) + " reaches outside the file");
+    const std::vector<std::uint8_t> words = read(tableOffset, tableBytes);
+    if (static_cast<std::int64_t>(words.size()) != tableBytes)
+        return fail("the description table cannot be read");
     // The texts are read as one run from the first to the last (they lie together in the games).
-    std::int64_t first = header.size, last = 0;
+    std::int64_t first = fileSize, last = 0;
     table.moves.resize(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         MoveDescription& d = table.moves[static_cast<std::size_t>(i)];
         d.pointer = WordAt(words, static_cast<std::size_t>(i) * 4);
-        const auto at = InsideFile(d.pointer, header.size);
-        if (!at)
-            return fail("the description pointer of move " + std::to_string(i + 1) + " (" + Hex(d.pointer) +
-                        ") points outside the file");
-        d.textOffset = *at;
+        const auto at = InsideFile(d.pointer, fileSize);
+        d.textOffset = at.value_or(-1);
+        if (!at) continue;
         first = std::min(first, *at);
         last = std::max(last, *at);
     }
     if (count == 0) return table;
-    const std::vector<std::uint8_t> texts = read(first, last - first + MaxDescriptionBytes);
+    const std::vector<std::uint8_t> texts =
+        first <= last ? read(first, last - first + MaxDescriptionBytes) : std::vector<std::uint8_t>{};
     for (int i = 0; i < count; ++i) {
         MoveDescription& d = table.moves[static_cast<std::size_t>(i)];
+        const std::string move = "move " + std::to_string(i + 1);
+        if (d.textOffset < 0)
+            return fail("the description pointer of " + move + " (" + Hex(d.pointer) +
+                        ") points outside the file");
+        for (const ByteRange& r : table.reserved)
+            if (r.Overlaps(d.textOffset, d.textOffset + 1))
+                return fail("the description pointer of " + move + " (" + Hex(d.pointer) + ") points into " +
+                            r.what);
         const auto begin = texts.begin() + (d.textOffset - first);
-        const auto limit = texts.end() - begin > MaxDescriptionBytes ? begin + MaxDescriptionBytes : texts.end();
+        const auto limit =
+            texts.end() - begin > MaxDescriptionBytes ? begin + MaxDescriptionBytes : texts.end();
         const auto end = std::find(begin, limit, EndByte);
         if (end == limit)
-            return fail("the description of move " + std::to_string(i + 1) + " at " + Hex(d.textOffset) +
-                        " has no end byte within " + std::to_string(MaxDescriptionBytes) + " bytes");
+            return fail("the description of " + move + " at " + Hex(d.textOffset) + " " +
+                        NoEndByteWithinLimit());
         d.bytes.assign(begin, end + 1);
+        const std::int64_t textEnd = d.textOffset + static_cast<std::int64_t>(d.bytes.size());
+        for (const ByteRange& r : table.reserved)
+            if (r.Overlaps(d.textOffset, textEnd))
+                return fail("the description of " + move + " at " + Hex(d.textOffset) + " runs into " +
+                            r.what);
         d.text = DescriptionText(d.bytes);
     }
+    return table;
+}
+
+DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& lookup,
+                                  const MoveTables& tables, int moveCount, const ReadRange& read) {
+    std::optional<std::string> value;
+    std::string section;
+    std::tie(section, value) = ProfileValue(lookup, header.revision);
+    const auto fail = [&](std::string reason, std::optional<std::int64_t> offset = std::nullopt) {
+        DescriptionTable table;
+        table.section = section;
+        table.profileGivesTable = value && !TrimBlanks(*value).empty();
+        table.tableOffset = offset;
+        table.box = GameDescriptionBox(header.gameCode);
+        table.unavailable = std::move(reason);
+        return table;
+    };
+    if (!value || TrimBlanks(*value).empty())
+        return fail("the profile gives no description table ([" + section + "])");
+    const auto offset = ParseProfileOffset(*value);
+    if (!offset)
+        return fail("the profile's [" + section + "] offset \"" + *value + "\" is not a decimal offset");
+    const std::int64_t tableBytes = std::int64_t{4} * std::max(moveCount - 1, 0);
+    if (*offset < CartridgeHeaderEnd || *offset + tableBytes > header.size)
+        return fail("the description table at " + Hex(*offset) + " ([" + section +
+                        "]) reaches outside the file",
+                    *offset);
+    if (std::string fault = CodeWordFault(header, *offset, read); !fault.empty()) return fail(fault, *offset);
+    DescriptionTable table = PlausibleDescriptionTable(*offset, tables, moveCount, header.size, read);
+    table.section = section;
+    table.profileGivesTable = true;
+    table.box = GameDescriptionBox(header.gameCode);
     return table;
 }
 
@@ -208,15 +289,22 @@ std::string DescriptionBoxFault(std::string_view utf8, const std::optional<Descr
 DescriptionPlanner::DescriptionPlanner(const DescriptionTable& table, std::span<const std::uint8_t> image)
     : table_(table), image_(image) {}
 
-bool DescriptionPlanner::Shared(int k) const {
+bool DescriptionPlanner::InPlace(int k) const {
     const MoveDescription& d = *table_.Of(k);
     const std::int64_t end = d.textOffset + static_cast<std::int64_t>(d.bytes.size());
+    if (!table_.Collision(k, d.textOffset, end).empty()) return false;
+    // The block of the other texts: a pointer aimed anywhere else (the game's code, its pictures)
+    // must not have its bytes written over.
+    std::int64_t low = std::numeric_limits<std::int64_t>::max(),
+                 high = std::numeric_limits<std::int64_t>::min();
     for (std::size_t i = 0; i < table_.moves.size(); ++i) {
-        const MoveDescription& o = table_.moves[i];
         if (static_cast<int>(i) + 1 == k) continue;
-        if (o.textOffset < end && d.textOffset < o.textOffset + static_cast<std::int64_t>(o.bytes.size())) return true;
+        const MoveDescription& o = table_.moves[i];
+        low = std::min(low, o.textOffset);
+        high = std::max(high, o.textOffset + static_cast<std::int64_t>(o.bytes.size()));
     }
-    return false;
+    if (low > high) return false;
+    return (d.textOffset >= low && end <= high) || end == low || d.textOffset == high;
 }
 
 void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::uint8_t>& bytes) {
@@ -224,7 +312,9 @@ void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::ui
     const MoveDescription* old = table_.Of(k);
     if (!old) throw PlanError("move " + std::to_string(k) + " has no description");
     if (bytes.empty() || bytes.back() != EndByte) throw PlanError("a description ends with its end byte");
-    if (bytes.size() <= old->bytes.size() && !Shared(k)) {
+    if (const std::string fault = DescriptionLengthFault(k, bytes.size()); !fault.empty())
+        throw PlanError(fault);
+    if (bytes.size() <= old->bytes.size() && InPlace(k)) {
         for (std::size_t i = 0; i < bytes.size(); ++i)
             plan.push_back({old->textOffset + static_cast<std::int64_t>(i), bytes[i]});
         return;
@@ -234,19 +324,31 @@ void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::ui
         while (last >= 0 && image_[static_cast<std::size_t>(last)] == EndByte) --last;
         lastData_ = last;
     }
-    const std::int64_t at = (*lastData_ + 1 + FreeSpaceGap + 3) / 4 * 4;
     const auto size = static_cast<std::int64_t>(image_.size());
-    if (at + static_cast<std::int64_t>(bytes.size()) > size)
-        throw PlanError("the description of move " + std::to_string(k) + " (" + std::to_string(bytes.size()) +
-                        " bytes) is longer than the old one and the ROM has no free space left for it (FF bytes at "
-                        "its end)");
-    for (std::size_t i = 0; i < bytes.size(); ++i) plan.push_back({at + static_cast<std::int64_t>(i), bytes[i]});
+    const auto length = static_cast<std::int64_t>(bytes.size());
+    // Past the last byte of data every byte is FF; a table or a text that is FF there is stepped over.
+    std::int64_t at = Aligned(*lastData_ + 1 + FreeSpaceGap);
+    for (bool moved = true; moved && at + length <= size;) {
+        moved = false;
+        for (const ByteRange& r : table_.reserved)
+            if (r.Overlaps(at, at + length)) at = Aligned(r.end + FreeSpaceGap), moved = true;
+        for (const MoveDescription& o : table_.moves)
+            if (o.textOffset < at + length && at < o.textOffset + static_cast<std::int64_t>(o.bytes.size()))
+                at = Aligned(o.textOffset + static_cast<std::int64_t>(o.bytes.size()) + FreeSpaceGap),
+                moved = true;
+    }
+    if (at + length > size)
+        throw PlanError(
+            "the description of move " + std::to_string(k) + " (" + std::to_string(bytes.size()) +
+            " bytes) is longer than the old one and the ROM has no free space left for it (FF bytes at "
+            "its end)");
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        plan.push_back({at + static_cast<std::int64_t>(i), bytes[i]});
     const std::uint32_t pointer = CartridgeAddressBase + static_cast<std::uint32_t>(at);
     for (int i = 0; i < 4; ++i)
         plan.push_back({table_.PointerOffset(k) + i, static_cast<std::uint8_t>(pointer >> (8 * i))});
     // The new text's last byte before its FF is now the last byte of data.
-    lastData_ = at + static_cast<std::int64_t>(bytes.size()) - 2;
-    if (bytes.size() == 1) lastData_ = std::max(*lastData_, at);
+    lastData_ = length == 1 ? at : at + length - 2;
 }
 
 } // namespace rom

@@ -40,9 +40,24 @@ struct DescriptionBox {
     int lineLength = 0;
 };
 
+// A run of file bytes, begin to end - 1, and what lies there ("the name table").
+struct ByteRange {
+    std::int64_t begin = 0;
+    std::int64_t end = 0;
+    std::string what;
+    bool Overlaps(std::int64_t from, std::int64_t to) const { return begin < to && from < end; }
+};
+
+// The parts of the file no description may have a byte in: the cartridge header, the name table
+// (move 0's entry to the last move's), the record table and the description pointer table.
+std::vector<ByteRange> DescriptionReservedRanges(const MoveTables& tables, int moveCount,
+                                                 std::int64_t tableOffset);
+
 struct DescriptionTable {
     std::optional<std::int64_t> tableOffset; // the pointer table, when the profile gives one
     std::string section;                     // the profile section it came from
+    bool profileGivesTable = false;          // the section holds a value, usable or not
+    std::vector<ByteRange> reserved;         // DescriptionReservedRanges of the table read
     std::vector<MoveDescription> moves;      // move k at k - 1; empty when unavailable
     std::string unavailable;                 // why the descriptions cannot be used; "" when they can
     std::optional<DescriptionBox> box;       // the game's box, for the games whose box is known
@@ -52,6 +67,9 @@ struct DescriptionTable {
     const MoveDescription* Of(int k) const;
     // The file offset of move k's pointer.
     std::int64_t PointerOffset(int k) const { return tableOffset.value_or(0) + std::int64_t{4} * (k - 1); }
+    // What bytes from to to - 1 share with a reserved range or with the text of a move other than
+    // k, in words ("the name table", "move 7's description"), or "" when nothing.
+    std::string Collision(int k, std::int64_t from, std::int64_t to) const;
 };
 
 // The bytes of the file from offset on, at most length of them (fewer at the file's end).
@@ -65,11 +83,24 @@ std::vector<std::int64_t> DescriptionCodeWords(std::string_view gameCode, int re
 // 29, BPE? 2 lines), or nullopt.
 std::optional<DescriptionBox> GameDescriptionBox(std::string_view gameCode);
 
-// The descriptions of moves 1 to moveCount - 1. Never fails: a profile without the section, a code
-// word that disagrees with it, a table or a pointer outside the file, or a text without its end
-// byte within 512 bytes make them unavailable, with the reason.
-DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& lookup, int moveCount,
-                                  const ReadRange& read);
+// The reader's words for a text too long: "has no end byte within 512 bytes".
+std::string NoEndByteWithinLimit();
+
+// Why bytes (FF included) cannot be move k's description, in the reader's words, or "" when they can.
+std::string DescriptionLengthFault(int k, std::size_t bytes);
+
+// Whether a pointer table at tableOffset is a plausible description table of moves 1 to
+// moveCount - 1 beside move tables at tables: every pointer inside the file, every text ended by FF
+// within MaxDescriptionBytes bytes, and no text with a byte in a range DescriptionReservedRanges
+// names. The moves are read when it is; otherwise unavailable names the first bad move. Never fails.
+DescriptionTable PlausibleDescriptionTable(std::int64_t tableOffset, const MoveTables& tables, int moveCount,
+                                           std::int64_t fileSize, const ReadRange& read);
+
+// The descriptions of moves 1 to moveCount - 1 of move tables at tables. Never fails: a profile
+// without the section, a code word that disagrees with it, a table outside the file, or a table
+// PlausibleDescriptionTable refuses make them unavailable, with the reason.
+DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& lookup,
+                                  const MoveTables& tables, int moveCount, const ReadRange& read);
 
 // The display text of a description's bytes: lines joined by "\n", stopping at FF.
 std::string DescriptionText(std::span<const std::uint8_t> bytes);
@@ -82,18 +113,21 @@ std::optional<std::vector<std::uint8_t>> EncodeDescription(std::string_view utf8
 // characters; the game's longest has 21"), "" when nothing. Never fails.
 std::string DescriptionBoxFault(std::string_view utf8, const std::optional<DescriptionBox>& box);
 
-// Plans new descriptions on one image: in place when a text fits in the bytes of the old one (and
-// no other move's text shares them), otherwise in the trailing free space with the move's pointer
-// rewritten. The old text's bytes stay as they were.
+// Plans new descriptions on one image: in place when a text fits in the bytes of the old one, those
+// bytes share nothing with a reserved range or another move's text, and they lie in the block of
+// the other moves' texts (from the lowest to the highest byte, or touching it); otherwise in the
+// trailing free space, clear of every reserved range and text, with the move's pointer rewritten.
+// The old text's bytes stay as they were.
 class DescriptionPlanner {
   public:
     DescriptionPlanner(const DescriptionTable& table, std::span<const std::uint8_t> image);
     // Appends the writes that give move k the description bytes (FF included). Throws PlanError
-    // when the descriptions are unavailable, k has none, or no free space holds the text.
+    // when the descriptions are unavailable, k has none, the text is longer than the reader takes,
+    // or no free space holds it.
     void Plan(ChangePlan& plan, int k, const std::vector<std::uint8_t>& bytes);
 
   private:
-    bool Shared(int k) const;
+    bool InPlace(int k) const;
     const DescriptionTable& table_;
     std::span<const std::uint8_t> image_;
     std::optional<std::int64_t> lastData_; // the last byte that is not FF, so far

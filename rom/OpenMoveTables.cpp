@@ -141,7 +141,7 @@ OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profi
         throw TableError("The bytes at " + Where(opened.tables) + " (" + std::to_string(opened.moveCount) +
                          " moves) do not look like a move table: " + fault +
                          ", so the ROM was not opened and nothing was written.");
-    opened.descriptions = ReadDescriptions(header, lookup, opened.moveCount, read);
+    opened.descriptions = ReadDescriptions(header, lookup, opened.tables, opened.moveCount, read);
     return opened;
 }
 

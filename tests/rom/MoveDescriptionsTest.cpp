@@ -11,14 +11,19 @@ using namespace rom;
 
 namespace {
 
-DescriptionTable Read(const std::vector<std::uint8_t>& image, const std::string& profile, int moveCount = 355) {
+DescriptionTable Read(const std::vector<std::uint8_t>& image, const std::string& profile,
+                      int moveCount = 355) {
     const RomHeader header = ParseRomHeader(image, static_cast<std::int64_t>(image.size()));
-    const ProfileLookup lookup = [&profile](const std::string& section) { return FindIniEntry(profile, section, "offset"); };
-    return ReadDescriptions(header, lookup, moveCount, [&image](std::int64_t at, std::int64_t length) {
-        at = std::clamp<std::int64_t>(at, 0, static_cast<std::int64_t>(image.size()));
-        length = std::min<std::int64_t>(length, static_cast<std::int64_t>(image.size()) - at);
-        return std::vector<std::uint8_t>(image.begin() + at, image.begin() + at + length);
-    });
+    const ProfileLookup lookup = [&profile](const std::string& section) {
+        return FindIniEntry(profile, section, "offset");
+    };
+    const MoveTables tables{demo::DemoRomLayout{}.nameStart, demo::DemoRomLayout{}.dataOffset};
+    return ReadDescriptions(
+        header, lookup, tables, moveCount, [&image](std::int64_t at, std::int64_t length) {
+            at = std::clamp<std::int64_t>(at, 0, static_cast<std::int64_t>(image.size()));
+            length = std::min<std::int64_t>(length, static_cast<std::int64_t>(image.size()) - at);
+            return std::vector<std::uint8_t>(image.begin() + at, image.begin() + at + length);
+        });
 }
 
 std::vector<std::uint8_t> Applied(std::vector<std::uint8_t> image, const ChangePlan& plan) {
@@ -32,7 +37,8 @@ std::vector<std::uint8_t> Encoded(const std::string& text) {
 }
 
 void PutWord(std::vector<std::uint8_t>& image, std::int64_t at, std::uint32_t word) {
-    for (int i = 0; i < 4; ++i) image[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        image[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
 }
 
 struct Demo {
@@ -63,15 +69,36 @@ TEST(MoveDescriptions, FaultsMakeThemUnavailableWithTheReasonButTheMovesStillOpe
     } cases[] = {
         {"pointer outside the file", [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 6, 0x09000000); },
          "move 7 (0x9000000) points outside"},
-        {"pointer into the header", [&](auto& image, auto&) { PutWord(image, tableAt, 0x08000010); }, "move 1"},
-        {"no end byte", [&](auto& image, auto&) {
+        {"pointer into the header", [&](auto& image, auto&) { PutWord(image, tableAt, 0x08000010); },
+         "move 1 (0x8000010) points into the cartridge header"},
+        {"pointer at move 301's pointer",
+         [&](auto& image, auto&) { PutWord(image, tableAt, 0x08000000 + tableAt + 4 * 300); },
+         "move 1 (0x803A4B0) points into the description pointer table"},
+        {"pointer at move 10's name",
+         [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 2, 0x08000000 + 0x1000D + 13 * 9); },
+         "move 3 (0x8010082) points into the name table"},
+        {"pointer at a record", [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 8, 0x08020000 + 12 * 40 + 3); },
+         "move 9 (0x80201E3) points into the record table"},
+        {"text that runs into the names",
+         [&](auto& image, auto&) {
+             std::fill(image.begin() + 0xFFFC, image.begin() + 0x10000, 0xBB);
+             PutWord(image, tableAt + 4 * 20, 0x0800FFFC);
+         },
+         "move 21 at 0xFFFC runs into the name table"},
+        {"no end byte",
+         [&](auto& image, auto&) {
              const std::int64_t at = demo::DemoRomLayout{}.descriptionTable - 0x1000;
              PutWord(image, tableAt + 4 * 9, 0x08000000 + static_cast<std::uint32_t>(at));
              std::fill(image.begin() + at, image.begin() + at + 600, 0xBB);
-         }, "move 10 at 0x39000 has no end byte within 512"},
-        {"no section", [](auto&, auto& profile) { profile = "[Nameoffset]\r\noffset=65549\r\n[Dataoffset]\r\noffset=131072\r\n"; },
+         },
+         "move 10 at 0x39000 has no end byte within 512"},
+        {"no section",
+         [](auto&, auto& profile) {
+             profile = "[Nameoffset]\r\noffset=65549\r\n[Dataoffset]\r\noffset=131072\r\n";
+         },
          "no description table ([Descriptionoffset])"},
-        {"table past the end", [](auto&, auto& profile) { profile += "[Descriptionoffset.rev0]\r\noffset=262000\r\n"; },
+        {"table past the end",
+         [](auto&, auto& profile) { profile += "[Descriptionoffset.rev0]\r\noffset=262000\r\n"; },
          "reaches outside the file"},
     };
     for (const auto& c : cases) {
@@ -86,7 +113,8 @@ TEST(MoveDescriptions, FaultsMakeThemUnavailableWithTheReasonButTheMovesStillOpe
         EXPECT_NE(opened.at.descriptions.unavailable.find(c.reason), std::string::npos)
             << c.name << ": " << opened.at.descriptions.unavailable;
         ChangePlan plan;
-        EXPECT_THROW(DescriptionPlanner(opened.at.descriptions, d.rom.bytes).Plan(plan, 1, {0xFF}), PlanError);
+        EXPECT_THROW(DescriptionPlanner(opened.at.descriptions, d.rom.bytes).Plan(plan, 1, {0xFF}),
+                     PlanError);
     }
 }
 
@@ -100,8 +128,9 @@ TEST(MoveDescriptions, ACodeWordPointingElsewhereDisablesThemAndOneOutsideTheFil
     PutWord(rom.bytes, 0x137BC8, 0x7FFFFFFF);
     EXPECT_TRUE(Read(rom.bytes, profile).Available());
     PutWord(rom.bytes, 0x137BC8, 0x08001000);
-    EXPECT_NE(Read(rom.bytes, profile).unavailable.find("word at 0x137BC8) puts the description table at 0x1000"),
-              std::string::npos);
+    EXPECT_NE(
+        Read(rom.bytes, profile).unavailable.find("word at 0x137BC8) puts the description table at 0x1000"),
+        std::string::npos);
 }
 
 TEST(MoveDescriptions, PlansInPlaceWhenTheTextFitsElseInTheFreeSpace) {
@@ -114,7 +143,10 @@ TEST(MoveDescriptions, PlansInPlaceWhenTheTextFitsElseInTheFreeSpace) {
         DescriptionPlanner(table, d.rom.bytes).Plan(plan, 100, Encoded(text));
         const auto after = Applied(d.rom.bytes, plan);
         for (std::size_t at : testing_support::DifferingPositions(d.rom.bytes, after))
-            EXPECT_TRUE(static_cast<std::int64_t>(at) >= old.textOffset && static_cast<std::int64_t>(at) < old.textOffset + static_cast<std::int64_t>(old.bytes.size())) << at;
+            EXPECT_TRUE(static_cast<std::int64_t>(at) >= old.textOffset &&
+                        static_cast<std::int64_t>(at) <
+                            old.textOffset + static_cast<std::int64_t>(old.bytes.size()))
+                << at;
         EXPECT_EQ(Read(after, d.profile).Of(100)->text, text);
     }
     // Two longer ones land one after the other in the free space, 16 FF bytes apart at 4-byte
@@ -132,9 +164,11 @@ TEST(MoveDescriptions, PlansInPlaceWhenTheTextFitsElseInTheFreeSpace) {
     EXPECT_EQ(reread.Of(6)->text, longer);
     std::vector<std::size_t> expected;
     for (int k : {5, 6}) {
-        for (std::int64_t i = 0; i < n - 1; ++i) expected.push_back(static_cast<std::size_t>(reread.Of(k)->textOffset + i));
+        for (std::int64_t i = 0; i < n - 1; ++i)
+            expected.push_back(static_cast<std::size_t>(reread.Of(k)->textOffset + i));
         for (std::int64_t i = 0; i < 4; ++i)
-            if (d.rom.bytes[static_cast<std::size_t>(table.PointerOffset(k) + i)] != after[static_cast<std::size_t>(table.PointerOffset(k) + i)])
+            if (d.rom.bytes[static_cast<std::size_t>(table.PointerOffset(k) + i)] !=
+                after[static_cast<std::size_t>(table.PointerOffset(k) + i)])
                 expected.push_back(static_cast<std::size_t>(table.PointerOffset(k) + i));
     }
     std::sort(expected.begin(), expected.end());
@@ -146,7 +180,8 @@ TEST(MoveDescriptions, AFullRomOrASharedTextIsNeverWrittenOver) {
     std::fill(d.rom.bytes.end() - 40, d.rom.bytes.end(), 0x00);
     const DescriptionTable full = Read(d.rom.bytes, d.profile);
     ChangePlan plan;
-    EXPECT_THROW(DescriptionPlanner(full, d.rom.bytes).Plan(plan, 5, Encoded("A text too long for Pounds.")), PlanError);
+    EXPECT_THROW(DescriptionPlanner(full, d.rom.bytes).Plan(plan, 5, Encoded("A text too long for Pounds.")),
+                 PlanError);
 
     // Moves 5 and 6 share one text: a shorter text for move 5 goes to the free space.
     Demo shared;
@@ -162,8 +197,10 @@ TEST(MoveDescriptions, AFullRomOrASharedTextIsNeverWrittenOver) {
 
 TEST(MoveDescriptions, EncodingNamesTheCharacterWithoutACodeAndFlagsTheBox) {
     std::string fault;
-    EXPECT_EQ(EncodeDescription("a\r\nb\nc", fault), (std::vector<std::uint8_t>{0xD5, 0xFE, 0xD6, 0xFE, 0xD7, 0xFF}));
-    for (const auto& [text, named] : {std::pair{"Costs 5 \u20AC.", "\"\u20AC\" (U+20AC)"}, std::pair{"x^y", "\"^\""}}) {
+    EXPECT_EQ(EncodeDescription("a\r\nb\nc", fault),
+              (std::vector<std::uint8_t>{0xD5, 0xFE, 0xD6, 0xFE, 0xD7, 0xFF}));
+    for (const auto& [text, named] :
+         {std::pair{"Costs 5 \u20AC.", "\"\u20AC\" (U+20AC)"}, std::pair{"x^y", "\"^\""}}) {
         EXPECT_FALSE(EncodeDescription(text, fault));
         EXPECT_NE(fault.find(named), std::string::npos) << fault;
     }
@@ -174,8 +211,51 @@ TEST(MoveDescriptions, EncodingNamesTheCharacterWithoutACodeAndFlagsTheBox) {
     } boxes[] = {
         {"1\n2\n3\n4", ""},
         {"1\n2\n3\n4\n5", "5 lines; the game's box shows 4"},
-        {"123456789012345678901\n1234567890123456789012", "line 2 has 22 characters; the game's longest has 21"},
+        {"123456789012345678901\n1234567890123456789012",
+         "line 2 has 22 characters; the game's longest has 21"},
     };
     for (const auto& b : boxes) EXPECT_EQ(DescriptionBoxFault(b.text, frlg), b.fault) << b.text;
     EXPECT_EQ(DescriptionBoxFault("1\n2\n3\n4\n5", std::nullopt), "");
+}
+
+TEST(MoveDescriptions, ATextIsRewrittenInPlaceOnlyInsideTheBlockOfTexts) {
+    // Move 1's text is the lowest of the block and move 354's the highest: both touch the others'.
+    // A pointer aimed at the game's code (0x30000, "3" and FF there) is never written through.
+    const struct {
+        int move;
+        std::optional<std::uint32_t> aim;
+        bool inPlace;
+    } cases[] = {{1, std::nullopt, true}, {354, std::nullopt, true}, {100, std::nullopt, true}, {7, 0x08030000, false}};
+    for (const auto& c : cases) {
+        Demo d;
+        if (c.aim) PutWord(d.rom.bytes, demo::DemoRomLayout{}.descriptionTable + 4 * (c.move - 1), *c.aim);
+        const DescriptionTable table = Read(d.rom.bytes, d.profile);
+        ASSERT_TRUE(table.Available()) << table.unavailable;
+        const MoveDescription old = *table.Of(c.move);
+        ChangePlan plan;
+        DescriptionPlanner(table, d.rom.bytes).Plan(plan, c.move, Encoded("A"));
+        const auto after = Applied(d.rom.bytes, plan);
+        const DescriptionTable reread = Read(after, d.profile);
+        EXPECT_EQ(reread.Of(c.move)->text, "A") << c.move;
+        EXPECT_EQ(reread.Of(c.move)->textOffset == old.textOffset, c.inPlace) << c.move;
+        if (!c.inPlace)
+            EXPECT_TRUE(std::equal(old.bytes.begin(), old.bytes.end(), after.begin() + old.textOffset)) << c.move;
+    }
+}
+
+TEST(MoveDescriptions, ATextIsWrittenOnlyWhenTheReaderTakesItsLength) {
+    const Demo d;
+    const DescriptionTable table = Read(d.rom.bytes, d.profile);
+    ChangePlan plan;
+    try {
+        DescriptionPlanner(table, d.rom.bytes).Plan(plan, 5, Encoded(std::string(512, 'y')));
+        ADD_FAILURE() << "513 bytes were planned";
+    } catch (const PlanError& e) {
+        EXPECT_NE(std::string(e.what()).find("move 5 has no end byte within 512 bytes (its text and end byte take 513)"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(plan.empty());
+    DescriptionPlanner(table, d.rom.bytes).Plan(plan, 5, Encoded(std::string(511, 'y')));
+    EXPECT_EQ(Read(Applied(d.rom.bytes, plan), d.profile).Of(5)->text, std::string(511, 'y'));
 }

@@ -1,8 +1,10 @@
 #include "tools/skirmela_moves/ChangePlan.h"
 
 #include "rom/HexFunctions.h"
+#include "rom/ReadINI.h"
 #include "tests/support/TempFiles.h"
 #include "tests/tools/DemoTable.h"
+#include "tools/skirmela_moves/Csv.h"
 
 #include <gtest/gtest.h>
 
@@ -79,4 +81,83 @@ TEST(PlanChanges, WritesNameBytesExactlyAsGiven) {
         EXPECT_GE(p, static_cast<std::size_t>(d.Name(5, 0)));
         EXPECT_LT(p, static_cast<std::size_t>(d.Name(5, 13)));
     }
+}
+
+namespace {
+
+rom::DescriptionTable DemoDescriptions(const DemoTable& d) {
+    const std::string profile = demo::DemoProfileText(d.image.layout);
+    const auto& image = d.image.bytes;
+    return rom::ReadDescriptions(
+        rom::ParseRomHeader(image, static_cast<std::int64_t>(image.size())),
+        [&profile](const std::string& section) { return rom::FindIniEntry(profile, section, "offset"); },
+        d.at, rom::StandardMoveCount,
+        [&image](std::int64_t at, std::int64_t length) {
+            return std::vector<std::uint8_t>(
+                image.begin() + at,
+                image.begin() + std::min<std::int64_t>(at + length, static_cast<std::int64_t>(image.size())));
+        });
+}
+
+} // namespace
+
+TEST(PlanChanges, ADescriptionPutBackWritesOnlyIntoItsOwnTextOrFreeSpaceAndPointsAtIt) {
+    const DemoTable d;
+    const rom::DescriptionTable table = DemoDescriptions(d);
+    ASSERT_TRUE(table.Available()) << table.unavailable;
+    const std::int64_t own = table.Of(5)->textOffset, next = table.Of(6)->textOffset,
+                       pointer = table.PointerOffset(5);
+    const auto hex = [](std::int64_t offset) {
+        char word[16];
+        std::snprintf(word, sizeof word, "%08llX", static_cast<unsigned long long>(0x08000000 + offset));
+        return std::string(word);
+    };
+    const std::string move6 = rom::HexText(table.Of(6)->bytes);
+    const struct {
+        std::string pointer, bytes;
+        const char* refusal; // "" when written; then only the text's and the pointer's bytes change
+        std::int64_t textChanges;
+    } cases[] = {
+        {"0802000C", "BBBBBBFF", "move 5: the description at 0x2000C would lie in the record table", 0},
+        {hex(0x1000D + 13 * 9), "BBFF", "would lie in the name table", 0},
+        {hex(0x3A000 + 4 * 300), "BBFF", "would lie in the description pointer table", 0},
+        {hex(0x100), "BBFF", "would write over byte 0x100, which is neither the move's text nor free space",
+         0},
+        {hex(next), "BBFF", "would write over move 6's description", 0},
+        {hex(0x3B020), "BBBBFF", "", 2}, // its FF is there already
+        {hex(own), "BBFF", "", 2},
+        {hex(next), move6, "", 0}, // the same text as move 6's: the two share it, no byte of it changes
+    };
+    for (const auto& c : cases) {
+        const ImportCheck check = CheckImport(
+            ParseCsv("move,description_pointer,description_bytes\r\n5," + c.pointer + "," + c.bytes + "\r\n"),
+            d.rows, &table);
+        ASSERT_TRUE(check.errors.empty()) << DescribeCellError(check.errors[0]);
+        rom::ChangePlan plan;
+        try {
+            plan = PlanChanges(check.changes, d.at, d.image.bytes, &table);
+        } catch (const rom::PlanError& e) {
+            const std::string message = e.what();
+            EXPECT_EQ(message.rfind("row 2, column 2 (description_pointer): move 5: ", 0), 0u) << message;
+            EXPECT_TRUE(*c.refusal && message.find(c.refusal) != std::string::npos) << message;
+            continue;
+        }
+        EXPECT_STREQ(c.refusal, "") << c.pointer;
+        std::int64_t text = 0;
+        for (const rom::ByteWrite& w : plan) {
+            const bool inPointer = w.offset >= pointer && w.offset < pointer + 4;
+            text += inPointer ? 0 : 1;
+        }
+        EXPECT_EQ(text, c.textChanges) << c.pointer;
+    }
+}
+
+TEST(PlanChanges, AChangeBuiltToWriteOutsideItsMoveIsRefused) {
+    const DemoTable d;
+    const rom::DescriptionTable table = DemoDescriptions(d);
+    MoveChange change = d.Change(5);
+    // Freeing bytes of move 1's record, which no undo table of this program would name.
+    change.restoreDescription = DescriptionRestore{
+        table.Of(5)->pointer, table.Of(5)->bytes, {{d.Field(1, rom::MoveField::effect), 4}}, 2, 2};
+    EXPECT_THROW(PlanChanges({change}, d.at, d.image.bytes, &table), rom::PlanError);
 }

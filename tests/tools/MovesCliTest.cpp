@@ -97,6 +97,13 @@ std::vector<std::size_t> Positions(std::initializer_list<std::int64_t> offsets) 
     return p;
 }
 
+// The text as list --json writes it: line breaks as \\n.
+std::string JsonEscaped(const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '\n' ? std::string("\\n") : std::string(1, c);
+    return "\"" + out + "\"";
+}
+
 } // namespace
 
 TEST_F(MovesCli, ExportThenImportOfTheUnchangedFileWritesNothing) {
@@ -653,6 +660,9 @@ TEST_F(MovesCli, ADescriptionMovedToTheFreeSpaceIsListedDiffedAndUndoneByteForBy
               "move,field,old,new\r\n5,description,Pounds.,\"A much longer text\nthat lands elsewhere.\"\r\n"
               "100,description,\"A long, long attack\nthat goes on and on\nuntil the foe\u2019s HP\nruns out at last.\",Short.\r\n");
 
+    // The undo table's description_clear cell: the hex offset of the text made FF again, then its
+    // decimal length (undo tables of earlier versions hold the same form).
+    EXPECT_NE(ReadFileText(undo).find(",3B010:41\r\n"), std::string::npos) << ReadFileText(undo);
     const RunResult back = Moves({"import", rom_.string(), undo.string()});
     ASSERT_EQ(back.status, 0) << back.err << ReadFileText(undo);
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
@@ -661,22 +671,107 @@ TEST_F(MovesCli, ADescriptionMovedToTheFreeSpaceIsListedDiffedAndUndoneByteForBy
 TEST_F(MovesCli, DescriptionsThatCannotBeWrittenLeaveTheRomAsItWas) {
     std::vector<std::uint8_t> full = image_.bytes;
     std::fill(full.end() - 32, full.end(), 0x00);
+    // Move 1's pointer aimed at move 301's pointer, or at move 10's name entry.
+    const auto aimed = [this](std::int64_t at) {
+        std::vector<std::uint8_t> rom = image_.bytes;
+        for (int i = 0; i < 4; ++i)
+            rom[static_cast<std::size_t>(image_.layout.descriptionTable + i)] =
+                static_cast<std::uint8_t>((0x08000000 + at) >> (8 * i));
+        return rom;
+    };
     const struct {
         std::vector<std::string> args;
         std::vector<std::uint8_t> rom;
         const char* message;
     } cases[] = {
         {{"5", "description=Costs 5 \u20AC"}, image_.bytes, "\"\u20AC\" (U+20AC) has no code"},
-        {{"0", "description=Nothing"}, image_.bytes, "move 0's description cannot be written: the move has none"},
+        {{"0", "description=Nothing"},
+         image_.bytes,
+         "move 0's description cannot be written: the move has none"},
         {{"5", "description=A text longer than Pounds."}, full, "no free space"},
+        {{"5", "description="},
+         image_.bytes,
+         "description= gives no text; a description cannot be set empty"},
+        {{"5", "description=" + std::string(600, 'y')},
+         image_.bytes,
+         "the description of move 5 has no end byte within 512 bytes (its text and end byte take 601)"},
+        {{"1", "description=A"},
+         aimed(image_.layout.descriptionTable + 4 * 300),
+         "the description pointer of move 1 (0x803A4B0) points into the description pointer table"},
+        {{"1", "description=Zz"},
+         aimed(image_.layout.nameStart + 13 * 9),
+         "the description pointer of move 1 (0x8010082) points into the name table"},
     };
+    const std::filesystem::path undo = dir_ / "undo.csv";
     for (const auto& c : cases) {
         testing_support::WriteFileBytes(rom_, c.rom);
         std::vector<std::string> args = {"set", rom_.string()};
         args.insert(args.end(), c.args.begin(), c.args.end());
+        args.insert(args.end(), {"--undo", undo.string()});
         const RunResult r = Moves(args);
         EXPECT_EQ(r.status, 1) << c.message;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
         EXPECT_EQ(ReadFileBytes(rom_), c.rom) << c.message;
+        EXPECT_FALSE(std::filesystem::exists(undo)) << c.message;
+    }
+}
+
+TEST_F(MovesCli, AnUndoTableThatWouldWriteOverAnotherMoveIsRefusedByRowAndColumn) {
+    // The pointer aims at move 1's record: the row must not turn its fields into 187/187/187/255.
+    WriteFileText(csv_, "move,description_pointer,description_bytes\r\n5,0802000C,BBBBBBFF\r\n");
+    const RunResult r = Moves({"import", rom_.string(), csv_.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(
+        r.err.find(
+            "row 2, column 2 (description_pointer): move 5: the description at 0x2000C would lie in the "
+            "record table; nothing written"),
+        std::string::npos)
+        << r.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, ListAndSetSayWhyTheProfilesDescriptionOffsetCannotBeUsed) {
+    const std::string profile = ReadFileText(data_ / "SKDM.ini");
+    const std::string given = "offset=" + std::to_string(image_.layout.descriptionTable);
+    for (const char* value : {"-4", "abc", "0x3A000"}) {
+        std::string spoilt = profile;
+        spoilt.replace(spoilt.find(given), given.size(), std::string("offset=") + value);
+        WriteFileText(data_ / "SKDM.ini", spoilt);
+        const std::string reason =
+            std::string("[Descriptionoffset] offset \"") + value + "\" is not a decimal offset";
+        const RunResult list = Moves({"list", rom_.string()});
+        EXPECT_EQ(list.status, 0) << value;
+        EXPECT_NE(list.err.find("the descriptions are not read: the profile's " + reason), std::string::npos)
+            << list.err;
+        const RunResult set = Moves({"set", rom_.string(), "5", "description=Hits."});
+        EXPECT_EQ(set.status, 1) << value;
+        EXPECT_NE(set.err.find(reason), std::string::npos) << set.err;
+    }
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, ADescriptionBeyondTheGamesBoxIsWrittenWithAWarning) {
+    demo::DemoRomLayout layout;
+    layout.gameCode = "BPRE";
+    layout.size = 0x200000;
+    const demo::DemoRom image = demo::MakeDemoRom(layout);
+    demo::WriteDemoRom(image, rom_, data_);
+    const struct {
+        const char* text;
+        const char* warning; // "" for none
+    } cases[] = {
+        {"1\n2\n3\n4\n5", "skirmela-moves: warning: move 5: description: 5 lines; the game's box shows 4\n"},
+        {"1234567890123456789012", "line 1 has 22 characters; the game's longest has 21"},
+        {"Fits the box.", ""},
+    };
+    for (const auto& c : cases) {
+        const RunResult r = Moves({"set", rom_.string(), "5", std::string("description=") + c.text});
+        EXPECT_EQ(r.status, 0) << r.err;
+        if (*c.warning)
+            EXPECT_NE(r.err.find(c.warning), std::string::npos) << r.err;
+        else
+            EXPECT_EQ(r.err.find("warning"), std::string::npos) << r.err;
+        EXPECT_NE(Moves({"list", rom_.string(), "--json"}).out.find(JsonEscaped(c.text)), std::string::npos)
+            << c.text;
     }
 }

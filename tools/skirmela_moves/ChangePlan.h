@@ -17,8 +17,14 @@ namespace moves {
 // Every write that would store the byte already there is dropped; bytes 9 to 11 are never written.
 // Throws rom::PlanError when a move cannot be saved; nothing has been written then.
 // A new description is placed by the core's rules (in place or in the free space); a description
-// put back writes the bytes made FF, the text's bytes, then the pointer.
+// put back writes the bytes made FF, the text's bytes, then the pointer. The plan's net effect is
+// checked byte by byte: a changed byte must be a changed move's name entry (when its name changes),
+// record bytes 0 to 8 or description pointer, or a byte of its new text that lies in its current
+// text or is FF now, touching no table and no other move's text; and every changed pointer must
+// point at its new text afterwards. A refusal of an undo table's description names its row and
+// column.
 rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::MoveTables& at,
-                            std::span<const std::uint8_t> image, const rom::DescriptionTable* descriptions = nullptr);
+                            std::span<const std::uint8_t> image,
+                            const rom::DescriptionTable* descriptions = nullptr);
 
 } // namespace moves

@@ -51,7 +51,7 @@ rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
     }
     if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
     const rom::DescriptionTable& d = opened.at.descriptions;
-    if (d.tableOffset && !d.Available())
+    if (d.profileGivesTable && !d.Available())
         err << "skirmela-moves: " << rom.string() << ": the descriptions are not read: " << d.unavailable << "\n";
     return opened;
 }
@@ -118,6 +118,7 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     }
     for (const FieldChange& c : check.report)
         out << "move " << c.move << ": " << c.field << " " << c.oldValue << " -> " << c.newValue << "\n";
+    for (const std::string& w : check.warnings) err << "skirmela-moves: warning: " << w << "\n";
 
     // The backup comes first: when it fails, neither the undo table nor the ROM is written.
     if (cl.backup && !check.changes.empty()) {
@@ -210,6 +211,8 @@ void CheckSetFields(const CommandLine& cl) {
                       "effect_chance, target, priority, flags and description\n";
         else if (!seen.insert(a.field).second)
             faults += a.field + " is given twice\n";
+        else if (a.field == DescriptionColumn && a.value.empty())
+            faults += "description= gives no text; a description cannot be set empty\n";
     }
     if (!faults.empty()) {
         faults.pop_back();

@@ -25,7 +25,8 @@ struct Header {
     int nameBytes = Absent;
     int padding = Absent;
     int untouched = Absent;
-    int description = Absent, descriptionPointer = Absent, descriptionBytes = Absent, descriptionClear = Absent;
+    int description = Absent, descriptionPointer = Absent, descriptionBytes = Absent,
+        descriptionClear = Absent;
     std::array<int, RecordColumnCount> value{};
     std::array<int, RecordColumnCount> text{};
     Header() {
@@ -56,8 +57,9 @@ std::string KnownColumns() {
         list += std::string(", ") + c.name;
         if (c.textName) list += std::string(", ") + c.textName;
     }
-    return list + ", " + PaddingColumn + ", " + NameBytesColumn + ", " + UntouchedColumn + ", " + DescriptionColumn +
-           ", " + DescriptionPointerColumn + ", " + DescriptionBytesColumn + ", " + DescriptionClearColumn;
+    return list + ", " + PaddingColumn + ", " + NameBytesColumn + ", " + UntouchedColumn + ", " +
+           DescriptionColumn + ", " + DescriptionPointerColumn + ", " + DescriptionBytesColumn + ", " +
+           DescriptionClearColumn;
 }
 
 int* HeaderSlot(Header& h, std::string_view name) {
@@ -133,8 +135,8 @@ std::string WithCrLf(std::string_view name) {
 
 class RowChecker {
   public:
-    RowChecker(const Header& h, const std::vector<rom::MoveRow>& table, const rom::DescriptionTable* descriptions,
-               std::vector<CellError>& errors)
+    RowChecker(const Header& h, const std::vector<rom::MoveRow>& table,
+               const rom::DescriptionTable* descriptions, std::vector<CellError>& errors)
         : h_(h), table_(table), descriptions_(descriptions), errors_(errors) {}
 
     // The change the row asks for, if it is sound and changes anything.
@@ -213,7 +215,8 @@ class RowChecker {
 
     // A text cell that differs from the ROM's text is an edit of the field, unless the number cell
     // holds a sound number of its own: then both were edited and must name the same entry.
-    void TakeText(const RecordColumn& c, const rom::MoveRow& current, bool numberGiven, rom::RecordBytes& bytes) {
+    void TakeText(const RecordColumn& c, const rom::MoveRow& current, bool numberGiven,
+                  rom::RecordBytes& bytes) {
         const int at = h_.text[IndexOf(c)];
         if (at == Absent || Cell(at).empty()) return;
         const auto byte = static_cast<std::size_t>(c.byte);
@@ -278,7 +281,8 @@ class RowChecker {
             std::string cell(rom::TrimBlanks(Cell(at)));
             for (char& ch : cell)
                 if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
-            const std::string rom = rom::HexText(std::span(current.bytes).subspan(static_cast<std::size_t>(first)));
+            const std::string rom =
+                rom::HexText(std::span(current.bytes).subspan(static_cast<std::size_t>(first)));
             if (cell.empty() || cell == rom) return;
             Fault(at, column,
                   Quoted(Cell(at)) + " differs from the ROM's " + rom + "; " + what + " are read-only");
@@ -289,14 +293,18 @@ class RowChecker {
     }
 
     // A cell of a description column, "" when the column is left out.
-    std::string DescriptionCell(int at) const { return at == Absent ? "" : std::string(rom::TrimBlanks(Cell(at))); }
+    std::string DescriptionCell(int at) const {
+        return at == Absent ? "" : std::string(rom::TrimBlanks(Cell(at)));
+    }
 
     void CheckDescription(int k, MoveChange& change) {
         const std::string text = h_.description == Absent ? "" : Cell(h_.description);
-        const std::string pointer = DescriptionCell(h_.descriptionPointer), bytes = DescriptionCell(h_.descriptionBytes),
+        const std::string pointer = DescriptionCell(h_.descriptionPointer),
+                          bytes = DescriptionCell(h_.descriptionBytes),
                           clear = DescriptionCell(h_.descriptionClear);
         if (text.empty() && pointer.empty() && bytes.empty() && clear.empty()) return;
-        const int at = text.empty() ? (pointer.empty() ? h_.descriptionBytes : h_.descriptionPointer) : h_.description;
+        const int at =
+            text.empty() ? (pointer.empty() ? h_.descriptionBytes : h_.descriptionPointer) : h_.description;
         const rom::MoveDescription* old = descriptions_ ? descriptions_->Of(k) : nullptr;
         if (!old || !descriptions_->Available()) {
             Fault(at, h_.names[static_cast<std::size_t>(at)],
@@ -309,7 +317,8 @@ class RowChecker {
             CheckRestore(*old, pointer, bytes, clear, change);
             if (!text.empty() && !SameName(text, old->text) && change.restoreDescription)
                 Fault(h_.description, DescriptionColumn,
-                      "the description changes while the description_bytes column puts one back; change one only");
+                      "the description changes while the description_bytes column puts one back; change one "
+                      "only");
             return;
         }
         if (SameName(text, old->text)) return;
@@ -317,6 +326,9 @@ class RowChecker {
         const auto encoded = rom::EncodeDescription(text, fault);
         if (!encoded)
             Fault(h_.description, DescriptionColumn, Quoted(text) + ": " + fault);
+        else if (const std::string tooLong = rom::DescriptionLengthFault(k, encoded->size());
+                 !tooLong.empty())
+            Fault(h_.description, DescriptionColumn, tooLong);
         else if (*encoded != old->bytes)
             change.newDescription = encoded;
     }
@@ -324,12 +336,15 @@ class RowChecker {
     void CheckRestore(const rom::MoveDescription& old, const std::string& pointer, const std::string& bytes,
                       const std::string& clear, MoveChange& change) {
         DescriptionRestore restore;
+        restore.row = row_->row;
+        restore.pointerColumn = h_.descriptionPointer + 1;
         const auto word = ParseHexCell(pointer, 4);
         if (!word) {
             Fault(h_.descriptionPointer, DescriptionPointerColumn, Quoted(pointer) + " is not 8 hex digits");
             return;
         }
-        restore.pointer = static_cast<std::uint32_t>((*word)[0]) << 24 | static_cast<std::uint32_t>((*word)[1]) << 16 |
+        restore.pointer = static_cast<std::uint32_t>((*word)[0]) << 24 |
+                          static_cast<std::uint32_t>((*word)[1]) << 16 |
                           static_cast<std::uint32_t>((*word)[2]) << 8 | (*word)[3];
         const auto text = ParseHexCell(bytes, bytes.size() / 2);
         if (!text || text->empty() || text->size() > rom::MaxDescriptionBytes ||
@@ -378,9 +393,7 @@ void Report(const MoveChange& change, const rom::MoveRow& current, std::vector<F
         if (shown != current.name)
             report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(shown)});
         else
-            report.push_back({change.move, NameBytesColumn,
-                              rom::HexText(current.entry),
-                              rom::HexText(e)});
+            report.push_back({change.move, NameBytesColumn, rom::HexText(current.entry), rom::HexText(e)});
     }
     for (const RecordColumn& c : RecordColumns()) {
         const auto byte = static_cast<std::size_t>(c.byte);
@@ -445,11 +458,16 @@ ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector
         Report(c, table[static_cast<std::size_t>(c.move)], result.report);
         if (!descriptions || !descriptions->Of(c.move)) continue;
         const std::string was = ShownName(descriptions->Of(c.move)->text);
-        if (c.newDescription)
-            result.report.push_back({c.move, DescriptionColumn, was, ShownName(rom::DescriptionText(*c.newDescription))});
+        if (c.newDescription) {
+            const std::string text = rom::DescriptionText(*c.newDescription);
+            result.report.push_back({c.move, DescriptionColumn, was, ShownName(text)});
+            if (const std::string box = rom::DescriptionBoxFault(text, descriptions->box); !box.empty())
+                result.warnings.push_back("move " + std::to_string(c.move) + ": " + DescriptionColumn + ": " +
+                                          box);
+        }
         if (c.restoreDescription)
-            result.report.push_back(
-                {c.move, DescriptionColumn, was, ShownName(rom::DescriptionText(c.restoreDescription->bytes))});
+            result.report.push_back({c.move, DescriptionColumn, was,
+                                     ShownName(rom::DescriptionText(c.restoreDescription->bytes))});
     }
     return result;
 }

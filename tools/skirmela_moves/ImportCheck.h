@@ -2,9 +2,9 @@
 // Checking an edited move table before anything is written: every cell of every row is checked,
 // and the moves whose name or record would change are worked out against the ROM's table.
 
-#include "tools/skirmela_moves/Csv.h"
 #include "rom/MoveDescriptions.h"
 #include "rom/OpenMoveTables.h"
+#include "tools/skirmela_moves/Csv.h"
 
 #include <optional>
 #include <string>
@@ -25,10 +25,13 @@ struct CellError {
 // stays. Bytes 9 to 11 of newBytes are always the ROM's.
 // A description put back as it was: the move's pointer, the text's bytes where it points, and the
 // bytes of the current text (which the change put in the free space) made FF again.
+// Where it was given: the row and the 1-based column of the pointer, for the plan's refusals.
 struct DescriptionRestore {
     std::uint32_t pointer = 0;
     std::vector<std::uint8_t> bytes;
     std::optional<std::pair<std::int64_t, std::int64_t>> clear; // offset, length
+    int row = 0;
+    int pointerColumn = 0;
 };
 
 struct MoveChange {
@@ -52,6 +55,8 @@ struct ImportCheck {
     std::vector<CellError> errors;   // empty when the table may be written
     std::vector<MoveChange> changes; // moves that differ, ascending; empty when errors are found
     std::vector<FieldChange> report; // the changed fields of those moves
+    // Texts that are written but break the game's box: "move 5: description: 5 lines; ...".
+    std::vector<std::string> warnings;
 };
 
 // Checks records (the first is the header naming the columns) against the table read from the ROM.
@@ -62,7 +67,8 @@ struct ImportCheck {
 // CellError.
 // The "description" column changes a move's description text; "description_pointer",
 // "description_bytes" and "description_clear" (written by the undo table) put one back byte for byte.
-// Description cells are refused when descriptions is nullptr or unavailable.
+// Description cells are refused when descriptions is nullptr or unavailable, and a new text that is
+// longer than the reader takes (rom::DescriptionLengthFault).
 ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table,
                         const rom::DescriptionTable* descriptions = nullptr);
 
