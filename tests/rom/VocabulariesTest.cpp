@@ -78,14 +78,9 @@ TEST(EffectNames, NameEveryValueAsTheGameUsesIt) {
 }
 
 TEST(TargetNames, NameTheValuesTheGameUsesAndNumberTheOthers) {
-    const std::map<std::size_t, std::string> named = {{0, "Selected target"},
-                                                      {1, "Set by the move"},
-                                                      {2, "User or selected"},
-                                                      {4, "Random opponent"},
-                                                      {8, "Both opponents"},
-                                                      {16, "User"},
-                                                      {32, "All but the user"},
-                                                      {64, "Opponents' field"}};
+    const std::map<std::size_t, std::string> named = {
+        {0, "Selected target"}, {1, "Set by the move"}, {2, "User or selected"},  {4, "Random opponent"},
+        {8, "Both opponents"},  {16, "User"},           {32, "All but the user"}, {64, "Opponents' field"}};
     ASSERT_EQ(TargetNames().size(), 65u);
     for (std::size_t v = 0; v < 65; ++v)
         EXPECT_EQ(TargetNames()[v], named.contains(v) ? named.at(v) : std::to_string(v)) << v;
@@ -102,4 +97,27 @@ TEST(Vocabularies, EveryTextNamesOneValueAndOnlyUnusedEffectsAreNumbers) {
     EXPECT_EQ(numbers, (std::vector<std::size_t>{96, 110, 131, 141, 163}));
     EXPECT_EQ(LegacyEffectNames().size(), EffectNames().size());
     EXPECT_EQ(LegacyTargetNames().size(), TargetNames().size());
+}
+
+// The longer texts shown before the texts were shortened still name their one value: none is a text
+// of the lists now or of the first version at another position.
+TEST(Vocabularies, EarlierLongerTextsNameOneValueEach) {
+    const struct {
+        const std::vector<std::string>& now;
+        const std::vector<std::string>& legacy;
+        const std::vector<std::string>& earlier;
+    } lists[] = {{EffectNames(), LegacyEffectNames(), EarlierEffectNames()},
+                 {TargetNames(), LegacyTargetNames(), EarlierTargetNames()}};
+    for (const auto& list : lists) {
+        ASSERT_EQ(list.earlier.size(), list.now.size());
+        for (std::size_t v = 0; v < list.earlier.size(); ++v) {
+            if (list.earlier[v].empty()) continue;
+            for (std::size_t w = 0; w < list.now.size(); ++w) {
+                EXPECT_NE(list.earlier[v], list.now[w]) << v << " " << w;
+                if (w != v) EXPECT_NE(list.earlier[v], list.legacy[w]) << v << " " << w;
+            }
+        }
+    }
+    EXPECT_EQ(EarlierTargetNames()[1], "Depends on the move");
+    EXPECT_EQ(EarlierEffectNames()[116], "Survive Hit with at least 1 HP");
 }
