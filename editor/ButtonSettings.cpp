@@ -29,15 +29,24 @@ PropertyBag StoredButtonSettings(const QString& buttonName) {
     const bool open = buttonName == QLatin1String("cmdOpen");
     const bool save = buttonName == QLatin1String("cmdSave");
     const bool more = buttonName == QLatin1String("cmdMore"); // stays pressed while the window is grown
-    const Colour back = open ? ButtonFace : LightGrey;
+    // The commands of the session's saves, at the foot of the grown window, look as Load Rom does;
+    // they are enabled once the session has something for them.
+    const bool undo = buttonName == QLatin1String("cmdUndo");
+    const bool redo = buttonName == QLatin1String("cmdRedo");
+    const bool patch = buttonName == QLatin1String("cmdExportPatch");
+    const bool command = undo || redo || patch;
+    const Colour back = open || command ? ButtonFace : LightGrey;
 
     PropertyBag bag;
     bag.Write("btype", GradientRim);
-    bag.Write("tx", open   ? QStringLiteral("Load Rom...")
-                    : save ? QStringLiteral("Save Rom")
-                    : more ? QStringLiteral("&More")
-                           : QStringLiteral("Add Item"));
-    bag.Write("enab", !save);
+    bag.Write("tx", open    ? QStringLiteral("Load Rom...")
+                    : save  ? QStringLiteral("Save Rom")
+                    : more  ? QStringLiteral("&More")
+                    : undo  ? QStringLiteral("Undo save")
+                    : redo  ? QStringLiteral("Redo save")
+                    : patch ? QStringLiteral("Export patch...")
+                            : QStringLiteral("Add Item"));
+    bag.Write("enab", !save && !command);
     bag.Write("font", ButtonFont());
     bag.Write("coltype", SchemeSystem);
     bag.Write("focusr", false);

@@ -8,7 +8,7 @@
 
 namespace editor {
 
-// The settings of "cmdOpen", "cmdSave", "cmdAdd" or "cmdMore".
+// The settings of "cmdOpen", "cmdSave", "cmdAdd", "cmdMore", "cmdUndo", "cmdRedo" or "cmdExportPatch".
 PropertyBag StoredButtonSettings(const QString& buttonName);
 
 } // namespace editor

@@ -43,6 +43,10 @@ Form1::Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     CreateButtons();
     CreateRecordControls();
     CreateSaveCommands();
+    // Under the window's style sheet a control without a font of its own would be polished to the
+    // application's font: each takes the window's.
+    for (QWidget* control : findChildren<QWidget*>())
+        if (!control->testAttribute(Qt::WA_SetFont)) control->setFont(font());
     // Window load: the icon comes from the hidden picture holder.
     setWindowIcon(QIcon(Picture1->pixmap()));
 }
@@ -122,6 +126,9 @@ QComboBox* Form1::CreateListInFrame(QGroupBox* frame, const char* name, int widt
     box->setGeometry(8, 16, width, 21);
     box->setEditable(false);
     for (const std::string& item : items) box->addItem(QString::fromStdString(item));
+    // The values past the named ones are entries too, showing their number: the box's position is
+    // the byte, 0 to 255.
+    for (int value = box->count(); value <= 255; ++value) box->addItem(QString::number(value));
     box->setCurrentIndex(-1); // adding items selected the first one; nothing is shown until a move is
     box->setEnabled(false);
     return box;

@@ -27,7 +27,7 @@
 
 class chameleonButton;
 class QAction;
-class QToolButton;
+class QTabWidget;
 
 namespace editor {
 
@@ -52,41 +52,45 @@ class Form1 : public QWidget {
     QLabel* Picture1;
     // Table parameters, never shown.
     QLineEdit *txtStart, *txtLength, *txtNumber, *txtDataOffset, *txtDataLength;
-    // The rest of the record, in frames below the ones above, shown while cmdMore is pressed:
-    // priority (byte 7), the six flags of byte 8 (bit i in chkFlags[i]), bytes 9 to 11.
+    // The grown window, shown while cmdMore is pressed: below the controls above, pages of what the
+    // ROM has besides them, then the commands of the session's saves.
     chameleonButton* cmdMore;
+    QTabWidget* tabMore;
+    // Page "Record": the rest of the record: priority (byte 7), the six flags of byte 8 (bit i in
+    // chkFlags[i]), bytes 9 to 11; the right-hand column below them is kept for the fields of hacks.
+    QWidget* pageRecord;
     QGroupBox *Frame8, *Frame9, *Frame10;
     QLineEdit* txtPriority;
     std::array<QCheckBox*, rom::MoveFlagCount> chkFlags;
     std::array<QLineEdit*, rom::PaddingLength> txtPadding;
-    QLabel* Label2; // help on the frames above; why the descriptions are missing, when they are
-    // The selected move's description, in the grown window where Label2 is, while the ROM open has
-    // descriptions: its lines as the game breaks them, and what of them the game's box cannot show.
+    // Page "Description": the selected move's description, its lines as the game breaks them, and
+    // what of them the game's box cannot show; or, in its place, why the ROM's descriptions cannot
+    // be shown (Label2).
+    QWidget* pageDescription;
     QGroupBox* Frame11;
     QPlainTextEdit* txtDescription;
     QLabel* lblDescriptionWarning;
+    QLabel* Label2;
     // Undo and redo of the session's saves and the patch of the ROM against its first backup: in the
-    // window's context menu, as small buttons at the foot of the grown window, and on Ctrl+Z and
-    // Ctrl+Shift+Z.
+    // window's context menu, as buttons at the foot of the grown window, and on Ctrl+Z and Ctrl+Shift+Z.
     QAction *actUndo, *actRedo, *actExportPatch;
-    QWidget* SaveCommands = nullptr; // the three buttons, shown while cmdMore is pressed
-    QToolButton *cmdUndo, *cmdRedo, *cmdExportPatch;
+    chameleonButton *cmdUndo = nullptr, *cmdRedo = nullptr, *cmdExportPatch = nullptr;
 
     // Window state shared by the flows.
     QString RomPath;
     QString GameCode;
 
     // The flows, one a step of the user's work.
-    void cmdOpen_Click();        // open a ROM
+    void cmdOpen_Click();                      // open a ROM
     void OpenChosenRom(const QString& chosen); // the open flow after the dialog, for a ROM path chosen
-    void cmdAdd_Click();         // load the move list (raises errors to the flow that runs it)
-    void List1_Click();          // show the selected move
-    void ClampField(QLineEdit* field); // hold a number field to 0..255 (the priority to -128..127)
-    void cmdSave_Click();        // save the selected move
-    void ShowWholeRecord(bool shown); // grow the window to show the rest of the record, or shrink it
-    void Undo_Click();           // put back the bytes of the newest save of the session
-    void Redo_Click();           // write the bytes of the newest undone save again
-    void ExportPatch_Click();    // write a BPS patch of the ROM against the session's first backup
+    void cmdAdd_Click();                       // load the move list (raises errors to the flow that runs it)
+    void List1_Click();                        // show the selected move
+    void ClampField(QLineEdit* field);         // hold a number field to 0..255 (the priority to -128..127)
+    void cmdSave_Click();                      // save the selected move
+    void ShowWholeRecord(bool shown);          // grow the window to show the rest of the record, or shrink it
+    void Undo_Click();                         // put back the bytes of the newest save of the session
+    void Redo_Click();                         // write the bytes of the newest undone save again
+    void ExportPatch_Click(); // write a BPS patch of the ROM against the session's first backup
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,11 +110,12 @@ class Form1 : public QWidget {
     // Writes the save's plan to the ROM with its backup first and its step of undo.
     void SaveWithHistory(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan);
     void StepThroughHistory(bool undo);
-    void ShowRestOfRecord(int k);            // after the seven fields: bytes 7 to 11 of move k
-    RestOfRecord RestOfRecordInput() const;  // what a save writes as bytes 7 to 11
+    void ShowRestOfRecord(int k);           // after the seven fields: bytes 7 to 11 of move k
+    RestOfRecord RestOfRecordInput() const; // what a save writes as bytes 7 to 11
     void ForgetRestOfRecord();
     void CreateDescriptionControls();
-    void ShowDescriptionFrame(); // Frame11 or Label2, as the window is grown and the ROM has descriptions
+    void ShowDescriptionFrame();   // Frame11 or Label2, as the ROM has descriptions
+    void LayOutDescriptionFrame(); // the field as high as the game's box, the warning whole below it
     void ShowDescription(int k);
     void RereadDescriptions(); // after the file changed: the pointers and texts as they are now
     void ForgetDescriptions();
@@ -118,9 +123,10 @@ class Form1 : public QWidget {
     // SavePlanError naming a character without a code, rom::PlanError when no free space holds it.
     std::vector<PlannedWrite> PlanDescriptionSave(int k, const std::filesystem::path& rom) const;
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
-    QComboBox* CreateListInFrame(QGroupBox* frame, const char* name, int width, const std::vector<std::string>& items);
+    QComboBox* CreateListInFrame(QGroupBox* frame, const char* name, int width,
+                                 const std::vector<std::string>& items);
     QLineEdit* CreateHiddenField(const char* name, const char* text);
-    void ShowListByte(QComboBox* box, rom::MoveField field, int byte);
+    void ShowListByte(QComboBox* box, int byte);
     double ListFieldValue(QComboBox* box, rom::MoveField field) const;
 
     QString programDir_;
@@ -129,14 +135,11 @@ class Form1 : public QWidget {
     int rowAtPress_ = -1; // the list's current row when the mouse was last pressed on it
     // A number field that had the focus when the window lost it: not clamped yet.
     QPointer<QLineEdit> fieldLeftBehind_;
-    // A list-field byte with no entry in its vocabulary, shown as text: written back unchanged
-    // unless the user picks an entry. Indexed by the record field.
-    std::array<std::optional<int>, rom::MoveFieldCount> keptListBytes_;
     // Bits 6 and 7 of the flags byte shown last: the game ignores them, a save keeps them.
     int keptFlagBits_ = 0;
     rom::DescriptionTable descriptions_; // of the ROM open, as the file held them when last read
     QString shownDescription_;           // the text of txtDescription as shown: a save leaves it alone
-    SaveHistory history_; // the backups and the saves of this session, to undo and redo
+    SaveHistory history_;                // the backups and the saves of this session, to undo and redo
 };
 
 // The texts of the window's messages.

@@ -2,62 +2,89 @@
 
 #include "chameleon_button/chameleonButton.h"
 #include "editor/SavePlan.h"
+#include "editor/WindowLayout.h"
 #include "rom/OpenMoveTables.h"
 #include "rom/ProfileFolders.h"
 #include "rom/WholeFiles.h"
 
+#include <QTabWidget>
+#include <QTextDocument>
+
+#include <cmath>
+
 namespace editor {
 namespace {
 
-const QString HelpText =
-    QStringLiteral("Priority: the move of higher priority acts first; most moves have 0.\n"
-                   "Bytes 9 to 11 are unused by the released games, which leave them 0.");
+constexpr int FrameLeft = 6, FrameTop = 6, FrameWidth = 433, FieldTop = 16, Margin = 8;
+constexpr int UnknownBoxLines = 4; // the most lines of any game's box
 
 } // namespace
 
 void Form1::CreateDescriptionControls() {
-    // Where the help text is: the two take turns, as the ROM open has descriptions or not.
-    Frame11 = new QGroupBox(QStringLiteral("&Description"), this);
+    pageDescription = new QWidget;
+    pageDescription->setObjectName(QStringLiteral("pageDescription"));
+    tabMore->addTab(pageDescription, QStringLiteral("Description"));
+
+    Frame11 = new QGroupBox(QStringLiteral("&Description"), pageDescription);
     Frame11->setObjectName(QStringLiteral("Frame11"));
-    Frame11->setGeometry(240, 273, 217, 120);
     txtDescription = new QPlainTextEdit(Frame11);
     txtDescription->setObjectName(QStringLiteral("txtDescription"));
-    txtDescription->setGeometry(8, 16, 201, 70);
     txtDescription->setTabChangesFocus(true);
     txtDescription->setLineWrapMode(QPlainTextEdit::NoWrap); // the lines are the game's lines
+    // The field shows as many lines as the game's box: a text the box cannot show is flagged below.
+    txtDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtDescription->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtDescription->setEnabled(false);
     lblDescriptionWarning = new QLabel(Frame11);
     lblDescriptionWarning->setObjectName(QStringLiteral("lblDescriptionWarning"));
-    lblDescriptionWarning->setGeometry(8, 88, 201, 28);
     lblDescriptionWarning->setWordWrap(true);
     lblDescriptionWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescriptionWarning->setStyleSheet(QStringLiteral("color: #A00000;"));
     // Flagged as the user types, never refused: the game shows what it can.
     connect(txtDescription, &QPlainTextEdit::textChanged, this, [this] {
-        const QString fault = QString::fromStdString(
-            rom::DescriptionBoxFault(txtDescription->toPlainText().toStdString(), descriptions_.box));
-        lblDescriptionWarning->setText(fault);
-        lblDescriptionWarning->setToolTip(fault);
+        lblDescriptionWarning->setText(QString::fromStdString(
+            rom::DescriptionBoxFault(txtDescription->toPlainText().toStdString(), descriptions_.box)));
+        LayOutDescriptionFrame();
     });
 
-    Label2 = new QLabel(HelpText, this);
+    // In the frame's place when the ROM's descriptions cannot be read: why.
+    Label2 = new QLabel(pageDescription);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(240, 273, 217, 120);
+    Label2->setGeometry(FrameLeft, FrameTop, FrameWidth, PagesHeight / 2);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ShowDescriptionFrame();
 }
 
 void Form1::ShowDescriptionFrame() {
-    const bool grown = cmdMore->Value != 0;
-    const bool available = !RomPath.isEmpty() && descriptions_.Available() && !descriptions_.moves.empty();
-    Frame11->setVisible(grown && available);
-    Label2->setVisible(grown && !available);
-    QString help = HelpText;
-    if (!RomPath.isEmpty() && !available)
-        help += QStringLiteral("\nThe move descriptions cannot be shown: ") +
-                QString::fromStdString(descriptions_.unavailable.empty() ? std::string("the ROM has none")
-                                                                         : descriptions_.unavailable);
-    Label2->setText(help);
+    const bool refused = !RomPath.isEmpty() && !(descriptions_.Available() && !descriptions_.moves.empty());
+    Frame11->setVisible(!refused);
+    Label2->setVisible(refused);
+    Label2->setText(!refused ? QString()
+                             : QStringLiteral("The move descriptions of this ROM cannot be shown: ") +
+                                   QString::fromStdString(descriptions_.unavailable.empty()
+                                                              ? std::string("the ROM has none")
+                                                              : descriptions_.unavailable));
+    LayOutDescriptionFrame();
+}
+
+void Form1::LayOutDescriptionFrame() {
+    const int lines = descriptions_.box ? descriptions_.box->lines : UnknownBoxLines;
+    const int width = FrameWidth - 2 * Margin;
+    // The text's layout needs a pixel below the last line to show it whole.
+    const int fieldHeight = lines * QFontMetrics(txtDescription->font()).lineSpacing() +
+                            2 * static_cast<int>(std::ceil(txtDescription->document()->documentMargin())) +
+                            2 * txtDescription->frameWidth() + 1;
+    txtDescription->setGeometry(Margin, FieldTop, width, fieldHeight);
+    int bottom = FieldTop + fieldHeight;
+    const bool warned = !lblDescriptionWarning->text().isEmpty();
+    lblDescriptionWarning->setVisible(warned);
+    if (warned) {
+        const int height = lblDescriptionWarning->heightForWidth(width);
+        lblDescriptionWarning->setGeometry(Margin, bottom + 4, width, height);
+        bottom += 4 + height;
+    }
+    Frame11->setGeometry(FrameLeft, FrameTop, FrameWidth, bottom + Margin);
 }
 
 void Form1::ShowDescription(int k) {

@@ -24,8 +24,9 @@ void Form1::OpenChosenRom(const QString& chosen) {
     try {
         // Everything is verified before the window takes the ROM: the tables are read, shown and
         // saved through the two offsets resolved here, or not at all.
-        const rom::OpenedTables opened = rom::OpenMoveTables(
-            chosen.toStdString(), rom::StandardProfileFolders(programDir_.toStdString(), rom::SystemEnvironment()));
+        const rom::OpenedTables opened =
+            rom::OpenMoveTables(chosen.toStdString(), rom::StandardProfileFolders(programDir_.toStdString(),
+                                                                                  rom::SystemEnvironment()));
         const rom::MoveTables& tables = opened.tables;
         GameCode = QString::fromLatin1(opened.gameCode);
 
@@ -63,11 +64,9 @@ void Form1::ForgetRom() {
         field->setEnabled(false);
     }
     for (QComboBox* box : {cmbEffect, cmbType, cmbTarget}) {
-        box->setPlaceholderText(QString());
         box->setCurrentIndex(-1);
         box->setEnabled(false);
     }
-    keptListBytes_.fill(std::nullopt);
     ForgetRestOfRecord();
     ForgetDescriptions();
     setWindowTitle(WindowCaption);

@@ -5,14 +5,14 @@
 #include "editor/NumberConversions.h"
 #include "editor/SavePlan.h"
 #include "editor/TypingLimit.h"
+#include "editor/WindowLayout.h"
 #include "rom/HexFunctions.h"
+
+#include <QTabWidget>
 
 namespace editor {
 namespace {
 
-// The window as specified is 465 x 225; grown, it holds the rest of the record and the move's
-// description below that, and the save commands below the flags.
-constexpr int WindowWidth = 465, WindowHeight = 225, GrownWindowHeight = 401;
 constexpr int FlagTop = 16, FlagPitch = 19;
 
 // The letter of each flag's text that carries its access key.
@@ -31,43 +31,54 @@ void Form1::CreateRecordControls() {
     cmdMore->setObjectName(QStringLiteral("cmdMore"));
     cmdMore->ReadProperties(StoredButtonSettings(cmdMore->objectName()));
     cmdMore->setGeometry(425, 8, 32, 19); // beside the name field, the one free place of the window
-    cmdMore->setToolTip(QStringLiteral("Priority, flags and the unused bytes of the move; undo and redo of "
-                                       "saves, and a patch of the ROM"));
+    cmdMore->setToolTip(QStringLiteral("Priority, flags, the unused bytes and the description of the move; "
+                                       "undo and redo of saves, and a patch of the ROM"));
     connect(cmdMore, &chameleonButton::Click, this, [this] { ShowWholeRecord(cmdMore->Value != 0); });
 
+    // Created after the buttons, so the tab order reaches the pages after every specified control.
+    tabMore = new QTabWidget(this);
+    tabMore->setObjectName(QStringLiteral("tabMore"));
+    tabMore->setGeometry(PagesLeft, PagesTop, PagesWidth, PagesHeight);
+    pageRecord = new QWidget;
+    pageRecord->setObjectName(QStringLiteral("pageRecord"));
+    tabMore->addTab(pageRecord, QStringLiteral("Record"));
+
     const auto frame = [this](const char* name, const char* caption, QRect place) {
-        auto* box = new QGroupBox(QString::fromUtf8(caption), this);
+        auto* box = new QGroupBox(QString::fromUtf8(caption), pageRecord);
         box->setObjectName(QString::fromLatin1(name));
         box->setGeometry(place);
         return box;
     };
-    const auto numberField = [this](QGroupBox* box, const QString& name, int x, int typingLimit) {
+    const auto numberField = [this](QGroupBox* box, const QString& name, int x, int width, int typingLimit) {
         auto* field = new QLineEdit(box);
         field->setObjectName(name);
-        field->setGeometry(x, 16, 33, 19);
+        field->setGeometry(x, 16, width, 19);
         field->setValidator(new TypingLimit(typingLimit, field));
         field->setEnabled(false);
         field->installEventFilter(this);
         return field;
     };
 
-    // Created after the buttons, so the tab order reaches them after every specified control.
-    Frame9 = frame("Frame9", "&Flags", {8, 225, 217, 136});
+    // The flags on the left; on the right the priority and the unused bytes, and below them room for
+    // the fields hacks add to the record. The page holds a seventh flag below the six.
+    Frame9 = frame("Frame9", "&Flags", {6, 6, 210, FlagTop + rom::MoveFlagCount * FlagPitch + 4});
     for (int bit = 0; bit < rom::MoveFlagCount; ++bit) {
         const rom::MoveFlag& flag = rom::MoveFlags()[static_cast<std::size_t>(bit)];
         QCheckBox* box =
             new QCheckBox(WithAccessKey(flag.text, FlagAccessKeys[static_cast<std::size_t>(bit)]), Frame9);
         box->setObjectName(QStringLiteral("chkFlag%1").arg(bit));
-        box->setGeometry(8, FlagTop + bit * FlagPitch, 201, 19);
+        box->setGeometry(8, FlagTop + bit * FlagPitch, 194, 19);
         box->setEnabled(false);
         chkFlags[static_cast<std::size_t>(bit)] = box;
     }
-    Frame8 = frame("Frame8", "P&riority", {240, 225, 49, 41});
-    txtPriority = numberField(Frame8, QStringLiteral("txtPriority"), 8, 4); // "-128"
-    Frame10 = frame("Frame10", "&Unused bytes 9 to 11", {296, 225, 161, 41});
+    Frame8 = frame("Frame8", "P&riority", {224, 6, 65, 41});
+    Frame8->setToolTip(QStringLiteral("The move of higher priority acts first; most moves have 0."));
+    txtPriority = numberField(Frame8, QStringLiteral("txtPriority"), 8, 41, 4); // "-128"
+    Frame10 = frame("Frame10", "&Unused bytes 9 to 11", {296, 6, 143, 41});
+    Frame10->setToolTip(QStringLiteral("The released games leave them 0; expansion hacks use them."));
     for (int i = 0; i < rom::PaddingLength; ++i)
         txtPadding[static_cast<std::size_t>(i)] =
-            numberField(Frame10, QStringLiteral("txtByte%1").arg(rom::PaddingByte + i), 8 + 38 * i, 3);
+            numberField(Frame10, QStringLiteral("txtByte%1").arg(rom::PaddingByte + i), 8 + 38 * i, 33, 3);
 
     CreateDescriptionControls();
 
@@ -75,11 +86,10 @@ void Form1::CreateRecordControls() {
 }
 
 void Form1::ShowWholeRecord(bool shown) {
-    for (QWidget* part : std::initializer_list<QWidget*>{Frame8, Frame9, Frame10, SaveCommands})
+    for (QWidget* part : std::initializer_list<QWidget*>{tabMore, cmdUndo, cmdRedo, cmdExportPatch})
         if (part) part->setVisible(shown); // the save commands come after the first call
     setFixedSize(WindowWidth, shown ? GrownWindowHeight : WindowHeight);
     if ((cmdMore->Value != 0) != shown) cmdMore->SetValue(ToVBool(shown));
-    ShowDescriptionFrame();
 }
 
 void Form1::ShowRestOfRecord(int k) {

@@ -1,8 +1,10 @@
 #include "editor/Form1.h"
 
 #include "chameleon_button/chameleonButton.h"
+#include "editor/ButtonSettings.h"
 #include "editor/HistoryTexts.h"
 #include "editor/SavePlan.h"
+#include "editor/WindowLayout.h"
 #include "patch/Bps.h"
 #include "patch/PatchFiles.h"
 #include "rom/HexFunctions.h"
@@ -14,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
-#include <QToolButton>
 
 namespace editor {
 namespace {
@@ -60,24 +61,22 @@ void Form1::CreateSaveCommands() {
     connect(actExportPatch, &QAction::triggered, this, [this] { ExportPatch_Click(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    // At the foot of the grown window, below the flags: out of the tab order, as a tool bar's
-    // buttons are, so the window's order of fields stays as it is.
-    SaveCommands = new QWidget(this);
-    SaveCommands->setObjectName(QStringLiteral("SaveCommands"));
-    SaveCommands->setGeometry(8, 369, 217, 24);
-    const auto button = [this](QAction* a, const char* name, const QString& caption, int x, int width) {
-        auto* b = new QToolButton(SaveCommands);
+    // At the foot of the grown window, after the pages in the tab order; their captions have no
+    // access key (Alt+U and Alt+R belong to the frames above).
+    const auto button = [this](QAction* a, const char* name, int column) {
+        auto* b = new chameleonButton(this);
         b->setObjectName(QString::fromLatin1(name));
-        a->setIconText(caption); // no access key: Alt+U and Alt+R belong to the frames above
-        b->setDefaultAction(a);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setGeometry(x, 0, width, 24);
+        b->ReadProperties(StoredButtonSettings(b->objectName()));
+        b->setGeometry(PagesLeft + column * CommandPitch, CommandTop, CommandWidth, CommandHeight);
+        b->setVisible(cmdMore->Value != 0);
+        connect(b, &chameleonButton::Click, a, &QAction::trigger);
+        connect(a, &QAction::enabledChanged, b, &QWidget::setEnabled);
         return b;
     };
-    cmdUndo = button(actUndo, "cmdUndo", QStringLiteral("Undo save"), 0, 60);
-    cmdRedo = button(actRedo, "cmdRedo", QStringLiteral("Redo save"), 62, 60);
-    cmdExportPatch = button(actExportPatch, "cmdExportPatch", QStringLiteral("Export patch..."), 124, 93);
-    SaveCommands->setVisible(cmdMore->Value != 0);
+    cmdUndo = button(actUndo, "cmdUndo", 0);
+    cmdRedo = button(actRedo, "cmdRedo", 1);
+    cmdExportPatch = button(actExportPatch, "cmdExportPatch", 2);
+    UpdateSaveCommands();
 
     auto* passThrough = new SaveShortcutsPassThrough(this);
     for (QLineEdit* field : findChildren<QLineEdit*>()) field->installEventFilter(passThrough);
@@ -89,6 +88,13 @@ void Form1::UpdateSaveCommands() {
     actUndo->setEnabled(history_.CanUndo(rom));
     actRedo->setEnabled(history_.CanRedo(rom));
     actExportPatch->setEnabled(history_.FirstBackup(rom).has_value());
+    // A command that cannot run says why.
+    const bool open = !RomPath.isEmpty();
+    cmdUndo->setToolTip(actUndo->isEnabled() ? actUndo->toolTip() : open ? NothingToUndoTip : NoRomTip);
+    cmdRedo->setToolTip(actRedo->isEnabled() ? actRedo->toolTip() : open ? NothingToRedoTip : NoRomTip);
+    cmdExportPatch->setToolTip(actExportPatch->isEnabled() ? actExportPatch->toolTip()
+                               : open                      ? NoBackupYetTip
+                                                           : NoRomTip);
 }
 
 void Form1::SaveWithHistory(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan) {

@@ -25,13 +25,13 @@ void Form1::List1_Click() {
             const int byte = rom::ParseHexPair(rom::ReadHexBytes(rom, position, 1));
             const auto text = QString::number(byte);
             switch (f) {
-            case rom::MoveField::effect: ShowListByte(cmbEffect, f, byte); break;
+            case rom::MoveField::effect: ShowListByte(cmbEffect, byte); break;
             case rom::MoveField::power: txtPower->setText(text); break;
-            case rom::MoveField::type: ShowListByte(cmbType, f, byte); break;
+            case rom::MoveField::type: ShowListByte(cmbType, byte); break;
             case rom::MoveField::accuracy: txtAcc->setText(text); break;
             case rom::MoveField::pp: txtPP->setText(text); break;
             case rom::MoveField::effectChance: txtEff->setText(text); break;
-            case rom::MoveField::target: ShowListByte(cmbTarget, f, byte); break;
+            case rom::MoveField::target: ShowListByte(cmbTarget, byte); break;
             }
         }
         ShowRestOfRecord(k);
@@ -41,24 +41,12 @@ void Form1::List1_Click() {
     }
 }
 
-void Form1::ShowListByte(QComboBox* box, rom::MoveField field, int byte) {
-    if (byte < box->count()) {
-        keptListBytes_[static_cast<std::size_t>(field)].reset();
-        box->setPlaceholderText(QString());
-        box->setCurrentIndex(byte);
-        return;
-    }
-    // A value the vocabulary does not know (a ROM hack's new type, say): show the number, select
-    // nothing, and keep the byte so that a save writes it back as it was.
-    keptListBytes_[static_cast<std::size_t>(field)] = byte;
-    box->setPlaceholderText(QString::number(byte));
-    box->setCurrentIndex(-1);
+void Form1::ShowListByte(QComboBox* box, int byte) {
+    box->setCurrentIndex(byte); // every byte has its entry, a value the vocabulary does not name its number
 }
 
-double Form1::ListFieldValue(QComboBox* box, rom::MoveField field) const {
-    if (box->currentIndex() >= 0) return box->currentIndex();
-    const auto& kept = keptListBytes_[static_cast<std::size_t>(field)];
-    return kept ? *kept : -1;
+double Form1::ListFieldValue(QComboBox* box, rom::MoveField) const {
+    return box->currentIndex();
 }
 
 void Form1::ClampField(QLineEdit* field) {

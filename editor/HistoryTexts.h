@@ -8,6 +8,14 @@ namespace editor {
 inline const QString UndoText = QStringLiteral("&Undo save");
 inline const QString RedoText = QStringLiteral("&Redo save");
 inline const QString ExportPatchText = QStringLiteral("&Export patch...");
+// Why a command at the foot of the grown window is disabled.
+inline const QString NoRomTip = QStringLiteral("No ROM is open: open one and save a move first");
+inline const QString NothingToUndoTip =
+    QStringLiteral("Nothing to undo: no save of this ROM in this session (or another program changed it)");
+inline const QString NothingToRedoTip = QStringLiteral("Nothing to redo: no save of this ROM was undone");
+inline const QString NoBackupYetTip =
+    QStringLiteral("The patch is made against the backup the first save of this ROM in this session makes; "
+                   "save a move first");
 inline const QString HistoryRefusedText =
     QStringLiteral("The ROM was changed by another program since it was saved here, so the saves of this "
                    "session can no longer be undone or redone. Nothing was written.");

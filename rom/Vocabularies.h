@@ -16,6 +16,10 @@ const std::vector<std::string>& TargetNames(); // 65 entries, 0 "Selected target
 // which tables exported then hold. Several of them name more than one value ("No effect").
 const std::vector<std::string>& LegacyEffectNames();
 const std::vector<std::string>& LegacyTargetNames();
+// The longer texts the window and the tool showed before the texts were shortened to fit the
+// window's lists, where they differ from both lists above; "" at every other position.
+const std::vector<std::string>& EarlierEffectNames();
+const std::vector<std::string>& EarlierTargetNames();
 
 // Bits 0 to 5 of record byte 8, bit i at position i; the game ignores bits 6 and 7.
 struct MoveFlag {

@@ -5,6 +5,7 @@
 #include "rom/MoveDescriptions.h"
 
 #include <QApplication>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -15,6 +16,7 @@ class Form1DescriptionTest : public ShownEditorTest {
         ShownEditorTest::SetUp();
         if (HasFatalFailure()) return;
         form->ShowWholeRecord(true);
+        form->tabMore->setCurrentWidget(form->pageDescription);
     }
 
     // Replaces the description as the user does: select all, then type, Enter between the lines.
@@ -132,4 +134,9 @@ TEST_F(Form1DescriptionTest, TheBoxIsFlaggedAsYouTypeAndMissingDescriptionsAreEx
     EXPECT_TRUE(form->Label2->isVisible());
     EXPECT_NE(form->Label2->text().indexOf(QStringLiteral("Descriptionoffset")), -1)
         << form->Label2->text().toStdString();
+    // Said once, in the description's place: no other text of the window repeats it.
+    for (const QLabel* label : form->findChildren<QLabel*>())
+        if (label != form->Label2) EXPECT_EQ(label->text().indexOf(QStringLiteral("Descriptionoffset")), -1);
+    form->tabMore->setCurrentWidget(form->pageRecord);
+    EXPECT_FALSE(form->Label2->isVisible());
 }

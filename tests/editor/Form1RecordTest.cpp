@@ -4,8 +4,10 @@
 #include "EditorFixture.h"
 
 #include "chameleon_button/chameleonButton.h"
+#include "editor/WindowLayout.h"
 
 #include <QApplication>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -44,11 +46,12 @@ TEST_F(Form1RecordTest, MoreGrowsTheWindowBelowTheSpecifiedControlsAndBackAgain)
     EXPECT_EQ(form->size(), QSize(465, 225));
     EXPECT_FALSE(form->Frame8->isVisible());
     ClickMore();
-    EXPECT_EQ(form->size(), QSize(465, 401));
+    EXPECT_EQ(form->size(), QSize(465, editor::GrownWindowHeight));
     EXPECT_NE(form->cmdMore->Value, 0);
-    for (QWidget* frame : {form->Frame8, form->Frame9, form->Frame10}) {
-        EXPECT_TRUE(frame->isVisible()) << frame->objectName().toStdString();
-        EXPECT_GE(frame->y(), 225) << frame->objectName().toStdString();
+    for (QWidget* part : {static_cast<QWidget*>(form->Frame8), static_cast<QWidget*>(form->Frame9),
+                          static_cast<QWidget*>(form->Frame10), static_cast<QWidget*>(form->cmdUndo)}) {
+        EXPECT_TRUE(part->isVisible()) << part->objectName().toStdString();
+        EXPECT_GE(part->mapTo(form.get(), QPoint(0, 0)).y(), 225) << part->objectName().toStdString();
     }
     checkSpecified("grown");
     ClickMore();
@@ -59,20 +62,31 @@ TEST_F(Form1RecordTest, MoreGrowsTheWindowBelowTheSpecifiedControlsAndBackAgain)
 
 TEST_F(Form1RecordTest, TheNewControlsFollowTheSpecifiedOnesInTheTabOrder) {
     OpenDemo(); // a ROM with descriptions
+    const auto order = [this] {
+        std::vector<std::string> names;
+        QWidget* w = form->List1;
+        do {
+            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
+                names.push_back(w->objectName().toStdString());
+            w = w->nextInFocusChain();
+        } while (w != form->List1);
+        return names;
+    };
+    const std::vector<std::string> specified = {"List1",    "txtNewName", "txtPP",   "cmbTarget",
+                                                "txtPower", "cmbEffect",  "txtEff",  "txtAcc",
+                                                "cmbType",  "cmdOpen",    "cmdSave", "cmdMore"};
+    EXPECT_EQ(order(), specified);
     form->ShowWholeRecord(true);
-    std::vector<std::string> order;
-    QWidget* w = form->List1;
-    do {
-        if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
-            order.push_back(w->objectName().toStdString());
-        w = w->nextInFocusChain();
-    } while (w != form->List1);
-    const std::vector<std::string> expected = {
-        "List1",       "txtNewName", "txtPP",     "cmbTarget", "txtPower", "cmbEffect",
-        "txtEff",      "txtAcc",     "cmbType",   "cmdOpen",   "cmdSave",  "cmdMore",
-        "chkFlag0",    "chkFlag1",   "chkFlag2",  "chkFlag3",  "chkFlag4", "chkFlag5",
-        "txtPriority", "txtByte9",   "txtByte10", "txtByte11", "txtDescription"};
-    EXPECT_EQ(order, expected);
+    std::vector<std::string> expected = specified;
+    for (const char* name : {"tabMore", "qt_tabwidget_tabbar", "chkFlag0", "chkFlag1", "chkFlag2", "chkFlag3",
+                             "chkFlag4", "chkFlag5", "txtPriority", "txtByte9", "txtByte10", "txtByte11",
+                             "cmdUndo", "cmdRedo", "cmdExportPatch"})
+        expected.push_back(name);
+    EXPECT_EQ(order(), expected);
+    form->tabMore->setCurrentWidget(form->pageDescription);
+    expected.erase(expected.begin() + 14, expected.begin() + 24);
+    expected.insert(expected.begin() + 14, "txtDescription");
+    EXPECT_EQ(order(), expected);
 }
 
 TEST_F(Form1RecordTest, EditingPriorityEachFlagAndTheUnusedBytesSavesExactlyThoseBytes) {

@@ -3,6 +3,7 @@
 
 #include "EditorFixture.h"
 
+#include "chameleon_button/chameleonButton.h"
 #include "editor/HistoryTexts.h"
 #include "patch/Patch.h"
 #include "rom/RomBackup.h"
@@ -10,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-#include <QToolButton>
 
 using testing_support::ReadFileBytes;
 using testing_support::WriteFileBytes;
@@ -68,7 +68,8 @@ TEST_F(Form1UndoTest, TwoSavesUndoneTwiceLeaveTheOriginalAndRedoneGiveEachSaveBa
         EXPECT_EQ(Changed(RomBytes(), *expected), std::vector<std::size_t>{}) << (redo ? "redo" : "undo");
     }
     EXPECT_FALSE(form->actRedo->isEnabled());
-    form->cmdUndo->click(); // the mouse's way
+    form->ShowWholeRecord(true);
+    QTest::mouseClick(form->cmdUndo, Qt::LeftButton, {}, QPoint(20, 10)); // the mouse's way
     EXPECT_EQ(RomBytes(), afterFirst);
     // The list and the move shown are read again from the file.
     EXPECT_EQ(form->List1->currentRow(), 5);

@@ -41,7 +41,7 @@ TEST_F(EditorTest, TheNoneEntryShowsMoveZerosRecordWithTheNameLocked) {
     EXPECT_EQ(form->cmbTarget->currentText(), "Opponents' field");
 }
 
-TEST_F(EditorTest, BytesBeyondTheVocabulariesShowAsNumbersWithNothingSelected) {
+TEST_F(EditorTest, BytesBeyondTheVocabulariesAreEntriesShowingTheirNumbers) {
     auto bytes = image.bytes;
     bytes[static_cast<std::size_t>(RecordOffset(5) + 0)] = 250; // effect
     bytes[static_cast<std::size_t>(RecordOffset(5) + 2)] = 30;  // type
@@ -49,13 +49,12 @@ TEST_F(EditorTest, BytesBeyondTheVocabulariesShowAsNumbersWithNothingSelected) {
     testing_support::WriteFileBytes(rom, bytes);
     OpenDemo();
     form->List1->setCurrentRow(5);
-    EXPECT_EQ(form->cmbEffect->currentIndex(), -1);
-    EXPECT_EQ(form->cmbEffect->placeholderText(), "250");
-    EXPECT_EQ(form->cmbType->placeholderText(), "30");
-    EXPECT_EQ(form->cmbTarget->placeholderText(), "65");
-    form->List1->setCurrentRow(6); // a known value clears the placeholder again
+    EXPECT_EQ(form->cmbEffect->currentIndex(), 250);
+    EXPECT_EQ(form->cmbEffect->currentText(), "250");
+    EXPECT_EQ(form->cmbType->currentText(), "30");
+    EXPECT_EQ(form->cmbTarget->currentText(), "65");
+    form->List1->setCurrentRow(6);
     EXPECT_EQ(form->cmbType->currentIndex(), image.records[6].type);
-    EXPECT_EQ(form->cmbType->placeholderText(), "");
 }
 
 TEST_F(EditorTest, NumberFieldsAreClampedWhenTheyLoseTheFocus) {
@@ -64,7 +63,8 @@ TEST_F(EditorTest, NumberFieldsAreClampedWhenTheyLoseTheFocus) {
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     form->List1->setCurrentRow(3);
-    const std::pair<const char*, const char*> cases[] = {{"300", "255"}, {"-5", "0"}, {"12a", "12"}, {"1.5", "1.5"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"300", "255"}, {"-5", "0"}, {"12a", "12"}, {"1.5", "1.5"}};
     for (QLineEdit* field : {form->txtPower, form->txtAcc, form->txtPP, form->txtEff}) {
         for (auto [typed, shown] : cases) {
             field->setFocus();

@@ -55,6 +55,14 @@ TEST(CheckImport, TakesListFieldsByNumberOrExactText) {
                                     "11,2,16,100% hit + no Type diff.\r\n");
     ASSERT_TRUE(check.errors.empty()) << DescribeCellError(check.errors[0]);
     ASSERT_EQ(check.changes.size(), 2u);
+    // The longer texts shown before they were shortened to fit the window's lists name their values too.
+    const ImportCheck earlier = Check("move,target,effect,effect_text\r\n"
+                                      "4,Depends on the move,Survive Hit with at least 1 HP,"
+                                      "Survive Hit with at least 1 HP\r\n");
+    ASSERT_TRUE(earlier.errors.empty()) << DescribeCellError(earlier.errors[0]);
+    ASSERT_EQ(earlier.changes.size(), 1u);
+    EXPECT_EQ(earlier.changes[0].newBytes[6], 1);
+    EXPECT_EQ(earlier.changes[0].newBytes[0], 116);
     for (const MoveChange& c : check.changes) {
         EXPECT_EQ(c.newBytes[2], 11);
         EXPECT_EQ(c.newBytes[6], 16);

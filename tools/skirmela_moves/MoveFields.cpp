@@ -54,13 +54,15 @@ std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_vie
 
 const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
     static const std::array<RecordColumn, RecordColumnCount> columns = {{
-        {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text", &rom::LegacyEffectNames()},
+        {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text", &rom::LegacyEffectNames(),
+         &rom::EarlierEffectNames()},
         {1, "power", ValueKind::number, nullptr, nullptr},
         {2, "type", ValueKind::list, &rom::TypeNames(), "type_text"},
         {3, "accuracy", ValueKind::number, nullptr, nullptr},
         {4, "pp", ValueKind::number, nullptr, nullptr},
         {5, "effect_chance", ValueKind::number, nullptr, nullptr},
-        {6, "target", ValueKind::list, &rom::TargetNames(), "target_text", &rom::LegacyTargetNames()},
+        {6, "target", ValueKind::list, &rom::TargetNames(), "target_text", &rom::LegacyTargetNames(),
+         &rom::EarlierTargetNames()},
         {rom::PriorityByte, "priority", ValueKind::signedNumber, nullptr, nullptr},
         {rom::FlagsByte, "flags", ValueKind::flags, nullptr, nullptr},
     }};
@@ -87,12 +89,14 @@ std::string VocabularyText(const RecordColumn& column, std::uint8_t value) {
 bool TextNamesValue(const RecordColumn& column, std::string_view text, std::uint8_t value) {
     if (!column.vocabulary) return false;
     if (value < column.vocabulary->size() && text == (*column.vocabulary)[value]) return true;
-    return column.legacy && value < column.legacy->size() && text == (*column.legacy)[value];
+    if (column.legacy && value < column.legacy->size() && text == (*column.legacy)[value]) return true;
+    return column.earlier && value < column.earlier->size() && !text.empty() && text == (*column.earlier)[value];
 }
 
 std::vector<int> TextPositions(const RecordColumn& column, std::string_view text) {
     std::vector<int> positions = VocabularyPositions(*column.vocabulary, text);
     if (positions.empty() && column.legacy) positions = VocabularyPositions(*column.legacy, text);
+    if (positions.empty() && column.earlier && !text.empty()) positions = VocabularyPositions(*column.earlier, text);
     return positions;
 }
 

@@ -37,6 +37,7 @@ struct RecordColumn {
     const std::vector<std::string>* vocabulary; // list fields only
     const char* textName;                       // "effect_text" for a list field, nullptr otherwise
     const std::vector<std::string>* legacy = nullptr; // the texts earlier versions wrote, list fields only
+    const std::vector<std::string>* earlier = nullptr; // longer texts this version wrote before; "" for none
 };
 
 inline constexpr int RecordColumnCount = 9;
