@@ -1,5 +1,6 @@
 #include "editor/SaveHistory.h"
 
+#include "files/WriteFiles.h"
 #include "rom/HexFunctions.h"
 
 #include <cerrno>
@@ -84,6 +85,8 @@ void SaveHistory::Save(const std::filesystem::path& rom, const rom::ChangePlan& 
     // Steps of another ROM, or of a file another program has written since, cannot be undone any more.
     if (!Holds(rom) || StampOf(rom) != stamp_) Forget();
     const std::vector<ByteChange> changes = ChangesOf(rom, plan);
+    // A ROM that may not be written is refused before its backup: a save that writes nothing makes none.
+    if (!plan.empty()) files::CheckWritable(rom);
     if (!firstBackups_.contains(id)) firstBackups_[id] = rom::BackUpRom(rom, backupFolder_()).backup;
     try {
         rom::ApplyPlan(rom, plan);
