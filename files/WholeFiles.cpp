@@ -23,8 +23,8 @@ std::string Reason(int error) {
 
 class Descriptor {
   public:
-    explicit Descriptor(const std::filesystem::path& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    Descriptor(const std::filesystem::path& path, int flags)
+        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags)) {}
     ~Descriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
@@ -59,7 +59,8 @@ template <typename Bytes> int ReadToEnd(int fd, Bytes& bytes) {
 
 template <typename Bytes>
 Bytes ReadAll(const std::filesystem::path& path, const std::string& what, bool regularOnly) {
-    const Descriptor fd(path);
+    // Opening a pipe waits for its writer: a file that must be regular is opened without waiting.
+    const Descriptor fd(path, regularOnly ? O_NONBLOCK : 0);
     if (fd.get() < 0) throw FileError(CannotRead(path, errno, what));
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) throw FileError(CannotRead(path, errno, what));

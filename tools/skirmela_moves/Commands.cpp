@@ -43,7 +43,7 @@ rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
     try {
         opened = rom::OpenRomImage(rom, Folders(cl, programDir), {cl.moveCount});
     } catch (const std::exception& e) {
-        throw CommandFailed(ExitFileError, rom.string() + ": " + e.what());
+        throw CommandFailed(ExitFileError, files::Shown(rom) + ": " + e.what());
     }
     if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
     const rom::DescriptionTable& d = opened.at.descriptions;
@@ -364,7 +364,7 @@ int Profile(const CommandLine& cl, const std::filesystem::path& programDir, std:
     try {
         image = files::ReadWholeFile(cl.rom, "the ROM");
     } catch (const std::exception& e) {
-        throw CommandFailed(ExitFileError, cl.rom.string() + ": " + e.what());
+        throw CommandFailed(ExitFileError, files::Shown(cl.rom) + ": " + e.what());
     }
     HeaderProfile p;
     try {
