@@ -64,7 +64,7 @@ std::optional<BackupKey> KeyOf(const std::string& name, const std::string& stem,
     if (name.size() < stem.size() + 1 + StampLength + extension.size() || !name.starts_with(stem + ".") ||
         !name.ends_with(extension))
         return std::nullopt;
-    std::string middle = name.substr(stem.size() + 1, name.size() - stem.size() - 1 - extension.size());
+    const std::string middle = name.substr(stem.size() + 1, name.size() - stem.size() - 1 - extension.size());
     if (!middle.starts_with(tag + ".")) return StampAndSequence(middle, false);
     return StampAndSequence(middle.substr(tag.size() + 1), true);
 }
