@@ -2,10 +2,10 @@
 
 #include "chameleon_button/chameleonButton.h"
 #include "editor/SavePlan.h"
-#include "rom/OpenMoveTables.h"
-#include "rom/ProfileFolders.h"
 #include "files/Reasons.h"
 #include "files/WholeFiles.h"
+#include "rom/OpenMoveTables.h"
+#include "rom/ProfileFolders.h"
 
 namespace editor {
 namespace {
