@@ -3,9 +3,10 @@
 #include "chameleon_button/chameleonButton.h"
 #include "editor/SavePlan.h"
 #include "editor/WindowLayout.h"
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
 #include "rom/OpenMoveTables.h"
 #include "rom/ProfileFolders.h"
-#include "rom/WholeFiles.h"
 
 #include <QTabWidget>
 #include <QTextDocument>
@@ -122,7 +123,7 @@ std::vector<PlannedWrite> Form1::PlanDescriptionSave(int k, const std::filesyste
     if (!bytes) throw SavePlanError("the description of move " + std::to_string(k) + ": " + fault);
     const rom::MoveDescription* old = descriptions_.Of(k);
     if (old && *bytes == old->bytes) return {};
-    const std::vector<std::uint8_t> image = rom::ReadWholeFile(rom);
+    const std::vector<std::uint8_t> image = files::ReadWholeFile(rom);
     rom::ChangePlan plan;
     rom::DescriptionPlanner(descriptions_, image).Plan(plan, k, *bytes);
     std::vector<PlannedWrite> writes;

@@ -2,6 +2,7 @@
 
 #include "editor/NumberConversions.h"
 #include "editor/SavePlan.h"
+#include "files/FileError.h"
 
 #include <filesystem>
 
@@ -22,7 +23,9 @@ void Form1::cmdSave_Click() {
         in.nameStride = txtLength->text().toStdString();
         in.dataOffset = txtDataOffset->text().toStdString();
         const auto number = [](QLineEdit* field) { return ParseLeadingNumber(field->text().toStdString()); };
-        const auto set = [&in](rom::MoveField f, double value) { in.values[static_cast<std::size_t>(f)] = value; };
+        const auto set = [&in](rom::MoveField f, double value) {
+            in.values[static_cast<std::size_t>(f)] = value;
+        };
         set(rom::MoveField::effect, ListFieldValue(cmbEffect, rom::MoveField::effect));
         set(rom::MoveField::power, number(txtPower));
         set(rom::MoveField::type, ListFieldValue(cmbType, rom::MoveField::type));
@@ -42,6 +45,10 @@ void Form1::cmdSave_Click() {
 
         cmdAdd_Click();
         List1->setCurrentRow(k);
+    } catch (const files::FileError& e) {
+        // It names its file and the system's reason already.
+        ShowFailure(SaveErrorText, QString::fromStdString(e.what()));
+        return;
     } catch (const std::exception& e) {
         ShowFailure(SaveErrorText, RomPath + QStringLiteral(": ") + QString::fromStdString(e.what()));
         return;

@@ -5,8 +5,9 @@
 #include "editor/HistoryTexts.h"
 #include "editor/SavePlan.h"
 #include "editor/WindowLayout.h"
+#include "files/WholeFiles.h"
+#include "files/WriteFiles.h"
 #include "patch/Bps.h"
-#include "patch/PatchFiles.h"
 #include "rom/HexFunctions.h"
 
 #include <QAction>
@@ -149,11 +150,11 @@ void Form1::ExportPatch_Click() {
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".bps");
     const std::filesystem::path out = chosen.toStdString();
     try {
-        if (patch::SameFile(out, rom) || patch::SameFile(out, *backup))
+        if (files::SameFile(out, rom) || files::SameFile(out, *backup))
             throw std::runtime_error("the patch would take the place of " +
-                                     std::string(patch::SameFile(out, rom) ? "the ROM" : "its backup") +
+                                     std::string(files::SameFile(out, rom) ? "the ROM" : "its backup") +
                                      "; nothing written");
-        patch::ReplaceFile(out, patch::CreateBps(patch::ReadWholeFile(*backup), patch::ReadWholeFile(rom)));
+        files::ReplaceFile(out, patch::CreateBps(files::ReadWholeFile(*backup), files::ReadWholeFile(rom)));
     } catch (const std::exception& e) {
         ShowFailure(PatchErrorText, chosen + QStringLiteral(": ") + QString::fromStdString(e.what()));
         return;

@@ -1,9 +1,11 @@
 #include "editor/SaveHistory.h"
 
+#include "files/Reasons.h"
+#include "files/WriteFiles.h"
 #include "rom/HexFunctions.h"
 
 #include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -20,7 +22,8 @@ std::string Hex(std::int64_t value) {
 std::vector<std::uint8_t> BytesAt(const std::filesystem::path& file,
                                   const std::vector<std::int64_t>& offsets) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw rom::FileAccessError("cannot open " + file.string() + ": " + std::strerror(errno));
+    if (!in)
+        throw rom::FileAccessError("cannot read " + files::Shown(file) + ": " + files::SystemReason(errno));
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
     std::vector<std::uint8_t> bytes;
@@ -47,7 +50,8 @@ std::filesystem::path Identity(const std::filesystem::path& rom) {
 FileStamp StampOf(const std::filesystem::path& file) {
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0)
-        throw rom::FileAccessError("cannot read the state of " + file.string() + ": " + std::strerror(errno));
+        throw rom::FileAccessError("cannot read the state of " + files::Shown(file) + ": " +
+                                   files::SystemReason(errno));
     return {static_cast<std::uintmax_t>(st.st_size),
             static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
             static_cast<std::uintmax_t>(st.st_ino)};
@@ -84,6 +88,8 @@ void SaveHistory::Save(const std::filesystem::path& rom, const rom::ChangePlan& 
     // Steps of another ROM, or of a file another program has written since, cannot be undone any more.
     if (!Holds(rom) || StampOf(rom) != stamp_) Forget();
     const std::vector<ByteChange> changes = ChangesOf(rom, plan);
+    // A ROM that may not be written is refused before its backup: a save that writes nothing makes none.
+    if (!plan.empty()) files::CheckWritable(rom);
     if (!firstBackups_.contains(id)) firstBackups_[id] = rom::BackUpRom(rom, backupFolder_()).backup;
     try {
         rom::ApplyPlan(rom, plan);

@@ -54,8 +54,10 @@ class SaveHistory {
         return rom::BackupFolder();
     });
 
-    // Carries the plan out on rom (rom::ApplyPlan). The first save of rom in the session backs rom up
-    // first; a backup that fails throws rom::BackupError and nothing is written. The bytes the save
+    // Carries the plan out on rom (rom::ApplyPlan). A rom that may not be written throws
+    // rom::FileAccessError with the reason (files::CheckWritable) before anything is backed up or
+    // written. The first save of rom in the session backs rom up first; a backup that fails throws
+    // rom::BackupError and nothing is written. The bytes the save
     // changes become the newest step to undo and the steps to redo are dropped. A save to another ROM
     // than the one of the steps, or to a file changed by another program since, forgets the steps.
     void Save(const std::filesystem::path& rom, const rom::ChangePlan& plan);

@@ -1,6 +1,7 @@
 #pragma once
 // Byte buffers and the small reader that the patch formats share.
 
+#include "files/WholeFiles.h"
 #include "patch/PatchError.h"
 
 #include <cstdint>
@@ -13,9 +14,9 @@ namespace patch {
 using Bytes = std::vector<std::uint8_t>;
 using ByteView = std::span<const std::uint8_t>;
 
-// The largest image a patch may describe. Game Boy Advance images are at most 32 MiB; the limit
-// keeps a damaged size field from asking for gigabytes.
-inline constexpr std::uint64_t MaxImageSize = 256u << 20;
+// The largest image a patch may describe, the largest file read whole: Game Boy Advance images are
+// at most 32 MiB; the limit keeps a damaged size field from asking for gigabytes.
+inline constexpr std::uint64_t MaxImageSize = files::MaxFileSize;
 
 // "0x00ABCD": an offset as six or more hexadecimal digits. Never fails.
 std::string HexOffset(std::uint64_t offset);

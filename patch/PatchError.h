@@ -1,6 +1,8 @@
 #pragma once
 // Errors of the patch library. Every error the caller must handle is one of these types.
 
+#include "files/FileError.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -39,10 +41,7 @@ class FormatLimit : public PatchError {
     using PatchError::PatchError;
 };
 
-// A file could not be read or written.
-class FileError : public PatchError {
-  public:
-    using PatchError::PatchError;
-};
+// A file could not be read or written: the file layer's one error type.
+using FileError = files::FileError;
 
 } // namespace patch

@@ -27,6 +27,8 @@ std::string ReadGameCode(const std::filesystem::path& rom) {
         throw;
     } catch (const RomError& e) {
         throw GameCodeError(e.what());
+    } catch (const FileAccessError& e) {
+        throw GameCodeError(e.what());
     }
 }
 

@@ -1,10 +1,14 @@
 #include "rom/HexFunctions.h"
 
+#include "files/Reasons.h"
+#include "files/WriteFiles.h"
 #include "rom/RomError.h"
 
+#include <cerrno>
+
 #include <cstdio>
-#include <system_error>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 namespace rom {
@@ -76,26 +80,26 @@ void WriteHexByte(const std::filesystem::path& path, std::int32_t offset, std::s
 
     // A file without its owner's write permission is read-only, even to a user who could override it
     // (the super-user): the user marked it so, and a ROM is only changed when it may be.
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!ec && std::filesystem::is_regular_file(status) &&
-        (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
-        throw FileAccessError("the file is read-only: " + path.string());
+    files::CheckWritable(path);
 
+    const auto fail = [&path](int error) {
+        throw FileAccessError("cannot write " + files::Shown(path) + ": " +
+                              files::SystemReason(error ? error : EIO));
+    };
+    errno = 0;
     File file = OpenFile(path, "r+b");
-    if (!file) throw FileAccessError("cannot open for writing: " + path.string());
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) throw FileAccessError("cannot seek: " + path.string());
+    if (!file) fail(errno);
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) fail(errno);
     const long size = std::ftell(file.get());
-    if (size < 0) throw FileAccessError("cannot tell the size of: " + path.string());
+    if (size < 0) fail(errno);
     if (offset < 0 || offset >= size)
         throw PositionError("offset " + std::to_string(offset) + " lies outside the file of " +
-                            std::to_string(size) + " bytes: " + path.string());
+                            std::to_string(size) + " bytes: " + files::Shown(path));
 
-    if (std::fseek(file.get(), offset, SEEK_SET) != 0) throw FileAccessError("cannot seek: " + path.string());
-    if (std::fputc(value, file.get()) == EOF || std::fflush(file.get()) != 0)
-        throw FileAccessError("cannot write: " + path.string());
+    if (std::fseek(file.get(), offset, SEEK_SET) != 0) fail(errno);
+    if (std::fputc(value, file.get()) == EOF || std::fflush(file.get()) != 0) fail(errno);
     std::FILE* raw = file.release();
-    if (std::fclose(raw) != 0) throw FileAccessError("cannot close after writing: " + path.string());
+    if (std::fclose(raw) != 0) fail(errno);
 }
 
 } // namespace rom

@@ -16,8 +16,8 @@ std::string ReadHexBytes(const std::filesystem::path& path, std::int32_t offset,
 
 // Writes the byte that pair denotes at offset. "00" is 0; otherwise pair is hexadecimal 0 to 255
 // ("7", "0A", "ff", "00FF"). Throws BadHexPair for any other pair, PositionError for an offset
-// outside the file (a ROM never grows), FileAccessError when the byte cannot be written. On any
-// error the file is left exactly as it was.
+// outside the file (a ROM never grows), FileAccessError with the system's reason when the byte
+// cannot be written (files::CheckWritable comes first). On any error the file is left exactly as it was.
 void WriteHexByte(const std::filesystem::path& path, std::int32_t offset, std::string_view pair);
 
 // The value a hex pair denotes for WriteHexByte, or throws BadHexPair.

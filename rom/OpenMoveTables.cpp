@@ -4,7 +4,8 @@
 #include "rom/ReadINI.h"
 #include "rom/ShippedProfiles.h"
 #include "rom/TablePlausibility.h"
-#include "rom/WholeFiles.h"
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
 #include "rom/WholeNumber.h"
 
 #include <algorithm>
@@ -184,7 +185,7 @@ OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolde
     CheckProfileIsAFile(profile);
     // Each value is read by the profile reader, which leaves the profile editable; the text is read
     // once more whole, to tell a shipped profile from one the user wrote.
-    ProfileSource source{ReadWholeTextFile(profile), [&profile](const std::string& section, const char* key) {
+    ProfileSource source{files::ReadWholeTextFile(profile), [&profile](const std::string& section, const char* key) {
                              return ReadIniEntry(profile, section, key);
                          }};
     const auto read = [&rom, &header](std::int64_t offset, std::int64_t length) {
@@ -230,7 +231,7 @@ OpenedRom OpenRomImage(const std::filesystem::path& rom, const ProfileFolders& f
         if (!HeaderTables(header)) throw TableError("no profile for game code " + code + ": " + missing);
         opened.at = Resolve(header, {}, TextSource(""), read, options);
     } else {
-        opened.at = Resolve(header, *profile, TextSource(ReadWholeTextFile(*profile)), read, options);
+        opened.at = Resolve(header, *profile, TextSource(files::ReadWholeTextFile(*profile)), read, options);
     }
     opened.rows = ReadMoveRows(opened.image, opened.at.tables, opened.at.moveCount);
     return opened;

@@ -1,7 +1,8 @@
 #include "rom/ProfileFolders.h"
 
 #include "rom/RomError.h"
-#include "rom/WholeFiles.h"
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -15,7 +16,7 @@ bool CreateEmpty(const std::filesystem::path& file, std::string& reason) {
     errno = 0;
     std::ofstream create(file, std::ios::binary | std::ios::app);
     if (create) return true;
-    reason = file.string() + ": " + SystemReason(errno ? errno : EACCES);
+    reason = file.string() + ": " + files::SystemReason(errno ? errno : EACCES);
     return false;
 }
 

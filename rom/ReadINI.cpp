@@ -1,7 +1,8 @@
 #include "rom/ReadINI.h"
 
 #include "rom/RomError.h"
-#include "rom/WholeFiles.h"
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -31,7 +32,7 @@ void EnsureFileExists(const std::filesystem::path& path) {
     }
     errno = 0;
     std::ofstream create(path, std::ios::binary | std::ios::app);
-    if (!create) throw FileAccessError("cannot create the profile " + path.string() + ": " + SystemReason(errno));
+    if (!create) throw FileAccessError("cannot create the profile " + path.string() + ": " + files::SystemReason(errno));
 }
 
 } // namespace
@@ -103,9 +104,9 @@ std::optional<std::string> ReadIniEntry(const std::filesystem::path& path, std::
                                      std::filesystem::perm_options::add, ec);
         if (ec)
             throw FileAccessError("cannot make the profile " + path.string() + " writable: " +
-                                  SystemReason(ec.value()));
+                                  files::SystemReason(ec.value()));
     }
-    return FindIniEntry(ReadWholeTextFile(path), section, key);
+    return FindIniEntry(files::ReadWholeTextFile(path), section, key);
 }
 
 std::string ReadIniValue(const std::filesystem::path& path, std::string_view section, std::string_view key) {

@@ -1,6 +1,8 @@
 #pragma once
 // Errors of the ROM data layer. Every error the caller must handle is one of these types.
 
+#include "files/FileError.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -18,11 +20,8 @@ class BadHexPair : public RomError {
     using RomError::RomError;
 };
 
-// A file could not be opened, read, written or created.
-class FileAccessError : public RomError {
-  public:
-    using RomError::RomError;
-};
+// A file could not be opened, read, written or created: the file layer's one error type.
+using FileAccessError = files::FileError;
 
 // A move number or table offset gives a position outside what the tables can address.
 class PositionError : public RomError {

@@ -1,7 +1,8 @@
 #include "rom/RomHeader.h"
 
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
 #include "rom/RomError.h"
-#include "rom/WholeFiles.h"
 
 #include <cerrno>
 #include <fstream>
@@ -39,18 +40,17 @@ RomHeader ParseRomHeader(std::span<const std::uint8_t> firstBytes, std::int64_t 
 }
 
 RomHeader ReadRomHeader(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw FileAccessError(CannotRead(path, EISDIR, "the ROM"));
+    files::CheckWholeImage(path, "the ROM");
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileAccessError(CannotRead(path, errno, "the ROM"));
+    if (!in) throw FileAccessError(files::CannotRead(path, errno, "the ROM"));
     in.seekg(0, std::ios::end);
     const std::int64_t size = in.tellg();
-    if (size < 0) throw FileAccessError(CannotRead(path, errno ? errno : EIO, "the ROM"));
+    if (size < 0) throw FileAccessError(files::CannotRead(path, errno ? errno : EIO, "the ROM"));
     in.seekg(0);
     std::vector<std::uint8_t> first(static_cast<std::size_t>(std::min(size, HeaderReadLength)));
     in.read(reinterpret_cast<char*>(first.data()), static_cast<std::streamsize>(first.size()));
-    if (!in) throw FileAccessError(CannotRead(path, errno ? errno : EIO, "the ROM"));
+    if (!in) throw FileAccessError(files::CannotRead(path, errno ? errno : EIO, "the ROM"));
     return ParseRomHeader(first, size);
 }
 

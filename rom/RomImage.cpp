@@ -1,7 +1,8 @@
 #include "rom/RomImage.h"
 
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
 #include "rom/RomError.h"
-#include "rom/WholeFiles.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,16 +14,15 @@
 namespace rom {
 
 RomImage RomImage::Open(const std::filesystem::path& path, const std::string& what) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw FileAccessError(CannotRead(path, EISDIR, what));
+    files::CheckWholeImage(path, what);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw FileAccessError(CannotRead(path, errno, what));
+    if (fd < 0) throw FileAccessError(files::CannotRead(path, errno, what));
     struct stat st {};
     void* mapping = MAP_FAILED;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
         mapping = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
     ::close(fd);
-    if (mapping == MAP_FAILED) return RomImage(ReadWholeFile(path, what));
+    if (mapping == MAP_FAILED) return RomImage(files::ReadWholeFile(path, what));
     RomImage image;
     image.mapping_ = mapping;
     image.data_ = static_cast<const std::uint8_t*>(mapping);

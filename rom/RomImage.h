@@ -1,7 +1,8 @@
 #pragma once
 // A ROM's bytes for reading, mapped from the file, so that a command that looks at two tables of a
-// 16 MiB image reads their pages and not the whole file. Files that cannot be mapped (empty ones,
-// pipes) are read whole instead. Writes never go through here.
+// 16 MiB image reads their pages and not the whole file. Only a regular file of at most
+// files::MaxFileSize bytes is opened; one that cannot be mapped (an empty one) is read whole instead.
+// Writes never go through here.
 
 #include <cstdint>
 #include <filesystem>
@@ -14,7 +15,8 @@ namespace rom {
 class RomImage {
   public:
     RomImage() = default;
-    // The file's bytes. Throws FileAccessError naming the file (as what) and the reason.
+    // The file's bytes. Throws FileAccessError naming the file (as what) and the reason, also for a
+    // device, a pipe or a file too large to be a ROM (files::CheckWholeImage), before reading.
     static RomImage Open(const std::filesystem::path& path, const std::string& what = "");
     // The bytes given, held in memory (for images built by a program).
     explicit RomImage(std::vector<std::uint8_t> bytes);

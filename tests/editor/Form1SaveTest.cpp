@@ -1,8 +1,11 @@
 #include "EditorFixture.h"
 
+#include "files/WriteFiles.h"
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
 
+#include <QAction>
+#include <cerrno>
 #include <string>
 
 namespace {
@@ -151,6 +154,24 @@ TEST_F(EditorTest, AReadOnlyRomOpensButDoesNotSave) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, editor::SaveErrorText);
     EXPECT_EQ(RomBytes(), image.bytes);
+}
+
+// The tests run as the super-user, whom the system refuses nothing: the file layer refuses the write
+// as the system refuses it to a user who may not write a 0644 file of another.
+TEST_F(EditorTest, ASaveTheSystemRefusesGivesItsReasonAndMakesNoBackup) {
+    OpenDemo();
+    form->List1->setCurrentRow(9);
+    form->txtPower->setText("99");
+    files::InjectWriteFault(rom, EACCES);
+    form->cmdSave_Click();
+    files::InjectWriteFault(rom, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, editor::SaveErrorText);
+    EXPECT_EQ(dialogs.messages[0].details.toStdString(),
+              "cannot write " + rom.string() + ": Permission denied");
+    EXPECT_EQ(RomBytes(), image.bytes);
+    EXPECT_FALSE(std::filesystem::exists(dir / "state")); // no backup
+    for (QAction* a : {form->actUndo, form->actRedo, form->actExportPatch}) EXPECT_FALSE(a->isEnabled());
 }
 
 TEST_F(EditorTest, ARomDeletedOrTruncatedAfterOpeningIsNotRecreatedOrGrown) {

@@ -151,7 +151,7 @@ TEST(GameCode, NeedsAHeaderOf176Bytes) {
         ReadGameCode(dir / "folder.gba");
         ADD_FAILURE() << "read a folder";
     } catch (const GameCodeError& e) {
-        EXPECT_NE(std::string(e.what()).find("is a directory"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Is a directory"), std::string::npos) << e.what();
     }
 }
 

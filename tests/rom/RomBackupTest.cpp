@@ -60,13 +60,18 @@ TEST(BackUpRom, CopiesTheRomAsItIsUnderItsNameDateAndTime) {
     const BackupResult first = BackUpRom(dir / "game.gba", folder, At(0));
     const BackupResult second = BackUpRom(dir / "game.gba", folder, At(0));
     const BackupResult third = BackUpRom(dir / "game.gba", folder, At(1));
-    EXPECT_EQ(first.backup, folder / "game.20250131T140509Z.gba");
-    EXPECT_EQ(second.backup, folder / "game.20250131T140509Z-2.gba");
-    EXPECT_EQ(third.backup, folder / "game.20250131T140510Z.gba");
+    const std::string tag = RomTag(dir / "game.gba");
+    ASSERT_EQ(tag.size(), 8u);
+    EXPECT_EQ(first.backup, folder / ("game." + tag + ".20250131T140509Z-001.gba"));
+    EXPECT_EQ(second.backup, folder / ("game." + tag + ".20250131T140509Z-002.gba"));
+    EXPECT_EQ(third.backup, folder / ("game." + tag + ".20250131T140510Z-001.gba"));
     for (const auto& result : {first, second, third}) EXPECT_EQ(ReadFileBytes(result.backup), bytes);
     EXPECT_EQ(ReadFileBytes(dir / "game.gba"), bytes);
-    EXPECT_EQ(BackupsOf(dir / "elsewhere" / "game.gba", folder),
-              (std::vector{first.backup, second.backup, third.backup}));
+    EXPECT_EQ(BackupsOf(dir / "game.gba", folder), (std::vector{first.backup, second.backup, third.backup}));
+    // The tag is the ROM's full path: the same however the path is written, another for another folder.
+    EXPECT_EQ(RomTag(dir / "sub" / ".." / "game.gba"), tag);
+    EXPECT_NE(RomTag(dir / "elsewhere" / "game.gba"), tag);
+    EXPECT_TRUE(BackupsOf(dir / "elsewhere" / "game.gba", folder).empty());
 }
 
 TEST(BackUpRom, KeepsTheNewest20OfEachRomName) {
@@ -75,9 +80,13 @@ TEST(BackUpRom, KeepsTheNewest20OfEachRomName) {
     const auto folder = dir / "backups";
     std::filesystem::create_directories(folder);
     // Files that are no backups of game.gba stay, whatever their names look like.
-    const std::vector<std::string> others = {"game.gba", "other.20250131T140509Z.gba",
-                                             "game.20250131T140509Z.bin", "game.20250131T140509Z-01.gba",
-                                             "game.2025013XT140509Z.gba"};
+    const std::vector<std::string> others = {"game.gba",
+                                             "other.20250131T140509Z.gba",
+                                             "game.20250131T140509Z.bin",
+                                             "game.20250131T140509Z-01.gba",
+                                             "game.2025013XT140509Z.gba",
+                                             "game.0badc0de.20250131T140509Z-001.gba",
+                                             "game." + RomTag(dir / "game.gba") + ".20250131T140509Z-1.gba"};
     for (const auto& name : others) WriteFileText(folder / name, "x");
     std::vector<std::filesystem::path> made;
     for (int i = 0; i < 12; ++i) made.push_back(BackUpRom(dir / "game.gba", folder, At(0)).backup);
@@ -95,6 +104,36 @@ TEST(BackUpRom, KeepsTheNewest20OfEachRomName) {
     for (const auto& path : newest) expected.push_back(path.filename());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Names(folder), expected);
+}
+
+TEST(BackUpRom, KeepsTheNewestByTheTimeTakenWithTheNamesOfOlderVersions) {
+    TempDir dir;
+    WriteFileText(dir / "game.gba", "rom");
+    const auto folder = dir / "backups";
+    std::filesystem::create_directories(folder);
+    // Named by an older version after the file name alone: found, kept and removed as the oldest.
+    const std::vector<std::filesystem::path> old = {
+        folder / "game.20250131T140508Z.gba", folder / "game.20250131T140509Z.gba",
+        folder / "game.20250131T140509Z-2.gba", folder / "game.20250131T140509Z-18.gba"};
+    for (const auto& path : old) WriteFileText(path, "old");
+    std::vector<std::filesystem::path> made;
+    for (int i = 0; i < 18; ++i) made.push_back(BackUpRom(dir / "game.gba", folder, At(0)).backup);
+    std::vector<std::filesystem::path> all = old;
+    all.insert(all.end(), made.begin(), made.end());
+    EXPECT_EQ(BackupsOf(dir / "game.gba", folder), std::vector(all.end() - 20, all.end()));
+    // 25 within one second: the newest 20 stay, in the order taken, and so do their names.
+    for (int i = 0; i < 7; ++i) made.push_back(BackUpRom(dir / "game.gba", folder, At(0)).backup);
+    const std::vector<std::filesystem::path> newest(made.end() - 20, made.end());
+    EXPECT_EQ(BackupsOf(dir / "game.gba", folder), newest);
+    EXPECT_TRUE(std::is_sorted(newest.begin(), newest.end()));
+    EXPECT_EQ(Names(folder).size(), 20u);
+
+    // The same file name in another folder is another ROM: its backups never remove these.
+    std::filesystem::create_directory(dir / "b");
+    WriteFileText(dir / "b" / "game.gba", "other rom");
+    for (int i = 0; i < 20; ++i) BackUpRom(dir / "b" / "game.gba", folder, At(1));
+    EXPECT_EQ(BackupsOf(dir / "game.gba", folder), newest);
+    EXPECT_EQ(BackupsOf(dir / "b" / "game.gba", folder).size(), 20u);
 }
 
 TEST(BackUpRom, FailsWithAClearMessageAndLeavesNothing) {

@@ -314,7 +314,7 @@ TEST_F(MovesCli, TextThatIsNotStrictUtf8IsRefusedAndNothingWritten) {
 TEST_F(MovesCli, FileTroubleExitsWithTwo) {
     const RunResult noRom = Moves({"list", (dir_ / "missing.gba").string()});
     EXPECT_EQ(noRom.status, 2);
-    EXPECT_NE(noRom.err.find("cannot open the ROM"), std::string::npos) << noRom.err;
+    EXPECT_NE(noRom.err.find("cannot read the ROM"), std::string::npos) << noRom.err;
 
     // Without --data the profile is looked for beside the program, which knows no game ZQZQ.
     auto unknownGame = image_.bytes;
@@ -327,7 +327,7 @@ TEST_F(MovesCli, FileTroubleExitsWithTwo) {
 
     const RunResult noCsv = Moves({"import", rom_.string(), (dir_ / "missing.csv").string()});
     EXPECT_EQ(noCsv.status, 2);
-    EXPECT_NE(noCsv.err.find("cannot open"), std::string::npos) << noCsv.err;
+    EXPECT_NE(noCsv.err.find("cannot read"), std::string::npos) << noCsv.err;
 
     WriteFileText(data_ / "SKDM.ini", demo::DemoProfileText({.dataOffset = 256 * 1024 - 100}));
     const RunResult outside = Moves({"list", rom_.string()});
@@ -339,12 +339,23 @@ TEST_F(MovesCli, FileTroubleExitsWithTwo) {
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }
 
-TEST_F(MovesCli, AReadOnlyRomIsReportedAndLeftAsItWas) {
+TEST_F(MovesCli, AReadOnlyRomIsRefusedBeforeItsBackupAndTheUndoFileIsLeftAsItWas) {
     ::chmod(rom_.c_str(), 0444);
-    const RunResult r = Moves({"set", rom_.string(), "13", "power=90"});
+    const std::filesystem::path state = dir_ / "state", undo = dir_ / "prev.csv";
+    WriteFileText(undo, "the undo table of an earlier set\n");
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+    const RunResult r = Moves({"set", rom_.string(), "13", "power=90", "--backup", "--undo", undo.string()});
+    ::unsetenv("XDG_STATE_HOME");
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("the bytes written so far were put back"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("cannot write " + rom_.string() + ": the file is read-only; nothing written"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.err.find("put back"), std::string::npos) << r.err;
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+    EXPECT_FALSE(std::filesystem::exists(state));
+    EXPECT_EQ(ReadFileText(undo), "the undo table of an earlier set\n");
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path(); // no temporary file
 }
 
 TEST_F(MovesCli, BadCommandLinesExitWithOne) {
@@ -505,8 +516,12 @@ TEST_F(MovesCli, ProfilePrintsAndWritesTheProfileOfTheHeaderWords) {
     EXPECT_NE(kept.err.find("[Nameoffset.rev1] holds offset=65562, not 65549"), std::string::npos)
         << kept.err;
     EXPECT_NE(ReadFileText(data / "BPRE.ini").find("65562"), std::string::npos);
+    ::chmod((data / "BPRE.ini").c_str(), 0640); // the replaced profile keeps its mode
     EXPECT_EQ(Moves({"profile", rom.string(), "--write", "--force", "--data", data.string()}, false).status,
               0);
+    struct stat st {};
+    ASSERT_EQ(::stat((data / "BPRE.ini").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_EQ(Moves({"list", rom.string(), "--data", data.string()}, false).status, 0);
 
     const RunResult noWords = Moves({"profile", rom_.string()}, false);
@@ -618,8 +633,8 @@ TEST_F(MovesCli, FoldersWhereFilesShouldBeAreNamedAsSuch) {
     std::filesystem::create_directories(dir_ / "folder.csv");
     std::filesystem::create_directories(dir_ / "Other" / "SKDM.ini");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"list", (dir_ / "folder.gba").string(), "--data", data_.string()}, "folder.gba: is a directory"},
-        {{"import", rom_.string(), (dir_ / "folder.csv").string(), "--data", data_.string()}, "folder.csv: is a directory"},
+        {{"list", (dir_ / "folder.gba").string(), "--data", data_.string()}, "folder.gba: Is a directory"},
+        {{"import", rom_.string(), (dir_ / "folder.csv").string(), "--data", data_.string()}, "folder.csv: Is a directory"},
         {{"list", rom_.string(), "--data", (dir_ / "Other").string()}, "SKDM.ini is a directory, not a file"},
     };
     for (const auto& [args, message] : cases) {
@@ -775,3 +790,42 @@ TEST_F(MovesCli, ADescriptionBeyondTheGamesBoxIsWrittenWithAWarning) {
             << c.text;
     }
 }
+
+
+// Every file the commands write is put in its place by a rename: a second link to the old file keeps
+// the old bytes, where a file written over in place would change under both names.
+TEST_F(MovesCli, OutputFilesAreWrittenBesideAndRenamedIntoPlace) {
+    const std::filesystem::path exported = dir_ / "old.csv", undo = dir_ / "undo.csv";
+    for (const auto& file : {exported, undo}) {
+        WriteFileText(file, "old\n");
+        std::filesystem::create_hard_link(file, file.string() + ".link");
+    }
+    ASSERT_EQ(Moves({"export", rom_.string(), exported.string()}).status, 0);
+    ASSERT_EQ(Moves({"set", rom_.string(), "13", "power=91", "--undo", undo.string()}).status, 0);
+    for (const auto& file : {exported, undo}) {
+        EXPECT_EQ(ReadFileText(file.string() + ".link"), "old\n") << file;
+        EXPECT_TRUE(ReadFileText(file).starts_with("move,")) << file;
+    }
+}
+
+TEST_F(MovesCli, WhatIsNoRegularFileIsRefusedBeforeAByteIsReadOrWritten) {
+    const std::filesystem::path fifo = dir_ / "out.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"list", "/dev/zero"}, "cannot read the ROM /dev/zero: it is not a regular file"},
+        {{"profile", "/dev/zero"}, "cannot read the ROM /dev/zero: it is not a regular file"},
+        {{"export", rom_.string(), fifo.string()}, "cannot write " + fifo.string() + ": it is not a regular file"},
+        {{"export", rom_.string(), "/dev/null"}, "cannot write /dev/null: it is not a regular file"},
+        {{"set", rom_.string(), "13", "power=91", "--undo", "/dev/null"}, "/dev/null: it is not a regular file"},
+        {{"list", (dir_ / "a\x01\nb.gba").string()}, "a\\x01\\nb.gba: No such file or directory"},
+    };
+    for (const auto& [args, message] : cases) {
+        const RunResult r = Moves(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\x01'), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+

@@ -8,6 +8,8 @@
 
 #include <map>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 using testing_support::ReadFileBytes;
 using testing_support::ReadFileText;
@@ -48,7 +50,7 @@ class PatchCommands : public ::testing::Test {
     std::map<std::string, Bytes> Folder() const {
         std::map<std::string, Bytes> files;
         for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
-            files[entry.path().filename()] = entry.is_directory() ? Bytes{} : ReadFileBytes(entry.path());
+            files[entry.path().filename()] = entry.is_regular_file() ? ReadFileBytes(entry.path()) : Bytes{};
         return files;
     }
 
@@ -118,6 +120,55 @@ TEST_F(PatchCommands, BadInputChangesNoFile) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_TRUE(Folder() == before) << run.err;
     }
+}
+
+TEST_F(PatchCommands, OutputsThatAreNoWritableRegularFileAreRefusedAndLeftAsTheyWere) {
+    ASSERT_EQ(Patch({"create", "rom.gba", "work.gba", "work.bps"}).status, 0);
+    ASSERT_EQ(::mkfifo((dir_ / "pipe.bps").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((dir_ / "pipe.gba").c_str(), 0644), 0);
+    ::chmod((dir_ / "rom.gba").c_str(), 0444); // refused also to the super-user, as set refuses it
+    const auto before = Folder();
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"create", "rom.gba", "work.gba", "pipe.bps"}, "pipe.bps: it is not a regular file"},
+        {{"create", "rom.gba", "work.gba", "/dev/null", "--format", "bps"},
+         "/dev/null: it is not a regular file"},
+        {{"apply", "rom.gba", "work.bps", "pipe.gba"}, "pipe.gba: it is not a regular file"},
+        {{"apply", "rom.gba", "work.bps", "/dev/null"}, "/dev/null: it is not a regular file"},
+        {{"apply", "rom.gba", "work.bps", "rom.gba", "--in-place"}, "rom.gba: the file is read-only"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Result run = Patch(args);
+        EXPECT_EQ(run.status, 2) << run.err;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_TRUE(Folder() == before) << run.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir_ / "pipe.bps"));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+TEST_F(PatchCommands, AReportThatIsLostIsNoSuccess) {
+    ASSERT_EQ(Patch({"create", "rom.gba", "work.gba", "work.bps"}).status, 0);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"info", "work.bps"},
+          std::vector<std::string>{"create", "rom.gba", "work.gba", "new.bps"},
+          std::vector<std::string>{"apply", "rom.gba", "work.bps", "new.gba"}}) {
+        std::ostringstream err;
+        std::ostream lost(nullptr); // a standard output that takes nothing, as a full disk
+        std::vector<std::string> paths = args;
+        for (auto& a : paths)
+            if (a.find('.') != std::string::npos) a = (dir_ / a).string();
+        EXPECT_EQ(moves::RunPatchCommand(paths, lost, err), 2) << args[0];
+        EXPECT_NE(err.str().find("cannot write the output"), std::string::npos) << err.str();
+    }
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const std::string command = std::string(SKIRMELA_MOVES_EXE) + " patch info '" +
+                                (dir_ / "work.bps").string() + "' >/dev/full 2>'" +
+                                (dir_ / "err.txt").string() + "'";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+    EXPECT_NE(
+        ReadFileText(dir_ / "err.txt").find("cannot write the output: disk full: No space left on device"),
+        std::string::npos);
 }
 
 TEST_F(PatchCommands, TheProgramTakesPatchAsItsFirstWord) {

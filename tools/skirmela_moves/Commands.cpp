@@ -1,11 +1,13 @@
 #include "tools/skirmela_moves/Commands.h"
 
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
+#include "files/WriteFiles.h"
 #include "rom/GameCode.h"
 #include "rom/OpenMoveTables.h"
 #include "rom/ProfileFolders.h"
 #include "rom/RomBackup.h"
 #include "rom/RomError.h"
-#include "rom/WholeFiles.h"
 #include "tools/skirmela_moves/ChangePlan.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "tools/skirmela_moves/HeaderProfile.h"
@@ -15,21 +17,15 @@
 #include "tools/skirmela_moves/MoveListing.h"
 
 #include <cerrno>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <sstream>
 
 namespace moves {
 namespace {
-
-// A failure after which the tool stops with status and the message.
-struct Stop {
-    int status;
-    std::string message;
-};
 
 std::string Counted(std::size_t n, const std::string& noun) {
     return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
@@ -47,7 +43,7 @@ rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
     try {
         opened = rom::OpenRomImage(rom, Folders(cl, programDir), {cl.moveCount});
     } catch (const std::exception& e) {
-        throw Stop{ExitFileError, rom.string() + ": " + e.what()};
+        throw CommandFailed(ExitFileError, files::Shown(rom) + ": " + e.what());
     }
     if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
     const rom::DescriptionTable& d = opened.at.descriptions;
@@ -59,9 +55,9 @@ rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
 std::string ReadTextFile(const std::filesystem::path& file, std::istream& in) {
     if (file == "-") return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     try {
-        return rom::ReadWholeTextFile(file);
+        return files::ReadWholeTextFile(file);
     } catch (const std::exception& e) {
-        throw Stop{ExitFileError, e.what()};
+        throw CommandFailed(ExitFileError, e.what());
     }
 }
 
@@ -70,16 +66,12 @@ void WriteTextFile(const std::filesystem::path& file, const std::string& text, s
         out << text;
         return;
     }
-    errno = 0;
-    std::ofstream f(file, std::ios::binary | std::ios::trunc);
-    if (!(f << text) || !f.flush())
-        throw Stop{ExitFileError, "cannot write " + file.string() + ": " + rom::SystemReason(errno ? errno : EIO)};
-}
-
-// Whether two paths name the same file (through links too), when both exist.
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
+    try {
+        files::ReplaceFile(file, text);
+    } catch (const files::FileError& e) {
+        throw CommandFailed(ExitFileError,
+                            std::string(e.what()) + "; " + files::Shown(file) + " was left as it was");
+    }
 }
 
 // A file the command writes must never take the place of what it reads: the ROM, the table being
@@ -88,12 +80,15 @@ void CheckOutputTarget(const CommandLine& cl, const std::filesystem::path& outpu
                        const std::filesystem::path& profile = {}) {
     if (output == "-") return;
     const auto refuse = [&](const std::string& is) {
-        throw Stop{ExitBadInput, std::string(what) + " " + output.string() + " is " + is + "; nothing written"};
+        throw CommandFailed(ExitBadInput,
+                            std::string(what) + " " + output.string() + " is " + is + "; nothing written");
     };
-    if (SameFile(output, cl.rom)) refuse("the ROM");
-    if (cl.command == Command::importCsv && cl.file != "-" && (output == cl.file || SameFile(output, cl.file)))
+    if (files::SameFile(output, cl.rom)) refuse("the ROM");
+    if (cl.command == Command::importCsv && cl.file != "-" &&
+        (output == cl.file || files::SameFile(output, cl.file)))
         refuse("the table being imported");
-    if (!profile.empty() && SameFile(output, profile)) refuse("the game's profile " + profile.string());
+    if (!profile.empty() && files::SameFile(output, profile))
+        refuse("the game's profile " + profile.string());
 }
 
 void CheckUndoTarget(const CommandLine& cl, const std::filesystem::path& profile = {}) {
@@ -114,51 +109,77 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     try {
         writes = PlanChanges(check.changes, rom.at.tables, rom.image, &rom.at.descriptions);
     } catch (const rom::PlanError& e) {
-        throw Stop{ExitBadInput, std::string("cannot save the changes: ") + e.what() + "; nothing written"};
+        throw CommandFailed(ExitBadInput,
+                            std::string("cannot save the changes: ") + e.what() + "; nothing written");
     }
     for (const FieldChange& c : check.report)
         out << "move " << c.move << ": " << c.field << " " << c.oldValue << " -> " << c.newValue << "\n";
     for (const std::string& w : check.warnings) err << "skirmela-moves: warning: " << w << "\n";
 
-    // The backup comes first: when it fails, neither the undo table nor the ROM is written.
-    if (cl.backup && !check.changes.empty()) {
+    // A ROM that may not be written is refused before anything else is written or removed.
+    const bool writesRom = !check.changes.empty() && !cl.dryRun;
+    if (writesRom) {
         try {
-            const rom::BackupResult backup = rom::BackUpRom(cl.rom, rom::BackupFolder());
-            out << "backup written to " << backup.backup.string() << "\n";
-        } catch (const rom::BackupError& e) {
-            throw Stop{ExitFileError, std::string(e.what()) + "; nothing written"};
+            files::CheckWritable(cl.rom);
+        } catch (const files::FileError& e) {
+            throw CommandFailed(ExitFileError, std::string(e.what()) + "; nothing written");
         }
     }
-
+    // The undo table is written beside its place before the ROM (a full disk stops there) and put in
+    // its place only once the ROM is written; the backup comes before the ROM.
+    std::optional<files::StagedFile> undo;
     if (cl.undoFile) {
-        errno = 0;
-        std::ofstream undo(*cl.undoFile, std::ios::binary | std::ios::trunc);
-        if (!(undo << UndoCsv(check.changes, rom.rows, &rom.at.descriptions, &writes)) || !undo.flush())
-            throw Stop{ExitFileError, "cannot write the undo file " + cl.undoFile->string() + ": " +
-                                          rom::SystemReason(errno ? errno : EIO) + "; nothing written"};
-        out << "undo table written to " << cl.undoFile->string() << "\n";
+        try {
+            undo.emplace(*cl.undoFile, UndoCsv(check.changes, rom.rows, &rom.at.descriptions, &writes));
+        } catch (const files::FileError& e) {
+            throw CommandFailed(ExitFileError,
+                                "the undo file: " + std::string(e.what()) + "; nothing written");
+        }
     }
+    if (cl.backup && writesRom) {
+        try {
+            const rom::BackupResult backup = rom::BackUpRom(cl.rom, rom::BackupFolder());
+            out << "backup written to " << files::Shown(backup.backup) << "\n";
+        } catch (const rom::BackupError& e) {
+            throw CommandFailed(ExitFileError, std::string(e.what()) + "; nothing written");
+        }
+    }
+    const auto commitUndo = [&] {
+        if (!undo) return;
+        try {
+            undo->Commit();
+        } catch (const files::FileError& e) {
+            const std::string written = writesRom ? "the ROM was written; " : "";
+            throw CommandFailed(ExitFileError, "the undo file: " + std::string(e.what()) + "; " + written +
+                                                   "no undo table was written");
+        }
+        out << "undo table written to " << files::Shown(*cl.undoFile) << "\n";
+    };
 
     const std::string summary =
         Counted(check.report.size(), "change") + " in " + Counted(check.changes.size(), "move");
-    if (check.changes.empty()) {
-        out << "no changes; nothing written\n";
-    } else if (cl.dryRun) {
-        out << "dry run: " << summary << ", " << Counted(writes.size(), "byte")
-            << " to write; nothing written\n";
+    if (!writesRom) {
+        commitUndo();
+        if (check.changes.empty())
+            out << "no changes; nothing written\n";
+        else
+            out << "dry run: " << summary << ", " << Counted(writes.size(), "byte")
+                << " to write; nothing written\n";
     } else {
         try {
             rom::ApplyPlan(cl.rom, writes);
         } catch (const std::exception& e) {
-            throw Stop{ExitFileError,
-                       cl.rom.string() + ": " + e.what() + "; the bytes written so far were put back"};
+            throw CommandFailed(ExitFileError, files::Shown(cl.rom) + ": " + e.what() +
+                                                   "; the bytes written so far were put back");
         }
+        commitUndo();
         out << summary << ", " << Counted(writes.size(), "byte") << " written\n";
     }
     return ExitDone;
 }
 
-int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err) {
+int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+         std::ostream& err) {
     const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     switch (cl.format) {
     case ListFormat::text:
@@ -174,7 +195,8 @@ int List(const CommandLine& cl, const std::filesystem::path& programDir, std::os
     return ExitDone;
 }
 
-int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err) {
+int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+           std::ostream& err) {
     CheckOutputTarget(cl, cl.file, "the export file");
     const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     CheckOutputTarget(cl, cl.file, "the export file", rom.at.profile);
@@ -193,8 +215,8 @@ int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::
     try {
         records = ParseCsv(ReadTextFile(cl.file, in));
     } catch (const CsvError& e) {
-        throw Stop{ExitBadInput,
-                   label + ": row " + std::to_string(e.row()) + ": " + e.what() + "; nothing written"};
+        throw CommandFailed(ExitBadInput, label + ": row " + std::to_string(e.row()) + ": " + e.what() +
+                                              "; nothing written");
     }
     const auto describe = [&](const CellError& e) { return label + ": " + DescribeCellError(e); };
     return ApplyRecords(cl, rom, records, describe, out, err);
@@ -216,7 +238,7 @@ void CheckSetFields(const CommandLine& cl) {
     }
     if (!faults.empty()) {
         faults.pop_back();
-        throw Stop{ExitBadInput, faults};
+        throw CommandFailed(ExitBadInput, faults);
     }
 }
 
@@ -241,10 +263,12 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
     return ApplyRecords(cl, rom, {header, row}, describe, out, err);
 }
 
-int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err) {
+int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+         std::ostream& err) {
     const rom::OpenedRom a = OpenRom(cl, cl.rom, programDir, err);
     const rom::OpenedRom b = OpenRom(cl, cl.otherRom, programDir, err);
-    const std::vector<FieldDifference> diffs = DiffMoves(a.rows, b.rows, &a.at.descriptions, &b.at.descriptions);
+    const std::vector<FieldDifference> diffs =
+        DiffMoves(a.rows, b.rows, &a.at.descriptions, &b.at.descriptions);
     switch (cl.format) {
     case ListFormat::text:
         out << DiffText(diffs);
@@ -259,59 +283,53 @@ int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::os
     return ExitDone;
 }
 
-// Replaces the file by text through a new file beside it, so a failed write leaves the old one.
-void ReplaceFile(const std::filesystem::path& file, const std::string& text) {
-    std::filesystem::path fresh = file;
-    fresh += ".new";
-    const std::string hint = "; the profile was left as it was (--data DIR writes to a folder of your choice)";
-    {
-        errno = 0;
-        std::ofstream f(fresh, std::ios::binary | std::ios::trunc);
-        if (!(f << text) || !f.flush()) {
-            const int error = errno ? errno : EIO;
-            std::error_code ec;
-            std::filesystem::remove(fresh, ec);
-            throw Stop{ExitFileError, "cannot write " + fresh.string() + ": " + rom::SystemReason(error) + hint};
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(fresh, file, ec);
-    if (ec) {
-        const int error = ec.value();
-        std::filesystem::remove(fresh, ec);
-        throw Stop{ExitFileError, "cannot replace " + file.string() + ": " + rom::SystemReason(error) + hint};
+// Replaces the profile by text through a new file beside it, keeping its mode; a failed write leaves the old
+// one.
+void ReplaceProfile(const std::filesystem::path& file, const std::string& text) {
+    try {
+        files::ReplaceFile(file, text);
+    } catch (const files::FileError& e) {
+        throw CommandFailed(ExitFileError,
+                            std::string(e.what()) +
+                                "; the profile was left as it was (--data DIR writes to a folder "
+                                "of your choice)");
     }
 }
 
 // The profile text the new sections are merged into: the file itself where it exists; for a new
 // file in the user's folder, the profile the programs read today (a shipped one), so that the
 // user's copy, which is searched first, keeps every section of it.
-std::pair<std::filesystem::path, std::string> ProfileBase(const CommandLine& cl, const std::filesystem::path& programDir,
-                                                          const std::filesystem::path& file, const std::string& code) {
+std::pair<std::filesystem::path, std::string> ProfileBase(const CommandLine& cl,
+                                                          const std::filesystem::path& programDir,
+                                                          const std::filesystem::path& file,
+                                                          const std::string& code) {
     std::filesystem::path base = file;
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) {
         if (cl.dataDir) return {file, ""};
-        const auto found = rom::FindProfileFile(rom::StandardProfileFolders(programDir, rom::SystemEnvironment()), code);
+        const auto found =
+            rom::FindProfileFile(rom::StandardProfileFolders(programDir, rom::SystemEnvironment()), code);
         if (!found) return {file, ""};
         base = *found;
     }
     try {
-        return {base, rom::ReadWholeTextFile(base)};
+        return {base, files::ReadWholeTextFile(base)};
     } catch (const std::exception& e) {
-        throw Stop{ExitFileError, std::string(e.what()) + "; nothing written"};
+        throw CommandFailed(ExitFileError, std::string(e.what()) + "; nothing written");
     }
 }
 
 void WriteProfile(const CommandLine& cl, const std::filesystem::path& programDir, const HeaderProfile& p,
                   std::ostream& err) {
     if (!rom::IsUsableGameCode(p.gameCode))
-        throw Stop{ExitFileError, "the game code cannot name a profile file; nothing written"};
+        throw CommandFailed(ExitFileError, "the game code cannot name a profile file; nothing written");
     // Profiles a user writes go to the user's own folder, which a package update never touches.
-    const std::filesystem::path dir = cl.dataDir ? *cl.dataDir : rom::UserProfileFolder(rom::SystemEnvironment());
+    const std::filesystem::path dir =
+        cl.dataDir ? *cl.dataDir : rom::UserProfileFolder(rom::SystemEnvironment());
     if (dir.empty())
-        throw Stop{ExitFileError, "neither XDG_CONFIG_HOME nor HOME names the user's folder of profiles; "
-                                  "--data DIR names a folder; nothing written"};
+        throw CommandFailed(ExitFileError,
+                            "neither XDG_CONFIG_HOME nor HOME names the user's folder of profiles; "
+                            "--data DIR names a folder; nothing written");
     const std::filesystem::path file = rom::ProfilePath(dir, p.gameCode);
     const auto [base, existing] = ProfileBase(cl, programDir, file, p.gameCode);
     const ProfileMerge merge = MergeProfile(existing, p, cl.force);
@@ -320,7 +338,8 @@ void WriteProfile(const CommandLine& cl, const std::filesystem::path& programDir
         for (const OffsetConflict& c : merge.conflicts)
             message += base.string() + ": [" + c.section + "] holds " + c.key + "=" + c.existing + ", not " +
                        std::to_string(c.wanted) + "\n";
-        throw Stop{ExitBadInput, message + "nothing written; --force replaces the offsets that differ"};
+        throw CommandFailed(ExitBadInput,
+                            message + "nothing written; --force replaces the offsets that differ");
     }
     if (merge.text.empty()) {
         err << "skirmela-moves: " << base.string() << " holds these offsets already; nothing written\n";
@@ -328,7 +347,7 @@ void WriteProfile(const CommandLine& cl, const std::filesystem::path& programDir
     }
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
-    ReplaceFile(file, merge.text);
+    ReplaceProfile(file, merge.text);
     const auto sections = [](const std::vector<std::string>& names) {
         std::string list;
         for (const std::string& n : names) list += (list.empty() ? "[" : " and [") + n + "]";
@@ -345,15 +364,15 @@ int Profile(const CommandLine& cl, const std::filesystem::path& programDir, std:
             std::ostream& err) {
     std::vector<std::uint8_t> image;
     try {
-        image = rom::ReadWholeFile(cl.rom, "the ROM");
+        image = files::ReadWholeFile(cl.rom, "the ROM");
     } catch (const std::exception& e) {
-        throw Stop{ExitFileError, cl.rom.string() + ": " + e.what()};
+        throw CommandFailed(ExitFileError, files::Shown(cl.rom) + ": " + e.what());
     }
     HeaderProfile p;
     try {
         p = ProfileFromHeader(image, cl.moveCount);
     } catch (const NoHeaderProfile& e) {
-        throw Stop{ExitBadInput, cl.rom.string() + ": no profile can be made: " + e.what()};
+        throw CommandFailed(ExitBadInput, cl.rom.string() + ": no profile can be made: " + e.what());
     }
     out << ProfileFileText(p);
     out.flush();
@@ -365,8 +384,8 @@ int Profile(const CommandLine& cl, const std::filesystem::path& programDir, std:
 
 namespace {
 
-int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out, std::ostream& err,
-             std::istream& in) {
+int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
+             std::ostream& err, std::istream& in) {
     try {
         switch (cl.command) {
         case Command::help:
@@ -388,18 +407,23 @@ int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std
         case Command::profile:
             return Profile(cl, programDir, out, err);
         }
-    } catch (const Stop& stop) {
-        std::istringstream lines(stop.message);
-        for (std::string line; std::getline(lines, line);) err << "skirmela-moves: " << line << "\n";
+    } catch (const CommandFailed& stop) {
+        ReportFailure(err, stop.what());
         return stop.status;
     } catch (const std::exception& e) {
-        err << "skirmela-moves: " << e.what() << "\n";
+        ReportFailure(err, e.what());
         return ExitFileError;
     }
     return ExitBadInput;
 }
 
 } // namespace
+
+void ReportFailure(std::ostream& err, const std::string& message) {
+    std::istringstream lines(message);
+    for (std::string line; std::getline(lines, line);)
+        err << "skirmela-moves: " << files::Escaped(line) << "\n";
+}
 
 int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
                std::ostream& err, std::istream& in) {
@@ -408,7 +432,7 @@ int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, s
     // is the one of the write that failed, which is the last thing the stream did.
     out.flush();
     if (!out) {
-        err << "skirmela-moves: cannot write the output: " << rom::SystemReason(errno ? errno : EIO) << "\n";
+        ReportFailure(err, "cannot write the output: " + files::SystemReason(errno ? errno : EIO));
         return ExitFileError;
     }
     return status;

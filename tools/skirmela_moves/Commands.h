@@ -5,12 +5,25 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <stdexcept>
+#include <string>
 
 namespace moves {
 
 inline constexpr int ExitDone = 0;
 inline constexpr int ExitBadInput = 1;  // bad arguments or cells; nothing written
 inline constexpr int ExitFileError = 2; // a file could not be read or written, or the ROM has no usable table
+
+// A failure after which a command stops: its exit status and its message, one line a line.
+class CommandFailed : public std::runtime_error {
+  public:
+    CommandFailed(int status, const std::string& message) : std::runtime_error(message), status(status) {}
+    int status;
+};
+
+// Writes message to err, each line after "skirmela-moves: " with its control characters escaped
+// (files::Escaped). Never fails.
+void ReportFailure(std::ostream& err, const std::string& message);
 
 // Runs the command line: results on out, messages on err, an import's "-" reads in. The profile
 // comes from --data or else <programDir>/Data. Never throws; every failure becomes a message and

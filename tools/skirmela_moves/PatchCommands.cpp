@@ -1,20 +1,20 @@
 #include "tools/skirmela_moves/PatchCommands.h"
 
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
+#include "files/WriteFiles.h"
 #include "patch/Patch.h"
-#include "patch/PatchFiles.h"
 #include "tools/skirmela_moves/Commands.h"
 
+#include <cerrno>
 #include <iostream>
 #include <optional>
+#include <sstream>
 
 namespace moves {
 namespace {
 
-// A failure after which the command stops with status and the message.
-struct Stop {
-    int status;
-    std::string message;
-};
+using Stop = CommandFailed;
 
 Stop Usage(const std::string& message) {
     return {ExitBadInput, message + "\n(skirmela-moves --help shows the commands)"};
@@ -56,24 +56,26 @@ void NeedOperands(const PatchCommandLine& cl, std::size_t count, const char* for
 
 patch::Bytes Read(const std::filesystem::path& file) {
     try {
-        return patch::ReadWholeFile(file);
-    } catch (const patch::FileError& e) {
+        return files::ReadWholeFile(file);
+    } catch (const files::FileError& e) {
         throw Stop{ExitFileError, std::string(e.what()) + "; nothing written"};
     }
 }
 
 void Write(const std::filesystem::path& file, patch::ByteView bytes) {
     try {
-        patch::ReplaceFile(file, bytes);
-    } catch (const patch::FileError& e) {
-        throw Stop{ExitFileError, std::string(e.what()) + "; " + file.string() + " was left as it was"};
+        files::ReplaceFile(file, bytes);
+    } catch (const files::FileError& e) {
+        throw Stop{ExitFileError, std::string(e.what()) + "; " + files::Shown(file) + " was left as it was"};
     }
 }
 
+// OUT is written through a file beside it and renamed into place; an OUT that is no regular file
+// (a device, a pipe) or is read-only is refused and left as it was.
 // OUT must never take the place of a file it is made from.
 void RefuseOutputIsInput(const std::filesystem::path& out, const std::filesystem::path& input,
                          const char* role) {
-    if (patch::SameFile(out, input))
+    if (files::SameFile(out, input))
         throw Stop{ExitBadInput, "the output " + out.string() + " is the " + role + " " + input.string() +
                                      "; nothing written"};
 }
@@ -113,7 +115,7 @@ int Apply(const PatchCommandLine& cl, std::ostream& out, std::ostream& err) {
     NeedOperands(cl, 4, "apply ROM PATCH OUT [--in-place]");
     const std::filesystem::path rom = cl.operands[1], patchFile = cl.operands[2], output = cl.operands[3];
     RefuseOutputIsInput(output, patchFile, "patch");
-    const bool overRom = patch::SameFile(output, rom);
+    const bool overRom = files::SameFile(output, rom);
     if (overRom && !cl.inPlace)
         throw Stop{ExitBadInput, "the output " + output.string() + " is the ROM " + rom.string() +
                                      "; give --in-place to write the patched ROM over it; nothing written"};
@@ -154,9 +156,16 @@ int Info(const PatchCommandLine& cl, std::ostream& out, std::ostream& err) {
     return ExitBadInput;
 }
 
-} // namespace
+// The message after "skirmela-moves: ", its lines' control characters escaped; a usage hint on a
+// line of its own goes without the prefix, as for the other commands.
+void Report(std::ostream& err, const std::string& message) {
+    std::istringstream lines(message);
+    bool first = true;
+    for (std::string line; std::getline(lines, line); first = false)
+        err << (first ? "skirmela-moves: " : "") << files::Escaped(line) << "\n";
+}
 
-int RunPatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int DispatchPatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         const PatchCommandLine cl = ParsePatchCommandLine(args);
         if (cl.help) {
@@ -171,12 +180,25 @@ int RunPatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         throw Usage("unknown patch command \"" + command +
                     "\"; the patch commands are create, apply and info");
     } catch (const Stop& stop) {
-        err << "skirmela-moves: " << stop.message << "\n";
+        Report(err, stop.what());
         return stop.status;
     } catch (const std::exception& e) {
-        err << "skirmela-moves: " << e.what() << "\n";
+        Report(err, e.what());
         return ExitFileError;
     }
+}
+
+} // namespace
+
+int RunPatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int status = DispatchPatchCommand(args, out, err);
+    // A report that never reached its reader (a full disk, a closed pipe) is no success.
+    out.flush();
+    if (!out) {
+        ReportFailure(err, "cannot write the output: " + files::SystemReason(errno ? errno : EIO));
+        return ExitFileError;
+    }
+    return status;
 }
 
 } // namespace moves
