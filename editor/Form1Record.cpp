@@ -78,7 +78,7 @@ void Form1::ShowWholeRecord(bool shown) {
     for (QWidget* part : std::initializer_list<QWidget*>{Frame8, Frame9, Frame10, SaveCommands})
         if (part) part->setVisible(shown); // the save commands come after the first call
     setFixedSize(WindowWidth, shown ? GrownWindowHeight : WindowHeight);
-    if ((cmdMore->Value != 0) != shown) cmdMore->SetValue(ToVBool(shown));
+    if ((cmdMore->Value != 0) != shown) cmdMore->SetValue(chameleon_button::ToVBool(shown));
     ShowDescriptionFrame();
 }
 
