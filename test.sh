@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 export QT_QPA_PLATFORM=offscreen
 
 scripts/setup.sh
+scripts/check_format.sh
 (cd build && ctest --output-on-failure -j2)
 
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"

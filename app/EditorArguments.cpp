@@ -1,5 +1,7 @@
 #include "app/EditorArguments.h"
 
+#include "command_line/OptionScanner.h"
+
 namespace app {
 
 namespace {
@@ -12,24 +14,14 @@ EditorArguments UsageError(std::string error) {
 
 EditorArguments ParseEditorArguments(const std::vector<std::string>& args) {
     EditorArguments result;
-    bool optionsEnded = false;
-    for (const std::string& arg : args) {
-        const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
-        if (isOption && arg == "--") {
-            optionsEnded = true;
-        } else if (isOption && (arg == "--help" || arg == "-h")) {
-            return {EditorAction::help, std::nullopt, {}};
-        } else if (isOption && arg == "--version") {
-            return {EditorAction::version, std::nullopt, {}};
-        } else if (isOption) {
-            return UsageError("unknown option " + arg);
-        } else if (arg.empty()) {
-            return UsageError("the ROM path is empty");
-        } else if (result.rom) {
-            return UsageError("one ROM at a time: " + *result.rom + " and " + arg);
-        } else {
-            result.rom = arg;
-        }
+    command_line::OptionScanner scanner(args);
+    while (const std::optional<command_line::Word> word = scanner.Next()) {
+        if (word->AsksForHelp()) return {EditorAction::help, std::nullopt, {}};
+        if (word->Is("--version")) return {EditorAction::version, std::nullopt, {}};
+        if (word->option) return UsageError("unknown option " + word->text);
+        if (word->text.empty()) return UsageError("the ROM path is empty");
+        if (result.rom) return UsageError("one ROM at a time: " + *result.rom + " and " + word->text);
+        result.rom = word->text;
     }
     return result;
 }

@@ -8,6 +8,8 @@
 #include <benchmark/benchmark.h>
 #include <string>
 
+using namespace chameleon_button;
+
 namespace {
 
 constexpr int W = 217, H = 41;

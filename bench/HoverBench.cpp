@@ -11,6 +11,8 @@
 #include <benchmark/benchmark.h>
 #include <ctime>
 
+using namespace chameleon_button;
+
 namespace {
 
 double ProcessCpuSeconds() {

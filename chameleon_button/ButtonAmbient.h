@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QString>
 
+namespace chameleon_button {
+
 class ButtonAmbient {
   public:
     virtual ~ButtonAmbient() = default;
@@ -19,3 +21,5 @@ inline const ButtonAmbient& RunModeAmbient() {
     static const ButtonAmbient ambient;
     return ambient;
 }
+
+} // namespace chameleon_button

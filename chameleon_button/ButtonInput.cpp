@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace chameleon_button {
+
 namespace vk = virtual_keys;
 namespace mouse = mouse_buttons;
 
@@ -251,3 +253,5 @@ void chameleonButton::focusOutEvent(QFocusEvent*) {
     SettleSpaceRelease();
     HandleFocus(false);
 }
+
+} // namespace chameleon_button

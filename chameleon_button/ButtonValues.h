@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+namespace chameleon_button {
+
 // ButtonType: the look of the button.
 enum class ButtonLook : std::int32_t {
     OutlinedBevel = 1,
@@ -75,3 +77,5 @@ struct ButtonPalette {
            TextColor = 0, TextOverColor = 0, FaceOverColor = 0, MaskColorValue = 0, FaceBrightColor = 0,
            SelectionColor = 0, SelectionTintColor = 0;
 };
+
+} // namespace chameleon_button

@@ -6,6 +6,8 @@
 #include <QCursor>
 #include <QPainter>
 
+namespace chameleon_button {
+
 void chameleonButton::ResizeButton() {
     if (InCapture) return; // the capture changes the height twice; neither change is a resize
     ClientWidth = width();
@@ -76,3 +78,5 @@ bool chameleonButton::IsCursorOverButton() const {
     while (under && !under->isEnabled()) under = under->parentWidget();
     return under == this;
 }
+
+} // namespace chameleon_button

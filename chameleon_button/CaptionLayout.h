@@ -8,6 +8,8 @@
 
 #include <QFont>
 
+namespace chameleon_button {
+
 // The caption as laid out in Font.
 struct CaptionLayout {
     QFont Font;
@@ -28,3 +30,5 @@ struct CaptionRoom {
 // then centred in the room the picture leaves (not moved for a position without a name).
 CaptionLayout PlaceCaption(const QString& caption, const QFont& font, const TextMetrics& metrics,
                            const CaptionRoom& room);
+
+} // namespace chameleon_button

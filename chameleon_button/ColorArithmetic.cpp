@@ -1,5 +1,7 @@
 #include "chameleon_button/ColorArithmetic.h"
 
+namespace chameleon_button {
+
 Colour OffsetColor(Colour colour, std::int32_t amount, bool blueProportional, bool softBevel) {
     if (softBevel) amount /= 2;
     const std::int32_t r = colour & 255;
@@ -23,3 +25,5 @@ Colour LightenColor(Colour colour, std::int32_t amount) {
     return channel(colour & 255) + 256 * channel((colour / 256) % 256) +
            65536 * channel((colour / 65536) % 256);
 }
+
+} // namespace chameleon_button

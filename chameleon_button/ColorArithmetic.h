@@ -5,6 +5,8 @@
 #include <QColor>
 #include <cstdint>
 
+namespace chameleon_button {
+
 using Colour = std::int32_t;
 
 // 16-bit booleans of the control's members and stored settings: True is -1.
@@ -36,3 +38,5 @@ inline QRgb ToQRgb(Colour c) {
 inline Colour FromQRgb(QRgb p) {
     return Rgb(qRed(p), qGreen(p), qBlue(p));
 }
+
+} // namespace chameleon_button

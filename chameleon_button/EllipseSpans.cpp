@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace chameleon_button {
+
 std::vector<Span> EllipseSpans(int left, int top, int w, int h) {
     std::vector<Span> spans;
     if (w <= 0 || h <= 0) return spans;
@@ -21,3 +23,5 @@ std::vector<Span> EllipseSpans(int left, int top, int w, int h) {
     }
     return spans;
 }
+
+} // namespace chameleon_button

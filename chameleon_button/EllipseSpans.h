@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace chameleon_button {
+
 struct Span {
     int y, x0, x1; // pixels x0 .. x1 - 1 of row y
     bool operator==(const Span&) const = default;
@@ -15,3 +17,5 @@ struct Span {
 // bottom order, each row at most once; an empty rectangle gives no rows. The spans are symmetric
 // left to right and top to bottom within the rectangle.
 std::vector<Span> EllipseSpans(int left, int top, int w, int h);
+
+} // namespace chameleon_button

@@ -7,6 +7,8 @@
 
 #include <QPalette>
 
+namespace chameleon_button {
+
 PaletteSource chameleonButton::PaletteSourceNow() const {
     // The parent's colours behind and of its text.
     const QPalette parentPalette = parentWidget() ? parentWidget()->palette() : palette();
@@ -95,3 +97,5 @@ void chameleonButton::PaintButton(std::uint8_t state, bool force) {
     }
     update();
 }
+
+} // namespace chameleon_button

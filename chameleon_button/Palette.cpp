@@ -4,6 +4,8 @@
 
 #include "chameleon_button/SystemColors.h"
 
+namespace chameleon_button {
+
 using namespace system_colors;
 
 ButtonPalette DerivePalette(const PaletteSource& s) {
@@ -58,3 +60,5 @@ ButtonPalette DerivePalette(const PaletteSource& s) {
     p.FaceBrightColor = OffsetColor(p.FaceColor, 48, s.look == ButtonLook::GradientRim, s.SoftBevel);
     return p;
 }
+
+} // namespace chameleon_button

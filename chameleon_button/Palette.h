@@ -4,6 +4,8 @@
 
 #include "chameleon_button/ButtonValues.h"
 
+namespace chameleon_button {
+
 // What the palette is derived from. The parent's colours are those of the window holding the
 // button (its own where it has no parent); only SchemeFromParent reads them.
 struct PaletteSource {
@@ -16,3 +18,5 @@ struct PaletteSource {
 
 // The twelve working colours. System colours are read at the call (system_colors::GetSysColor).
 ButtonPalette DerivePalette(const PaletteSource& source);
+
+} // namespace chameleon_button

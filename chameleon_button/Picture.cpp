@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace chameleon_button {
+
 std::shared_ptr<const Picture> Picture::FromImage(const QImage& image, Kind kind, double dpi) {
     auto p = std::make_shared<Picture>();
     p->kind = kind;
@@ -10,3 +12,5 @@ std::shared_ptr<const Picture> Picture::FromImage(const QImage& image, Kind kind
     p->heightHiMetric = static_cast<int>(std::lround(image.height() * 2540.0 / dpi));
     return p;
 }
+
+} // namespace chameleon_button

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <memory>
 
+namespace chameleon_button {
+
 struct Picture {
     enum class Kind { Bitmap, Icon, Other };
     Kind kind = Kind::Bitmap;
@@ -17,3 +19,5 @@ struct Picture {
 };
 
 using PictureRef = std::shared_ptr<const Picture>;
+
+} // namespace chameleon_button

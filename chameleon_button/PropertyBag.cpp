@@ -1,5 +1,7 @@
 #include "chameleon_button/PropertyBag.h"
 
+namespace chameleon_button {
+
 void PropertyBag::Write(const QString& key, PropertyValue value) {
     for (auto& entry : entries_)
         if (entry.first.compare(key, Qt::CaseInsensitive) == 0) {
@@ -20,3 +22,5 @@ std::vector<QString> PropertyBag::Keys() const {
     for (const auto& entry : entries_) keys.push_back(entry.first);
     return keys;
 }
+
+} // namespace chameleon_button

@@ -13,6 +13,8 @@
 #include <variant>
 #include <vector>
 
+namespace chameleon_button {
+
 using PropertyValue = std::variant<std::int32_t, std::int16_t, bool, QString, QFont, PictureRef>;
 
 class PropertyBag {
@@ -33,3 +35,5 @@ class PropertyTypeError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
+
+} // namespace chameleon_button

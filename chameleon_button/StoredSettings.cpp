@@ -3,6 +3,8 @@
 #include "chameleon_button/SystemColors.h"
 #include "chameleon_button/chameleonButton.h"
 
+namespace chameleon_button {
+
 namespace {
 
 template <typename T> T Get(const PropertyBag& bag, const char* key, T fallback) {
@@ -99,3 +101,5 @@ void chameleonButton::WriteProperties(PropertyBag& bag) const {
     w("CHECK", CheckBoxBehaviour != 0);
     w("VALUE", Value != 0);
 }
+
+} // namespace chameleon_button

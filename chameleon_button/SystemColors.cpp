@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPalette>
 
+namespace chameleon_button {
+
 namespace system_colors {
 namespace {
 
@@ -69,3 +71,5 @@ Colour ResolveSystemColor(Colour colour) {
     if (index >= system_colors::Count) return 0;
     return system_colors::GetSysColor(index);
 }
+
+} // namespace chameleon_button

@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 
+namespace chameleon_button {
+
 namespace system_colors {
 
 inline constexpr int COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8, COLOR_HIGHLIGHT = 13, COLOR_BTNFACE = 15,
@@ -32,3 +34,5 @@ Colour GetSysColor(int index);
 // RGB values come back unchanged; a reference becomes its system colour's RGB value; a colour that
 // cannot be translated (an unknown index, other high bits) is black.
 Colour ResolveSystemColor(Colour colour);
+
+} // namespace chameleon_button

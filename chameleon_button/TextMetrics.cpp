@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+namespace chameleon_button {
+
 QFont CaptionFont(const QFont& hostFont) {
     QFont font = hostFont;
     font.setStyleStrategy(QFont::NoAntialias);
@@ -20,3 +22,5 @@ QSize QtTextMetrics::Measure(const QString& caption, const QFont& font, int widt
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
     return r.size();
 }
+
+} // namespace chameleon_button

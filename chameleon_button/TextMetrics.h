@@ -7,6 +7,8 @@
 
 class QImage;
 
+namespace chameleon_button {
+
 class TextMetrics {
   public:
     virtual ~TextMetrics() = default;
@@ -26,3 +28,5 @@ QFont CaptionFont(const QFont& hostFont);
 
 // The flags every caption text is laid out with: centred lines broken between words, mnemonics.
 int CaptionTextFlags();
+
+} // namespace chameleon_button

@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+namespace chameleon_button {
+
 namespace virtual_keys {
 namespace {
 
@@ -281,3 +283,5 @@ std::uint8_t KeyCodeOf(int qtKey, bool keypad, std::uint32_t evdevCode) {
 }
 
 } // namespace virtual_keys
+
+} // namespace chameleon_button

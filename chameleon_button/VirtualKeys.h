@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+namespace chameleon_button {
+
 namespace virtual_keys {
 
 // The codes by name (VK_SPACE is Space, VK_OEM_1 is Oem1); digits, letters, keypad digits and
@@ -130,3 +132,5 @@ std::uint8_t FromKeyPlace(std::uint32_t evdevCode);
 std::uint8_t KeyCodeOf(int qtKey, bool keypad, std::uint32_t evdevCode);
 
 } // namespace virtual_keys
+
+} // namespace chameleon_button

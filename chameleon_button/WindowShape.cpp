@@ -2,6 +2,8 @@
 
 #include "chameleon_button/ButtonValues.h"
 
+namespace chameleon_button {
+
 QRegion BuildWindowShape(std::int32_t type, int W, int H) {
     QRegion shape(0, 0, W, H);
     const auto cut = [&shape](int x, int y) { shape -= QRegion(x, y, 1, 1); };
@@ -37,3 +39,5 @@ InnerRectangle InnerRectFor(std::int32_t type, int W, int H) {
     if (look == ButtonLook::GlossGradient) return {6, 6, W - 4, H - 4};
     return {4, 4, W - 4, H - 4};
 }
+
+} // namespace chameleon_button

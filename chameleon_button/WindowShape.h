@@ -7,6 +7,8 @@
 #include <QRegion>
 #include <cstdint>
 
+namespace chameleon_button {
+
 // The window shape of ButtonType type on a W x H face.
 QRegion BuildWindowShape(std::int32_t type, int W, int H);
 
@@ -17,3 +19,5 @@ struct InnerRectangle {
 
 // The client rectangle inset by the margin of type; it bounds the focus rectangle.
 InnerRectangle InnerRectFor(std::int32_t type, int W, int H);
+
+} // namespace chameleon_button

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <stdexcept>
 
+namespace chameleon_button {
+
 namespace {
 
 // Pointer shapes by their classic numbers: the standard arrow, and the shape of the pointer icon.
@@ -391,3 +393,5 @@ void chameleonButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, face_.Image());
 }
+
+} // namespace chameleon_button

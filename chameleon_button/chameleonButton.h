@@ -28,6 +28,8 @@
 
 class QShortcut;
 
+namespace chameleon_button {
+
 class chameleonButton : public QWidget {
     Q_OBJECT
 
@@ -235,3 +237,5 @@ class chameleonButton : public QWidget {
     void SettleSpaceRelease();
     bool syncingEnabled_ = false;
 };
+
+} // namespace chameleon_button

@@ -4,6 +4,9 @@
 #include "editor/EditorPictures.h"
 
 namespace editor {
+
+using namespace chameleon_button;
+
 namespace {
 
 constexpr std::int32_t GradientRim = 3;

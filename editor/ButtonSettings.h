@@ -9,6 +9,6 @@
 namespace editor {
 
 // The settings of "cmdOpen", "cmdSave", "cmdAdd", "cmdMore", "cmdUndo", "cmdRedo" or "cmdExportPatch".
-PropertyBag StoredButtonSettings(const QString& buttonName);
+chameleon_button::PropertyBag StoredButtonSettings(const QString& buttonName);
 
 } // namespace editor

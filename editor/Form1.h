@@ -25,11 +25,16 @@
 #include <optional>
 #include <vector>
 
-class chameleonButton;
 class QAction;
 class QTabWidget;
 
+namespace chameleon_button {
+class chameleonButton;
+} // namespace chameleon_button
+
 namespace editor {
+
+using chameleon_button::chameleonButton;
 
 struct RestOfRecord;
 struct PlannedWrite;

@@ -89,7 +89,7 @@ void Form1::ShowWholeRecord(bool shown) {
     for (QWidget* part : std::initializer_list<QWidget*>{tabMore, cmdUndo, cmdRedo, cmdExportPatch})
         if (part) part->setVisible(shown); // the save commands come after the first call
     setFixedSize(WindowWidth, shown ? GrownWindowHeight : WindowHeight);
-    if ((cmdMore->Value != 0) != shown) cmdMore->SetValue(ToVBool(shown));
+    if ((cmdMore->Value != 0) != shown) cmdMore->SetValue(chameleon_button::ToVBool(shown));
 }
 
 void Form1::ShowRestOfRecord(int k) {

@@ -1,5 +1,6 @@
 #pragma once
-// Conversions between the texts of the window's fields and numbers. No Qt: tools reuse them.
+// Conversions between the texts of the window's fields and numbers. No Qt, so that they are tested and
+// fuzzed without a window.
 
 #include <cstdint>
 #include <stdexcept>

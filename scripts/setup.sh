@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth imagemagick fonts-dejavu-core dpkg-dev desktop-file-utils appstream x11-utils locales
-          xdotool lintian shared-mime-info zlib1g-dev)
+          xdotool lintian shared-mime-info zlib1g-dev clang-format-14)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,7 +3,7 @@
 #include "chameleon_button/paint/FaceSteps.h"
 #include "chameleon_button/paint/PaintCaption.h"
 
-namespace paint {
+namespace chameleon_button::paint {
 
 namespace {
 
@@ -196,4 +196,4 @@ void PressedOutlineDown(FaceSteps& f) {
     OutlinedBevelDown(f);
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -2,7 +2,7 @@
 // The looks made of one-pixel 3-D edges: raised when up, the light and dark edges swapped and the
 // caption one pixel right and down when pressed.
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class FaceSteps;
 
@@ -29,4 +29,4 @@ void HoverDoubleBevelDown(FaceSteps& f);
 void HoverDoubleBevelDisabled(FaceSteps& f);
 void PressedOutlineDown(FaceSteps& f); // 15: nothing of its own up or disabled
 
-} // namespace paint
+} // namespace chameleon_button::paint

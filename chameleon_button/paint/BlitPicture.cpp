@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <cmath>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 int HiMetricToPixels(int hiMetric, double dpi) {
     const float pixels = static_cast<float>(hiMetric * dpi / 2540.0);
@@ -87,4 +87,4 @@ void BlitPicture(Surface& surface, int x, int y, int w, int h, const Picture& pi
         }
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

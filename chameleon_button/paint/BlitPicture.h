@@ -5,7 +5,7 @@
 #include "chameleon_button/Picture.h"
 #include "chameleon_button/paint/Surface.h"
 
-namespace paint {
+namespace chameleon_button::paint {
 
 struct BlitStyle {
     Colour maskColour = 0; // RGB; the colour of transparent pixels while useMaskColor holds
@@ -31,4 +31,4 @@ int GreyOf(int r, int g, int b);
 void BlitPicture(Surface& surface, int x, int y, int w, int h, const Picture& picture,
                  const BlitStyle& style);
 
-} // namespace paint
+} // namespace chameleon_button::paint

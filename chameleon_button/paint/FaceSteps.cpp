@@ -3,7 +3,7 @@
 #include "chameleon_button/paint/PaintCaption.h"
 #include "chameleon_button/paint/Surface.h"
 
-namespace paint {
+namespace chameleon_button::paint {
 
 FaceSteps::FaceSteps(Surface& surface, const PaintRequest& request)
     : surface(surface), r(request), W(request.W), H(request.H), p(request.Colours), text(&request.Text),
@@ -57,4 +57,4 @@ Colour FaceSteps::Lighten(Colour c, std::int32_t n) {
     return LightenColor(c, n);
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

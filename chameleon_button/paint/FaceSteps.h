@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class Surface;
 
@@ -45,4 +45,4 @@ class FaceSteps {
     static Colour Lighten(Colour c, std::int32_t n);
 };
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -4,7 +4,7 @@
 #include "chameleon_button/paint/PaintCaption.h"
 #include "chameleon_button/paint/Surface.h"
 
-namespace paint {
+namespace chameleon_button::paint {
 
 namespace {
 
@@ -107,4 +107,4 @@ void OvalDisabled(FaceSteps& f) {
     f.Caption(CaptionEtched);
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

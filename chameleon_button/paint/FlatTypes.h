@@ -2,7 +2,7 @@
 // The looks without 3-D edges or gradients: FlatEdge (5), HoverBox (9), SeeThrough (11) and Oval (13).
 // Blank (10) draws nothing of its own.
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class FaceSteps;
 
@@ -19,4 +19,4 @@ void OvalUp(FaceSteps& f);
 void OvalDown(FaceSteps& f);
 void OvalDisabled(FaceSteps& f);
 
-} // namespace paint
+} // namespace chameleon_button::paint

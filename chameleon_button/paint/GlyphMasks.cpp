@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 const std::vector<GlyphRun>& GlyphMasks::Runs(const QString& text, const QFont& font, int flags, QSize size) {
     for (const Entry& e : entries_)
@@ -41,4 +41,4 @@ std::vector<GlyphRun> GlyphMasks::Rasterise(const QString& text, const QFont& fo
     return runs;
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

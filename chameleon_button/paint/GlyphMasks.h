@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 // A horizontal run of glyph pixels, x0 .. x1-1 of row y, relative to the text rectangle's corner.
 struct GlyphRun {
@@ -38,4 +38,4 @@ class GlyphMasks {
     std::size_t next_ = 0; // the entry replaced when a new text comes
 };
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 std::int32_t GradientAmount(int depth, int H, int i) {
     if (H <= 0) return 0; // a face without rows has no gradient
@@ -144,4 +144,4 @@ void GlossGradientDisabled(FaceSteps& f) {
     f.Caption(CaptionFaceEtched);
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class FaceSteps;
 
@@ -19,4 +19,4 @@ void GlossGradientUp(FaceSteps& f);
 void GlossGradientDown(FaceSteps& f);
 void GlossGradientDisabled(FaceSteps& f);
 
-} // namespace paint
+} // namespace chameleon_button::paint

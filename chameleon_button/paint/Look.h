@@ -1,7 +1,7 @@
 #pragma once
 // A look: the drawing of one ButtonType in each of its three states, after the face is filled.
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class FaceSteps;
 
@@ -11,4 +11,4 @@ struct Look {
     LookStep up, down, disabled; // nullptr: nothing beyond the fill
 };
 
-} // namespace paint
+} // namespace chameleon_button::paint

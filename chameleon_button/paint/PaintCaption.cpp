@@ -4,7 +4,7 @@
 #include "chameleon_button/paint/FaceSteps.h"
 #include "chameleon_button/paint/Surface.h"
 
-namespace paint {
+namespace chameleon_button::paint {
 
 namespace {
 
@@ -85,4 +85,4 @@ void PaintCaption(FaceSteps& f, std::uint8_t state) {
     }
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

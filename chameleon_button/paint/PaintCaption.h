@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class FaceSteps;
 
@@ -24,4 +24,4 @@ void PaintCaptionEffect(FaceSteps& f, const ButtonRect& r);
 // first at r's top, an ampersand underlining the next character; glyph pixels only, clipped to r.
 void DrawCaptionText(FaceSteps& f, const ButtonRect& r, Colour colour);
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -8,7 +8,7 @@
 #include "chameleon_button/paint/PaintPicture.h"
 #include "chameleon_button/paint/Surface.h"
 
-namespace paint {
+namespace chameleon_button::paint {
 
 namespace {
 
@@ -64,4 +64,4 @@ PaintResult PaintFace(Surface& s, const PaintRequest& r) {
     return {f.LastCaptionState, f.p.FaceBrightColor};
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -3,7 +3,7 @@
 
 #include "chameleon_button/paint/PaintRequest.h"
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class Surface;
 
@@ -11,4 +11,4 @@ class Surface;
 // and tells what the pass leaves for the button.
 PaintResult PaintFace(Surface& surface, const PaintRequest& request);
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -4,7 +4,7 @@
 #include "chameleon_button/paint/FaceSteps.h"
 #include "chameleon_button/paint/PaintCaption.h"
 
-namespace paint {
+namespace chameleon_button::paint {
 
 namespace {
 
@@ -109,4 +109,4 @@ void PaintPicture(FaceSteps& f, std::uint8_t state) {
     if (f.r.PicturePosition == PicturePlace::PictureBehindCaption) PaintCaption(f, f.LastCaptionState);
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class FaceSteps;
 
@@ -19,4 +19,4 @@ void PaintPicture(FaceSteps& f, std::uint8_t state);
 // The two (or one) solid copies of SpecialEffect around the picture, offset by o (-1, 0 or 1).
 void PaintPictureEffect(FaceSteps& f, int o, const Picture& p);
 
-} // namespace paint
+} // namespace chameleon_button::paint

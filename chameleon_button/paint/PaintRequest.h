@@ -10,7 +10,7 @@
 #include <QString>
 #include <optional>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class Surface;
 
@@ -51,4 +51,4 @@ struct PaintResult {
     Colour FaceBrightColor = 0;
 };
 
-} // namespace paint
+} // namespace chameleon_button::paint

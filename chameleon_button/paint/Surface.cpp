@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 void Surface::Resize(int width, int height) {
     image_ = QImage(width < 0 ? 0 : width, height < 0 ? 0 : height, QImage::Format_RGB32);
@@ -184,4 +184,4 @@ void Surface::CopyFrom(const Surface& source) {
     }
 }
 
-} // namespace paint
+} // namespace chameleon_button::paint

@@ -15,7 +15,7 @@
 #include <QString>
 #include <vector>
 
-namespace paint {
+namespace chameleon_button::paint {
 
 class Surface {
   public:
@@ -96,4 +96,4 @@ class Surface {
     Colour textColour_ = 0;
 };
 
-} // namespace paint
+} // namespace chameleon_button::paint

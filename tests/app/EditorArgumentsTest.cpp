@@ -40,3 +40,44 @@ TEST(ParseEditorArguments, ReadsAtMostOneRomAndTheTwoInformationOptions) {
             EXPECT_NE(parsed.error.find(c.error), std::string::npos) << line << ": " << parsed.error;
     }
 }
+
+TEST(ParseEditorArguments, ReadsEverySpellingInOrderAndSaysWhatIsWrongInTheseWords) {
+    // The reading stops at the first word that decides: an information option or an error.
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"-h"}, "help"},
+        {{"--version", "--help"}, "version"},
+        {{"--help", "a.gba", "b.gba"}, "help"},
+        {{"--", "--"}, "rom --"},
+        {{"--", ""}, "error the ROM path is empty"},
+        {{"a.gba", "--", "--", "b"}, "error one ROM at a time: a.gba and --"},
+        {{"a.gba", "b.gba", "--help"}, "error one ROM at a time: a.gba and b.gba"},
+        {{"a.gba", ""}, "error the ROM path is empty"},
+        {{"", "a.gba"}, "error the ROM path is empty"},
+        {{"--bogus"}, "error unknown option --bogus"},
+        {{"-h=1"}, "error unknown option -h=1"},
+        {{"--version=1"}, "error unknown option --version=1"},
+        {{"-x", "--", "a.gba"}, "error unknown option -x"},
+        {{"a.gba", "---"}, "error unknown option ---"},
+    };
+    for (const auto& [args, expected] : cases) {
+        std::string line;
+        for (const std::string& arg : args) line += "[" + arg + "]";
+        const EditorArguments parsed = ParseEditorArguments(args);
+        std::string shown;
+        switch (parsed.action) {
+        case EditorAction::openWindow:
+            shown = "rom " + parsed.rom.value_or("(none)");
+            break;
+        case EditorAction::help:
+            shown = "help";
+            break;
+        case EditorAction::version:
+            shown = "version";
+            break;
+        case EditorAction::usageError:
+            shown = "error " + parsed.error;
+            break;
+        }
+        EXPECT_EQ(shown, expected) << line;
+    }
+}

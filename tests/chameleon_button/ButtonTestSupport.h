@@ -11,6 +11,9 @@
 
 namespace button_test {
 
+// The tests are the control's own: its names unqualified.
+using namespace chameleon_button;
+
 // Every displayed character is 6 pixels wide and every line 13 high; lines break between words
 // (at spaces) where the next word would pass the width; "&" marks are not displayed, "&&" is one.
 class FixedMetrics : public TextMetrics {

@@ -91,3 +91,147 @@ TEST(ParseCommandLine, RefusesWhatItCannotRunWithAReason) {
         }
     }
 }
+
+namespace {
+
+// Every field of a command line that differs from its default, in one line.
+std::string Shown(const CommandLine& cl) {
+    const char* const commands[] = {"help", "version", "list", "export", "import", "set", "diff", "profile"};
+    std::string s = commands[static_cast<int>(cl.command)];
+    const auto add = [&s](const std::string& field, bool given, const std::string& value) {
+        if (given) s += " " + field + "=" + value;
+    };
+    add("rom", !cl.rom.empty(), cl.rom);
+    add("other", !cl.otherRom.empty(), cl.otherRom);
+    add("file", !cl.file.empty(), cl.file);
+    add("move", !cl.move.empty(), cl.move);
+    for (const FieldAssignment& a : cl.assignments) s += " [" + a.field + "]=[" + a.value + "]";
+    add("format", cl.format != ListFormat::text, cl.format == ListFormat::csv ? "csv" : "json");
+    add("dry-run", cl.dryRun, "yes");
+    add("undo", cl.undoFile.has_value(), cl.undoFile.value_or("").string());
+    add("backup", cl.backup, "yes");
+    add("write", cl.write, "yes");
+    add("force", cl.force, "yes");
+    add("moves", cl.moveCount.has_value(), std::to_string(cl.moveCount.value_or(0)));
+    add("data", cl.dataDir.has_value(), cl.dataDir.value_or("").string());
+    return s;
+}
+
+} // namespace
+
+TEST(ParseCommandLine, TakesEverySpellingOfItsOptionsAndOperands) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"--help"}, "help"},
+        {{"-h"}, "help"},
+        {{"help"}, "help"},
+        {{"frob", "--help"}, "help"},
+        {{"--version", "--help"}, "help"},
+        {{"--version"}, "version"},
+        {{"version"}, "version"},
+        {{"list", "a.gba", "--version"}, "version"},
+        {{"list", "-"}, "list rom=-"},
+        {{"list", "--", "-a.gba"}, "list rom=-a.gba"},
+        {{"--", "list", "--x"}, "list rom=--x"},
+        {{"list", "", "--csv"}, "list format=csv"},
+        {{"list", "a.gba", "--data", "--csv"}, "list rom=a.gba data=--csv"},
+        {{"list", "a.gba", "--data", "-"}, "list rom=a.gba data=-"},
+        {{"list", "a.gba", "--data=x=y"}, "list rom=a.gba data=x=y"},
+        {{"list", "a.gba", "--data", "a", "--data=b"}, "list rom=a.gba data=b"},
+        {{"list", "a.gba", "--moves", " 12 "}, "list rom=a.gba moves=12"},
+        {{"list", "a.gba", "--moves=007"}, "list rom=a.gba moves=7"},
+        {{"list", "a.gba", "--json", "--json"}, "list rom=a.gba format=json"},
+        {{"export", "a.gba", "-"}, "export rom=a.gba file=-"},
+        {{"import", "a.gba", "t.csv", "--undo=u.csv", "--backup"},
+         "import rom=a.gba file=t.csv undo=u.csv backup=yes"},
+        {{"import", "a.gba", "t.csv", "--undo", "--backup"}, "import rom=a.gba file=t.csv undo=--backup"},
+        {{"set", "a.gba", "13", "name=", "--dry-run"}, "set rom=a.gba move=13 [name]=[] dry-run=yes"},
+        {{"set", "a.gba", "--", "-1", "power=-2"}, "set rom=a.gba move=-1 [power]=[-2]"},
+        {{"set", "a.gba", "13", "name=\xC3\xA9=", "type=x"},
+         "set rom=a.gba move=13 [name]=[\xC3\xA9=] [type]=[x]"},
+        {{"diff", "a.gba", "b.gba", "--json"}, "diff rom=a.gba other=b.gba format=json"},
+        {{"profile", "a.gba", "--force", "--write"}, "profile rom=a.gba write=yes force=yes"},
+    };
+    for (const auto& [args, shown] : cases) {
+        std::string line;
+        for (const std::string& a : args) line += "[" + a + "]";
+        EXPECT_EQ(Shown(ParseCommandLine(args)), shown) << line;
+    }
+}
+
+TEST(ParseCommandLine, SaysWhatIsWrongInTheseWords) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{}, "no command given"},
+        {{"--data", "x"}, "no command given"},
+        {{"--frob"}, "unknown option --frob"},
+        {{"--frob", "--help"}, "unknown option --frob"},
+        {{"--help", "--frob"}, "unknown option --frob"},
+        {{"--help=1"}, "unknown option --help=1"},
+        {{"list", "a.gba", "--csv=1"}, "unknown option --csv=1"},
+        {{"list", "a.gba", "-x"}, "unknown option -x"},
+        {{"list", "a.gba", "--datax"}, "unknown option --datax"},
+        {{"list", "a.gba", "--in-place=1"}, "unknown option --in-place=1"},
+        {{"list", "a.gba", "--\xFF"}, "unknown option --\\xFF"},
+        {{"set", "a.gba", "-1", "power=1"}, "unknown option -1"},
+        {{"list", "a.gba", "--in-place"},
+         "--in-place is an option of skirmela-moves patch, which comes first"},
+        {{"list", "a.gba", "--format"}, "--format is an option of skirmela-moves patch, which comes first"},
+        {{"list", "a.gba", "--format=ips"},
+         "--format is an option of skirmela-moves patch, which comes first"},
+        {{"list", "a.gba", "--data"}, "--data needs a folder"},
+        {{"list", "a.gba", "--data", ""}, "--data needs a folder"},
+        {{"list", "a.gba", "--data="}, "--data needs a folder"},
+        {{"import", "a.gba", "t.csv", "--undo"}, "--undo needs a file"},
+        {{"import", "a.gba", "t.csv", "--undo="}, "--undo needs a file"},
+        {{"list", "a.gba", "--moves"}, "--moves needs a number of moves"},
+        {{"list", "a.gba", "--moves="}, "--moves needs a number of moves"},
+        {{"list", "a.gba", "--moves=x"}, "--moves needs a number of moves 1 to 2731, not \"x\""},
+        {{"list", "a.gba", "--moves", "1e3"}, "--moves needs a number of moves 1 to 2731, not \"1e3\""},
+        {{"patch", "create"}, "patch comes first: skirmela-moves patch create|apply|info ..."},
+        {{"frob"},
+         "unknown command \"frob\"; the commands are list, export, import, set, diff, profile, patch, help "
+         "and "
+         "version"},
+        {{"fr\xC3"},
+         "unknown command \"fr\\xC3\"; the commands are list, export, import, set, diff, profile, "
+         "patch, help and version"},
+        {{"help", "x"}, "usage: skirmela-moves help"},
+        {{"version", "x"}, "usage: skirmela-moves version"},
+        {{"list"}, "usage: skirmela-moves list ROM [--csv | --json]"},
+        {{"list", "--", "a.gba", "--csv"}, "usage: skirmela-moves list ROM [--csv | --json]"},
+        {{"list", "a.gba", "--", "--"}, "usage: skirmela-moves list ROM [--csv | --json]"},
+        {{"export", "a.gba"}, "usage: skirmela-moves export ROM FILE.csv"},
+        {{"import", "a.gba"},
+         "usage: skirmela-moves import ROM FILE.csv [--dry-run | [--undo UNDO.csv] [--backup]]"},
+        {{"set", "a.gba", "13"},
+         "usage: skirmela-moves set ROM MOVE field=value... [--dry-run | [--undo UNDO.csv] [--backup]]"},
+        {{"diff", "a.gba"}, "usage: skirmela-moves diff ROM_A ROM_B [--csv | --json]"},
+        {{"profile"}, "usage: skirmela-moves profile ROM [--write [--force]]"},
+        {{"set", "a.gba", "13", "power"}, "\"power\" is no field=value (for example power=90 or type=Fire)"},
+        {{"set", "a.gba", "1\xFF", "power=1"},
+         "the operand \"1\\xFF\" is not UTF-8 text (FF at byte 2: a byte that begins no character); nothing "
+         "written"},
+        {{"list", "a.gba", "--csv", "--json"}, "--csv and --json exclude each other"},
+        {{"export", "a.gba", "x.csv", "--json"}, "--csv and --json are options of list and diff"},
+        {{"list", "a.gba", "--dry-run"}, "--dry-run is an option of import and set"},
+        {{"list", "a.gba", "--undo", "u.csv"}, "--undo is an option of import and set"},
+        {{"list", "a.gba", "--backup"}, "--backup is an option of import and set"},
+        {{"set", "a.gba", "1", "pp=5", "--backup", "--dry-run"},
+         "--backup and --dry-run exclude each other: a dry run writes nothing"},
+        {{"set", "a.gba", "1", "pp=5", "--undo=u.csv", "--dry-run"},
+         "--undo and --dry-run exclude each other: a dry run writes nothing"},
+        {{"set", "a.gba", "1", "pp=5", "--undo", "-"}, "--undo needs a file, not standard output"},
+        {{"list", "a.gba", "--force"}, "--write and --force are options of profile"},
+        {{"profile", "a.gba", "--force"}, "--force is an option of profile --write"},
+        {{"help", "--moves", "400"}, "--moves is an option of the commands that read a ROM"},
+    };
+    for (const auto& [args, message] : cases) {
+        std::string line;
+        for (const std::string& a : args) line += "[" + a + "]";
+        try {
+            ParseCommandLine(args);
+            ADD_FAILURE() << "accepted " << line;
+        } catch (const UsageError& e) {
+            EXPECT_EQ(std::string(e.what()), message) << line;
+        }
+    }
+}

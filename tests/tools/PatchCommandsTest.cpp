@@ -3,6 +3,7 @@
 
 #include "tools/skirmela_moves/PatchCommands.h"
 #include "tests/support/TempFiles.h"
+#include "tools/skirmela_moves/CommandLine.h"
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,68 @@ TEST_F(PatchCommands, AReportThatIsLostIsNoSuccess) {
     EXPECT_NE(
         ReadFileText(dir_ / "err.txt").find("cannot write the output: disk full: No space left on device"),
         std::string::npos);
+}
+
+TEST_F(PatchCommands, TakesEverySpellingOfItsOptions) {
+    ASSERT_EQ(Patch({"create", "rom.gba", "work.gba", "work.bps"}).status, 0);
+    const std::vector<std::string> spellings[] = {
+        {"create", "rom.gba", "work.gba", "out.patch", "--format", "bps"},
+        {"create", "rom.gba", "work.gba", "out.patch", "--format=bps"},
+        {"--format", "bps", "create", "rom.gba", "work.gba", "out.patch"},
+        {"create", "rom.gba", "work.gba", "out.patch", "--format=ips", "--format", "bps"},
+        {"create", "--", "rom.gba", "work.gba", "out.bps"},
+    };
+    for (const auto& args : spellings) {
+        const Result run = Patch(args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::filesystem::path written = dir_ / (args.back() == "out.bps" ? "out.bps" : "out.patch");
+        EXPECT_EQ(ReadFileBytes(written), ReadFileBytes(dir_ / "work.bps")) << args.back();
+        std::filesystem::remove(written);
+    }
+    for (const std::vector<std::string>& help :
+         {std::vector<std::string>{"--help"}, {"-h"}, {"frob", "--help"}, {"create", "-h", "--format=x"}}) {
+        const Result run = Patch(help);
+        EXPECT_EQ(run.status, 0) << help[0];
+        EXPECT_EQ(run.out, moves::UsageText()) << help[0];
+        EXPECT_EQ(run.err, "") << help[0];
+    }
+    const Result inPlace = Patch({"--in-place", "apply", "rom.gba", "work.bps", "rom.gba"});
+    EXPECT_EQ(inPlace.status, 0) << inPlace.err;
+    EXPECT_EQ(ReadFileBytes(dir_ / "rom.gba"), modified_);
+}
+
+TEST_F(PatchCommands, SaysWhatIsWrongWithTheCommandLineInTheseWords) {
+    const auto before = Folder();
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{}, "patch needs a command: create, apply or info"},
+        {{"merge"}, "unknown patch command \"merge\"; the patch commands are create, apply and info"},
+        {{"--", "--in-place"},
+         "unknown patch command \"--in-place\"; the patch commands are create, apply and info"},
+        {{"--frob", "--help"}, "unknown option --frob (patch takes --format and --in-place)"},
+        {{"info", "x", "--in-place=1"}, "unknown option --in-place=1 (patch takes --format and --in-place)"},
+        {{"info", "x", "-f"}, "unknown option -f (patch takes --format and --in-place)"},
+        {{"create", "x", "y", "z", "--format"}, "--format needs ips, ups or bps"},
+        {{"create", "x", "y", "z", "--format="}, "--format takes ips, ups or bps, not \"\""},
+        {{"create", "x", "y", "z", "--format", ""}, "--format takes ips, ups or bps, not \"\""},
+        {{"create", "x", "y"},
+         "usage: skirmela-moves patch create ORIGINAL MODIFIED OUT [--format ips|ups|bps]"},
+        {{"create", "x", "y", "z", "--in-place"}, "--in-place is an option of patch apply"},
+        {{"apply", "x", "y"}, "usage: skirmela-moves patch apply ROM PATCH OUT [--in-place]"},
+        {{"apply", "x", "y", "z", "--format", "bps"},
+         "--format is an option of patch create; apply reads the format from the patch"},
+        {{"info"}, "usage: skirmela-moves patch info PATCH"},
+        {{"info", "x", "y"}, "usage: skirmela-moves patch info PATCH"},
+        {{"info", "x", "--in-place"}, "patch info takes no options"},
+        {{"info", "x", "--format=ips"}, "patch info takes no options"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Result run = Patch(args);
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_EQ(run.out, "") << message;
+        EXPECT_EQ(run.err, std::string("skirmela-moves: ") + message +
+                               "\n(skirmela-moves --help shows the commands)\n");
+    }
+    EXPECT_TRUE(Folder() == before);
 }
 
 TEST_F(PatchCommands, TheProgramTakesPatchAsItsFirstWord) {

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <functional>
 
+using namespace chameleon_button;
+
 namespace {
 
 constexpr int CellWidth = 112, CellHeight = 30, Gap = 6, LabelWidth = 150, HeaderHeight = 38;

@@ -1,5 +1,6 @@
 #include "tools/skirmela_moves/CommandLine.h"
 
+#include "command_line/OptionScanner.h"
 #include "rom/OpenMoveTables.h"
 #include "rom/Utf8.h"
 #include "rom/WholeNumber.h"
@@ -14,54 +15,45 @@ struct Parsed {
     std::optional<std::string> dataDir, undoFile, moveCount;
 };
 
-// The value of an option written "--name VALUE" or "--name=VALUE", if a is that option.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
-               const char* needs, std::optional<std::string>& value) {
-    const std::string& a = args[i];
-    if (a == name) {
-        if (i + 1 >= args.size()) throw UsageError(name + " needs " + needs);
-        value = args[++i];
-    } else if (a.starts_with(name + "=")) {
-        value = a.substr(name.size() + 1);
-    } else {
-        return false;
-    }
-    if (value->empty()) throw UsageError(name + " needs " + needs);
-    return true;
-}
-
+// Split into operands and options; each option word is checked here, whatever the command.
 Parsed SplitOptions(const std::vector<std::string>& args) {
     Parsed p;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (optionsEnded || a == "-" || !a.starts_with("-")) {
-            p.operands.push_back(a);
-        } else if (a == "--") {
-            optionsEnded = true;
-        } else if (a == "--csv") {
+    command_line::OptionScanner scanner(args);
+    // An option given a value takes a word that is not empty.
+    const auto valueOf = [&scanner](const command_line::Word& option, const char* needs) {
+        const std::optional<std::string> value = scanner.ValueOf(option);
+        if (!value || value->empty()) throw UsageError(option.name + " needs " + needs);
+        return value;
+    };
+    while (const std::optional<command_line::Word> w = scanner.Next()) {
+        if (!w->option) {
+            p.operands.push_back(w->text);
+        } else if (w->Is("--csv")) {
             p.csv = true;
-        } else if (a == "--json") {
+        } else if (w->Is("--json")) {
             p.json = true;
-        } else if (a == "--dry-run") {
+        } else if (w->Is("--dry-run")) {
             p.dryRun = true;
-        } else if (a == "--backup") {
+        } else if (w->Is("--backup")) {
             p.backup = true;
-        } else if (a == "--write") {
+        } else if (w->Is("--write")) {
             p.write = true;
-        } else if (a == "--force") {
+        } else if (w->Is("--force")) {
             p.force = true;
-        } else if (a == "--help" || a == "-h") {
-            p.help = true;
-        } else if (a == "--version") {
+        } else if (w->Is("--version")) {
             p.version = true;
-        } else if (a == "--in-place" || a == "--format" || a.starts_with("--format=")) {
-            throw UsageError(a.substr(0, a.find('=')) +
-                             " is an option of skirmela-moves patch, which comes first");
-        } else if (!TakeValue(args, i, "--data", "a folder", p.dataDir) &&
-                   !TakeValue(args, i, "--undo", "a file", p.undoFile) &&
-                   !TakeValue(args, i, "--moves", "a number of moves", p.moveCount)) {
-            throw UsageError("unknown option " + rom::ShowMalformedUtf8(a));
+        } else if (w->AsksForHelp()) {
+            p.help = true;
+        } else if (w->Is("--in-place") || w->Names("--format")) {
+            throw UsageError(w->name + " is an option of skirmela-moves patch, which comes first");
+        } else if (w->Names("--data")) {
+            p.dataDir = valueOf(*w, "a folder");
+        } else if (w->Names("--undo")) {
+            p.undoFile = valueOf(*w, "a file");
+        } else if (w->Names("--moves")) {
+            p.moveCount = valueOf(*w, "a number of moves");
+        } else {
+            throw UsageError("unknown option " + rom::ShowMalformedUtf8(w->text));
         }
     }
     return p;
@@ -76,15 +68,16 @@ Command CommandNamed(const std::string& name) {
     for (const auto& [n, command] : commands)
         if (name == n) return command;
     if (name == "patch") throw UsageError("patch comes first: skirmela-moves patch create|apply|info ...");
-    throw UsageError("unknown command \"" + rom::ShowMalformedUtf8(name) +
-                     "\"; the commands are list, export, import, set, diff, profile, patch, help and version");
+    throw UsageError(
+        "unknown command \"" + rom::ShowMalformedUtf8(name) +
+        "\"; the commands are list, export, import, set, diff, profile, patch, help and version");
 }
 
 int MoveCountOf(const std::string& text) {
     const auto n = rom::ParseWholeNumber(text, rom::MaxMoveCount);
     if (!n || *n < 1)
-        throw UsageError("--moves needs a number of moves 1 to " + std::to_string(rom::MaxMoveCount) + ", not \"" +
-                         rom::ShowMalformedUtf8(text) + "\"");
+        throw UsageError("--moves needs a number of moves 1 to " + std::to_string(rom::MaxMoveCount) +
+                         ", not \"" + rom::ShowMalformedUtf8(text) + "\"");
     return static_cast<int>(*n);
 }
 
@@ -162,8 +155,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         break;
     case Command::set:
         if (p.operands.size() < 4)
-            throw UsageError(
-                "usage: skirmela-moves set ROM MOVE field=value... [--dry-run | [--undo UNDO.csv] [--backup]]");
+            throw UsageError("usage: skirmela-moves set ROM MOVE field=value... [--dry-run | [--undo "
+                             "UNDO.csv] [--backup]]");
         break;
     case Command::diff:
         NeedOperands(p, 3, "diff ROM_A ROM_B [--csv | --json]");
@@ -227,7 +220,8 @@ std::string UsageText() {
            "  --dry-run        print the changes and write nothing\n"
            "  --undo UNDO.csv  before the ROM changes, write a table that import takes to undo the changes\n"
            "  --backup         before the ROM changes, copy it into $XDG_STATE_HOME/skirmela/backups\n"
-           "                   (default ~/.local/state/skirmela/backups; the newest 20 of a ROM's name kept)\n"
+           "                   (default ~/.local/state/skirmela/backups; the newest 20 of a ROM's name "
+           "kept)\n"
            "  --write          add the profile's sections to the game's profile file\n"
            "  --force          with --write, replace offsets that differ\n"
            "  --csv, --json    print comma-separated values or JSON\n"

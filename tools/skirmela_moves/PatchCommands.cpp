@@ -1,5 +1,6 @@
 #include "tools/skirmela_moves/PatchCommands.h"
 
+#include "command_line/OptionScanner.h"
 #include "files/Reasons.h"
 #include "files/WholeFiles.h"
 #include "files/WriteFiles.h"
@@ -29,22 +30,19 @@ struct PatchCommandLine {
 
 PatchCommandLine ParsePatchCommandLine(const std::vector<std::string>& args) {
     PatchCommandLine cl;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (optionsEnded || a == "-" || !a.starts_with("-")) {
-            cl.operands.push_back(a);
-        } else if (a == "--") {
-            optionsEnded = true;
-        } else if (a == "--in-place") {
+    command_line::OptionScanner scanner(args);
+    while (const std::optional<command_line::Word> w = scanner.Next()) {
+        if (!w->option) {
+            cl.operands.push_back(w->text);
+        } else if (w->Is("--in-place")) {
             cl.inPlace = true;
-        } else if (a == "--help" || a == "-h") {
+        } else if (w->AsksForHelp()) {
             cl.help = true;
-        } else if (a == "--format" || a.starts_with("--format=")) {
-            if (a == "--format" && i + 1 >= args.size()) throw Usage("--format needs ips, ups or bps");
-            cl.format = a == "--format" ? args[++i] : a.substr(9);
+        } else if (w->Names("--format")) {
+            cl.format = scanner.ValueOf(*w);
+            if (!cl.format) throw Usage("--format needs ips, ups or bps");
         } else {
-            throw Usage("unknown option " + a + " (patch takes --format and --in-place)");
+            throw Usage("unknown option " + w->text + " (patch takes --format and --in-place)");
         }
     }
     return cl;

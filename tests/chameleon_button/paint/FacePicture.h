@@ -10,6 +10,9 @@
 #include <map>
 #include <string>
 
+// The tests are the control's own: its names unqualified.
+using namespace chameleon_button;
+
 using Legend = std::map<char, std::int32_t>;
 
 // The surface as rows of letters separated by newlines; a colour missing from legend is '?'.
