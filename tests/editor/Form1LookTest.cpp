@@ -19,6 +19,8 @@
 #error "SKIRMELA_TEST_DATA_DIR must name tests/editor/data"
 #endif
 
+using chameleon_button::chameleonButton;
+
 namespace {
 
 // The start window as the specified layout draws it, grabbed before the window grew.
