@@ -2,6 +2,7 @@
 
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
+#include "rom/ShippedProfiles.h"
 #include "rom/Utf8.h"
 
 #include <array>
@@ -164,6 +165,7 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
         if (layout.movedDescriptionTable != 0) WriteMovedDescriptions(image);
     } else if (layout.descriptionTable != 0)
         WriteDescriptions(image);
+    if (layout.contestMoveTable != 0) WriteContestTables(image);
     return image;
 }
 
@@ -179,6 +181,11 @@ DemoRomLayout HackLayout() {
 }
 
 std::string DemoProfileText(const DemoRomLayout& layout) {
+    if (layout.contestMoveTable != 0) {
+        const auto shipped = rom::ShippedProfileText(layout.gameCode);
+        if (!shipped) throw std::invalid_argument("contest tables need the shipped profile of " + layout.gameCode);
+        return std::string(*shipped);
+    }
     std::string text = "[Nameoffset]\r\noffset=" + std::to_string(layout.nameStart) + "\r\n[Dataoffset]\r\noffset=" +
                        std::to_string(layout.dataOffset) + "\r\n";
     if (layout.descriptionTable != 0)
