@@ -16,7 +16,8 @@ namespace {
 
 std::int32_t WholeNumber(const std::string& option, const char* text) {
     const auto value = rom::ParseWholeNumber(text, INT32_MAX);
-    if (!value) throw std::invalid_argument(option + " takes a whole number, not \"" + std::string(text) + "\"");
+    if (!value)
+        throw std::invalid_argument(option + " takes a whole number, not \"" + std::string(text) + "\"");
     return static_cast<std::int32_t>(*value);
 }
 
@@ -52,6 +53,10 @@ std::string UsageText(const std::string& program) {
            "                     there, a type-name table of 24 names (Fairy at 23) at 6316032 named by\n"
            "                     3 of the 5 type-name words, the released one by the other 2, and the\n"
            "                     damage classes in record byte 10\n"
+           "  --contest          an R/S-like AXVE ROM of 16 MiB with contest data: the move tables, the\n"
+           "                     descriptions and the contest move, effect and effect-text tables at the\n"
+           "                     released game's offsets (3995028, 3997868, 3976660) and the code words\n"
+           "                     that name them; its profile is the shipped AXVE one\n"
            "  -h, --help         print this text\n"
            "\n"
            "Exit status: 0 written, 1 bad arguments or a file could not be written.\n";
@@ -96,6 +101,8 @@ int main(int argc, char** argv) {
                 layout.movedMoveCount = WholeNumber(arg, value());
             else if (arg == "--hack")
                 layout = demo::HackLayout();
+            else if (arg == "--contest")
+                layout = demo::ContestLayout();
             else if (arg.starts_with("--"))
                 throw std::invalid_argument("unknown option " + arg);
             else

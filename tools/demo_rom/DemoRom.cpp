@@ -2,6 +2,7 @@
 
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
+#include "rom/ShippedProfiles.h"
 #include "rom/Utf8.h"
 
 #include <array>
@@ -27,11 +28,21 @@ class Lcg {
 // Names as the game shows them, with digits, punctuation, the gender signs, accented letters and
 // umlauts; each at most 12 characters. The apostrophe and quotes are the game's typographic ones.
 const std::pair<int, const char*> GameCharacterNames[] = {
-    {7, "Poke\u00E9 Toss"},   {21, "Fl\u00FCgelschlag"}, {29, "Horn\u2642 Jab"},
-    {32, "Horn\u2640 Kiss"}, {42, "King\u2019s Roar"},  {56, "Hit, Run"},
-    {77, "\u00C4ther St\u00F6\u00DFe"},  {88, "T\u00EAte-\u00E0-T\u00EAte"}, {99, "Se\u00F1or \u00D1u"},
-    {111, "\u00A1Ol\u00E9! \u00BFQu\u00E9?"}, {123, "\u201CQuote\u201D Beam"}, {150, "Mach 3 \u00D7 2"},
-    {160, "Wait\u2026 Kick"}, {176, "Revision 2.0"},   {188, "\u00DCber: 50%"},
+    {7, "Poke\u00E9 Toss"},
+    {21, "Fl\u00FCgelschlag"},
+    {29, "Horn\u2642 Jab"},
+    {32, "Horn\u2640 Kiss"},
+    {42, "King\u2019s Roar"},
+    {56, "Hit, Run"},
+    {77, "\u00C4ther St\u00F6\u00DFe"},
+    {88, "T\u00EAte-\u00E0-T\u00EAte"},
+    {99, "Se\u00F1or \u00D1u"},
+    {111, "\u00A1Ol\u00E9! \u00BFQu\u00E9?"},
+    {123, "\u201CQuote\u201D Beam"},
+    {150, "Mach 3 \u00D7 2"},
+    {160, "Wait\u2026 Kick"},
+    {176, "Revision 2.0"},
+    {188, "\u00DCber: 50%"},
 };
 
 std::string InventedName(int k, Lcg& rng) {
@@ -39,7 +50,7 @@ std::string InventedName(int k, Lcg& rng) {
                                                       "Shade", "Tide",  "Iron",  "Dream", "Venom", "Quake",
                                                       "Sky",   "Moon",  "Sun",   "Bolt",  "Thorn", "Ash",
                                                       "Dusk",  "Mist",  "Rune",  "Glim",  "Brine", "Coil"};
-    static const std::array<const char*, 16> second = {" Jab",  " Wave", " Fang", " Claw", "fall", " Burst",
+    static const std::array<const char*, 16> second = {" Jab",  " Wave", " Fang", " Claw", "fall",   " Burst",
                                                        " Rush", " Ring", " Coil", " Dart", " Pulse", " Spin",
                                                        " Kick", " Roar", " Beam", " Veil"};
     if (k == DemoFullLengthNameMove) return "Thunderspiral"; // 13 characters
@@ -63,7 +74,8 @@ std::vector<std::uint8_t> EncodeEntry(const std::string& name) {
 }
 
 void PutWord(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t word) {
-    for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(word >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(word >> (8 * i));
 }
 
 rom::MoveRecord PlausibleRecord(int k, Lcg& rng) {
@@ -83,7 +95,8 @@ rom::MoveRecord PlausibleRecord(int k, Lcg& rng) {
 // Most moves strike at priority 0; a few go first (+1 to +5) or last (-1 to -6). Move 98 strikes
 // first, as the game's move 98 does.
 std::uint8_t PlausiblePriority(int k, std::uint8_t draw) {
-    static const std::array<int, 20> rare = {1, 1, 1, 1, 1, 1, 2, 3, 4, 4, 4, 4, 5, -1, -3, -4, -5, -5, -6, -6};
+    static const std::array<int, 20> rare = {1, 1, 1, 1,  1,  1,  2,  3,  4,  4,
+                                             4, 4, 5, -1, -3, -4, -5, -5, -6, -6};
     if (k == DemoFirstStrikeMove) return 1;
     if (draw < 224) return 0;
     return static_cast<std::uint8_t>(rare[static_cast<std::size_t>(draw - 224) % rare.size()] & 0xFF);
@@ -93,7 +106,14 @@ std::uint8_t PlausiblePriority(int k, std::uint8_t draw) {
 // contact; a move that only aims at the foe may be reflected by Magic Coat, one that only helps the
 // user may be stolen by Snatch. Bits 6 and 7 are never set.
 std::uint8_t PlausibleFlags(const rom::MoveRecord& r, std::uint8_t draw) {
-    enum : std::uint8_t { contact = 1, protect = 2, magicCoat = 4, snatch = 8, mirrorMove = 16, kingsRock = 32 };
+    enum : std::uint8_t {
+        contact = 1,
+        protect = 2,
+        magicCoat = 4,
+        snatch = 8,
+        mirrorMove = 16,
+        kingsRock = 32
+    };
     const bool atFoe = r.target == 0 || r.target == 4 || r.target == 8;
     std::uint8_t flags = 0;
     if (r.power > 0) {
@@ -118,7 +138,8 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
     image.layout = layout;
     image.bytes.assign(static_cast<std::size_t>(layout.size), 0);
     Lcg rng(0x5EED);
-    for (std::size_t i = 0; i < image.bytes.size(); ++i) image.bytes[i] = static_cast<std::uint8_t>(rng.Next(256));
+    for (std::size_t i = 0; i < image.bytes.size(); ++i)
+        image.bytes[i] = static_cast<std::uint8_t>(rng.Next(256));
 
     const std::string title = "SKIRMELADEMO";
     std::copy(title.begin(), title.end(), image.bytes.begin() + 160);
@@ -127,24 +148,30 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
     const bool moved = layout.movedNameStart != 0;
     if (layout.headerWords) {
         const std::int32_t names = moved ? layout.movedNameStart : layout.nameStart;
-        PutWord(image.bytes, 0x148, 0x08000000u + static_cast<std::uint32_t>(names - rom::MoveNameFieldLength));
-        PutWord(image.bytes, 0x1CC, 0x08000000u + static_cast<std::uint32_t>(moved ? layout.movedDataOffset : layout.dataOffset));
+        PutWord(image.bytes, 0x148,
+                0x08000000u + static_cast<std::uint32_t>(names - rom::MoveNameFieldLength));
+        PutWord(image.bytes, 0x1CC,
+                0x08000000u + static_cast<std::uint32_t>(moved ? layout.movedDataOffset : layout.dataOffset));
     }
 
     for (int k = 0; k <= DemoNameCount; ++k) {
         const std::string name = k == 0 ? "-" : InventedName(k, rng);
         image.names.push_back(name);
         const std::vector<std::uint8_t> entry = EncodeEntry(name);
-        const std::int64_t at = std::int64_t{layout.nameStart} + (k - 1) * std::int64_t{rom::MoveNameFieldLength};
-        if (at < 0 || at + rom::MoveNameFieldLength > layout.size) throw std::invalid_argument("name table outside the image");
+        const std::int64_t at =
+            std::int64_t{layout.nameStart} + (k - 1) * std::int64_t{rom::MoveNameFieldLength};
+        if (at < 0 || at + rom::MoveNameFieldLength > layout.size)
+            throw std::invalid_argument("name table outside the image");
         std::copy(entry.begin(), entry.end(), image.bytes.begin() + at);
     }
     for (int k = 0; k < DemoRecordCount; ++k) {
         const rom::MoveRecord record = PlausibleRecord(k, rng);
         image.records.push_back(record);
         const std::int64_t at = std::int64_t{layout.dataOffset} + std::int64_t{k} * rom::MoveRecordSize;
-        if (at < 0 || at + rom::MoveRecordSize > layout.size) throw std::invalid_argument("data table outside the image");
-        for (int f = 0; f < rom::MoveFieldCount; ++f) image.bytes[at + f] = record[static_cast<rom::MoveField>(f)];
+        if (at < 0 || at + rom::MoveRecordSize > layout.size)
+            throw std::invalid_argument("data table outside the image");
+        for (int f = 0; f < rom::MoveFieldCount; ++f)
+            image.bytes[at + f] = record[static_cast<rom::MoveField>(f)];
         // Five numbers are drawn for bytes 7 to 11 as always, so every byte after them stays as it
         // was; bytes 7 and 8 then become a priority and flags as the game's moves have them, while
         // bytes 9 to 11 keep arbitrary values that no save may touch.
@@ -164,6 +191,7 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
         if (layout.movedDescriptionTable != 0) WriteMovedDescriptions(image);
     } else if (layout.descriptionTable != 0)
         WriteDescriptions(image);
+    if (layout.contestMoveTable != 0) WriteContestTables(image);
     return image;
 }
 
@@ -179,16 +207,24 @@ DemoRomLayout HackLayout() {
 }
 
 std::string DemoProfileText(const DemoRomLayout& layout) {
-    std::string text = "[Nameoffset]\r\noffset=" + std::to_string(layout.nameStart) + "\r\n[Dataoffset]\r\noffset=" +
-                       std::to_string(layout.dataOffset) + "\r\n";
+    if (layout.contestMoveTable != 0) {
+        const auto shipped = rom::ShippedProfileText(layout.gameCode);
+        if (!shipped)
+            throw std::invalid_argument("contest tables need the shipped profile of " + layout.gameCode);
+        return std::string(*shipped);
+    }
+    std::string text = "[Nameoffset]\r\noffset=" + std::to_string(layout.nameStart) +
+                       "\r\n[Dataoffset]\r\noffset=" + std::to_string(layout.dataOffset) + "\r\n";
     if (layout.descriptionTable != 0)
         text += "[Descriptionoffset]\r\noffset=" + std::to_string(layout.descriptionTable) + "\r\n";
     return text;
 }
 
-void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath, const std::filesystem::path& dataDir) {
+void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath,
+                  const std::filesystem::path& dataDir) {
     std::ofstream rom(romPath, std::ios::binary | std::ios::trunc);
-    rom.write(reinterpret_cast<const char*>(image.bytes.data()), static_cast<std::streamsize>(image.bytes.size()));
+    rom.write(reinterpret_cast<const char*>(image.bytes.data()),
+              static_cast<std::streamsize>(image.bytes.size()));
     if (!rom.flush()) throw std::runtime_error("cannot write " + romPath.string());
     if (image.layout.movedNameStart != 0) return;
     std::filesystem::create_directories(dataDir);

@@ -46,6 +46,12 @@ struct DemoRomLayout {
     // others the grown one (as a hack leaves the words of code its engine no longer runs).
     std::int32_t movedTypeNameTable = 0;
     std::int32_t releasedTypeNameTable = 0;
+    // The contest tables (each 0: none): 355 contest move records, 48 contest effects, and 48 effect
+    // text pointers (the texts packed just before them), each named by the code words of the game
+    // code's shipped profile ([Contestmoves], [Contesteffects], [Contesteffecttexts]).
+    std::int32_t contestMoveTable = 0;
+    std::int32_t contestEffectTable = 0;
+    std::int32_t contestTextTable = 0;
 };
 
 // The layout of a modified BPRE ROM as a grown battle engine leaves it: 923 moves in moved tables,
@@ -53,16 +59,24 @@ struct DemoRomLayout {
 // released game's code words lie inside it.
 DemoRomLayout HackLayout();
 
+// The layout of an R/S-like ROM with contest data: AXVE revision 0, 16 MiB, the move tables, the
+// descriptions and the three contest tables at the released game's offsets, and its code words; its
+// profile is the shipped AXVE one.
+DemoRomLayout ContestLayout();
+
 struct DemoRom {
     DemoRomLayout layout;
     std::vector<std::uint8_t> bytes;
-    std::vector<std::string> names;            // display names of moves 0 to 354 (move 0 is "-")
-    std::vector<rom::MoveRecord> records;      // moves 0 to 354
+    std::vector<std::string> names;               // display names of moves 0 to 354 (move 0 is "-")
+    std::vector<rom::MoveRecord> records;         // moves 0 to 354
     std::vector<std::vector<std::uint8_t>> tails; // bytes 7 to 11 of each record: priority, flags, padding
     std::vector<std::string> movedNames;          // the moved table's names, moves 0 to movedMoveCount - 1
     std::vector<std::array<std::uint8_t, rom::MoveRecordSize>> movedRecords;
-    std::vector<std::string> descriptions; // moves 1 to 354 at 0 to 353 ("\n" breaks a line); empty: none
+    std::vector<std::string> descriptions;   // moves 1 to 354 at 0 to 353 ("\n" breaks a line); empty: none
     std::vector<std::string> movedTypeNames; // the grown type-name table's names, type v at v
+    std::vector<std::array<std::uint8_t, 8>> contestMoves;   // moves 0 to 354's contest records
+    std::vector<std::array<std::uint8_t, 4>> contestEffects; // effects 0 to 47
+    std::vector<std::string> contestEffectTexts;             // effects 0 to 47 ("\n" breaks a line)
 };
 
 // Index of a move whose description has the longest text (four lines).
@@ -91,14 +105,22 @@ void WriteMovedDescriptions(DemoRom& image);
 // (layout.movedTypeNameTable != 0).
 void WriteTypeNameTables(DemoRom& image);
 
+// Writes the three contest tables, the effect texts and the code words (layout.contestMoveTable != 0).
+// Move 1 holds effect 0, category 4 (Tough) and combo starter id 60 and follows none; move 5 follows
+// the starters held by moves 116 and 170 (ids 61 and 62); byte 1 of every move k with k % 50 == 7
+// has bits 3 and 5 set; the rest is drawn.
+void WriteContestTables(DemoRom& image);
+
 // Builds the image in memory; the same layout always gives the same bytes.
 DemoRom MakeDemoRom(const DemoRomLayout& layout = {});
 
-// The profile text that points at the layout's tables, with CR LF line ends.
+// The profile text that points at the layout's tables, with CR LF line ends: for a layout with
+// contest tables, the shipped profile of its game code.
 std::string DemoProfileText(const DemoRomLayout& layout);
 
 // Writes the image to romPath and the profile to dataDir/<game code>.ini. An image with moved tables
 // gets no profile: like a hack, it is opened through the game's shipped profile and its header.
-void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath, const std::filesystem::path& dataDir);
+void WriteDemoRom(const DemoRom& image, const std::filesystem::path& romPath,
+                  const std::filesystem::path& dataDir);
 
 } // namespace demo

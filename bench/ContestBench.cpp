@@ -1,0 +1,61 @@
+// The core's reading of the contest data from the demo maker's 16 MiB R/S-like ROM (--contest), as
+// the window would read it at open: each profile value through the profile reader, each range of the
+// ROM through its own open and read of the file. The cost the contest data adds to an open.
+
+#include "rom/ContestData.h"
+#include "rom/ReadINI.h"
+#include "tools/demo_rom/DemoRom.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+struct ContestRom {
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("skirmela-contestbench-" + std::to_string(::getpid()));
+    std::filesystem::path rom = dir / "contest.gba", profile = dir / "Data" / "AXVE.ini";
+    std::int64_t size = 0;
+    ContestRom() {
+        std::filesystem::create_directories(dir / "Data");
+        const demo::DemoRom image = demo::MakeDemoRom(demo::ContestLayout());
+        size = static_cast<std::int64_t>(image.bytes.size());
+        demo::WriteDemoRom(image, rom, dir / "Data");
+    }
+    ~ContestRom() { std::filesystem::remove_all(dir); }
+};
+
+ContestRom& Contest() {
+    static ContestRom rom;
+    return rom;
+}
+
+std::vector<std::uint8_t> ReadFile(std::int64_t offset, std::int64_t length) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::max<std::int64_t>(length, 0)));
+    std::FILE* f = std::fopen(Contest().rom.c_str(), "rb");
+    if (!f) return {};
+    if (std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0)
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+    else
+        bytes.clear();
+    std::fclose(f);
+    return bytes;
+}
+
+void ContestDataRead16MiB(benchmark::State& state) {
+    const rom::ProfileKeyLookup lookup = [](const std::string& section, const std::string& key) {
+        return rom::ReadIniEntry(Contest().profile, section, key);
+    };
+    bool available = false;
+    for (auto _ : state) {
+        const rom::ContestData data = rom::ReadContestData(lookup, 0, true, Contest().size, ReadFile);
+        available = data.Available() && data.HasEffectTexts();
+        benchmark::DoNotOptimize(data);
+    }
+    if (!available) state.SkipWithError("the contest data was not read");
+}
+BENCHMARK(ContestDataRead16MiB)->Unit(benchmark::kMillisecond);
+
+} // namespace
