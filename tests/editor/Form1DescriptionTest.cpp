@@ -136,7 +136,9 @@ TEST_F(Form1DescriptionTest, TheBoxIsFlaggedAsYouTypeAndMissingDescriptionsAreEx
         << form->Label2->text().toStdString();
     // Said once, in the description's place: no other text of the window repeats it.
     for (const QLabel* label : form->findChildren<QLabel*>())
-        if (label != form->Label2) EXPECT_EQ(label->text().indexOf(QStringLiteral("Descriptionoffset")), -1);
+        if (label != form->Label2) {
+            EXPECT_EQ(label->text().indexOf(QStringLiteral("Descriptionoffset")), -1);
+        }
     form->tabMore->setCurrentWidget(form->pageRecord);
     EXPECT_FALSE(form->Label2->isVisible());
 }

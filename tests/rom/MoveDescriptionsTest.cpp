@@ -238,8 +238,9 @@ TEST(MoveDescriptions, ATextIsRewrittenInPlaceOnlyInsideTheBlockOfTexts) {
         const DescriptionTable reread = Read(after, d.profile);
         EXPECT_EQ(reread.Of(c.move)->text, "A") << c.move;
         EXPECT_EQ(reread.Of(c.move)->textOffset == old.textOffset, c.inPlace) << c.move;
-        if (!c.inPlace)
+        if (!c.inPlace) {
             EXPECT_TRUE(std::equal(old.bytes.begin(), old.bytes.end(), after.begin() + old.textOffset)) << c.move;
+        }
     }
 }
 
