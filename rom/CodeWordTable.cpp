@@ -79,7 +79,7 @@ CodeWordVote VoteCodeWords(const std::vector<std::int64_t>& words, std::int64_t 
         const std::vector<std::uint8_t> b = read(word, 4);
         if (b.size() != 4) continue;
         const std::uint32_t address = b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-        const std::int64_t offset = std::int64_t{address} - CartridgeAddressBase;
+        const std::int64_t offset = AddressOffset(address);
         if (address < CartridgeAddressBase || offset < CartridgeHeaderEnd || offset >= fileSize) continue;
         ++places[offset];
     }

@@ -47,7 +47,7 @@ std::uint32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
 // The file offset an address stands for, when it lies inside the file.
 std::optional<std::int64_t> InsideFile(std::uint32_t address, std::int64_t size) {
     if (address < CartridgeAddressBase) return std::nullopt;
-    const std::int64_t offset = std::int64_t{address} - CartridgeAddressBase;
+    const std::int64_t offset = AddressOffset(address);
     if (offset >= size) return std::nullopt;
     return offset;
 }
@@ -307,7 +307,34 @@ bool DescriptionPlanner::InPlace(int k) const {
     return (d.textOffset >= low && end <= high) || end == low || d.textOffset == high;
 }
 
-void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::uint8_t>& bytes) {
+void PlanDescriptionPointer(ChangePlan& plan, const DescriptionTable& table, int k, std::uint32_t pointer) {
+    for (int i = 0; i < 4; ++i)
+        plan.push_back({table.PointerOffset(k) + i, static_cast<std::uint8_t>(pointer >> (8 * i))});
+}
+
+std::string FreedBytesCell(std::int64_t offset, std::size_t length) {
+    char cell[40];
+    std::snprintf(cell, sizeof cell, "%llX:%zu", static_cast<unsigned long long>(offset), length);
+    return cell;
+}
+
+void PlanDescriptionRestore(ChangePlan& plan, const DescriptionTable& table, int k,
+                            const DescriptionRestore& restore, std::int64_t size) {
+    if (restore.clear)
+        for (std::int64_t i = 0; i < restore.clear->second; ++i)
+            plan.push_back({restore.clear->first + i, EndByte});
+    const std::int64_t at = AddressOffset(restore.pointer);
+    if (restore.pointer < CartridgeAddressBase || at < CartridgeHeaderEnd ||
+        at + static_cast<std::int64_t>(restore.bytes.size()) > size)
+        throw PlanError("the description pointer of move " + std::to_string(k) +
+                        " would point outside the file");
+    for (std::size_t i = 0; i < restore.bytes.size(); ++i)
+        plan.push_back({at + static_cast<std::int64_t>(i), restore.bytes[i]});
+    PlanDescriptionPointer(plan, table, k, restore.pointer);
+}
+
+DescriptionPlacement DescriptionPlanner::Plan(ChangePlan& plan, int k,
+                                              const std::vector<std::uint8_t>& bytes) {
     if (!table_.Available()) throw PlanError("the descriptions cannot be written: " + table_.unavailable);
     const MoveDescription* old = table_.Of(k);
     if (!old) throw PlanError("move " + std::to_string(k) + " has no description");
@@ -317,7 +344,7 @@ void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::ui
     if (bytes.size() <= old->bytes.size() && InPlace(k)) {
         for (std::size_t i = 0; i < bytes.size(); ++i)
             plan.push_back({old->textOffset + static_cast<std::int64_t>(i), bytes[i]});
-        return;
+        return {old->textOffset, false};
     }
     if (!lastData_) {
         std::int64_t last = static_cast<std::int64_t>(image_.size()) - 1;
@@ -344,11 +371,10 @@ void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::ui
             "its end)");
     for (std::size_t i = 0; i < bytes.size(); ++i)
         plan.push_back({at + static_cast<std::int64_t>(i), bytes[i]});
-    const std::uint32_t pointer = CartridgeAddressBase + static_cast<std::uint32_t>(at);
-    for (int i = 0; i < 4; ++i)
-        plan.push_back({table_.PointerOffset(k) + i, static_cast<std::uint8_t>(pointer >> (8 * i))});
+    PlanDescriptionPointer(plan, table_, k, OffsetAddress(at));
     // The new text's last byte before its FF is now the last byte of data.
     lastData_ = length == 1 ? at : at + length - 2;
+    return {at, true};
 }
 
 } // namespace rom

@@ -80,6 +80,15 @@ std::string RevisionSection(std::string_view section, int revision) {
     return std::string(section) + ".rev" + std::to_string(revision);
 }
 
+std::array<std::string, 2> MoveCountSectionsToRead(int revision) {
+    return {RevisionSection(MoveCountSection, revision), std::string(MoveCountSection)};
+}
+
+std::string MoveCountSectionToWrite(const TableSections& offsets, int revision) {
+    return offsets.names == TableSections{}.names ? std::string(MoveCountSection)
+                                                  : RevisionSection(MoveCountSection, revision);
+}
+
 std::optional<std::int32_t> ParseProfileOffset(std::string_view text) {
     const auto value = ParseWholeNumber(text, std::numeric_limits<std::int32_t>::max());
     if (!value) return std::nullopt;

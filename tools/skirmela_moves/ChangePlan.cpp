@@ -19,7 +19,7 @@ std::string Hex(std::int64_t value) {
 void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTables& at) {
     const int k = change.move;
     if (change.newName) {
-        const auto entry = rom::EncodeNameEntry(k == 0 ? U"-" : rom::Utf8ToU32(*change.newName));
+        const auto entry = rom::EncodeNameEntry(rom::StoredName(k, rom::Utf8ToU32(*change.newName)));
         if (!entry)
             throw rom::PlanError("the name of move " + std::to_string(k) +
                                  " holds a character the game cannot show");
@@ -30,22 +30,6 @@ void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTa
             {rom::RecordOffset(at, k) + static_cast<int>(f), change.newBytes[static_cast<std::size_t>(f)]});
     if (change.newEntry) rom::PlanNameEntry(plan, at, k, *change.newEntry);
     rom::PlanRecordBytes(plan, at, k, change.newBytes, rom::PriorityByte, rom::FlagsByte);
-}
-
-void PlanRestore(rom::ChangePlan& plan, const DescriptionRestore& restore, const rom::DescriptionTable& table,
-                 int k, std::int64_t size) {
-    if (restore.clear)
-        for (std::int64_t i = 0; i < restore.clear->second; ++i)
-            plan.push_back({restore.clear->first + i, 0xFF});
-    const std::int64_t at = std::int64_t{restore.pointer} - rom::CartridgeAddressBase;
-    if (restore.pointer < rom::CartridgeAddressBase || at < rom::CartridgeHeaderEnd ||
-        at + static_cast<std::int64_t>(restore.bytes.size()) > size)
-        throw rom::PlanError("the description pointer of move " + std::to_string(k) +
-                             " would point outside the file");
-    for (std::size_t i = 0; i < restore.bytes.size(); ++i)
-        plan.push_back({at + static_cast<std::int64_t>(i), restore.bytes[i]});
-    for (int i = 0; i < 4; ++i)
-        plan.push_back({table.PointerOffset(k) + i, static_cast<std::uint8_t>(restore.pointer >> (8 * i))});
 }
 
 // The plan's net effect: each byte's last value, where it differs from the image, in the order the
@@ -100,7 +84,7 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
         std::uint32_t word = 0;
         for (int i = 0; i < 4; ++i)
             word |= static_cast<std::uint32_t>(after[static_cast<std::size_t>(p + i)]) << (8 * i);
-        const std::int64_t from = std::int64_t{word} - rom::CartridgeAddressBase,
+        const std::int64_t from = rom::AddressOffset(word),
                            to = from + static_cast<std::int64_t>(text->size());
         const std::string who = Blame(c);
         if (from < 0 || to > size)
@@ -155,7 +139,8 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
 } // namespace
 
 rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::MoveTables& at,
-                            std::span<const std::uint8_t> image, const rom::DescriptionTable* descriptions) {
+                            std::span<const std::uint8_t> image, const rom::DescriptionTable* descriptions,
+                            DescriptionPlacements* placed) {
     rom::ChangePlan plan;
     std::optional<rom::DescriptionPlanner> planner;
     for (const MoveChange& change : changes) {
@@ -165,11 +150,13 @@ rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::M
                 throw rom::PlanError("the ROM's descriptions were not read");
             if (change.newDescription) {
                 if (!planner) planner.emplace(*descriptions, image);
-                planner->Plan(plan, change.move, *change.newDescription);
+                const rom::DescriptionPlacement where =
+                    planner->Plan(plan, change.move, *change.newDescription);
+                if (placed) (*placed)[change.move] = where;
             }
             if (change.restoreDescription)
-                PlanRestore(plan, *change.restoreDescription, *descriptions, change.move,
-                            static_cast<std::int64_t>(image.size()));
+                rom::PlanDescriptionRestore(plan, *descriptions, change.move, *change.restoreDescription,
+                                            static_cast<std::int64_t>(image.size()));
             PlanMove(plan, change, at);
         } catch (const rom::PositionError& e) {
             throw rom::PlanError(e.what());

@@ -6,6 +6,7 @@
 #include "tools/skirmela_moves/ImportCheck.h"
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <vector>
 
@@ -23,8 +24,11 @@ namespace moves {
 // text or is FF now, touching no table and no other move's text; and every changed pointer must
 // point at its new text afterwards. A refusal of an undo table's description names its row and
 // column.
+// placed, when given, receives where each new description's text was put, by move.
+using DescriptionPlacements = std::map<int, rom::DescriptionPlacement>;
 rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::MoveTables& at,
                             std::span<const std::uint8_t> image,
-                            const rom::DescriptionTable* descriptions = nullptr);
+                            const rom::DescriptionTable* descriptions = nullptr,
+                            DescriptionPlacements* placed = nullptr);
 
 } // namespace moves

@@ -106,8 +106,9 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
         return ExitBadInput;
     }
     rom::ChangePlan writes;
+    DescriptionPlacements placed;
     try {
-        writes = PlanChanges(check.changes, rom.at.tables, rom.image, &rom.at.descriptions);
+        writes = PlanChanges(check.changes, rom.at.tables, rom.image, &rom.at.descriptions, &placed);
     } catch (const rom::PlanError& e) {
         throw CommandFailed(ExitBadInput,
                             std::string("cannot save the changes: ") + e.what() + "; nothing written");
@@ -130,7 +131,7 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     std::optional<files::StagedFile> undo;
     if (cl.undoFile) {
         try {
-            undo.emplace(*cl.undoFile, UndoCsv(check.changes, rom.rows, &rom.at.descriptions, &writes));
+            undo.emplace(*cl.undoFile, UndoCsv(check.changes, rom.rows, &rom.at.descriptions, &placed));
         } catch (const files::FileError& e) {
             throw CommandFailed(ExitFileError,
                                 "the undo file: " + std::string(e.what()) + "; nothing written");

@@ -23,13 +23,10 @@ struct CellError {
 // What one move is to become. The name is written either from its text (newName, encoded as the
 // window saves it) or as raw entry bytes (newEntry); at most one is set, and neither when the name
 // stays. Bytes 9 to 11 of newBytes are always the ROM's.
-// A description put back as it was: the move's pointer, the text's bytes where it points, and the
-// bytes of the current text (which the change put in the free space) made FF again.
-// Where it was given: the row and the 1-based column of the pointer, for the plan's refusals.
-struct DescriptionRestore {
-    std::uint32_t pointer = 0;
-    std::vector<std::uint8_t> bytes;
-    std::optional<std::pair<std::int64_t, std::int64_t>> clear; // offset, length
+// A description put back as it was (the bytes of the current text that the change put in the free
+// space made FF again), and where it was given: the row and the 1-based column of the pointer, for
+// the plan's refusals.
+struct DescriptionRestore : rom::DescriptionRestore {
     int row = 0;
     int pointerColumn = 0;
 };
