@@ -1,5 +1,6 @@
 #include "tools/skirmela_moves/ChangePlan.h"
 
+#include "rom/HexFunctions.h"
 #include "rom/Utf8.h"
 #include "tools/skirmela_moves/MoveFields.h"
 
@@ -9,12 +10,6 @@
 
 namespace moves {
 namespace {
-
-std::string Hex(std::int64_t value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
-    return text;
-}
 
 void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTables& at) {
     const int k = change.move;
@@ -88,12 +83,14 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
                            to = from + static_cast<std::int64_t>(text->size());
         const std::string who = Blame(c);
         if (from < 0 || to > size)
-            throw rom::PlanError(who + ": the description pointer " + Hex(word) + " points outside the file");
+            throw rom::PlanError(who + ": the description pointer " + rom::HexNumber(word) +
+                                 " points outside the file");
         for (const rom::ByteRange& r : descriptions->reserved)
             if (r.Overlaps(from, to))
-                throw rom::PlanError(who + ": the description at " + Hex(from) + " would lie in " + r.what);
+                throw rom::PlanError(who + ": the description at " + rom::HexNumber(from) + " would lie in " +
+                                     r.what);
         if (!std::equal(text->begin(), text->end(), after.begin() + from))
-            throw rom::PlanError(who + ": the description at " + Hex(from) +
+            throw rom::PlanError(who + ": the description at " + rom::HexNumber(from) +
                                  " would not read back as written (another change writes over it)");
         texts[c.move] = {from, to};
     }
@@ -124,14 +121,15 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
             const std::string collision = descriptions->Collision(k, o, o + 1);
             if (!collision.empty())
                 throw rom::PlanError(Blame(c) + ": the description would write over " + collision +
-                                     " (byte " + Hex(o) + ")");
+                                     " (byte " + rom::HexNumber(o) + ")");
             if (!ownText && image[static_cast<std::size_t>(o)] != 0xFF)
-                throw rom::PlanError(Blame(c) + ": the description would write over byte " + Hex(o) +
+                throw rom::PlanError(Blame(c) + ": the description would write over byte " +
+                                     rom::HexNumber(o) +
                                      ", which is neither the move's text nor free space (FF)");
             owned = true;
         }
         if (!owned)
-            throw rom::PlanError("the changes would write byte " + Hex(o) +
+            throw rom::PlanError("the changes would write byte " + rom::HexNumber(o) +
                                  ", which belongs to no changed move");
     }
 }

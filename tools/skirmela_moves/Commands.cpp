@@ -428,9 +428,11 @@ void ReportFailure(std::ostream& err, const std::string& message) {
 
 int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
                std::ostream& err, std::istream& in) {
-    const int status = Dispatch(cl, programDir, out, err, in);
-    // A result that never reached its reader (a full disk, a closed pipe) is no success. The reason
-    // is the one of the write that failed, which is the last thing the stream did.
+    return CheckedOutput(Dispatch(cl, programDir, out, err, in), out, err);
+}
+
+int CheckedOutput(int status, std::ostream& out, std::ostream& err) {
+    // The reason is the one of the write that failed, which is the last thing the stream did.
     out.flush();
     if (!out) {
         ReportFailure(err, "cannot write the output: " + files::SystemReason(errno ? errno : EIO));

@@ -25,6 +25,11 @@ class CommandFailed : public std::runtime_error {
 // (files::Escaped). Never fails.
 void ReportFailure(std::ostream& err, const std::string& message);
 
+// The exit status of a command that ended with status and wrote its results to out: a result that
+// never reached its reader (a full disk, a closed pipe) is no success, and ExitFileError is returned
+// with the reason of the write that failed. Never fails.
+int CheckedOutput(int status, std::ostream& out, std::ostream& err);
+
 // Runs the command line: results on out, messages on err, an import's "-" reads in. The profile
 // comes from --data or else <programDir>/Data. Never throws; every failure becomes a message and
 // its exit status.

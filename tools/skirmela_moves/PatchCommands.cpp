@@ -189,14 +189,7 @@ int DispatchPatchCommand(const std::vector<std::string>& args, std::ostream& out
 } // namespace
 
 int RunPatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const int status = DispatchPatchCommand(args, out, err);
-    // A report that never reached its reader (a full disk, a closed pipe) is no success.
-    out.flush();
-    if (!out) {
-        ReportFailure(err, "cannot write the output: " + files::SystemReason(errno ? errno : EIO));
-        return ExitFileError;
-    }
-    return status;
+    return CheckedOutput(DispatchPatchCommand(args, out, err), out, err);
 }
 
 } // namespace moves
