@@ -143,6 +143,7 @@ void PlanDescriptionRestore(ChangePlan& plan, const DescriptionTable& table, int
 struct DescriptionPlacement {
     std::int64_t textOffset = 0;
     bool moved = false; // in the free space, with the pointer rewritten; false: in place
+    bool operator==(const DescriptionPlacement&) const = default;
 };
 
 // Plans new descriptions on one image: in place when a text fits in the bytes of the old one, those

@@ -84,6 +84,19 @@ TEST(ReadProfileTables, ARevisionUsesItsOwnSectionsWhereThereAreSome) {
     EXPECT_EQ(RevisionSection("Nameoffset", 10), "Nameoffset.rev10");
 }
 
+TEST(MoveCountSections, ReadTheRevisionsOwnFirstAndWriteBesideTheOffsets) {
+    EXPECT_EQ(MoveCountSectionsToRead(0), (std::array<std::string, 2>{"Movecount.rev0", "Movecount"}));
+    EXPECT_EQ(MoveCountSectionsToRead(2), (std::array<std::string, 2>{"Movecount.rev2", "Movecount"}));
+    const std::vector<std::tuple<TableSections, int, std::string>> written = {
+        {TableSections{}, 0, "Movecount"},
+        {TableSections{}, 1, "Movecount"},
+        {TableSections{"Nameoffset.rev0", "Dataoffset.rev0"}, 0, "Movecount.rev0"},
+        {TableSections{"Nameoffset.rev1", "Dataoffset.rev1"}, 1, "Movecount.rev1"},
+    };
+    for (const auto& [sections, revision, section] : written)
+        EXPECT_EQ(MoveCountSectionToWrite(sections, revision), section) << sections.names << " " << revision;
+}
+
 TEST(ReadProfileTables, AMissingOrMalformedValueIsATableError) {
     const std::map<std::string, std::string> bad[] = {
         {},
