@@ -19,20 +19,10 @@
 
 namespace rom {
 
-// A file offset as the game addresses it: 0x08000000 + offset.
-inline constexpr std::uint32_t CartridgeAddressBase = 0x08000000;
 // A description's end byte must come within this many bytes of its first.
 inline constexpr int MaxDescriptionBytes = 512;
 // The trailing free space: at least this many FF bytes are left after the last byte of data.
 inline constexpr int FreeSpaceGap = 16;
-
-// The file offset a cartridge address stands for (negative below the cartridge), and back.
-constexpr std::int64_t AddressOffset(std::uint32_t address) {
-    return std::int64_t{address} - CartridgeAddressBase;
-}
-constexpr std::uint32_t OffsetAddress(std::int64_t offset) {
-    return CartridgeAddressBase + static_cast<std::uint32_t>(offset);
-}
 
 struct MoveDescription {
     std::uint32_t pointer = 0;       // the table's word: the text's cartridge address

@@ -38,8 +38,8 @@ std::string MismatchText(const MoveTables& profile, std::optional<std::int64_t> 
 }
 
 std::optional<std::int64_t> PlaceOfWord(std::optional<std::uint32_t> word, std::int64_t size) {
-    if (!word || *word < CartridgeBase) return std::nullopt;
-    const std::int64_t offset = std::int64_t{*word} - CartridgeBase;
+    if (!word || *word < CartridgeAddressBase) return std::nullopt;
+    const std::int64_t offset = AddressOffset(*word);
     if (offset >= size) return std::nullopt;
     return offset;
 }

@@ -29,8 +29,8 @@ RomHeader BpreHeader(std::int64_t size, std::uint32_t names, std::uint32_t recor
         for (int i = 0; i < 4; ++i)
             first[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
     };
-    put(NamesWordOffset, CartridgeBase + names);
-    put(RecordsWordOffset, CartridgeBase + records);
+    put(NamesWordOffset, CartridgeAddressBase + names);
+    put(RecordsWordOffset, CartridgeAddressBase + records);
     return ParseRomHeader(first, size);
 }
 

@@ -13,7 +13,7 @@
 namespace moves {
 
 // The writes that turn image into the changed table, move by move: a new name is encoded as the
-// window saves it (move 0 keeps "-"), a name given as raw entry bytes is written as given, and
+// window saves it (move 0 keeps rom::MoveZeroName), a name given as raw entry bytes is written as given, and
 // record bytes 0 to 6 follow in the window's field order, then bytes 7 (priority) and 8 (flags).
 // Every write that would store the byte already there is dropped; bytes 9 to 11 are never written.
 // Throws rom::PlanError when a move cannot be saved; nothing has been written then.
