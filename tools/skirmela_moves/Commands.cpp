@@ -387,35 +387,31 @@ namespace {
 
 int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
              std::ostream& err, std::istream& in) {
-    try {
-        switch (cl.command) {
-        case Command::help:
-            out << UsageText();
-            return ExitDone;
-        case Command::version:
-            out << VersionText();
-            return ExitDone;
-        case Command::list:
-            return List(cl, programDir, out, err);
-        case Command::exportCsv:
-            return Export(cl, programDir, out, err);
-        case Command::importCsv:
-            return Import(cl, programDir, out, err, in);
-        case Command::set:
-            return Set(cl, programDir, out, err);
-        case Command::diff:
-            return Diff(cl, programDir, out, err);
-        case Command::profile:
-            return Profile(cl, programDir, out, err);
-        }
-    } catch (const CommandFailed& stop) {
-        ReportFailure(err, stop.what());
-        return stop.status;
-    } catch (const std::exception& e) {
-        ReportFailure(err, e.what());
-        return ExitFileError;
-    }
-    return ExitBadInput;
+    return RunReporting(
+        [&] {
+            switch (cl.command) {
+            case Command::help:
+                out << UsageText();
+                return ExitDone;
+            case Command::version:
+                out << VersionText();
+                return ExitDone;
+            case Command::list:
+                return List(cl, programDir, out, err);
+            case Command::exportCsv:
+                return Export(cl, programDir, out, err);
+            case Command::importCsv:
+                return Import(cl, programDir, out, err, in);
+            case Command::set:
+                return Set(cl, programDir, out, err);
+            case Command::diff:
+                return Diff(cl, programDir, out, err);
+            case Command::profile:
+                return Profile(cl, programDir, out, err);
+            }
+            return ExitBadInput;
+        },
+        err);
 }
 
 } // namespace
@@ -429,6 +425,18 @@ void ReportFailure(std::ostream& err, const std::string& message) {
 int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
                std::ostream& err, std::istream& in) {
     return CheckedOutput(Dispatch(cl, programDir, out, err, in), out, err);
+}
+
+int RunReporting(const std::function<int()>& command, std::ostream& err, FailureReport report) {
+    try {
+        return command();
+    } catch (const CommandFailed& stop) {
+        report(err, stop.what());
+        return stop.status;
+    } catch (const std::exception& e) {
+        report(err, e.what());
+        return ExitFileError;
+    }
 }
 
 int CheckedOutput(int status, std::ostream& out, std::ostream& err) {

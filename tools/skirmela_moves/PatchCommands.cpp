@@ -164,26 +164,22 @@ void Report(std::ostream& err, const std::string& message) {
 }
 
 int DispatchPatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const PatchCommandLine cl = ParsePatchCommandLine(args);
-        if (cl.help) {
-            out << UsageText();
-            return ExitDone;
-        }
-        if (cl.operands.empty()) throw Usage("patch needs a command: create, apply or info");
-        const std::string& command = cl.operands[0];
-        if (command == "create") return Create(cl, out);
-        if (command == "apply") return Apply(cl, out, err);
-        if (command == "info") return Info(cl, out, err);
-        throw Usage("unknown patch command \"" + command +
-                    "\"; the patch commands are create, apply and info");
-    } catch (const Stop& stop) {
-        Report(err, stop.what());
-        return stop.status;
-    } catch (const std::exception& e) {
-        Report(err, e.what());
-        return ExitFileError;
-    }
+    return RunReporting(
+        [&] {
+            const PatchCommandLine cl = ParsePatchCommandLine(args);
+            if (cl.help) {
+                out << UsageText();
+                return ExitDone;
+            }
+            if (cl.operands.empty()) throw Usage("patch needs a command: create, apply or info");
+            const std::string& command = cl.operands[0];
+            if (command == "create") return Create(cl, out);
+            if (command == "apply") return Apply(cl, out, err);
+            if (command == "info") return Info(cl, out, err);
+            throw Usage("unknown patch command \"" + command +
+                        "\"; the patch commands are create, apply and info");
+        },
+        err, Report);
 }
 
 } // namespace
