@@ -3,6 +3,7 @@
 #include "editor/ClampFieldText.h"
 #include "editor/NumberConversions.h"
 #include "rom/HexFunctions.h"
+#include "rom/MoveBytes.h"
 #include "rom/MoveRecord.h"
 
 namespace editor {
@@ -51,8 +52,9 @@ double Form1::ListFieldValue(QComboBox* box, rom::MoveField) const {
 
 void Form1::ClampField(QLineEdit* field) {
     const bool priority = field == txtPriority; // a signed byte
-    field->setText(QString::fromStdString(
-        ClampFieldText(field->text().toStdString(), priority ? -128 : 0, priority ? 127 : 255)));
+    field->setText(
+        QString::fromStdString(ClampFieldText(field->text().toStdString(), priority ? rom::PriorityLowest : 0,
+                                              priority ? rom::PriorityHighest : 255)));
 }
 
 } // namespace editor

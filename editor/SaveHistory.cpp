@@ -12,12 +12,6 @@
 namespace editor {
 namespace {
 
-std::string Hex(std::int64_t value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
-    return text;
-}
-
 // The bytes of file at offsets, read through one open file.
 std::vector<std::uint8_t> BytesAt(const std::filesystem::path& file,
                                   const std::vector<std::int64_t>& offsets) {
@@ -33,7 +27,7 @@ std::vector<std::uint8_t> BytesAt(const std::filesystem::path& file,
             throw rom::PositionError("position " + std::to_string(offset) + " lies outside the ROM");
         char byte = 0;
         if (!in.seekg(offset) || !in.read(&byte, 1))
-            throw rom::FileAccessError("cannot read " + file.string() + " at " + Hex(offset));
+            throw rom::FileAccessError("cannot read " + file.string() + " at " + rom::HexNumber(offset));
         bytes.push_back(static_cast<std::uint8_t>(byte));
     }
     return bytes;
@@ -145,8 +139,8 @@ void SaveHistory::Move(const std::filesystem::path& rom, std::vector<Step>& from
     for (std::size_t i = 0; i < step.size(); ++i) {
         const std::uint8_t expected = undo ? step[i].after : step[i].before;
         if (now[i] != expected)
-            refuse("the byte at " + Hex(step[i].offset) + " holds " + rom::HexPair(now[i]) + ", not " +
-                   rom::HexPair(expected));
+            refuse("the byte at " + rom::HexNumber(step[i].offset) + " holds " + rom::HexPair(now[i]) +
+                   ", not " + rom::HexPair(expected));
         plan.push_back({step[i].offset, undo ? step[i].before : step[i].after});
     }
     try {

@@ -12,19 +12,16 @@
 namespace editor {
 namespace {
 
-// Move 0 always keeps the placeholder name "-".
-constexpr std::u32string_view MoveZeroName = U"-";
-
 // Byte i of the entry is the code of unit i of the name's field: a line break or "[m]" is one byte.
 std::vector<PlannedWrite> PlanName(const SaveInputs& in) {
-    const std::vector<std::string> pairs = rom::EncodeNameField(in.k == 0 ? MoveZeroName : in.name);
+    const std::vector<std::string> pairs = rom::EncodeNameField(rom::StoredName(in.k, in.name));
     const double start = std::floor(ParseNumber(in.nameStart));
     const double stride = ParseLeadingNumber(in.nameStride);
     std::vector<PlannedWrite> writes;
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const std::string& pair = pairs[i];
         if (pair.empty()) throw SavePlanError("the name holds a character the game cannot show");
-        const double position = start + static_cast<double>(i) + (in.k - 1) * stride;
+        const double position = rom::NameBytePosition(start, stride, in.k, static_cast<int>(i));
         writes.push_back({RoundToInteger(position), pair});
     }
     return writes;
@@ -54,8 +51,9 @@ std::vector<PlannedWrite> PlanRestOfRecord(const SaveInputs& in) {
             throw SavePlanError("a value of the move lies outside its range");
         return PlannedWrite{RoundToInteger(record + b), ValuePair(value & 0xFF)};
     };
-    std::vector<PlannedWrite> writes = {write(rom::PriorityByte, RoundToInteger(rest.priority), -128, 127),
-                                        write(rom::FlagsByte, rest.flags, 0, 255)};
+    std::vector<PlannedWrite> writes = {
+        write(rom::PriorityByte, RoundToInteger(rest.priority), rom::PriorityLowest, rom::PriorityHighest),
+        write(rom::FlagsByte, rest.flags, 0, 255)};
     for (std::size_t i = 0; i < rest.padding.size(); ++i) {
         const int b = rom::PaddingByte + static_cast<int>(i);
         writes.push_back(write(b, RoundToInteger(rest.padding[i]), 0, 255));

@@ -29,8 +29,9 @@ struct PlannedWrite {
     bool operator==(const PlannedWrite&) const = default;
 };
 
-// Record bytes 7 to 11 as the window holds them: the priority's leading number (-128 to 127, stored
-// as a signed byte), the flags byte, and the leading numbers of bytes 9 to 11 (0 to 255).
+// Record bytes 7 to 11 as the window holds them: the priority's leading number (rom::PriorityLowest
+// to rom::PriorityHighest, stored as a signed byte), the flags byte, and the leading numbers of bytes 9 to 11
+// (0 to 255).
 struct RestOfRecord {
     double priority = 0;
     int flags = 0;
@@ -52,8 +53,8 @@ struct SaveInputs {
 
 // The 20 writes in the order they happen, then bytes 7 to 11 in byte order when in.rest is given.
 // Throws SavePlanError when k is no entry (below 0, above 2730), a text that must be a number is
-// not, a name character has no code, a value is not 0 to 255 (a priority -128 to 127) after
-// rounding, or a position falls outside a file of romSize bytes.
+// not, a name character has no code, a value is not 0 to 255 (a priority rom::PriorityLowest to
+// rom::PriorityHighest) after rounding, or a position falls outside a file of romSize bytes.
 std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize);
 
 // The pair of a record value: upper-case hex without leading zeros ("C8", "5", "0"); -1 is "FFFF".

@@ -1,5 +1,6 @@
 #include "rom/CodeWordTable.h"
 
+#include "rom/HexFunctions.h"
 #include "rom/WholeNumber.h"
 
 #include <algorithm>
@@ -9,15 +10,9 @@
 namespace rom {
 namespace {
 
-std::string Hex(std::int64_t value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
-    return text;
-}
-
 std::string HexList(const std::vector<std::int64_t>& values) {
     std::string text;
-    for (std::int64_t v : values) text += (text.empty() ? "" : ", ") + Hex(v);
+    for (std::int64_t v : values) text += (text.empty() ? "" : ", ") + HexNumber(v);
     return text;
 }
 
@@ -79,7 +74,7 @@ CodeWordVote VoteCodeWords(const std::vector<std::int64_t>& words, std::int64_t 
         const std::vector<std::uint8_t> b = read(word, 4);
         if (b.size() != 4) continue;
         const std::uint32_t address = b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-        const std::int64_t offset = std::int64_t{address} - CartridgeAddressBase;
+        const std::int64_t offset = AddressOffset(address);
         if (address < CartridgeAddressBase || offset < CartridgeHeaderEnd || offset >= fileSize) continue;
         ++places[offset];
     }
@@ -129,17 +124,17 @@ CodeWordTable LocateCodeWordTable(const CodeWordProfile& profile, bool profileIs
                                   std::to_string(vote.words) + " words at " + HexList(profile.words) + ")";
         if (profile.offset && *profile.offset != at) {
             if (!profileIsShipped)
-                return refuse(code + " puts the " + name + " at " + Hex(at) + ", not at " +
-                              Hex(*profile.offset) + " where the profile puts it ([" + profile.section +
+                return refuse(code + " puts the " + name + " at " + HexNumber(at) + ", not at " +
+                              HexNumber(*profile.offset) + " where the profile puts it ([" + profile.section +
                               "]); correct the profile's offset or remove it");
             table.modified = true;
-            table.note = "The game's code puts the " + name + " at " + Hex(at) +
-                         ", not where the shipped profile puts it (" + Hex(*profile.offset) +
+            table.note = "The game's code puts the " + name + " at " + HexNumber(at) +
+                         ", not where the shipped profile puts it (" + HexNumber(*profile.offset) +
                          "): the ROM is modified, and the table its code names is used.";
         }
     }
     if (std::string why = fault(at); !why.empty())
-        return refuse("the bytes at " + Hex(at) + " do not look like a " + name + " (" + why + ")");
+        return refuse("the bytes at " + HexNumber(at) + " do not look like a " + name + " (" + why + ")");
     table.offset = at;
     return table;
 }

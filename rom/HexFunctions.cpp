@@ -32,6 +32,12 @@ int HexDigitValue(char c) {
 
 } // namespace
 
+std::string HexNumber(std::int64_t value) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
+    return text;
+}
+
 std::string HexPair(std::uint8_t value) {
     static constexpr char digits[] = "0123456789ABCDEF";
     return {digits[value >> 4], digits[value & 0x0F]};

@@ -26,4 +26,7 @@ std::uint8_t ParseHexPair(std::string_view pair);
 // The two-digit upper-case hex text of one byte ("0A").
 std::string HexPair(std::uint8_t value);
 
+// An offset or address as messages show it: "0x" and upper-case hex without leading zeros ("0x1F4A0").
+std::string HexNumber(std::int64_t value);
+
 } // namespace rom

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,6 +27,21 @@ inline constexpr int PriorityByte = 7;
 inline constexpr int FlagsByte = 8;
 inline constexpr int PaddingByte = 9;
 inline constexpr int PaddingLength = MoveRecordSize - PaddingByte;
+
+// The priority is a signed byte: -128 to 127, stored as its two's complement.
+inline constexpr int PriorityLowest = -128;
+inline constexpr int PriorityHighest = 127;
+
+// Move 0 always keeps the placeholder name "-", whatever name is given for it.
+inline constexpr std::u32string_view MoveZeroName = U"-";
+
+// The name move k is stored with: name, or MoveZeroName for move 0.
+constexpr std::u32string_view StoredName(int k, std::u32string_view name) {
+    return k == 0 ? MoveZeroName : name;
+}
+
+// The bytes of the file from offset on, at most length of them (fewer at the file's end).
+using ReadRange = std::function<std::vector<std::uint8_t>(std::int64_t offset, std::int64_t length)>;
 
 struct MoveRow {
     int move = 0;

@@ -33,12 +33,6 @@ const std::vector<CodeWords>& KnownCodeWords() {
     return words;
 }
 
-std::string Hex(std::int64_t value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
-    return text;
-}
-
 std::uint32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
            static_cast<std::uint32_t>(bytes[at + 2]) << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
@@ -47,7 +41,7 @@ std::uint32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
 // The file offset an address stands for, when it lies inside the file.
 std::optional<std::int64_t> InsideFile(std::uint32_t address, std::int64_t size) {
     if (address < CartridgeAddressBase) return std::nullopt;
-    const std::int64_t offset = std::int64_t{address} - CartridgeAddressBase;
+    const std::int64_t offset = AddressOffset(address);
     if (offset >= size) return std::nullopt;
     return offset;
 }
@@ -70,8 +64,8 @@ std::string CodeWordFault(const RomHeader& header, std::int64_t table, const Rea
         if (word.size() != 4) continue;
         const auto points = InsideFile(WordAt(word, 0), header.size);
         if (points && *points >= CartridgeHeaderEnd && *points != table)
-            return "the game's code (the word at " + Hex(at) + ") puts the description table at " +
-                   Hex(*points) + ", not at " + Hex(table) + " where the profile puts it";
+            return "the game's code (the word at " + HexNumber(at) + ") puts the description table at " +
+                   HexNumber(*points) + ", not at " + HexNumber(table) + " where the profile puts it";
     }
     return {};
 }
@@ -147,7 +141,7 @@ DescriptionTable PlausibleDescriptionTable(std::int64_t tableOffset, const MoveT
     const int count = std::max(moveCount - 1, 0);
     const std::int64_t tableBytes = std::int64_t{4} * count;
     if (tableOffset < CartridgeHeaderEnd || tableOffset + tableBytes > fileSize)
-        return fail("the description table at " + Hex(tableOffset) + " reaches outside the file");
+        return fail("the description table at " + HexNumber(tableOffset) + " reaches outside the file");
     const std::vector<std::uint8_t> words = read(tableOffset, tableBytes);
     if (static_cast<std::int64_t>(words.size()) != tableBytes)
         return fail("the description table cannot be read");
@@ -170,24 +164,24 @@ DescriptionTable PlausibleDescriptionTable(std::int64_t tableOffset, const MoveT
         MoveDescription& d = table.moves[static_cast<std::size_t>(i)];
         const std::string move = "move " + std::to_string(i + 1);
         if (d.textOffset < 0)
-            return fail("the description pointer of " + move + " (" + Hex(d.pointer) +
+            return fail("the description pointer of " + move + " (" + HexNumber(d.pointer) +
                         ") points outside the file");
         for (const ByteRange& r : table.reserved)
             if (r.Overlaps(d.textOffset, d.textOffset + 1))
-                return fail("the description pointer of " + move + " (" + Hex(d.pointer) + ") points into " +
-                            r.what);
+                return fail("the description pointer of " + move + " (" + HexNumber(d.pointer) +
+                            ") points into " + r.what);
         const auto begin = texts.begin() + (d.textOffset - first);
         const auto limit =
             texts.end() - begin > MaxDescriptionBytes ? begin + MaxDescriptionBytes : texts.end();
         const auto end = std::find(begin, limit, EndByte);
         if (end == limit)
-            return fail("the description of " + move + " at " + Hex(d.textOffset) + " " +
+            return fail("the description of " + move + " at " + HexNumber(d.textOffset) + " " +
                         NoEndByteWithinLimit());
         d.bytes.assign(begin, end + 1);
         const std::int64_t textEnd = d.textOffset + static_cast<std::int64_t>(d.bytes.size());
         for (const ByteRange& r : table.reserved)
             if (r.Overlaps(d.textOffset, textEnd))
-                return fail("the description of " + move + " at " + Hex(d.textOffset) + " runs into " +
+                return fail("the description of " + move + " at " + HexNumber(d.textOffset) + " runs into " +
                             r.what);
         d.text = DescriptionText(d.bytes);
     }
@@ -215,7 +209,7 @@ DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& 
         return fail("the profile's [" + section + "] offset \"" + *value + "\" is not a decimal offset");
     const std::int64_t tableBytes = std::int64_t{4} * std::max(moveCount - 1, 0);
     if (*offset < CartridgeHeaderEnd || *offset + tableBytes > header.size)
-        return fail("the description table at " + Hex(*offset) + " ([" + section +
+        return fail("the description table at " + HexNumber(*offset) + " ([" + section +
                         "]) reaches outside the file",
                     *offset);
     if (std::string fault = CodeWordFault(header, *offset, read); !fault.empty()) return fail(fault, *offset);
@@ -307,7 +301,34 @@ bool DescriptionPlanner::InPlace(int k) const {
     return (d.textOffset >= low && end <= high) || end == low || d.textOffset == high;
 }
 
-void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::uint8_t>& bytes) {
+void PlanDescriptionPointer(ChangePlan& plan, const DescriptionTable& table, int k, std::uint32_t pointer) {
+    for (int i = 0; i < 4; ++i)
+        plan.push_back({table.PointerOffset(k) + i, static_cast<std::uint8_t>(pointer >> (8 * i))});
+}
+
+std::string FreedBytesCell(std::int64_t offset, std::size_t length) {
+    char cell[40];
+    std::snprintf(cell, sizeof cell, "%llX:%zu", static_cast<unsigned long long>(offset), length);
+    return cell;
+}
+
+void PlanDescriptionRestore(ChangePlan& plan, const DescriptionTable& table, int k,
+                            const DescriptionRestore& restore, std::int64_t size) {
+    if (restore.clear)
+        for (std::int64_t i = 0; i < restore.clear->second; ++i)
+            plan.push_back({restore.clear->first + i, EndByte});
+    const std::int64_t at = AddressOffset(restore.pointer);
+    if (restore.pointer < CartridgeAddressBase || at < CartridgeHeaderEnd ||
+        at + static_cast<std::int64_t>(restore.bytes.size()) > size)
+        throw PlanError("the description pointer of move " + std::to_string(k) +
+                        " would point outside the file");
+    for (std::size_t i = 0; i < restore.bytes.size(); ++i)
+        plan.push_back({at + static_cast<std::int64_t>(i), restore.bytes[i]});
+    PlanDescriptionPointer(plan, table, k, restore.pointer);
+}
+
+DescriptionPlacement DescriptionPlanner::Plan(ChangePlan& plan, int k,
+                                              const std::vector<std::uint8_t>& bytes) {
     if (!table_.Available()) throw PlanError("the descriptions cannot be written: " + table_.unavailable);
     const MoveDescription* old = table_.Of(k);
     if (!old) throw PlanError("move " + std::to_string(k) + " has no description");
@@ -317,7 +338,7 @@ void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::ui
     if (bytes.size() <= old->bytes.size() && InPlace(k)) {
         for (std::size_t i = 0; i < bytes.size(); ++i)
             plan.push_back({old->textOffset + static_cast<std::int64_t>(i), bytes[i]});
-        return;
+        return {old->textOffset, false};
     }
     if (!lastData_) {
         std::int64_t last = static_cast<std::int64_t>(image_.size()) - 1;
@@ -344,11 +365,10 @@ void DescriptionPlanner::Plan(ChangePlan& plan, int k, const std::vector<std::ui
             "its end)");
     for (std::size_t i = 0; i < bytes.size(); ++i)
         plan.push_back({at + static_cast<std::int64_t>(i), bytes[i]});
-    const std::uint32_t pointer = CartridgeAddressBase + static_cast<std::uint32_t>(at);
-    for (int i = 0; i < 4; ++i)
-        plan.push_back({table_.PointerOffset(k) + i, static_cast<std::uint8_t>(pointer >> (8 * i))});
+    PlanDescriptionPointer(plan, table_, k, OffsetAddress(at));
     // The new text's last byte before its FF is now the last byte of data.
     lastData_ = length == 1 ? at : at + length - 2;
+    return {at, true};
 }
 
 } // namespace rom

@@ -6,11 +6,11 @@
 // whose code words or pointers cannot be trusted is never read from or written to.
 
 #include "rom/ChangePlan.h"
+#include "rom/MoveBytes.h"
 #include "rom/MoveTables.h"
 #include "rom/RomHeader.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,8 +19,6 @@
 
 namespace rom {
 
-// A file offset as the game addresses it: 0x08000000 + offset.
-inline constexpr std::uint32_t CartridgeAddressBase = 0x08000000;
 // A description's end byte must come within this many bytes of its first.
 inline constexpr int MaxDescriptionBytes = 512;
 // The trailing free space: at least this many FF bytes are left after the last byte of data.
@@ -72,9 +70,6 @@ struct DescriptionTable {
     std::string Collision(int k, std::int64_t from, std::int64_t to) const;
 };
 
-// The bytes of the file from offset on, at most length of them (fewer at the file's end).
-using ReadRange = std::function<std::vector<std::uint8_t>(std::int64_t offset, std::int64_t length)>;
-
 // The code words that hold the pointer table's address in the released game of this code and
 // revision (file offsets); empty for other games.
 std::vector<std::int64_t> DescriptionCodeWords(std::string_view gameCode, int revision);
@@ -113,6 +108,34 @@ std::optional<std::vector<std::uint8_t>> EncodeDescription(std::string_view utf8
 // characters; the game's longest has 21"), "" when nothing. Never fails.
 std::string DescriptionBoxFault(std::string_view utf8, const std::optional<DescriptionBox>& box);
 
+// Appends the writes of move k's pointer word, little-endian, aimed at pointer.
+void PlanDescriptionPointer(ChangePlan& plan, const DescriptionTable& table, int k, std::uint32_t pointer);
+
+// Bytes made FF again as the undo table names them: "OFFSET:LENGTH", the offset in hex, the length
+// in decimal ("1F4A0:12"). Never fails.
+std::string FreedBytesCell(std::int64_t offset, std::size_t length);
+
+// A description put back as it was: its pointer, the text's bytes where it points, and the bytes of
+// the current text to make FF again (offset, length), when the pointer leaves them.
+struct DescriptionRestore {
+    std::uint32_t pointer = 0;
+    std::vector<std::uint8_t> bytes;
+    std::optional<std::pair<std::int64_t, std::int64_t>> clear;
+};
+
+// Appends the writes that put move k's description back: the bytes made FF, the text's bytes, then
+// the pointer. Throws PlanError when the text would lie outside a file of size bytes or in its
+// cartridge header.
+void PlanDescriptionRestore(ChangePlan& plan, const DescriptionTable& table, int k,
+                            const DescriptionRestore& restore, std::int64_t size);
+
+// Where the planner put a move's new text.
+struct DescriptionPlacement {
+    std::int64_t textOffset = 0;
+    bool moved = false; // in the free space, with the pointer rewritten; false: in place
+    bool operator==(const DescriptionPlacement&) const = default;
+};
+
 // Plans new descriptions on one image: in place when a text fits in the bytes of the old one, those
 // bytes share nothing with a reserved range or another move's text, and they lie in the block of
 // the other moves' texts (from the lowest to the highest byte, or touching it); otherwise in the
@@ -123,8 +146,8 @@ class DescriptionPlanner {
     DescriptionPlanner(const DescriptionTable& table, std::span<const std::uint8_t> image);
     // Appends the writes that give move k the description bytes (FF included). Throws PlanError
     // when the descriptions are unavailable, k has none, the text is longer than the reader takes,
-    // or no free space holds it.
-    void Plan(ChangePlan& plan, int k, const std::vector<std::uint8_t>& bytes);
+    // or no free space holds it. Returns where the text was placed.
+    DescriptionPlacement Plan(ChangePlan& plan, int k, const std::vector<std::uint8_t>& bytes);
 
   private:
     bool InPlace(int k) const;

@@ -39,7 +39,7 @@ std::int32_t MoveFieldOffset(std::int32_t dataOffset, int k, MoveField f) {
 }
 
 std::int32_t MoveNameByteOffset(std::int32_t nameStart, std::int32_t stride, int k, int i) {
-    return Checked32(std::int64_t{nameStart} + (std::int64_t{k} - 1) * stride + i);
+    return Checked32(NameBytePosition<std::int64_t>(nameStart, stride, k, i));
 }
 
 } // namespace rom

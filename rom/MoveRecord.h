@@ -41,8 +41,14 @@ struct MoveRecord {
 // moves beyond 2730 (or below -2730) throw PositionError, as does an offset beyond 32 bits.
 std::int32_t MoveFieldOffset(std::int32_t dataOffset, int k, MoveField f);
 
-// The offset of byte i (0 to 12) of move k's name entry: nameStart is move 1's entry, entries lie
-// stride bytes apart, so move 0's entry is at nameStart - stride. Throws PositionError beyond 32 bits.
+// Where byte i (0 to 12) of move k's name entry lies: nameStart is move 1's entry, entries lie
+// stride bytes apart, so move 0's entry is at nameStart - stride. In the number type given: whole
+// offsets, or the window's typed texts, which may hold fractions and are rounded afterwards.
+template <typename Number> constexpr Number NameBytePosition(Number nameStart, Number stride, int k, int i) {
+    return nameStart + static_cast<Number>(i) + (static_cast<Number>(k) - 1) * stride;
+}
+
+// The offset of byte i of move k's name entry (NameBytePosition). Throws PositionError beyond 32 bits.
 std::int32_t MoveNameByteOffset(std::int32_t nameStart, std::int32_t stride, int k, int i);
 
 } // namespace rom

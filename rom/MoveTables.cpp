@@ -38,8 +38,8 @@ std::string MismatchText(const MoveTables& profile, std::optional<std::int64_t> 
 }
 
 std::optional<std::int64_t> PlaceOfWord(std::optional<std::uint32_t> word, std::int64_t size) {
-    if (!word || *word < CartridgeBase) return std::nullopt;
-    const std::int64_t offset = std::int64_t{*word} - CartridgeBase;
+    if (!word || *word < CartridgeAddressBase) return std::nullopt;
+    const std::int64_t offset = AddressOffset(*word);
     if (offset >= size) return std::nullopt;
     return offset;
 }
@@ -78,6 +78,15 @@ ProfileMismatch::ProfileMismatch(const MoveTables& profile, std::optional<std::i
 
 std::string RevisionSection(std::string_view section, int revision) {
     return std::string(section) + ".rev" + std::to_string(revision);
+}
+
+std::array<std::string, 2> MoveCountSectionsToRead(int revision) {
+    return {RevisionSection(MoveCountSection, revision), std::string(MoveCountSection)};
+}
+
+std::string MoveCountSectionToWrite(const TableSections& offsets, int revision) {
+    return offsets.names == TableSections{}.names ? std::string(MoveCountSection)
+                                                  : RevisionSection(MoveCountSection, revision);
 }
 
 std::optional<std::int32_t> ParseProfileOffset(std::string_view text) {

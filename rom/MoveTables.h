@@ -8,6 +8,7 @@
 #include "rom/RomError.h"
 #include "rom/RomHeader.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -31,6 +32,19 @@ struct TableSections {
     std::string data = "Dataoffset";
     bool operator==(const TableSections&) const = default;
 };
+
+// A table's count of moves in the profile: key "count" of section [Movecount], or of a revision's own
+// [Movecount.revN].
+inline constexpr std::string_view MoveCountSection = "Movecount";
+inline constexpr const char* MoveCountKey = "count";
+
+// The sections a ROM of revision N reads its count from, in this order: its own ".revN" one, then
+// the plain one.
+std::array<std::string, 2> MoveCountSectionsToRead(int revision);
+
+// The section a count is written to: it goes with the offsets, so the plain one beside the plain
+// offset sections, a revision's own one beside a revision's own.
+std::string MoveCountSectionToWrite(const TableSections& offsets, int revision);
 
 // Tables must lie past the cartridge header (bytes 0 to 0xBF), which holds the game code.
 inline constexpr std::int64_t CartridgeHeaderEnd = 0xC0;

@@ -23,9 +23,10 @@ struct ProfileSource {
 };
 
 std::optional<int> ProfileMoveCount(const ProfileSource& profile, int revision) {
-    std::string section = RevisionSection("Movecount", revision);
-    std::optional<std::string> text = profile.value(section, "count");
-    if (!text) text = profile.value(section = "Movecount", "count");
+    std::optional<std::string> text;
+    std::string section;
+    for (const std::string& s : MoveCountSectionsToRead(revision))
+        if (!text) text = profile.value(section = s, MoveCountKey);
     if (!text) return std::nullopt;
     const auto count = ParseWholeNumber(*text, MaxMoveCount);
     if (!count || *count < 1)

@@ -16,8 +16,15 @@ inline constexpr std::int64_t RevisionOffset = 0xBC;
 // 32-bit little-endian addresses of move 0's name entry and of move 0's record.
 inline constexpr std::int64_t NamesWordOffset = 0x148;
 inline constexpr std::int64_t RecordsWordOffset = 0x1CC;
-// A cartridge address is this base plus the file offset.
-inline constexpr std::uint32_t CartridgeBase = 0x08000000;
+// A file offset as the game addresses it: 0x08000000 + offset.
+inline constexpr std::uint32_t CartridgeAddressBase = 0x08000000;
+// The file offset a cartridge address stands for (negative below the cartridge), and back.
+constexpr std::int64_t AddressOffset(std::uint32_t address) {
+    return std::int64_t{address} - CartridgeAddressBase;
+}
+constexpr std::uint32_t OffsetAddress(std::int64_t offset) {
+    return CartridgeAddressBase + static_cast<std::uint32_t>(offset);
+}
 // Enough of the file to hold every field above.
 inline constexpr std::int64_t HeaderReadLength = RecordsWordOffset + 4;
 

@@ -91,7 +91,7 @@ bool RecordsLookWrong(std::span<const std::uint8_t> records, int moveCount) {
     return wrong * 2 > read;
 }
 
-std::string MoveTableFault(const TableBytes& read, std::int64_t size, const MoveTables& tables,
+std::string MoveTableFault(const ReadRange& read, std::int64_t size, const MoveTables& tables,
                            int moveCount) {
     try {
         CheckTablesInside(tables, size, moveCount);
@@ -112,7 +112,7 @@ std::string MoveTableFault(const TableBytes& read, std::int64_t size, const Move
     return "";
 }
 
-std::string RecordLayoutFault(const TableBytes& read, const MoveTables& tables, int moveCount) {
+std::string RecordLayoutFault(const ReadRange& read, const MoveTables& tables, int moveCount) {
     const std::vector<std::uint8_t> records =
         read(tables.dataOffset, std::int64_t{moveCount} * MoveRecordSize);
     if (!RecordsLookWrong(records, moveCount)) return "";
@@ -126,7 +126,7 @@ std::string RecordLayoutFault(const TableBytes& read, const MoveTables& tables, 
     return "";
 }
 
-TableBytes ImageBytes(std::span<const std::uint8_t> image) {
+ReadRange ImageBytes(std::span<const std::uint8_t> image) {
     return [image](std::int64_t offset, std::int64_t length) {
         const auto size = static_cast<std::int64_t>(image.size());
         offset = std::clamp<std::int64_t>(offset, 0, size);

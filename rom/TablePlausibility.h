@@ -8,7 +8,6 @@
 #include "rom/MoveBytes.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,22 +36,18 @@ int TableMoveCount(std::optional<int> profileCount, int names);
 // layout, or no table at all). No edit of a few moves makes a table look wrong.
 bool RecordsLookWrong(std::span<const std::uint8_t> records, int moveCount);
 
-// The bytes of the file from offset on, at most length of them (fewer at the file's end).
-using TableBytes = std::function<std::vector<std::uint8_t>(std::int64_t offset, std::int64_t length)>;
-
 // Why the bytes at the tables are not a move table of moveCount moves, or "" when they are: both
 // tables lie inside a file of size bytes; move 0's name entry is the placeholder, hyphens and the
 // end byte; every other entry is game text ended within 13 bytes or 13 characters (a slot a hack
 // keeps empty, FF or blanks, passes: a count the user gives may include such slots). Every open
 // applies it before a byte is read or written through the tables. Never fails.
-std::string MoveTableFault(const TableBytes& read, std::int64_t size, const MoveTables& tables,
-                           int moveCount);
+std::string MoveTableFault(const ReadRange& read, std::int64_t size, const MoveTables& tables, int moveCount);
 
 // Why tables the program found itself (through the header's words) hold no 12-byte move records,
 // or "": most records break RecordFault (another record layout, or no table at all). Never fails.
-std::string RecordLayoutFault(const TableBytes& read, const MoveTables& tables, int moveCount);
+std::string RecordLayoutFault(const ReadRange& read, const MoveTables& tables, int moveCount);
 
 // Reads a whole image in memory as the rules above read a file.
-TableBytes ImageBytes(std::span<const std::uint8_t> image);
+ReadRange ImageBytes(std::span<const std::uint8_t> image);
 
 } // namespace rom

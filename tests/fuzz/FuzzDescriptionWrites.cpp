@@ -99,6 +99,7 @@ struct Outcome {
     ImportCheck check;
     std::vector<std::uint8_t> after;
     rom::ChangePlan plan;
+    DescriptionPlacements placed;
     rom::DescriptionTable descriptionsAfter; // read from after
     std::vector<rom::MoveRow> rowsAfter;
 };
@@ -112,7 +113,7 @@ Outcome Apply(const std::vector<std::uint8_t>& image, const std::vector<rom::Mov
         return o;
     }
     try {
-        o.plan = PlanChanges(o.check.changes, Tables(), image, &table);
+        o.plan = PlanChanges(o.check.changes, Tables(), image, &table, &o.placed);
     } catch (const rom::PlanError&) {
         return o;
     }
@@ -206,7 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const MoveChange& c : forward.check.changes)
         if (c.restoreDescription) return 0;
     const Outcome back = Apply(forward.after, forward.rowsAfter, forward.descriptionsAfter,
-                               ParseCsv(UndoCsv(forward.check.changes, rows, &table, &forward.plan)));
+                               ParseCsv(UndoCsv(forward.check.changes, rows, &table, &forward.placed)));
     Require(back.written);
     CheckOutcome(forward.after, forward.rowsAfter, forward.descriptionsAfter, back);
     Require(back.after == image);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace rom;
 
 namespace {
@@ -140,7 +142,8 @@ TEST(MoveDescriptions, PlansInPlaceWhenTheTextFitsElseInTheFreeSpace) {
     // The same text, and one shorter: nothing, or only bytes of the old text, change.
     for (const std::string& text : {old.text, std::string("Shorter.")}) {
         ChangePlan plan;
-        DescriptionPlanner(table, d.rom.bytes).Plan(plan, 100, Encoded(text));
+        EXPECT_EQ(DescriptionPlanner(table, d.rom.bytes).Plan(plan, 100, Encoded(text)),
+                  (DescriptionPlacement{old.textOffset, false}));
         const auto after = Applied(d.rom.bytes, plan);
         for (std::size_t at : testing_support::DifferingPositions(d.rom.bytes, after))
             EXPECT_TRUE(static_cast<std::int64_t>(at) >= old.textOffset &&
@@ -154,10 +157,12 @@ TEST(MoveDescriptions, PlansInPlaceWhenTheTextFitsElseInTheFreeSpace) {
     const std::string longer = "The user goes on and\non and on and on and\non until it drops.";
     ChangePlan plan;
     DescriptionPlanner planner(table, d.rom.bytes);
-    planner.Plan(plan, 5, Encoded(longer));
-    planner.Plan(plan, 6, Encoded(longer));
+    const DescriptionPlacement fifth = planner.Plan(plan, 5, Encoded(longer)),
+                               sixth = planner.Plan(plan, 6, Encoded(longer));
     const auto after = Applied(d.rom.bytes, plan);
     const DescriptionTable reread = Read(after, d.profile);
+    EXPECT_EQ(fifth, (DescriptionPlacement{reread.Of(5)->textOffset, true}));
+    EXPECT_EQ(sixth, (DescriptionPlacement{reread.Of(6)->textOffset, true}));
     const std::int64_t firstFree = 0x3B000, n = static_cast<std::int64_t>(Encoded(longer).size());
     EXPECT_EQ(reread.Of(5)->textOffset, firstFree + 16);
     EXPECT_EQ(reread.Of(6)->textOffset, (firstFree + 16 + n - 1 + 16 + 3) / 4 * 4);
@@ -259,4 +264,40 @@ TEST(MoveDescriptions, ATextIsWrittenOnlyWhenTheReaderTakesItsLength) {
     EXPECT_TRUE(plan.empty());
     DescriptionPlanner(table, d.rom.bytes).Plan(plan, 5, Encoded(std::string(511, 'y')));
     EXPECT_EQ(Read(Applied(d.rom.bytes, plan), d.profile).Of(5)->text, std::string(511, 'y'));
+}
+
+TEST(MoveDescriptions, ARestoreFreesTheGivenBytesThenWritesTheTextAndPointsAtIt) {
+    const Demo d;
+    const DescriptionTable table = Read(d.rom.bytes, d.profile);
+    const MoveDescription& five = *table.Of(5);
+    const std::int64_t free = 0x3B010, size = static_cast<std::int64_t>(d.rom.bytes.size());
+    // Move 5's text put back at a free place, its current text made FF: the undo table names those bytes.
+    for (const auto& [offset, length, cell] :
+         {std::tuple{std::int64_t{0x1F4A0}, std::size_t{12}, "1F4A0:12"},
+          std::tuple{std::int64_t{0xC0}, std::size_t{1}, "C0:1"},
+          std::tuple{std::int64_t{0x1000000}, std::size_t{512}, "1000000:512"}})
+        EXPECT_EQ(FreedBytesCell(offset, length), cell);
+    ChangePlan plan;
+    PlanDescriptionRestore(
+        plan, table, 5,
+        {OffsetAddress(free), five.bytes, {{five.textOffset, static_cast<std::int64_t>(five.bytes.size())}}},
+        size);
+    const auto after = Applied(d.rom.bytes, plan);
+    const DescriptionTable reread = Read(after, d.profile);
+    EXPECT_EQ(reread.Of(5)->textOffset, free);
+    EXPECT_EQ(reread.Of(5)->bytes, five.bytes);
+    for (std::size_t i = 0; i < five.bytes.size(); ++i)
+        EXPECT_EQ(after[static_cast<std::size_t>(five.textOffset) + i], 0xFF);
+    // A pointer below the cartridge, into its header, or with a text past the file's end is refused.
+    const auto length = static_cast<std::int64_t>(five.bytes.size());
+    for (const std::uint32_t pointer :
+         {std::uint32_t{0x10}, OffsetAddress(0x20), OffsetAddress(size - length + 1)}) {
+        ChangePlan refused;
+        EXPECT_THROW(PlanDescriptionRestore(refused, table, 5, {pointer, five.bytes, std::nullopt}, size),
+                     PlanError)
+            << pointer;
+    }
+    ChangePlan fits;
+    EXPECT_NO_THROW(
+        PlanDescriptionRestore(fits, table, 5, {OffsetAddress(size - length), five.bytes, {}}, size));
 }

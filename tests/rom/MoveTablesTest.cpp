@@ -29,8 +29,8 @@ RomHeader BpreHeader(std::int64_t size, std::uint32_t names, std::uint32_t recor
         for (int i = 0; i < 4; ++i)
             first[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
     };
-    put(NamesWordOffset, CartridgeBase + names);
-    put(RecordsWordOffset, CartridgeBase + records);
+    put(NamesWordOffset, CartridgeAddressBase + names);
+    put(RecordsWordOffset, CartridgeAddressBase + records);
     return ParseRomHeader(first, size);
 }
 
@@ -82,6 +82,19 @@ TEST(ReadProfileTables, ARevisionUsesItsOwnSectionsWhereThereAreSome) {
     }
     EXPECT_EQ(ReadProfileTables(profile, 3), (MoveTables{2388129, 2427908}));
     EXPECT_EQ(RevisionSection("Nameoffset", 10), "Nameoffset.rev10");
+}
+
+TEST(MoveCountSections, ReadTheRevisionsOwnFirstAndWriteBesideTheOffsets) {
+    EXPECT_EQ(MoveCountSectionsToRead(0), (std::array<std::string, 2>{"Movecount.rev0", "Movecount"}));
+    EXPECT_EQ(MoveCountSectionsToRead(2), (std::array<std::string, 2>{"Movecount.rev2", "Movecount"}));
+    const std::vector<std::tuple<TableSections, int, std::string>> written = {
+        {TableSections{}, 0, "Movecount"},
+        {TableSections{}, 1, "Movecount"},
+        {TableSections{"Nameoffset.rev0", "Dataoffset.rev0"}, 0, "Movecount.rev0"},
+        {TableSections{"Nameoffset.rev1", "Dataoffset.rev1"}, 1, "Movecount.rev1"},
+    };
+    for (const auto& [sections, revision, section] : written)
+        EXPECT_EQ(MoveCountSectionToWrite(sections, revision), section) << sections.names << " " << revision;
 }
 
 TEST(ReadProfileTables, AMissingOrMalformedValueIsATableError) {

@@ -158,6 +158,6 @@ TEST(PlanChanges, AChangeBuiltToWriteOutsideItsMoveIsRefused) {
     MoveChange change = d.Change(5);
     // Freeing bytes of move 1's record, which no undo table of this program would name.
     change.restoreDescription = DescriptionRestore{
-        table.Of(5)->pointer, table.Of(5)->bytes, {{d.Field(1, rom::MoveField::effect), 4}}, 2, 2};
+        {table.Of(5)->pointer, table.Of(5)->bytes, {{d.Field(1, rom::MoveField::effect), 4}}}, 2, 2};
     EXPECT_THROW(PlanChanges({change}, d.at, d.image.bytes, &table), rom::PlanError);
 }

@@ -3,6 +3,7 @@
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
 #include "rom/ShippedProfiles.h"
+#include "rom/MoveDescriptions.h"
 #include "rom/Utf8.h"
 
 #include <array>
@@ -148,20 +149,16 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
     const bool moved = layout.movedNameStart != 0;
     if (layout.headerWords) {
         const std::int32_t names = moved ? layout.movedNameStart : layout.nameStart;
-        PutWord(image.bytes, 0x148,
-                0x08000000u + static_cast<std::uint32_t>(names - rom::MoveNameFieldLength));
-        PutWord(image.bytes, 0x1CC,
-                0x08000000u + static_cast<std::uint32_t>(moved ? layout.movedDataOffset : layout.dataOffset));
+        PutWord(image.bytes, 0x148, rom::OffsetAddress(names - rom::MoveNameFieldLength));
+        PutWord(image.bytes, 0x1CC, rom::OffsetAddress(moved ? layout.movedDataOffset : layout.dataOffset));
     }
 
     for (int k = 0; k <= DemoNameCount; ++k) {
-        const std::string name = k == 0 ? "-" : InventedName(k, rng);
+        const std::string name = k == 0 ? rom::U32ToUtf8(rom::MoveZeroName) : InventedName(k, rng);
         image.names.push_back(name);
         const std::vector<std::uint8_t> entry = EncodeEntry(name);
-        const std::int64_t at =
-            std::int64_t{layout.nameStart} + (k - 1) * std::int64_t{rom::MoveNameFieldLength};
-        if (at < 0 || at + rom::MoveNameFieldLength > layout.size)
-            throw std::invalid_argument("name table outside the image");
+        const std::int64_t at = rom::MoveNameByteOffset(layout.nameStart, rom::MoveNameFieldLength, k, 0);
+        if (at < 0 || at + rom::MoveNameFieldLength > layout.size) throw std::invalid_argument("name table outside the image");
         std::copy(entry.begin(), entry.end(), image.bytes.begin() + at);
     }
     for (int k = 0; k < DemoRecordCount; ++k) {

@@ -50,14 +50,14 @@ void WriteMovedDescriptions(DemoRom& image) {
     std::int64_t at = table - length;
     if (at < 0x200 || freeSpace > layout.size) throw std::invalid_argument("moved description table outside the image");
     for (int i = 0; i < count; ++i) {
-        PutWord(image.bytes, table + 4 * std::int64_t{i}, rom::CartridgeAddressBase + static_cast<std::uint32_t>(at));
+        PutWord(image.bytes, table + 4 * std::int64_t{i}, rom::OffsetAddress(at));
         const auto& text = texts[static_cast<std::size_t>(i)];
         std::copy(text.begin(), text.end(), image.bytes.begin() + at);
         at += static_cast<std::int64_t>(text.size());
     }
     // The hack rewrote both of the code's words.
     for (std::int64_t word : rom::DescriptionCodeWords(layout.gameCode, layout.revision))
-        if (word + 4 <= layout.size) PutWord(image.bytes, word, rom::CartridgeAddressBase + static_cast<std::uint32_t>(table));
+        if (word + 4 <= layout.size) PutWord(image.bytes, word, rom::OffsetAddress(table));
     std::fill(image.bytes.begin() + freeSpace, image.bytes.end(), 0xFF);
 }
 
@@ -85,13 +85,13 @@ void WriteDescriptions(DemoRom& image) {
         return;
     }
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        PutWord(image.bytes, table + 4 * static_cast<std::int64_t>(i), rom::CartridgeAddressBase + static_cast<std::uint32_t>(at));
+        PutWord(image.bytes, table + 4 * static_cast<std::int64_t>(i), rom::OffsetAddress(at));
         std::copy(texts[i].begin(), texts[i].end(), image.bytes.begin() + at);
         at += static_cast<std::int64_t>(texts[i].size());
     }
     // The game's code holds the table's address, as the released games do.
     for (std::int64_t word : rom::DescriptionCodeWords(layout.gameCode, layout.revision))
-        if (word + 4 <= layout.size) PutWord(image.bytes, word, rom::CartridgeAddressBase + static_cast<std::uint32_t>(table));
+        if (word + 4 <= layout.size) PutWord(image.bytes, word, rom::OffsetAddress(table));
     std::fill(image.bytes.begin() + freeSpace, image.bytes.end(), 0xFF);
 }
 

@@ -2,6 +2,7 @@
 
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
+#include "rom/MoveRecord.h"
 #include "rom/Utf8.h"
 
 #include <stdexcept>
@@ -57,7 +58,8 @@ void WriteMovedTables(DemoRom& image) {
         image.movedNames.push_back(rom::DecodeGameBytes(entry));
         image.movedRecords.push_back(record);
 
-        const std::int64_t nameAt = std::int64_t{layout.movedNameStart} + (k - 1) * std::int64_t{rom::MoveNameFieldLength};
+        const std::int64_t nameAt =
+            rom::MoveNameByteOffset(layout.movedNameStart, rom::MoveNameFieldLength, k, 0);
         const std::int64_t recordAt = std::int64_t{layout.movedDataOffset} + std::int64_t{k} * rom::MoveRecordSize;
         if (nameAt < 0 || nameAt + rom::MoveNameFieldLength > layout.size || recordAt < 0 ||
             recordAt + rom::MoveRecordSize > layout.size)

@@ -39,7 +39,7 @@ void WriteTable(std::vector<std::uint8_t>& bytes, std::int64_t at, const std::ve
 }
 
 void PutWord(std::vector<std::uint8_t>& bytes, std::int64_t at, std::int64_t offset) {
-    const auto word = rom::CartridgeAddressBase + static_cast<std::uint32_t>(offset);
+    const auto word = rom::OffsetAddress(offset);
     for (int i = 0; i < 4; ++i)
         bytes[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
 }

@@ -1,5 +1,6 @@
 #include "tools/skirmela_moves/ChangePlan.h"
 
+#include "rom/HexFunctions.h"
 #include "rom/Utf8.h"
 #include "tools/skirmela_moves/MoveFields.h"
 
@@ -10,16 +11,10 @@
 namespace moves {
 namespace {
 
-std::string Hex(std::int64_t value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
-    return text;
-}
-
 void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTables& at) {
     const int k = change.move;
     if (change.newName) {
-        const auto entry = rom::EncodeNameEntry(k == 0 ? U"-" : rom::Utf8ToU32(*change.newName));
+        const auto entry = rom::EncodeNameEntry(rom::StoredName(k, rom::Utf8ToU32(*change.newName)));
         if (!entry)
             throw rom::PlanError("the name of move " + std::to_string(k) +
                                  " holds a character the game cannot show");
@@ -30,22 +25,6 @@ void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTa
             {rom::RecordOffset(at, k) + static_cast<int>(f), change.newBytes[static_cast<std::size_t>(f)]});
     if (change.newEntry) rom::PlanNameEntry(plan, at, k, *change.newEntry);
     rom::PlanRecordBytes(plan, at, k, change.newBytes, rom::PriorityByte, rom::FlagsByte);
-}
-
-void PlanRestore(rom::ChangePlan& plan, const DescriptionRestore& restore, const rom::DescriptionTable& table,
-                 int k, std::int64_t size) {
-    if (restore.clear)
-        for (std::int64_t i = 0; i < restore.clear->second; ++i)
-            plan.push_back({restore.clear->first + i, 0xFF});
-    const std::int64_t at = std::int64_t{restore.pointer} - rom::CartridgeAddressBase;
-    if (restore.pointer < rom::CartridgeAddressBase || at < rom::CartridgeHeaderEnd ||
-        at + static_cast<std::int64_t>(restore.bytes.size()) > size)
-        throw rom::PlanError("the description pointer of move " + std::to_string(k) +
-                             " would point outside the file");
-    for (std::size_t i = 0; i < restore.bytes.size(); ++i)
-        plan.push_back({at + static_cast<std::int64_t>(i), restore.bytes[i]});
-    for (int i = 0; i < 4; ++i)
-        plan.push_back({table.PointerOffset(k) + i, static_cast<std::uint8_t>(restore.pointer >> (8 * i))});
 }
 
 // The plan's net effect: each byte's last value, where it differs from the image, in the order the
@@ -100,16 +79,18 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
         std::uint32_t word = 0;
         for (int i = 0; i < 4; ++i)
             word |= static_cast<std::uint32_t>(after[static_cast<std::size_t>(p + i)]) << (8 * i);
-        const std::int64_t from = std::int64_t{word} - rom::CartridgeAddressBase,
+        const std::int64_t from = rom::AddressOffset(word),
                            to = from + static_cast<std::int64_t>(text->size());
         const std::string who = Blame(c);
         if (from < 0 || to > size)
-            throw rom::PlanError(who + ": the description pointer " + Hex(word) + " points outside the file");
+            throw rom::PlanError(who + ": the description pointer " + rom::HexNumber(word) +
+                                 " points outside the file");
         for (const rom::ByteRange& r : descriptions->reserved)
             if (r.Overlaps(from, to))
-                throw rom::PlanError(who + ": the description at " + Hex(from) + " would lie in " + r.what);
+                throw rom::PlanError(who + ": the description at " + rom::HexNumber(from) + " would lie in " +
+                                     r.what);
         if (!std::equal(text->begin(), text->end(), after.begin() + from))
-            throw rom::PlanError(who + ": the description at " + Hex(from) +
+            throw rom::PlanError(who + ": the description at " + rom::HexNumber(from) +
                                  " would not read back as written (another change writes over it)");
         texts[c.move] = {from, to};
     }
@@ -140,14 +121,15 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
             const std::string collision = descriptions->Collision(k, o, o + 1);
             if (!collision.empty())
                 throw rom::PlanError(Blame(c) + ": the description would write over " + collision +
-                                     " (byte " + Hex(o) + ")");
+                                     " (byte " + rom::HexNumber(o) + ")");
             if (!ownText && image[static_cast<std::size_t>(o)] != 0xFF)
-                throw rom::PlanError(Blame(c) + ": the description would write over byte " + Hex(o) +
+                throw rom::PlanError(Blame(c) + ": the description would write over byte " +
+                                     rom::HexNumber(o) +
                                      ", which is neither the move's text nor free space (FF)");
             owned = true;
         }
         if (!owned)
-            throw rom::PlanError("the changes would write byte " + Hex(o) +
+            throw rom::PlanError("the changes would write byte " + rom::HexNumber(o) +
                                  ", which belongs to no changed move");
     }
 }
@@ -155,7 +137,8 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
 } // namespace
 
 rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::MoveTables& at,
-                            std::span<const std::uint8_t> image, const rom::DescriptionTable* descriptions) {
+                            std::span<const std::uint8_t> image, const rom::DescriptionTable* descriptions,
+                            DescriptionPlacements* placed) {
     rom::ChangePlan plan;
     std::optional<rom::DescriptionPlanner> planner;
     for (const MoveChange& change : changes) {
@@ -165,11 +148,13 @@ rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::M
                 throw rom::PlanError("the ROM's descriptions were not read");
             if (change.newDescription) {
                 if (!planner) planner.emplace(*descriptions, image);
-                planner->Plan(plan, change.move, *change.newDescription);
+                const rom::DescriptionPlacement where =
+                    planner->Plan(plan, change.move, *change.newDescription);
+                if (placed) (*placed)[change.move] = where;
             }
             if (change.restoreDescription)
-                PlanRestore(plan, *change.restoreDescription, *descriptions, change.move,
-                            static_cast<std::int64_t>(image.size()));
+                rom::PlanDescriptionRestore(plan, *descriptions, change.move, *change.restoreDescription,
+                                            static_cast<std::int64_t>(image.size()));
             PlanMove(plan, change, at);
         } catch (const rom::PositionError& e) {
             throw rom::PlanError(e.what());

@@ -6,13 +6,14 @@
 #include "tools/skirmela_moves/ImportCheck.h"
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <vector>
 
 namespace moves {
 
 // The writes that turn image into the changed table, move by move: a new name is encoded as the
-// window saves it (move 0 keeps "-"), a name given as raw entry bytes is written as given, and
+// window saves it (move 0 keeps rom::MoveZeroName), a name given as raw entry bytes is written as given, and
 // record bytes 0 to 6 follow in the window's field order, then bytes 7 (priority) and 8 (flags).
 // Every write that would store the byte already there is dropped; bytes 9 to 11 are never written.
 // Throws rom::PlanError when a move cannot be saved; nothing has been written then.
@@ -23,8 +24,11 @@ namespace moves {
 // text or is FF now, touching no table and no other move's text; and every changed pointer must
 // point at its new text afterwards. A refusal of an undo table's description names its row and
 // column.
+// placed, when given, receives where each new description's text was put, by move.
+using DescriptionPlacements = std::map<int, rom::DescriptionPlacement>;
 rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::MoveTables& at,
                             std::span<const std::uint8_t> image,
-                            const rom::DescriptionTable* descriptions = nullptr);
+                            const rom::DescriptionTable* descriptions = nullptr,
+                            DescriptionPlacements* placed = nullptr);
 
 } // namespace moves

@@ -106,8 +106,9 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
         return ExitBadInput;
     }
     rom::ChangePlan writes;
+    DescriptionPlacements placed;
     try {
-        writes = PlanChanges(check.changes, rom.at.tables, rom.image, &rom.at.descriptions);
+        writes = PlanChanges(check.changes, rom.at.tables, rom.image, &rom.at.descriptions, &placed);
     } catch (const rom::PlanError& e) {
         throw CommandFailed(ExitBadInput,
                             std::string("cannot save the changes: ") + e.what() + "; nothing written");
@@ -130,7 +131,7 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     std::optional<files::StagedFile> undo;
     if (cl.undoFile) {
         try {
-            undo.emplace(*cl.undoFile, UndoCsv(check.changes, rom.rows, &rom.at.descriptions, &writes));
+            undo.emplace(*cl.undoFile, UndoCsv(check.changes, rom.rows, &rom.at.descriptions, &placed));
         } catch (const files::FileError& e) {
             throw CommandFailed(ExitFileError,
                                 "the undo file: " + std::string(e.what()) + "; nothing written");
@@ -386,35 +387,31 @@ namespace {
 
 int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
              std::ostream& err, std::istream& in) {
-    try {
-        switch (cl.command) {
-        case Command::help:
-            out << UsageText();
-            return ExitDone;
-        case Command::version:
-            out << VersionText();
-            return ExitDone;
-        case Command::list:
-            return List(cl, programDir, out, err);
-        case Command::exportCsv:
-            return Export(cl, programDir, out, err);
-        case Command::importCsv:
-            return Import(cl, programDir, out, err, in);
-        case Command::set:
-            return Set(cl, programDir, out, err);
-        case Command::diff:
-            return Diff(cl, programDir, out, err);
-        case Command::profile:
-            return Profile(cl, programDir, out, err);
-        }
-    } catch (const CommandFailed& stop) {
-        ReportFailure(err, stop.what());
-        return stop.status;
-    } catch (const std::exception& e) {
-        ReportFailure(err, e.what());
-        return ExitFileError;
-    }
-    return ExitBadInput;
+    return RunReporting(
+        [&] {
+            switch (cl.command) {
+            case Command::help:
+                out << UsageText();
+                return ExitDone;
+            case Command::version:
+                out << VersionText();
+                return ExitDone;
+            case Command::list:
+                return List(cl, programDir, out, err);
+            case Command::exportCsv:
+                return Export(cl, programDir, out, err);
+            case Command::importCsv:
+                return Import(cl, programDir, out, err, in);
+            case Command::set:
+                return Set(cl, programDir, out, err);
+            case Command::diff:
+                return Diff(cl, programDir, out, err);
+            case Command::profile:
+                return Profile(cl, programDir, out, err);
+            }
+            return ExitBadInput;
+        },
+        err);
 }
 
 } // namespace
@@ -427,9 +424,23 @@ void ReportFailure(std::ostream& err, const std::string& message) {
 
 int RunCommand(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
                std::ostream& err, std::istream& in) {
-    const int status = Dispatch(cl, programDir, out, err, in);
-    // A result that never reached its reader (a full disk, a closed pipe) is no success. The reason
-    // is the one of the write that failed, which is the last thing the stream did.
+    return CheckedOutput(Dispatch(cl, programDir, out, err, in), out, err);
+}
+
+int RunReporting(const std::function<int()>& command, std::ostream& err, FailureReport report) {
+    try {
+        return command();
+    } catch (const CommandFailed& stop) {
+        report(err, stop.what());
+        return stop.status;
+    } catch (const std::exception& e) {
+        report(err, e.what());
+        return ExitFileError;
+    }
+}
+
+int CheckedOutput(int status, std::ostream& out, std::ostream& err) {
+    // The reason is the one of the write that failed, which is the last thing the stream did.
     out.flush();
     if (!out) {
         ReportFailure(err, "cannot write the output: " + files::SystemReason(errno ? errno : EIO));

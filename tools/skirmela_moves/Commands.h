@@ -4,6 +4,7 @@
 #include "tools/skirmela_moves/CommandLine.h"
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,17 @@ class CommandFailed : public std::runtime_error {
 // Writes message to err, each line after "skirmela-moves: " with its control characters escaped
 // (files::Escaped). Never fails.
 void ReportFailure(std::ostream& err, const std::string& message);
+
+// Runs command and returns its exit status: a CommandFailed ends in its message, told by report, and
+// its status; any other error in its message and ExitFileError. Never throws.
+using FailureReport = void (*)(std::ostream& err, const std::string& message);
+int RunReporting(const std::function<int()>& command, std::ostream& err,
+                 FailureReport report = ReportFailure);
+
+// The exit status of a command that ended with status and wrote its results to out: a result that
+// never reached its reader (a full disk, a closed pipe) is no success, and ExitFileError is returned
+// with the reason of the write that failed. Never fails.
+int CheckedOutput(int status, std::ostream& out, std::ostream& err);
 
 // Runs the command line: results on out, messages on err, an import's "-" reads in. The profile
 // comes from --data or else <programDir>/Data. Never throws; every failure becomes a message and

@@ -42,7 +42,7 @@ HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, std::opt
             rom::CountMoveNames(bytes.subspan(static_cast<std::size_t>(*names - rom::MoveNameFieldLength)));
         p.moveCount = moveCount ? *moveCount : rom::TableMoveCount(std::nullopt, found);
     }
-    const rom::TableBytes bytes = rom::ImageBytes(image);
+    const rom::ReadRange bytes = rom::ImageBytes(image);
     std::string fault =
         rom::MoveTableFault(bytes, static_cast<std::int64_t>(image.size()), p.tables, p.moveCount);
     if (fault.empty()) fault = rom::RecordLayoutFault(bytes, p.tables, p.moveCount);
@@ -61,19 +61,14 @@ std::string DataSection(const HeaderProfile& p) {
     return SectionsIn("", p.revision).data;
 }
 
-// The count goes with the offsets: a revision's own sections get a revision's own count.
-std::string CountSection(const rom::TableSections& sections, int revision) {
-    return sections.names == "Nameoffset" ? "Movecount" : rom::RevisionSection("Movecount", revision);
-}
-
 std::string ProfileFileText(const HeaderProfile& p) {
     std::string text = "Profile for game code " + p.gameCode + ", revision " + std::to_string(p.revision) +
                        ", from the table words of the ROM's header\r\n[" + NameSection(p) +
                        "]\r\noffset=" + std::to_string(p.tables.nameStart) + "\r\n[" + DataSection(p) +
                        "]\r\noffset=" + std::to_string(p.tables.dataOffset) + "\r\n";
     if (p.moveCount != rom::StandardMoveCount)
-        text += "[" + CountSection(SectionsIn("", p.revision), p.revision) +
-                "]\r\ncount=" + std::to_string(p.moveCount) + "\r\n";
+        text += "[" + rom::MoveCountSectionToWrite(SectionsIn("", p.revision), p.revision) + "]\r\n" +
+                rom::MoveCountKey + "=" + std::to_string(p.moveCount) + "\r\n";
     return text;
 }
 
@@ -91,7 +86,8 @@ ProfileMerge MergeProfile(const std::string& existing, const HeaderProfile& p, b
     std::vector<Entry> entries = {{sections.names, "offset", p.tables.nameStart},
                                   {sections.data, "offset", p.tables.dataOffset}};
     if (p.moveCount != rom::StandardMoveCount)
-        entries.push_back({CountSection(sections, p.revision), "count", p.moveCount});
+        entries.push_back(
+            {rom::MoveCountSectionToWrite(sections, p.revision), rom::MoveCountKey, p.moveCount});
     for (const auto& [section, key, wanted] : entries) {
         const rom::IniPlace place = rom::FindIniPlace(lines, section, key);
         const std::string value = place.key ? lines[*place.key].substr(key.size() + 1) : std::string();

@@ -23,13 +23,10 @@ struct CellError {
 // What one move is to become. The name is written either from its text (newName, encoded as the
 // window saves it) or as raw entry bytes (newEntry); at most one is set, and neither when the name
 // stays. Bytes 9 to 11 of newBytes are always the ROM's.
-// A description put back as it was: the move's pointer, the text's bytes where it points, and the
-// bytes of the current text (which the change put in the free space) made FF again.
-// Where it was given: the row and the 1-based column of the pointer, for the plan's refusals.
-struct DescriptionRestore {
-    std::uint32_t pointer = 0;
-    std::vector<std::uint8_t> bytes;
-    std::optional<std::pair<std::int64_t, std::int64_t>> clear; // offset, length
+// A description put back as it was (the bytes of the current text that the change put in the free
+// space made FF again), and where it was given: the row and the 1-based column of the pointer, for
+// the plan's refusals.
+struct DescriptionRestore : rom::DescriptionRestore {
     int row = 0;
     int pointerColumn = 0;
 };
@@ -79,7 +76,7 @@ std::string DescribeCellError(const CellError& e);
 // that check files out may turn the CR LF inside a quoted cell into LF.
 bool SameName(std::string_view a, std::string_view b);
 
-// Why text cannot be written as move k's new name, or "" when it can: move 0 is always "-"; a name
+// Why text cannot be written as move k's new name, or "" when it can: move 0 is always rom::MoveZeroName; a name
 // has at most 12 units (a character, a line break, "[m]" and the like) that the game's text encodes.
 std::string NameFault(const std::string& name, int k);
 

@@ -24,24 +24,17 @@ std::string JsonValue(const FieldDifference& d, const std::string& cell) {
 
 // The pointer, bytes and freed text of a changed description as the undo table writes them; three
 // empty cells for a move whose description stays.
-std::vector<std::string> DescriptionUndoCells(const MoveChange& change, const rom::DescriptionTable* descriptions,
-                                              const rom::ChangePlan* plan) {
+std::vector<std::string> DescriptionUndoCells(const MoveChange& change,
+                                              const rom::DescriptionTable* descriptions,
+                                              const DescriptionPlacements* placed) {
     const rom::MoveDescription* old = descriptions ? descriptions->Of(change.move) : nullptr;
     if (!old || (!change.newDescription && !change.restoreDescription)) return {"", "", ""};
-    // The pointer after the change: the old one with the bytes the plan writes over it.
-    std::uint32_t now = old->pointer;
-    const std::int64_t at = descriptions->PointerOffset(change.move);
-    if (plan)
-        for (const rom::ByteWrite& w : *plan)
-            if (w.offset >= at && w.offset < at + 4) {
-                const int shift = 8 * static_cast<int>(w.offset - at);
-                now = (now & ~(0xFFu << shift)) | static_cast<std::uint32_t>(w.value) << shift;
-            }
-    char pointer[16], clear[40] = "";
+    char pointer[16];
     std::snprintf(pointer, sizeof pointer, "%08X", static_cast<unsigned>(old->pointer));
-    if (now != old->pointer && change.newDescription)
-        std::snprintf(clear, sizeof clear, "%llX:%zu", static_cast<unsigned long long>(now - rom::CartridgeAddressBase),
-                      change.newDescription->size());
+    std::string clear;
+    const auto where = placed ? placed->find(change.move) : DescriptionPlacements::const_iterator{};
+    if (placed && where != placed->end() && where->second.moved && change.newDescription)
+        clear = rom::FreedBytesCell(where->second.textOffset, change.newDescription->size());
     return {pointer, rom::HexText(old->bytes), clear};
 }
 
@@ -117,7 +110,7 @@ std::string DiffJson(const std::vector<FieldDifference>& diffs) {
 }
 
 std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table,
-                    const rom::DescriptionTable* descriptions, const rom::ChangePlan* plan) {
+                    const rom::DescriptionTable* descriptions, const DescriptionPlacements* placed) {
     bool names = false, described = false;
     std::array<bool, RecordColumnCount> altered{};
     for (const MoveChange& change : changes) {
@@ -133,7 +126,9 @@ std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<ro
     if (names) header.insert(header.end(), {NameColumn, NameBytesColumn});
     for (std::size_t i = 0; i < RecordColumns().size(); ++i)
         if (altered[i]) header.push_back(RecordColumns()[i].name);
-    if (described) header.insert(header.end(), {DescriptionPointerColumn, DescriptionBytesColumn, DescriptionClearColumn});
+    if (described)
+        header.insert(header.end(),
+                      {DescriptionPointerColumn, DescriptionBytesColumn, DescriptionClearColumn});
 
     std::string csv = CsvLine(header);
     for (const MoveChange& change : changes) {
@@ -149,7 +144,7 @@ std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<ro
             if (altered[i]) cells.push_back(CellText(c, was.bytes[static_cast<std::size_t>(c.byte)]));
         }
         if (described) {
-            const std::vector<std::string> restore = DescriptionUndoCells(change, descriptions, plan);
+            const std::vector<std::string> restore = DescriptionUndoCells(change, descriptions, placed);
             cells.insert(cells.end(), restore.begin(), restore.end());
         }
         csv += CsvLine(cells);

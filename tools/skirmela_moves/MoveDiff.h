@@ -2,9 +2,8 @@
 // The differences between the move tables of two ROMs, field by field, and the undo table of an
 // import: both name fields as the export does.
 
-#include "tools/skirmela_moves/ImportCheck.h"
-#include "rom/ChangePlan.h"
 #include "rom/OpenMoveTables.h"
+#include "tools/skirmela_moves/ChangePlan.h"
 
 #include <string>
 #include <vector>
@@ -43,8 +42,9 @@ std::string DiffJson(const std::vector<FieldDifference>& diffs);
 // holding the ROM's values of every column that any change alters. A changed name comes back as
 // its exact entry bytes (name_bytes), with its text beside them. Never fails.
 // A changed description comes back through its pointer, its bytes, and the bytes of the new text
-// that plan placed in the free space (made FF again).
+// that the plan placed in the free space (placed tells which), made FF again.
 std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table,
-                    const rom::DescriptionTable* descriptions = nullptr, const rom::ChangePlan* plan = nullptr);
+                    const rom::DescriptionTable* descriptions = nullptr,
+                    const DescriptionPlacements* placed = nullptr);
 
 } // namespace moves

@@ -25,13 +25,14 @@ std::string Quoted(std::string_view cell) {
 }
 
 
-// A whole number -128 to 127, with an optional sign.
+// A whole number rom::PriorityLowest to rom::PriorityHighest, with an optional sign.
 std::optional<int> ParseSigned(std::string_view cell) {
     cell = rom::TrimBlanks(cell);
     const bool negative = cell.starts_with('-');
     if (negative || cell.starts_with('+')) cell.remove_prefix(1);
     if (cell != rom::TrimBlanks(cell)) return std::nullopt; // no blank between the sign and the digits
-    const std::optional<int> magnitude = rom::ParseWholeNumber(cell, negative ? 128 : 127);
+    const std::optional<int> magnitude =
+        rom::ParseWholeNumber(cell, negative ? -rom::PriorityLowest : rom::PriorityHighest);
     if (!magnitude) return std::nullopt;
     return negative ? -*magnitude : *magnitude;
 }
@@ -131,7 +132,8 @@ std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_vi
         return ParseListCell(column, cell, fault);
     case ValueKind::signedNumber:
         if (const std::optional<int> v = ParseSigned(cell)) return static_cast<std::uint8_t>(*v & 0xFF);
-        fault = Quoted(cell) + " is not a number -128 to 127";
+        fault = Quoted(cell) + " is not a number " + std::to_string(rom::PriorityLowest) + " to " +
+                std::to_string(rom::PriorityHighest);
         return std::nullopt;
     case ValueKind::flags:
         if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255)) return static_cast<std::uint8_t>(*v);

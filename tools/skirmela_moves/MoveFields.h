@@ -27,7 +27,8 @@ inline constexpr const char* DescriptionClearColumn = "description_clear";
 
 
 // How the cells of a column are written: a number 0 to 255, an entry of a vocabulary (by number or
-// exact text), a signed number -128 to 127 (stored as its two's complement byte), or flag names.
+// exact text), a signed number (the priority's range, rom::PriorityLowest to rom::PriorityHighest), or flag
+// names.
 enum class ValueKind { number, list, signedNumber, flags };
 
 struct RecordColumn {

@@ -164,39 +164,28 @@ void Report(std::ostream& err, const std::string& message) {
 }
 
 int DispatchPatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const PatchCommandLine cl = ParsePatchCommandLine(args);
-        if (cl.help) {
-            out << UsageText();
-            return ExitDone;
-        }
-        if (cl.operands.empty()) throw Usage("patch needs a command: create, apply or info");
-        const std::string& command = cl.operands[0];
-        if (command == "create") return Create(cl, out);
-        if (command == "apply") return Apply(cl, out, err);
-        if (command == "info") return Info(cl, out, err);
-        throw Usage("unknown patch command \"" + command +
-                    "\"; the patch commands are create, apply and info");
-    } catch (const Stop& stop) {
-        Report(err, stop.what());
-        return stop.status;
-    } catch (const std::exception& e) {
-        Report(err, e.what());
-        return ExitFileError;
-    }
+    return RunReporting(
+        [&] {
+            const PatchCommandLine cl = ParsePatchCommandLine(args);
+            if (cl.help) {
+                out << UsageText();
+                return ExitDone;
+            }
+            if (cl.operands.empty()) throw Usage("patch needs a command: create, apply or info");
+            const std::string& command = cl.operands[0];
+            if (command == "create") return Create(cl, out);
+            if (command == "apply") return Apply(cl, out, err);
+            if (command == "info") return Info(cl, out, err);
+            throw Usage("unknown patch command \"" + command +
+                        "\"; the patch commands are create, apply and info");
+        },
+        err, Report);
 }
 
 } // namespace
 
 int RunPatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const int status = DispatchPatchCommand(args, out, err);
-    // A report that never reached its reader (a full disk, a closed pipe) is no success.
-    out.flush();
-    if (!out) {
-        ReportFailure(err, "cannot write the output: " + files::SystemReason(errno ? errno : EIO));
-        return ExitFileError;
-    }
-    return status;
+    return CheckedOutput(DispatchPatchCommand(args, out, err), out, err);
 }
 
 } // namespace moves
