@@ -100,7 +100,8 @@ TEST_F(EditorTest, AReleaseWhoseHeaderPointsAtNoMoveTableIsRefused) {
 }
 
 TEST_F(EditorTest, AHackWithMovedGrownTablesOpensThroughItsHeaderAndSavesThere) {
-    std::filesystem::copy_file(std::filesystem::path(SKIRMELA_SOURCE_DATA_DIR) / "BPRE.ini", dir / "Data" / "BPRE.ini");
+    std::filesystem::copy_file(std::filesystem::path(SKIRMELA_SOURCE_DATA_DIR) / "BPRE.ini",
+                               dir / "Data" / "BPRE.ini");
     const demo::DemoRom hack = demo::MakeDemoRom(
         {.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001, .movedDataOffset = 0x33451});
     testing_support::WriteFileBytes(dir / "hack.gba", hack.bytes);
@@ -117,7 +118,8 @@ TEST_F(EditorTest, AHackWithMovedGrownTablesOpensThroughItsHeaderAndSavesThere) 
     const auto after = testing_support::ReadFileBytes(dir / "hack.gba");
     // The name "Newmove 900" is written as every save writes it: its end byte, then blanks (00)
     // where the hack padded with FF.
-    EXPECT_EQ(Changed(hack.bytes, after), (std::vector<std::size_t>{0x30001 + 899 * 13 + 12, 0x33451 + 12 * 900 + 1}));
+    EXPECT_EQ(Changed(hack.bytes, after),
+              (std::vector<std::size_t>{0x30001 + 899 * 13 + 12, 0x33451 + 12 * 900 + 1}));
 }
 
 TEST_F(EditorTest, AGameWithoutAProfileSaysSoAndWhereItsEmptyProfileWasMade) {
