@@ -3,6 +3,7 @@
 
 #include "EditorFixture.h"
 
+#include "chameleon_button/chameleonButton.h"
 #include "rom/ShippedProfiles.h"
 
 #include <QTabWidget>
@@ -148,4 +149,24 @@ TEST_F(Form1HackTest, TheLayoutStaysRecognisedAfterAUsersEdit) {
     Show(NoPower);
     EXPECT_TRUE(form->Frame12->isVisibleTo(form.get()));
     EXPECT_EQ(form->cmbDamageClass->currentText(), "Physical");
+}
+
+TEST_F(Form1HackTest, TheProfilesNamesWinAndTheNewFieldsComeLastInTheTabOrder) {
+    // A profile of the user's own, without offsets (the header names the tables): its names win over
+    // the ROM's, and name effects past the program's list.
+    testing_support::WriteFileText(dir / "Data" / "BPRE.ini",
+                                   "[Typenames]\r\n23=Sprite\r\n[Effectnames]\r\n214=Rapid Heal\r\n");
+    OpenDemo();
+    Show(Fairy);
+    EXPECT_EQ(form->cmbType->currentText(), "Sprite");
+    EXPECT_EQ(form->cmbEffect->itemText(214), "Rapid Heal");
+    EXPECT_EQ(form->cmbEffect->itemText(215), "215");
+
+    form->show();
+    std::vector<std::string> order;
+    for (QWidget* w = form->cmdExportPatch->nextInFocusChain(); w != form->List1; w = w->nextInFocusChain())
+        if (w->isVisibleTo(form.get()) && (w->focusPolicy() & Qt::TabFocus))
+            order.push_back(w->objectName().toStdString());
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"chkHealPriority", "cmbDamageClass", "txtZPower", "txtZEffect"}));
 }
