@@ -180,10 +180,11 @@ DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileKeyLooku
                                   const ReadRange& read) {
     std::string section = Section;
     std::optional<CodeWordProfile> profile;
+    bool malformed = false; // the section holds a value that is no offset
     const auto fail = [&](std::string reason, std::optional<std::int64_t> offset = std::nullopt) {
         DescriptionTable table;
         table.section = section;
-        table.profileGivesTable = profile && (profile->offset || !profile->words.empty());
+        table.profileGivesTable = malformed || (profile && (profile->offset || !profile->words.empty()));
         table.tableOffset = offset;
         table.box = GameDescriptionBox(header.gameCode);
         table.unavailable = std::move(reason);
@@ -192,7 +193,7 @@ DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileKeyLooku
     try {
         profile = DescriptionCodeWordProfile(lookup, header.gameCode, header.revision);
     } catch (const TableError& e) {
-        section = RevisionSection(Section, header.revision);
+        malformed = true;
         return fail(e.what());
     }
     if (profile) section = profile->section;

@@ -110,12 +110,13 @@ TEST_F(ShownEditorTest, EveryTextFitsItsControlAtTheFontTheWindowGets) {
     demo::WriteDemoRom(demo::MakeDemoRom(demo::HackLayout()), dir / "hack.gba", dir / "Data");
     testing_support::WriteFileText(dir / "Data" / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
     form->ShowWholeRecord(true);
-    for (const std::filesystem::path& path : {rom, dir / "plain.gba", dir / "hack.gba"}) {
+    for (const std::filesystem::path& path : {rom, dir / "hack.gba", dir / "plain.gba"}) {
         Open(path);
         form->List1->setCurrentRow(demo::DemoShortDescriptionMove);
         if (path == dir / "hack.gba") {
             form->List1->setCurrentRow(359); // power 100
             form->cmbDamageClass->setCurrentIndex(2);
+            form->tabMore->setCurrentIndex(0);
             EXPECT_TRUE(form->Frame12->isVisibleTo(form.get()));
             EXPECT_FALSE(form->lblDamageClassWarning->text().isEmpty());
         }
