@@ -119,8 +119,10 @@ void Form1::UpdateDamageClassText() {
 
 void Form1::NameListEntries(const rom::ValueNames& types, const rom::ValueNames& effects) {
     const auto name = [](QComboBox* box, const rom::ValueNames& names, std::size_t programCount) {
+        // Only the entries whose name changes are touched: most stay their number.
         for (int value = static_cast<int>(programCount); value < box->count(); ++value)
-            box->setItemText(value, QString::fromStdString(names.Text(value)));
+            if (const QString text = QString::fromStdString(names.Text(value)); box->itemText(value) != text)
+                box->setItemText(value, text);
     };
     name(cmbType, types, rom::TypeNames().size());
     name(cmbEffect, effects, rom::EffectNames().size());
