@@ -133,6 +133,20 @@ TEST_F(Form1HackTest, ASaveOfOneFieldChangesOnlyThatFieldsBytes) {
     OpenDemo();
     Show(Fairy);
     EXPECT_EQ(form->txtDescription->toPlainText(), "Short.");
+
+    // A longer one goes to the free space after the moved table: its bytes and move 359's pointer.
+    const auto shorter = RomBytes();
+    const QString longer = QStringLiteral("A text that is longer\nthan the old one by\nfar, and still fits.");
+    form->txtDescription->setPlainText(longer);
+    const auto moved = SaveAndChanges(shorter);
+    const std::size_t pointer = 0x610000 + 4 * (Fairy - 1);
+    ASSERT_GE(moved.size(), 2u);
+    EXPECT_GE(moved.front(), pointer);
+    EXPECT_LT(moved.front(), pointer + 4);
+    EXPECT_GT(moved.back(), static_cast<std::size_t>(0x610000 + 4 * 922));
+    form->List1->setCurrentRow(1);
+    form->List1->setCurrentRow(Fairy);
+    EXPECT_EQ(form->txtDescription->toPlainText(), longer);
 }
 
 TEST_F(Form1HackTest, TheLayoutStaysRecognisedAfterAUsersEdit) {
