@@ -39,10 +39,10 @@ struct RestOfRecord {
 
 // What the window holds at the moment of a save, as texts and numbers.
 struct SaveInputs {
-    int k = -1;                         // selected entry; move k
-    std::u32string name;                // text of the name field (ignored for move 0)
-    std::string nameStart = "2388129";  // txtStart
-    std::string nameStride = "13";      // txtLength
+    int k = -1;                  // selected entry; move k
+    std::u32string name;         // text of the name field (ignored for move 0)
+    std::string nameStart = "2388129"; // txtStart
+    std::string nameStride = "13";     // txtLength
     std::string dataOffset = "2427908"; // txtDataOffset
     // Record values in byte order (effect, power, type, accuracy, pp, effectChance, target): list
     // fields give the selected position (-1 for none), number fields their leading number.
@@ -53,10 +53,11 @@ struct SaveInputs {
     std::optional<rom::NameEntry> currentName;
 };
 
-// The 20 writes in the order they happen (the 13 name bytes padded as in.currentName is), then bytes 7 to 11
-// in byte order when in.rest is given. Throws SavePlanError when k is no entry (below 0, above 2730), a text
-// that must be a number is not, a name character has no code, a value is not 0 to 255 (a priority -128 to
-// 127) after rounding, or a position falls outside a file of romSize bytes.
+// The 20 writes in the order they happen, then bytes 7 to 11 in byte order when in.rest is given;
+// the 13 name bytes keep the padding of in.currentName when it is given.
+// Throws SavePlanError when k is no entry (below 0, above 2730), a text that must be a number is
+// not, a name character has no code, a value is not 0 to 255 (a priority -128 to 127) after
+// rounding, or a position falls outside a file of romSize bytes.
 std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize);
 
 // The pair of a record value: upper-case hex without leading zeros ("C8", "5", "0"); -1 is "FFFF".
