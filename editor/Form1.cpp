@@ -43,6 +43,7 @@ Form1::Form1(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     CreateButtons();
     CreateRecordControls();
     CreateSaveCommands();
+    CreateLayoutControls(); // after every other control in the tab order
     // Under the window's style sheet a control without a font of its own would be polished to the
     // application's font: each takes the window's.
     for (QWidget* control : findChildren<QWidget*>())
@@ -145,8 +146,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
         rowAtPress_ = List1->currentRow();
     if (event->type() == QEvent::FocusOut) {
-        for (QLineEdit* field :
-             {txtPower, txtAcc, txtPP, txtEff, txtPriority, txtPadding[0], txtPadding[1], txtPadding[2]}) {
+        for (QLineEdit* field : {txtPower, txtAcc, txtPP, txtEff, txtPriority, txtPadding[0], txtPadding[1],
+                                 txtPadding[2], txtZPower, txtZEffect}) {
             if (watched != field) continue;
             if (MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason()))
                 ClampField(field);

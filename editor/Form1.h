@@ -7,6 +7,8 @@
 #include "rom/MoveBytes.h"
 #include "rom/MoveDescriptions.h"
 #include "rom/MoveRecord.h"
+#include "rom/RecordLayout.h"
+#include "rom/ValueNames.h"
 #include "rom/Vocabularies.h"
 
 #include <QCheckBox>
@@ -68,6 +70,16 @@ class Form1 : public QWidget {
     QLineEdit* txtPriority;
     std::array<QCheckBox*, rom::MoveFlagCount> chkFlags;
     std::array<QLineEdit*, rom::PaddingLength> txtPadding;
+    // The record fields of a hack whose battle engine uses bytes 9 to 11 and flag bit 6 (the "split"
+    // layout): the damage class (byte 10) in Frame10's place, the Z-move's power (byte 9) and effect
+    // (byte 11) below the priority, what of the class and the power disagree (flagged, never
+    // refused), and the seventh flag "Heal priority" in Frame9. On a released game's layout the
+    // read-only class the game derives from the type and power (lblReleasedClass) instead.
+    QGroupBox *Frame12, *Frame13, *Frame14;
+    QComboBox* cmbDamageClass;
+    QLineEdit *txtZPower, *txtZEffect;
+    QCheckBox* chkHealPriority;
+    QLabel *lblDamageClassWarning, *lblReleasedClass;
     // Page "Description": the selected move's description, its lines as the game breaks them, and
     // what of them the game's box cannot show; or, in its place, why the ROM's descriptions cannot
     // be shown (Label2).
@@ -118,6 +130,11 @@ class Form1 : public QWidget {
     void ShowRestOfRecord(int k);           // after the seven fields: bytes 7 to 11 of move k
     RestOfRecord RestOfRecordInput() const; // what a save writes as bytes 7 to 11
     void ForgetRestOfRecord();
+    void CreateLayoutControls();  // the split layout's fields and the released class, after all others
+    void ShowRecordLayout();      // the fields of the layout of the ROM open
+    void UpdateDamageClassText(); // the split layout's warning, or the released game's class
+    // The Type and Effect boxes' entries past the program's lists, by the names of the ROM open.
+    void NameListEntries(const rom::ValueNames& types, const rom::ValueNames& effects);
     void CreateDescriptionControls();
     void ShowDescriptionFrame();   // Frame11 or Label2, as the ROM has descriptions
     void LayOutDescriptionFrame(); // the field as high as the game's box, the warning whole below it
@@ -140,8 +157,10 @@ class Form1 : public QWidget {
     int rowAtPress_ = -1; // the list's current row when the mouse was last pressed on it
     // A number field that had the focus when the window lost it: not clamped yet.
     QPointer<QLineEdit> fieldLeftBehind_;
-    // Bits 6 and 7 of the flags byte shown last: the game ignores them, a save keeps them.
+    // Bits 6 and 7 of the flags byte shown last (bit 7 alone in the split layout, which shows bit 6):
+    // the game ignores them, a save keeps them.
     int keptFlagBits_ = 0;
+    rom::RecordLayout layout_ = rom::RecordLayout::Released; // of the ROM open
     rom::DescriptionTable descriptions_; // of the ROM open, as the file held them when last read
     QString shownDescription_;           // the text of txtDescription as shown: a save leaves it alone
     SaveHistory history_;                // the backups and the saves of this session, to undo and redo

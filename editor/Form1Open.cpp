@@ -31,6 +31,9 @@ void Form1::OpenChosenRom(const QString& chosen) {
         GameCode = QString::fromLatin1(opened.gameCode);
 
         RomPath = chosen;
+        layout_ = opened.recordLayout.layout;
+        NameListEntries(opened.typeNames, opened.effectNames);
+        ShowRecordLayout();
         descriptions_ = opened.descriptions;
         ShowDescription(-1);
         ShowDescriptionFrame();
@@ -68,6 +71,9 @@ void Form1::ForgetRom() {
         box->setEnabled(false);
     }
     ForgetRestOfRecord();
+    layout_ = rom::RecordLayout::Released;
+    NameListEntries(rom::TypeValueNames({}, ""), rom::EffectValueNames(""));
+    ShowRecordLayout();
     ForgetDescriptions();
     setWindowTitle(WindowCaption);
 }

@@ -96,6 +96,9 @@ void Form1::ShowRestOfRecord(int k) {
     txtPriority->setEnabled(true);
     for (QCheckBox* box : chkFlags) box->setEnabled(true);
     for (QLineEdit* field : txtPadding) field->setEnabled(true);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{chkHealPriority, cmbDamageClass, txtZPower, txtZEffect})
+        field->setEnabled(true);
 
     // Bytes 7 to 11 one after another, each read as the seven fields are.
     const std::string rom = RomPath.toStdString();
@@ -111,6 +114,14 @@ void Form1::ShowRestOfRecord(int k) {
     keptFlagBits_ = flags & ~((1 << rom::MoveFlagCount) - 1);
     for (int i = 0; i < rom::PaddingLength; ++i)
         txtPadding[static_cast<std::size_t>(i)]->setText(QString::number(readByte(rom::PaddingByte + i)));
+    if (layout_ == rom::RecordLayout::Split) {
+        chkHealPriority->setChecked(flags & rom::HealPriorityFlag);
+        keptFlagBits_ &= ~rom::HealPriorityFlag;
+        txtZPower->setText(txtPadding[0]->text());
+        cmbDamageClass->setCurrentIndex(readByte(rom::DamageClassByte));
+        txtZEffect->setText(txtPadding[2]->text());
+    }
+    UpdateDamageClassText();
 }
 
 RestOfRecord Form1::RestOfRecordInput() const {
@@ -122,12 +133,21 @@ RestOfRecord Form1::RestOfRecordInput() const {
     for (int i = 0; i < rom::PaddingLength; ++i)
         rest.padding[static_cast<std::size_t>(i)] =
             ParseLeadingNumber(txtPadding[static_cast<std::size_t>(i)]->text().toStdString());
+    if (layout_ == rom::RecordLayout::Split) {
+        // Bytes 9 to 11 and bit 6 as the split layout's fields show them.
+        if (chkHealPriority->isChecked()) rest.flags |= rom::HealPriorityFlag;
+        rest.padding[rom::ZMovePowerByte - rom::PaddingByte] =
+            ParseLeadingNumber(txtZPower->text().toStdString());
+        rest.padding[rom::DamageClassByte - rom::PaddingByte] = cmbDamageClass->currentIndex();
+        rest.padding[rom::ZMoveEffectByte - rom::PaddingByte] =
+            ParseLeadingNumber(txtZEffect->text().toStdString());
+    }
     return rest;
 }
 
 void Form1::ForgetRestOfRecord() {
-    for (QLineEdit* field :
-         std::initializer_list<QLineEdit*>{txtPriority, txtPadding[0], txtPadding[1], txtPadding[2]}) {
+    for (QLineEdit* field : std::initializer_list<QLineEdit*>{txtPriority, txtPadding[0], txtPadding[1],
+                                                              txtPadding[2], txtZPower, txtZEffect}) {
         field->clear();
         field->setEnabled(false);
     }
@@ -135,6 +155,10 @@ void Form1::ForgetRestOfRecord() {
         box->setChecked(false);
         box->setEnabled(false);
     }
+    chkHealPriority->setChecked(false);
+    chkHealPriority->setEnabled(false);
+    cmbDamageClass->setCurrentIndex(-1);
+    cmbDamageClass->setEnabled(false);
     keptFlagBits_ = 0;
 }
 

@@ -3,10 +3,33 @@
 #include "editor/NumberConversions.h"
 #include "editor/SavePlan.h"
 #include "files/FileError.h"
+#include "rom/HexFunctions.h"
+
+#include <cmath>
 
 #include <filesystem>
 
 namespace editor {
+namespace {
+
+// Move k's name entry as the ROM holds it now, read where the save writes it; nullopt when the
+// hidden fields name no place in the file (the save then says why).
+std::optional<rom::NameEntry> CurrentNameEntry(const std::filesystem::path& rom, const SaveInputs& in) {
+    try {
+        const double start =
+            std::floor(ParseNumber(in.nameStart)) + (in.k - 1) * ParseLeadingNumber(in.nameStride);
+        const std::string hex = rom::ReadHexBytes(rom, RoundToInteger(start), rom::MoveNameFieldLength);
+        if (hex.size() != 2 * rom::NameEntry{}.size()) return std::nullopt;
+        rom::NameEntry entry{};
+        for (std::size_t i = 0; i < entry.size(); ++i)
+            entry[i] = rom::ParseHexPair(std::string_view(hex).substr(2 * i, 2));
+        return entry;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 void Form1::cmdSave_Click() {
     const int k = List1->currentRow();
@@ -34,6 +57,7 @@ void Form1::cmdSave_Click() {
         set(rom::MoveField::effectChance, number(txtEff));
         set(rom::MoveField::target, ListFieldValue(cmbTarget, rom::MoveField::target));
         in.rest = RestOfRecordInput();
+        in.currentName = CurrentNameEntry(RomPath.toStdString(), in);
 
         const std::filesystem::path rom = RomPath.toStdString();
         const auto size = static_cast<std::int64_t>(std::filesystem::file_size(rom));

@@ -4,8 +4,10 @@
 #include "rom/ChangePlan.h"
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
+#include "rom/NamePadding.h"
 #include "rom/RomError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -14,7 +16,15 @@ namespace {
 
 // Byte i of the entry is the code of unit i of the name's field: a line break or "[m]" is one byte.
 std::vector<PlannedWrite> PlanName(const SaveInputs& in) {
-    const std::vector<std::string> pairs = rom::EncodeNameField(rom::StoredName(in.k, in.name));
+    std::vector<std::string> pairs = rom::EncodeNameField(rom::StoredName(in.k, in.name));
+    // After the end byte the entry keeps the padding the ROM gave it.
+    if (in.currentName && std::none_of(pairs.begin(), pairs.end(), [](const auto& p) { return p.empty(); })) {
+        rom::NameEntry encoded{};
+        for (std::size_t i = 0; i < encoded.size(); ++i) encoded[i] = rom::ParseHexPair(pairs[i]);
+        const rom::NameEntry padded = rom::PaddedNameEntry(encoded, *in.currentName);
+        for (std::size_t i = 0; i < padded.size(); ++i)
+            if (padded[i] != encoded[i]) pairs[i] = rom::HexPair(padded[i]);
+    }
     const double start = std::floor(ParseNumber(in.nameStart));
     const double stride = ParseLeadingNumber(in.nameStride);
     std::vector<PlannedWrite> writes;

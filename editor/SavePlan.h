@@ -49,9 +49,13 @@ struct SaveInputs {
     // fields give the selected position (-1 for none), number fields their leading number.
     std::array<double, rom::MoveFieldCount> values{};
     std::optional<RestOfRecord> rest; // bytes 7 to 11, written after the seven fields when given
+    // The name's entry as it lies in the ROM: when given, the name is written with its padding
+    // (rom::PaddedNameEntry), so an unchanged name writes the bytes it was read from.
+    std::optional<rom::NameEntry> currentName;
 };
 
-// The 20 writes in the order they happen, then bytes 7 to 11 in byte order when in.rest is given.
+// The 20 writes in the order they happen, then bytes 7 to 11 in byte order when in.rest is given;
+// the 13 name bytes keep the padding of in.currentName when it is given.
 // Throws SavePlanError when k is no entry (below 0, above 2730), a text that must be a number is
 // not, a name character has no code, a value is not 0 to 255 (a priority rom::PriorityLowest to
 // rom::PriorityHighest) after rounding, or a position falls outside a file of romSize bytes.

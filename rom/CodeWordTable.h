@@ -20,9 +20,7 @@
 
 namespace rom {
 
-// The value of key in a section of the game's profile, nullopt when the section has no such key.
-using ProfileKeyLookup =
-    std::function<std::optional<std::string>(const std::string& section, const std::string& key)>;
+// ProfileKeyLookup (rom/MoveDescriptions.h): the value of key in a section of the game's profile.
 
 // What a profile says of one table found through code words.
 struct CodeWordProfile {

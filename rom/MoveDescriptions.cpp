@@ -1,5 +1,6 @@
 #include "rom/MoveDescriptions.h"
 
+#include "rom/CodeWordTable.h"
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
 #include "rom/MoveRecord.h"
@@ -48,26 +49,6 @@ std::optional<std::int64_t> InsideFile(std::uint32_t address, std::int64_t size)
 
 std::int64_t Aligned(std::int64_t at) {
     return (at + 3) / 4 * 4;
-}
-
-// The section and value the profile gives a revision: its ".revN" section first, then the plain one.
-std::pair<std::string, std::optional<std::string>> ProfileValue(const ProfileLookup& lookup, int revision) {
-    const std::string own = RevisionSection(Section, revision);
-    if (auto value = lookup(own)) return {own, value};
-    return {Section, lookup(Section)};
-}
-
-// The reason when a code word points inside the file somewhere else than the table.
-std::string CodeWordFault(const RomHeader& header, std::int64_t table, const ReadRange& read) {
-    for (std::int64_t at : DescriptionCodeWords(header.gameCode, header.revision)) {
-        const std::vector<std::uint8_t> word = read(at, 4);
-        if (word.size() != 4) continue;
-        const auto points = InsideFile(WordAt(word, 0), header.size);
-        if (points && *points >= CartridgeHeaderEnd && *points != table)
-            return "the game's code (the word at " + HexNumber(at) + ") puts the description table at " +
-                   HexNumber(*points) + ", not at " + HexNumber(table) + " where the profile puts it";
-    }
-    return {};
 }
 
 } // namespace
@@ -188,36 +169,60 @@ DescriptionTable PlausibleDescriptionTable(std::int64_t tableOffset, const MoveT
     return table;
 }
 
-DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& lookup,
-                                  const MoveTables& tables, int moveCount, const ReadRange& read) {
-    std::optional<std::string> value;
-    std::string section;
-    std::tie(section, value) = ProfileValue(lookup, header.revision);
+DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileKeyLookup& lookup,
+                                  bool profileIsShipped, const MoveTables& tables, int moveCount,
+                                  const ReadRange& read) {
+    std::string section = Section;
+    std::optional<CodeWordProfile> profile;
+    bool malformed = false; // the section holds a value that is no offset
     const auto fail = [&](std::string reason, std::optional<std::int64_t> offset = std::nullopt) {
         DescriptionTable table;
         table.section = section;
-        table.profileGivesTable = value && !TrimBlanks(*value).empty();
+        table.profileGivesTable = malformed || (profile && (profile->offset || !profile->words.empty()));
         table.tableOffset = offset;
         table.box = GameDescriptionBox(header.gameCode);
         table.unavailable = std::move(reason);
         return table;
     };
-    if (!value || TrimBlanks(*value).empty())
+    try {
+        profile = DescriptionCodeWordProfile(lookup, header.gameCode, header.revision);
+    } catch (const TableError& e) {
+        malformed = true;
+        return fail(e.what());
+    }
+    if (profile) section = profile->section;
+    if (!profile || (!profile->offset && profile->words.empty()))
         return fail("the profile gives no description table ([" + section + "])");
-    const auto offset = ParseProfileOffset(*value);
-    if (!offset)
-        return fail("the profile's [" + section + "] offset \"" + *value + "\" is not a decimal offset");
-    const std::int64_t tableBytes = std::int64_t{4} * std::max(moveCount - 1, 0);
-    if (*offset < CartridgeHeaderEnd || *offset + tableBytes > header.size)
-        return fail("the description table at " + HexNumber(*offset) + " ([" + section +
-                        "]) reaches outside the file",
-                    *offset);
-    if (std::string fault = CodeWordFault(header, *offset, read); !fault.empty()) return fail(fault, *offset);
-    DescriptionTable table = PlausibleDescriptionTable(*offset, tables, moveCount, header.size, read);
+    // Words that name no place in the file witness nothing (a ROM that is not the released game's
+    // code there): the profile's offset alone then names the table.
+    if (profile->offset && !profile->words.empty() &&
+        VoteCodeWords(profile->words, header.size, read).votes == 0)
+        profile->words.clear();
+    // The table where the words point, read once: its plausibility is the table's fault.
+    std::optional<DescriptionTable> found;
+    const TableFault fault = [&](std::int64_t at) {
+        found = PlausibleDescriptionTable(at, tables, moveCount, header.size, read);
+        return found->unavailable;
+    };
+    const CodeWordTable located =
+        LocateCodeWordTable(*profile, profileIsShipped, "description table", header.size, read, fault);
+    if (!located.Available()) return fail(located.unavailable, profile->offset);
+    DescriptionTable table = std::move(*found);
     table.section = section;
     table.profileGivesTable = true;
     table.box = GameDescriptionBox(header.gameCode);
+    table.note = located.note;
     return table;
+}
+
+DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& lookup,
+                                  const MoveTables& tables, int moveCount, const ReadRange& read) {
+    const ProfileKeyLookup keys = [&lookup](const std::string& section,
+                                            const std::string& key) -> std::optional<std::string> {
+        if (key != "offset") return std::nullopt;
+        return lookup(section);
+    };
+    return ReadDescriptions(header, keys, false, tables, moveCount, read);
 }
 
 std::string DescriptionText(std::span<const std::uint8_t> bytes) {

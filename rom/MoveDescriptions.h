@@ -59,6 +59,9 @@ struct DescriptionTable {
     std::vector<MoveDescription> moves;      // move k at k - 1; empty when unavailable
     std::string unavailable;                 // why the descriptions cannot be used; "" when they can
     std::optional<DescriptionBox> box;       // the game's box, for the games whose box is known
+    // The game's code names another table than the shipped profile: the ROM is modified, said in
+    // note for the user; "" when not.
+    std::string note;
 
     bool Available() const { return unavailable.empty(); }
     // Move k's description, or nullptr (move 0, beyond the table, or unavailable).
@@ -91,9 +94,21 @@ std::string DescriptionLengthFault(int k, std::size_t bytes);
 DescriptionTable PlausibleDescriptionTable(std::int64_t tableOffset, const MoveTables& tables, int moveCount,
                                            std::int64_t fileSize, const ReadRange& read);
 
-// The descriptions of moves 1 to moveCount - 1 of move tables at tables. Never fails: a profile
-// without the section, a code word that disagrees with it, a table outside the file, or a table
+// The value of key in a section of the game's profile, nullopt when the section has no such key.
+using ProfileKeyLookup =
+    std::function<std::optional<std::string>(const std::string& section, const std::string& key)>;
+
+// The descriptions of moves 1 to moveCount - 1 of move tables at tables, where the game's code says:
+// the profile's [Descriptionoffset] section (a revision's own first) with its code words, or the
+// released game's words, names the table by their majority (rom/CodeWordTable.h). When the words
+// name another table than the shipped profile, the ROM is modified and their table is read (note
+// says so); a profile the user wrote that disagrees with them is refused. Never fails: a profile
+// without the section, words that disagree or name nothing, a table outside the file, or a table
 // PlausibleDescriptionTable refuses make them unavailable, with the reason.
+DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileKeyLookup& lookup,
+                                  bool profileIsShipped, const MoveTables& tables, int moveCount,
+                                  const ReadRange& read);
+// The same through a lookup of the sections' offsets alone, as of a profile the user wrote.
 DescriptionTable ReadDescriptions(const RomHeader& header, const ProfileLookup& lookup,
                                   const MoveTables& tables, int moveCount, const ReadRange& read);
 

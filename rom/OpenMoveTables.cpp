@@ -96,9 +96,42 @@ bool HeaderOverrules(const RomHeader& header, const ProfileSource& profile,
     return fromProfile && *fromProfile != *fromHeader && IsShippedProfile(header.gameCode, profile.text);
 }
 
+// The tables the game's code names (descriptions, type names), the names of values past the
+// program's lists and the record layout, once the move tables are known. Throws TableError for a
+// malformed [Typenametable] or [Recordlayout] section, as for the move tables' sections.
+void ReadWhatTheCodeNames(OpenedTables& opened, const ProfileSource& profile, const ReadRange& read) {
+    const RomHeader& header = opened.header;
+    const ProfileKeyLookup keys = [&profile](const std::string& section, const std::string& key) {
+        return profile.value(section, key.c_str());
+    };
+    const bool shipped = IsShippedProfile(header.gameCode, profile.text);
+    opened.descriptions = ReadDescriptions(header, keys, shipped, opened.tables, opened.moveCount, read);
+    if (!opened.descriptions.note.empty()) opened.notes.push_back(opened.descriptions.note);
+
+    opened.typeNameTable = ReadRomTypeNames(keys, header.revision, shipped, header.size, read);
+    const CodeWordTable& types = opened.typeNameTable.table;
+    if (!types.note.empty()) opened.notes.push_back(types.note);
+    // A profile without the section simply has no table to read; one with it is told why not.
+    if (const auto listed = ReadCodeWordProfile(keys, "Typenametable", header.revision);
+        !types.Available() && listed && (listed->offset || !listed->words.empty()))
+        opened.notes.push_back("The ROM's type names are not used: " + types.unavailable + ".");
+    opened.typeNames = TypeValueNames(opened.typeNameTable.names, profile.text);
+    opened.effectNames = EffectValueNames(profile.text);
+    for (const char* section : {"Typenames", "Effectnames"})
+        for (const std::string& fault : ReadProfileNames(profile.text, section).faults)
+            opened.notes.push_back("The profile's " + fault + ", so that line names nothing.");
+
+    const std::vector<std::uint8_t> records =
+        read(opened.tables.dataOffset, std::int64_t{MoveRecordSize} * opened.moveCount);
+    opened.recordLayout = ResolveRecordLayout(keys, header.revision, records, opened.moveCount);
+}
+
 OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profilePath,
                      const ProfileSource& profile, const ReadRange& read, const OpenOptions& options) {
-    OpenedTables opened{header, header.gameCode, profilePath, {}, {}, StandardMoveCount, false, {}, {}};
+    OpenedTables opened;
+    opened.header = header;
+    opened.gameCode = header.gameCode;
+    opened.profile = profilePath;
     const ProfileLookup lookup = [&profile](const std::string& section) {
         return profile.value(section, "offset");
     };
@@ -143,7 +176,7 @@ OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profi
         throw TableError("The bytes at " + Where(opened.tables) + " (" + std::to_string(opened.moveCount) +
                          " moves) do not look like a move table: " + fault +
                          ", so the ROM was not opened and nothing was written.");
-    opened.descriptions = ReadDescriptions(header, lookup, opened.tables, opened.moveCount, read);
+    ReadWhatTheCodeNames(opened, profile, read);
     return opened;
 }
 

@@ -8,8 +8,11 @@
 #include "rom/MoveDescriptions.h"
 #include "rom/MoveTables.h"
 #include "rom/ProfileFolders.h"
+#include "rom/RecordLayout.h"
 #include "rom/RomImage.h"
 #include "rom/RomHeader.h"
+#include "rom/TypeNameTable.h"
+#include "rom/ValueNames.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -34,8 +37,25 @@ struct OpenedTables {
     // modified. note says so in words for the user.
     bool tablesFromHeader = false;
     std::string note;
-    // The moves' descriptions; a fault in them leaves them unavailable and the move table open.
+    // The moves' descriptions, where the game's code puts their table; a fault in them leaves them
+    // unavailable (descriptions.unavailable says why) and the move table open. descriptions.note
+    // says when the code names another table than the shipped profile.
     DescriptionTable descriptions{};
+    // The ROM's own type names through the profile's [Typenametable] words (names empty, with the
+    // reason in typeNameTable.table.unavailable, when not read; table.note when the table moved).
+    RomTypeNames typeNameTable{};
+    // What a type or an effect value is shown and typed by: the program's lists, then the profile's
+    // [Typenames] and [Effectnames], then (types) the ROM's table; past them the value's number.
+    ValueNames typeNames = TypeValueNames({}, "");
+    ValueNames effectNames = EffectValueNames("");
+    // What record bytes 9 to 11 and flag bit 6 hold, and whether the profile's [Recordlayout] said
+    // so rather than the records.
+    FoundRecordLayout recordLayout{};
+    // Everything the user should be told about the open besides the move tables' note, one message
+    // each: tables the game's code names elsewhere than the shipped profile, the type-name table
+    // that was not read (when the profile has words for it), lines of [Typenames] or [Effectnames]
+    // that name nothing.
+    std::vector<std::string> notes;
 };
 
 // As the window opens a ROM: the header from the file, the profile found or created empty (a new

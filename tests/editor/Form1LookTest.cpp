@@ -4,6 +4,8 @@
 
 #include "EditorFixture.h"
 
+#include "rom/ShippedProfiles.h"
+
 #include "chameleon_button/chameleonButton.h"
 #include "editor/WindowLayout.h"
 #include "rom/Vocabularies.h"
@@ -104,10 +106,20 @@ TEST_F(ShownEditorTest, EveryTextFitsItsControlAtTheFontTheWindowGets) {
     demo::DemoRomLayout none;
     none.descriptionTable = 0;
     demo::WriteDemoRom(demo::MakeDemoRom(none), dir / "plain.gba", dir / "Data");
+    // And a hack, whose Record page has the fields of its grown records, its longest warning shown.
+    demo::WriteDemoRom(demo::MakeDemoRom(demo::HackLayout()), dir / "hack.gba", dir / "Data");
+    testing_support::WriteFileText(dir / "Data" / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
     form->ShowWholeRecord(true);
-    for (const std::filesystem::path& path : {rom, dir / "plain.gba"}) {
+    for (const std::filesystem::path& path : {rom, dir / "hack.gba", dir / "plain.gba"}) {
         Open(path);
         form->List1->setCurrentRow(demo::DemoShortDescriptionMove);
+        if (path == dir / "hack.gba") {
+            form->List1->setCurrentRow(359); // power 100
+            form->cmbDamageClass->setCurrentIndex(2);
+            form->tabMore->setCurrentIndex(0);
+            EXPECT_TRUE(form->Frame12->isVisibleTo(form.get()));
+            EXPECT_FALSE(form->lblDamageClassWarning->text().isEmpty());
+        }
         for (int page = 0; page < form->tabMore->count(); ++page) {
             form->tabMore->setCurrentIndex(page);
             EXPECT_EQ(TextsThatDoNotFit(*form), std::vector<std::string>{}) << path << " " << page;

@@ -51,9 +51,9 @@ TEST_F(EditorTest, SavingAMoveChangesExactlyItsTwentyBytes) {
     EXPECT_EQ(form->List1->count(), 355);
 }
 
-TEST_F(EditorTest, SavingMoveZeroWritesThePlaceholderNameOverWhateverItsEntryHeld) {
+TEST_F(EditorTest, SavingMoveZeroWritesThePlaceholderNameKeepingWhatFollowsItsEnd) {
     auto bytes = image.bytes;
-    // The placeholder, then bytes after its end that a save of move 0 blanks.
+    // The placeholder, then bytes after its end: the entry's padding, which a save keeps.
     for (int i = 2; i < 13; ++i) bytes[static_cast<std::size_t>(NameOffset(0) + i)] = Code(U'Q');
     const std::uint8_t oldRecord[7] = {9, 40, 3, 70, 20, 10, 1};
     std::copy(oldRecord, oldRecord + 7, bytes.begin() + RecordOffset(0));
@@ -73,10 +73,7 @@ TEST_F(EditorTest, SavingMoveZeroWritesThePlaceholderNameOverWhateverItsEntryHel
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, editor::SavedText);
     EXPECT_EQ(dialogs.messages[0].icon, editor::MessageIcon::Information);
-    auto expected = bytes;
-    std::fill_n(expected.begin() + NameOffset(0), 13, std::uint8_t{0});
-    expected[static_cast<std::size_t>(NameOffset(0))] = Code(U'-');
-    expected[static_cast<std::size_t>(NameOffset(0) + 1)] = 0xFF;
+    auto expected = bytes; // the name's bytes as they were
     const std::uint8_t record[7] = {2, 55, 5, 95, 25, 30, 0};
     std::copy(record, record + 7, expected.begin() + RecordOffset(0));
     EXPECT_EQ(Changed(RomBytes(), expected), std::vector<std::size_t>{});

@@ -1,5 +1,6 @@
 #include "editor/ClampFieldText.h"
 #include "editor/SavePlan.h"
+#include "rom/HexFunctions.h"
 #include "tests/support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -157,4 +158,39 @@ TEST(ClampFieldText, HoldsAPriorityToASignedByte) {
         {"-5", "-5"},   {"-128", "-128"}, {"-200", "-128"}, {"127", "127"},
         {"128", "127"}, {"x", "0"},       {"-1.5", "-1.5"}};
     for (auto [text, expected] : cases) EXPECT_EQ(ClampFieldText(text, -128, 127), expected) << text;
+}
+
+TEST(PlanSave, WritesTheNameWithThePaddingItsEntryHas) {
+    // "NAME" is C8 BB C7 BF; its entry in the ROM padded with FF, with blanks, or none given.
+    const rom::NameEntry ff = {0xC8, 0xBB, 0xC7, 0xBF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const rom::NameEntry longer = {0xC8, 0xBB, 0xC7, 0xBF, 0xBB, 0xBB, 0xFF,
+                                   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const struct {
+        const char* name;
+        std::u32string text;
+        std::optional<rom::NameEntry> current;
+        std::array<const char*, 13> pairs;
+    } cases[] = {
+        {"unchanged, FF-padded",
+         U"NAME",
+         ff,
+         {"C8", "BB", "C7", "BF", "FF", "FF", "FF", "FF", "FF", "FF", "FF", "FF", "FF"}},
+        {"shorter, FF-padded",
+         U"NAME",
+         longer,
+         {"C8", "BB", "C7", "BF", "FF", "FF", "FF", "FF", "FF", "FF", "FF", "FF", "FF"}},
+        {"no entry read",
+         U"NAME",
+         std::nullopt,
+         {"C8", "BB", "C7", "BF", "FF", "00", "00", "00", "00", "00", "00", "00", "00"}},
+    };
+    for (const auto& c : cases) {
+        SaveInputs in = Move(1, c.text);
+        in.currentName = c.current;
+        const auto plan = PlanSave(in, BigRom);
+        for (std::size_t i = 0; i < 13; ++i) {
+            EXPECT_EQ(plan[i].offset, S + static_cast<std::int32_t>(i)) << c.name;
+            EXPECT_EQ(rom::ParseHexPair(plan[i].pair), rom::ParseHexPair(c.pairs[i])) << c.name << " " << i;
+        }
+    }
 }

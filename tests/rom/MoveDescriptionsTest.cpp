@@ -120,19 +120,30 @@ TEST(MoveDescriptions, FaultsMakeThemUnavailableWithTheReasonButTheMovesStillOpe
     }
 }
 
-TEST(MoveDescriptions, ACodeWordPointingElsewhereDisablesThemAndOneOutsideTheFileDoesNot) {
+TEST(MoveDescriptions, CodeWordsPointingElsewhereDisableThemAndOneOutsideTheFileDoesNot) {
     demo::DemoRomLayout layout;
     layout.gameCode = "BPRE";
     layout.size = 0x200000;
     demo::DemoRom rom = demo::MakeDemoRom(layout);
     const std::string profile = demo::DemoProfileText(rom.layout);
     EXPECT_TRUE(Read(rom.bytes, profile).Available());
+    // One word outside the file leaves the other a majority of one.
     PutWord(rom.bytes, 0x137BC8, 0x7FFFFFFF);
     EXPECT_TRUE(Read(rom.bytes, profile).Available());
+    // A word elsewhere (the other names nothing): a profile the user wrote is refused for them.
     PutWord(rom.bytes, 0x137BC8, 0x08001000);
     EXPECT_NE(
-        Read(rom.bytes, profile).unavailable.find("word at 0x137BC8) puts the description table at 0x1000"),
-        std::string::npos);
+        Read(rom.bytes, profile).unavailable.find("puts the description table at 0x1000, not at 0x3A000"),
+        std::string::npos)
+        << Read(rom.bytes, profile).unavailable;
+    // One word at the table and one elsewhere: the two disagree, and the table cannot be told.
+    PutWord(rom.bytes, 0xE5440, 0x08000000 + 0x3A000);
+    EXPECT_NE(Read(rom.bytes, profile).unavailable.find("words (at 0xE5440, 0x137BC8) disagree"),
+              std::string::npos)
+        << Read(rom.bytes, profile).unavailable;
+    // Both at the table, as in the released game.
+    PutWord(rom.bytes, 0x137BC8, 0x08000000 + 0x3A000);
+    EXPECT_TRUE(Read(rom.bytes, profile).Available());
 }
 
 TEST(MoveDescriptions, PlansInPlaceWhenTheTextFitsElseInTheFreeSpace) {

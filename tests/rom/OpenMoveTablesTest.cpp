@@ -25,6 +25,7 @@ struct DemoFiles {
     std::filesystem::path rom = dir / "demo.gba", data = dir / "Data";
     explicit DemoFiles(const demo::DemoRomLayout& layout = {}) : image(demo::MakeDemoRom(layout)) {
         demo::WriteDemoRom(image, rom, data);
+        std::filesystem::create_directories(data); // a hack gets no profile of its own
     }
     std::filesystem::path Profile() const { return data / (image.layout.gameCode + ".ini"); }
 };
@@ -313,4 +314,89 @@ TEST(RomImage, HoldsEveryByteOfTheFileWhetherMappedOrRead) {
     EXPECT_EQ(kept.size(), 4097u);
     EXPECT_EQ(kept[4096], static_cast<std::uint8_t>(4096 * 7));
     EXPECT_THROW(RomImage::Open(dir / "missing.gba"), FileAccessError);
+}
+
+TEST(OpenMoveTables, AHackIsReadAsItsCodeReadsIt) {
+    // Opened with no profile of its own, through the shipped one of the released game and its header.
+    const DemoFiles hack(demo::HackLayout());
+    WriteFileText(hack.Profile(), std::string(*ShippedProfileText("BPRE")));
+    const std::vector<std::uint8_t> before = testing_support::ReadFileBytes(hack.rom);
+    const OpenedTables opened = OpenMoveTables(hack.rom, OnlyProfileFolder(hack.data));
+    EXPECT_EQ(opened.moveCount, 923);
+    ASSERT_TRUE(opened.descriptions.Available()) << opened.descriptions.unavailable;
+    EXPECT_EQ(opened.descriptions.tableOffset, 0x610000);
+    EXPECT_EQ(opened.descriptions.Of(922)->text, hack.image.descriptions.back());
+    EXPECT_EQ(opened.typeNames.Text(23), "Fairy");
+    EXPECT_EQ(opened.typeNames.Text(10), "Fire"); // the program's own name, not the ROM's "FIRE"
+    EXPECT_EQ(opened.typeNames.Text(20), "20");   // the ROM's placeholder
+    EXPECT_EQ(opened.recordLayout.layout, RecordLayout::Split);
+    EXPECT_FALSE(opened.recordLayout.fromProfile);
+    // The moved descriptions and type names are each said.
+    ASSERT_EQ(opened.notes.size(), 2u);
+    EXPECT_NE(opened.notes[0].find("description table at 0x610000"), std::string::npos) << opened.notes[0];
+    EXPECT_NE(opened.notes[1].find("type-name table at 0x606000"), std::string::npos) << opened.notes[1];
+    EXPECT_EQ(testing_support::ReadFileBytes(hack.rom), before);
+
+    // The CLI's open gives the same.
+    const OpenedRom image = OpenRomImage(hack.rom, OnlyProfileFolder(hack.data));
+    EXPECT_EQ(image.at.descriptions.tableOffset, 0x610000);
+    EXPECT_EQ(image.at.typeNames.Value("fairy"), 23);
+    EXPECT_EQ(image.at.recordLayout.layout, RecordLayout::Split);
+}
+
+TEST(OpenMoveTables, TheProfileNamesAndLaysOutWhatTheRomCannotTell) {
+    const struct {
+        const char* name;
+        const char* profile; // added to the hack's own profile
+        std::string type23, effect214;
+        RecordLayout layout;
+        bool fromProfile;
+        const char* note;
+    } cases[] = {
+        {"nothing", "", "Fairy", "214", RecordLayout::Split, false, ""},
+        {"names win over the ROM's",
+         "[Typenames]\r\n23=Sprite\r\n[Effectnames]\r\n214=Rapid Heal\r\n300=Too far\r\n", "Sprite",
+         "Rapid Heal", RecordLayout::Split, false, "[Effectnames] 300=Too far"},
+        {"layout set", "[Recordlayout]\r\nlayout=released\r\n", "Fairy", "214", RecordLayout::Released, true,
+         ""},
+    };
+    for (const auto& c : cases) {
+        const DemoFiles hack(demo::HackLayout());
+        // A profile the user wrote: the hack's move tables, the released game's description table
+        // and the type names' words without their table's offset, then the case's sections.
+        WriteFileText(hack.Profile(),
+                      std::string("[Nameoffset]\r\noffset=6291457\r\n[Dataoffset]\r\n"
+                                  "offset=6304849\r\n[Descriptionoffset]\r\noffset=4753128\r\n"
+                                  "[Typenametable]\r\nwords=199112,886032,1152812,1152892,"
+                                  "4550260\r\n") +
+                          c.profile);
+        const OpenedTables opened = OpenMoveTables(hack.rom, OnlyProfileFolder(hack.data));
+        EXPECT_EQ(opened.typeNames.Text(23), c.type23) << c.name;
+        EXPECT_EQ(opened.effectNames.Text(214), c.effect214) << c.name;
+        EXPECT_EQ(opened.recordLayout.layout, c.layout) << c.name;
+        EXPECT_EQ(opened.recordLayout.fromProfile, c.fromProfile) << c.name;
+        std::string notes;
+        for (const std::string& n : opened.notes) notes += n + "\n";
+        EXPECT_NE(notes.find(c.note), std::string::npos) << c.name << ": " << notes;
+        // A profile the user wrote that puts the descriptions where the code does not is refused for them.
+        EXPECT_FALSE(opened.descriptions.Available()) << c.name;
+        EXPECT_NE(opened.descriptions.unavailable.find("where the profile puts it ([Descriptionoffset])"),
+                  std::string::npos)
+            << c.name << ": " << opened.descriptions.unavailable;
+    }
+}
+
+TEST(OpenMoveTables, AHackWhoseDescriptionWordsDisagreeOpensWithoutThem) {
+    DemoFiles hack(demo::HackLayout());
+    WriteFileText(hack.Profile(), std::string(*ShippedProfileText("BPRE")));
+    std::vector<std::uint8_t> bytes = testing_support::ReadFileBytes(hack.rom);
+    for (int i = 0; i < 4; ++i)
+        bytes[0x137BC8 + i] = static_cast<std::uint8_t>((0x084886E8u >> (8 * i)) & 0xFF);
+    testing_support::WriteFileBytes(hack.rom, bytes);
+    const OpenedTables opened = OpenMoveTables(hack.rom, OnlyProfileFolder(hack.data));
+    EXPECT_EQ(opened.moveCount, 923);
+    EXPECT_FALSE(opened.descriptions.Available());
+    EXPECT_NE(opened.descriptions.unavailable.find("disagree"), std::string::npos)
+        << opened.descriptions.unavailable;
+    EXPECT_EQ(opened.typeNames.Text(23), "Fairy");
 }
