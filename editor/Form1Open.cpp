@@ -34,6 +34,9 @@ void Form1::OpenChosenRom(const QString& chosen) {
         descriptions_ = opened.descriptions;
         ShowDescription(-1);
         ShowDescriptionFrame();
+        contest_ = opened.contest;
+        ShowContest(-1);
+        ShowContestPage();
         cmdSave->setEnabled(true);
         txtStart->setText(QString::number(tables.nameStart));
         txtDataOffset->setText(QString::number(tables.dataOffset));
@@ -69,6 +72,7 @@ void Form1::ForgetRom() {
     }
     ForgetRestOfRecord();
     ForgetDescriptions();
+    ForgetContest();
     setWindowTitle(WindowCaption);
 }
 

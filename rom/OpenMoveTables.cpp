@@ -97,7 +97,7 @@ bool HeaderOverrules(const RomHeader& header, const ProfileSource& profile,
 
 OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profilePath,
                      const ProfileSource& profile, const ReadRange& read, const OpenOptions& options) {
-    OpenedTables opened{header, header.gameCode, profilePath, {}, {}, StandardMoveCount, false, {}, {}};
+    OpenedTables opened{header, header.gameCode, profilePath, {}, {}, StandardMoveCount, false, {}, {}, {}};
     const ProfileLookup lookup = [&profile](const std::string& section) {
         return profile.value(section, "offset");
     };
@@ -143,6 +143,11 @@ OpenedTables Resolve(const RomHeader& header, const std::filesystem::path& profi
                          " moves) do not look like a move table: " + fault +
                          ", so the ROM was not opened and nothing was written.");
     opened.descriptions = ReadDescriptions(header, lookup, opened.tables, opened.moveCount, read);
+    const ProfileKeyLookup keys = [&profile](const std::string& section, const std::string& key) {
+        return profile.value(section, key.c_str());
+    };
+    opened.contest = ReadContestData(keys, header.revision, IsShippedProfile(header.gameCode, profile.text),
+                                     header.size, read);
     return opened;
 }
 
