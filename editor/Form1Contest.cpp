@@ -58,6 +58,7 @@ void Form1::CreateContestControls() {
                     "appeal and the jam of the effect's table (shown, not changed here).");
     cmbContestEffect = list(Frame14, QStringLiteral("cmbContestEffect"),
                             {Margin, ListTop, FrameWidth - 2 * Margin, ListHeight});
+    cmbContestEffect->setModel(new QStringListModel(this));
 
     Frame15 = frame("Frame15", "Com&bo moves",
                     {FrameLeft, FrameTop + 2 * RowPitch, FrameWidth, ListTop + 2 * ComboRowPitch},
@@ -97,16 +98,14 @@ void Form1::ShowContestPage() {
 }
 
 void Form1::FillContestLists() {
-    const QSignalBlocker quiet(cmbContestEffect);
-    cmbContestEffect->clear();
-    QStringList ids;
+    QStringList effects, ids;
     if (!RomPath.isEmpty() && contest_.Available()) {
         for (int e = 0; e < rom::ContestEffectCount; ++e) {
             // The game's text, then the appeal and jam the caption names: a whole entry fits the list.
             const rom::ContestEffect& effect = contest_.effects[static_cast<std::size_t>(e)];
-            cmbContestEffect->addItem(QStringLiteral("%1 (%2/%3)")
-                                          .arg(QString::fromStdString(rom::ContestEffectName(contest_, e)),
-                                               QString::number(effect.appeal), QString::number(effect.jam)));
+            effects << QStringLiteral("%1 (%2/%3)")
+                           .arg(QString::fromStdString(rom::ContestEffectName(contest_, e)),
+                                QString::number(effect.appeal), QString::number(effect.jam));
         }
         // The moves that hold each id, found in one pass over the table.
         std::array<QStringList, 256> holders;
@@ -122,6 +121,8 @@ void Form1::FillContestLists() {
                         : QString::number(id) + QStringLiteral(": ") + names.join(QLatin1Char('/')));
         }
     }
+    // Each list's entries set at once: an open pays for no entry added one by one.
+    static_cast<QStringListModel*>(cmbContestEffect->model())->setStringList(effects);
     static_cast<QStringListModel*>(cmbComboStarter->model())->setStringList(ids);
 }
 
