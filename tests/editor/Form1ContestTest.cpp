@@ -148,3 +148,24 @@ TEST_F(Form1ContestTest, AGameWithoutContestsHasNoPageAndAFailingTableSaysWhyOnc
                   std::vector<std::size_t>{static_cast<std::size_t>(RecordOffset(3) + 1)});
     }
 }
+
+TEST_F(Form1ContestTest, ThePagesListsFollowEveryOtherControlInTheTabOrder) {
+    OpenDemo();
+    form->tabMore->setCurrentWidget(form->pageContest);
+    std::vector<std::string> order;
+    QWidget* w = form->List1;
+    do {
+        if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
+            order.push_back(w->objectName().toStdString());
+        w = w->nextInFocusChain();
+    } while (w != form->List1);
+    const std::vector<std::string> expected = {
+        "cmdMore",          "tabMore",       "qt_tabwidget_tabbar", "cmbCategory",   "cmbComboStarter",
+        "cmbContestEffect", "cmbComboMove1", "cmbComboMove2",       "cmbComboMove3", "cmbComboMove4",
+        "cmdUndo",          "cmdRedo",       "cmdExportPatch"};
+    ASSERT_GE(order.size(), expected.size());
+    EXPECT_EQ(order.front(), "List1");
+    EXPECT_EQ(
+        std::vector<std::string>(order.end() - static_cast<std::ptrdiff_t>(expected.size()), order.end()),
+        expected);
+}
