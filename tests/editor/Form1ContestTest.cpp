@@ -8,6 +8,8 @@
 
 #include <QTabWidget>
 
+#include <fstream>
+
 namespace {
 
 class Form1ContestTest : public ShownEditorTest {
@@ -168,4 +170,35 @@ TEST_F(Form1ContestTest, ThePagesListsFollowEveryOtherControlInTheTabOrder) {
     EXPECT_EQ(
         std::vector<std::string>(order.end() - static_cast<std::ptrdiff_t>(expected.size()), order.end()),
         expected);
+}
+
+TEST_F(Form1ContestTest, AMovePastTheContestTableShowsNoneAndSavesNothingOfIt) {
+    // A table grown to 400 moves, as the profile counts them: its moves 355 on have no contest record.
+    std::vector<std::uint8_t> grown = image.bytes;
+    for (int k = 355; k < 400; ++k) {
+        const auto name = static_cast<std::size_t>(NameOffset(k));
+        std::fill_n(grown.begin() + static_cast<std::ptrdiff_t>(name), 13, 0x00);
+        grown[name] = 0xBB; // "A", as a save writes it
+        grown[name + 1] = 0xFF;
+        std::copy_n(grown.begin() + RecordOffset(1), 12, grown.begin() + RecordOffset(k));
+    }
+    testing_support::WriteFileBytes(rom, grown);
+    std::ofstream(dir / "Data" / "AXVE.ini", std::ios::app | std::ios::binary)
+        << "\r\n[Movecount]\r\ncount=400\r\n";
+    OpenDemo();
+    ASSERT_EQ(form->List1->count(), 400) << dialogs.messages.back().details.toStdString();
+    form->List1->setCurrentRow(354);
+    EXPECT_TRUE(form->Frame12->isEnabled());
+    form->List1->setCurrentRow(380);
+    EXPECT_FALSE(form->Frame12->isEnabled());
+    EXPECT_FALSE(form->Frame15->isEnabled());
+    EXPECT_EQ(form->cmbCategory->currentIndex(), -1);
+    EXPECT_EQ(form->cmbComboStarter->currentIndex(), -1);
+    const std::vector<std::uint8_t> before = RomBytes();
+    form->txtPower->setText(QStringLiteral("99"));
+    form->cmdSave_Click();
+    ASSERT_EQ(dialogs.messages.back().text, editor::SavedText)
+        << dialogs.messages.back().details.toStdString();
+    EXPECT_EQ(Changed(before, RomBytes()),
+              std::vector<std::size_t>{static_cast<std::size_t>(RecordOffset(380) + 1)});
 }
