@@ -43,7 +43,7 @@ void Form1::cmdSave_Click() {
         for (PlannedWrite& w : PlanDescriptionSave(k, rom)) plan.push_back(std::move(w));
         for (PlannedWrite& w : PlanContestSave(k)) plan.push_back(std::move(w));
         SaveWithHistory(rom, plan);
-        RereadTables(); // a text moved to the free space has a new pointer
+        RereadTables(); // a text moved to the free space has a new pointer; the contest record as written
 
         cmdAdd_Click();
         List1->setCurrentRow(k);
