@@ -4,6 +4,7 @@
 
 #include "editor/Dialogs.h"
 #include "editor/SaveHistory.h"
+#include "rom/ContestData.h"
 #include "rom/MoveBytes.h"
 #include "rom/MoveDescriptions.h"
 #include "rom/MoveRecord.h"
@@ -88,6 +89,16 @@ class Form1 : public QWidget {
     QPlainTextEdit* txtDescription;
     QLabel* lblDescriptionWarning;
     QLabel* Label2;
+    // Page "Contest", on a ROM whose profile has contest data: the move's category, contest effect
+    // (each of the 48 by the game's text with its appeal and jam), the combo starter id it holds and
+    // the four it follows (each id by the moves that hold it); or, in their place, why the ROM's
+    // contest data cannot be shown (Label3). A move past the contest table has none: the page is
+    // disabled.
+    QWidget* pageContest;
+    QGroupBox *Frame16, *Frame17, *Frame18, *Frame19;
+    QComboBox *cmbCategory, *cmbContestEffect, *cmbComboStarter;
+    std::array<QComboBox*, rom::ComboMoveCount> cmbComboMoves;
+    QLabel* Label3;
     // Undo and redo of the session's saves and the patch of the ROM against its first backup: in the
     // window's context menu, as buttons at the foot of the grown window, and on Ctrl+Z and Ctrl+Shift+Z.
     QAction *actUndo, *actRedo, *actExportPatch;
@@ -139,11 +150,20 @@ class Form1 : public QWidget {
     void ShowDescriptionFrame();   // Frame11 or Label2, as the ROM has descriptions
     void LayOutDescriptionFrame(); // the field as high as the game's box, the warning whole below it
     void ShowDescription(int k);
-    void RereadDescriptions(); // after the file changed: the pointers and texts as they are now
+    // After the file changed: the descriptions' pointers and texts and the contest data as they are now.
+    void RereadTables();
     void ForgetDescriptions();
     // The writes that give move k the text of txtDescription: none when it is unchanged. Throws
     // SavePlanError naming a character without a code, rom::PlanError when no free space holds it.
     std::vector<PlannedWrite> PlanDescriptionSave(int k, const std::filesystem::path& rom) const;
+    void CreateContestControls();
+    void ShowContestPage();  // the page as the ROM has contest data: hidden, the reason, or the lists
+    void FillContestLists(); // the combo starter ids by the names of the moves now in the list
+    void ShowContest(int k);
+    void ForgetContest();
+    // The writes of bytes 0 to 6 of move k's contest record: none when the page is unchanged or
+    // the move has no contest record. Throws rom::PlanError.
+    std::vector<PlannedWrite> PlanContestSave(int k) const;
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
     QComboBox* CreateListInFrame(QGroupBox* frame, const char* name, int width,
                                  const std::vector<std::string>& items);
@@ -163,6 +183,7 @@ class Form1 : public QWidget {
     rom::RecordLayout layout_ = rom::RecordLayout::Released; // of the ROM open
     rom::DescriptionTable descriptions_; // of the ROM open, as the file held them when last read
     QString shownDescription_;           // the text of txtDescription as shown: a save leaves it alone
+    rom::ContestData contest_;           // of the ROM open, as the file held it when last read
     SaveHistory history_;                // the backups and the saves of this session, to undo and redo
 };
 

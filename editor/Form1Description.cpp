@@ -96,17 +96,23 @@ void Form1::ShowDescription(int k) {
     shownDescription_ = txtDescription->toPlainText();
 }
 
-void Form1::RereadDescriptions() {
+void Form1::RereadTables() {
     try {
-        descriptions_ =
+        rom::OpenedTables opened =
             rom::OpenMoveTables(RomPath.toStdString(), rom::StandardProfileFolders(programDir_.toStdString(),
-                                                                                   rom::SystemEnvironment()))
-                .descriptions;
+                                                                                   rom::SystemEnvironment()));
+        descriptions_ = std::move(opened.descriptions);
+        contest_ = std::move(opened.contest);
     } catch (const std::exception& e) {
         descriptions_ = {};
         descriptions_.unavailable = e.what();
+        const bool inProfile = contest_.inProfile; // the page stays, and says why it is empty
+        contest_ = {};
+        contest_.inProfile = inProfile;
+        contest_.unavailable = e.what();
     }
     ShowDescriptionFrame();
+    ShowContestPage();
 }
 
 void Form1::ForgetDescriptions() {

@@ -20,6 +20,7 @@ void Form1::cmdAdd_Click() {
         const std::int32_t offset = RoundToInteger(ParseNumber(txtStart->text().toStdString()) + nameIndex * stride);
         List1->addItem(QString::fromStdString(rom::DecodeGameText(rom::ReadHexBytes(rom, offset, count))));
     }
+    FillContestLists(); // the combo starter ids by the names now in the list
 }
 
 } // namespace editor

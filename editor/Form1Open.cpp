@@ -37,6 +37,9 @@ void Form1::OpenChosenRom(const QString& chosen) {
         descriptions_ = opened.descriptions;
         ShowDescription(-1);
         ShowDescriptionFrame();
+        contest_ = opened.contest;
+        ShowContest(-1);
+        ShowContestPage();
         cmdSave->setEnabled(true);
         txtStart->setText(QString::number(tables.nameStart));
         txtDataOffset->setText(QString::number(tables.dataOffset));
@@ -75,6 +78,7 @@ void Form1::ForgetRom() {
     NameListEntries(rom::TypeValueNames({}, ""), rom::EffectValueNames(""));
     ShowRecordLayout();
     ForgetDescriptions();
+    ForgetContest();
     setWindowTitle(WindowCaption);
 }
 

@@ -31,8 +31,9 @@ void Form1::CreateRecordControls() {
     cmdMore->setObjectName(QStringLiteral("cmdMore"));
     cmdMore->ReadProperties(StoredButtonSettings(cmdMore->objectName()));
     cmdMore->setGeometry(425, 8, 32, 19); // beside the name field, the one free place of the window
-    cmdMore->setToolTip(QStringLiteral("Priority, flags, the unused bytes and the description of the move; "
-                                       "undo and redo of saves, and a patch of the ROM"));
+    cmdMore->setToolTip(
+        QStringLiteral("Priority, flags, the unused bytes, the description and the contest data of the move; "
+                       "undo and redo of saves, and a patch of the ROM"));
     connect(cmdMore, &chameleonButton::Click, this, [this] { ShowWholeRecord(cmdMore->Value != 0); });
 
     // Created after the buttons, so the tab order reaches the pages after every specified control.
@@ -81,6 +82,7 @@ void Form1::CreateRecordControls() {
             numberField(Frame10, QStringLiteral("txtByte%1").arg(rom::PaddingByte + i), 8 + 38 * i, 33, 3);
 
     CreateDescriptionControls();
+    CreateContestControls();
 
     ShowWholeRecord(false);
 }

@@ -61,11 +61,13 @@ void Form1::cmdSave_Click() {
 
         const std::filesystem::path rom = RomPath.toStdString();
         const auto size = static_cast<std::int64_t>(std::filesystem::file_size(rom));
-        // The description's bytes come after the name's and the record's, all planned before any write.
+        // The description's and the contest record's bytes come after the name's and the record's, all
+        // planned before any write.
         std::vector<PlannedWrite> plan = PlanSave(in, size);
         for (PlannedWrite& w : PlanDescriptionSave(k, rom)) plan.push_back(std::move(w));
+        for (PlannedWrite& w : PlanContestSave(k)) plan.push_back(std::move(w));
         SaveWithHistory(rom, plan);
-        RereadDescriptions(); // a text moved to the free space has a new pointer
+        RereadTables(); // a text moved to the free space has a new pointer; the contest record as written
 
         cmdAdd_Click();
         List1->setCurrentRow(k);

@@ -127,7 +127,7 @@ void Form1::StepThroughHistory(bool undo) {
     const int k = List1->currentRow();
     try {
         undo ? history_.Undo(rom) : history_.Redo(rom);
-        RereadDescriptions();
+        RereadTables();
         // The list and the move shown come from the file as it is now.
         cmdAdd_Click();
         if (k >= 0) List1->setCurrentRow(k);

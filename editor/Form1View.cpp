@@ -17,7 +17,8 @@ void Form1::List1_Click() {
     for (QWidget* field : std::initializer_list<QWidget*>{txtPower, txtAcc, txtPP, txtEff, cmbEffect, cmbTarget, cmbType})
         field->setEnabled(true);
 
-    ShowDescription(k); // from the table read with the ROM: no file access to fail
+    ShowDescription(k); // from the tables read with the ROM: no file access to fail
+    ShowContest(k);
     const std::string rom = RomPath.toStdString();
     try {
         for (rom::MoveField f : rom::MoveFieldAccessOrder) {

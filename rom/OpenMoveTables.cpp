@@ -108,6 +108,10 @@ void ReadWhatTheCodeNames(OpenedTables& opened, const ProfileSource& profile, co
     opened.descriptions = ReadDescriptions(header, keys, shipped, opened.tables, opened.moveCount, read);
     if (!opened.descriptions.note.empty()) opened.notes.push_back(opened.descriptions.note);
 
+    opened.contest = ReadContestData(keys, header.revision, shipped, header.size, read);
+    for (const CodeWordTable* t : {&opened.contest.moveTable, &opened.contest.effectTable, &opened.contest.textTable})
+        if (!t->note.empty()) opened.notes.push_back(t->note);
+
     opened.typeNameTable = ReadRomTypeNames(keys, header.revision, shipped, header.size, read);
     const CodeWordTable& types = opened.typeNameTable.table;
     if (!types.note.empty()) opened.notes.push_back(types.note);

@@ -4,6 +4,7 @@
 // file, and the number of moves the table holds. The window and the command-line tool open every
 // ROM through here.
 
+#include "rom/ContestData.h"
 #include "rom/MoveBytes.h"
 #include "rom/MoveDescriptions.h"
 #include "rom/MoveTables.h"
@@ -56,6 +57,9 @@ struct OpenedTables {
     // that was not read (when the profile has words for it), lines of [Typenames] or [Effectnames]
     // that name nothing.
     std::vector<std::string> notes;
+    // The contest half of the moves (R/S/E): off with the reason when its tables fail their check,
+    // not in the profile for the games without contests.
+    ContestData contest{};
 };
 
 // As the window opens a ROM: the header from the file, the profile found or created empty (a new

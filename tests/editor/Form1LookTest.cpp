@@ -102,15 +102,21 @@ TEST_F(ShownEditorTest, EveryTextFitsItsControlAtTheFontTheWindowGets) {
     // Debian has no "MS Sans Serif": the texts are measured with the font fontconfig gives for it, the
     // one the package depends on.
     EXPECT_EQ(QFontInfo(form->font()).family(), "DejaVu Sans");
-    // The demo ROM, then one whose descriptions cannot be read: the page says why instead.
+    // The demo ROM, the R/S-like one with contest data and one whose contest table fails its check,
+    // then one whose descriptions cannot be read: the pages say why instead.
     demo::DemoRomLayout none;
     none.descriptionTable = 0;
     demo::WriteDemoRom(demo::MakeDemoRom(none), dir / "plain.gba", dir / "Data");
     // And a hack, whose Record page has the fields of its grown records, its longest warning shown.
     demo::WriteDemoRom(demo::MakeDemoRom(demo::HackLayout()), dir / "hack.gba", dir / "Data");
     testing_support::WriteFileText(dir / "Data" / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+    demo::DemoRom contest = demo::MakeDemoRom(demo::ContestLayout());
+    demo::WriteDemoRom(contest, dir / "contest.gba", dir / "Data");
+    contest.bytes[static_cast<std::size_t>(contest.layout.contestMoveTable + 8 * 300 + 1)] = 7;
+    testing_support::WriteFileBytes(dir / "failing.gba", contest.bytes);
     form->ShowWholeRecord(true);
-    for (const std::filesystem::path& path : {rom, dir / "hack.gba", dir / "plain.gba"}) {
+    for (const std::filesystem::path& path :
+         {rom, dir / "hack.gba", dir / "contest.gba", dir / "failing.gba", dir / "plain.gba"}) {
         Open(path);
         form->List1->setCurrentRow(demo::DemoShortDescriptionMove);
         if (path == dir / "hack.gba") {
@@ -121,10 +127,19 @@ TEST_F(ShownEditorTest, EveryTextFitsItsControlAtTheFontTheWindowGets) {
             EXPECT_FALSE(form->lblDamageClassWarning->text().isEmpty());
         }
         for (int page = 0; page < form->tabMore->count(); ++page) {
+            if (!form->tabMore->isTabVisible(page)) continue;
             form->tabMore->setCurrentIndex(page);
             EXPECT_EQ(TextsThatDoNotFit(*form), std::vector<std::string>{}) << path << " " << page;
+            // The pages' controls lie within the page.
+            for (const QWidget* w : form->tabMore->currentWidget()->findChildren<QWidget*>()) {
+                if (w->isVisible() && w->parentWidget() == form->tabMore->currentWidget()) {
+                    EXPECT_TRUE(form->tabMore->currentWidget()->rect().contains(w->geometry()))
+                        << w->objectName().toStdString();
+                }
+            }
         }
     }
+    form->tabMore->setCurrentWidget(form->pageDescription);
     EXPECT_TRUE(form->Label2->isVisible());
 }
 

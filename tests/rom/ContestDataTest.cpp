@@ -4,9 +4,11 @@
 #include "rom/ContestData.h"
 #include "rom/ContestNames.h"
 #include "rom/ContestPlan.h"
+#include "rom/OpenMoveTables.h"
 
 #include "rom/ReadINI.h"
 #include "rom/ShippedProfiles.h"
+#include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 
 #include <algorithm>
@@ -338,4 +340,29 @@ TEST(DemoRom, TheContestTablesAddOnlyTheirBytesAndWords) {
     }
     EXPECT_EQ(plain.contestMoves.size(), 0u);
     EXPECT_EQ(demo::DemoProfileText(demo::ContestLayout()), Shipped("AXVE"));
+}
+
+TEST(ContestData, BothOpensReadItWithTheTablesOrLeaveItOutOfAGameWithoutContests) {
+    testing_support::TempDir dir;
+    const demo::DemoRom contest = demo::MakeDemoRom(demo::ContestLayout());
+    demo::DemoRomLayout fireRed;
+    fireRed.gameCode = "BPRE";
+    demo::WriteDemoRom(contest, dir / "contest.gba", dir / "Data");
+    demo::WriteDemoRom(demo::MakeDemoRom(fireRed), dir / "bpre.gba", dir / "Data");
+    const ProfileFolders folders = OnlyProfileFolder(dir / "Data");
+    for (const bool window : {true, false}) {
+        SCOPED_TRACE(window ? "window" : "command line");
+        const auto open = [&](const char* name) {
+            return window ? OpenMoveTables(dir / name, folders) : OpenRomImage(dir / name, folders).at;
+        };
+        const ContestData read = open("contest.gba").contest;
+        ASSERT_TRUE(read.Available()) << read.unavailable;
+        EXPECT_EQ(read.moves.size(), static_cast<std::size_t>(ContestMoveCount));
+        EXPECT_EQ(read.moves[1].category, 4);
+        EXPECT_EQ(read.moves[1].comboStarter, 60);
+        EXPECT_EQ(read.effectTexts, contest.contestEffectTexts);
+        const ContestData none = open("bpre.gba").contest;
+        EXPECT_FALSE(none.inProfile);
+        EXPECT_FALSE(none.Available());
+    }
 }
