@@ -24,6 +24,11 @@ std::string RecordFault(const RecordBytes& record);
 // name as the programs write it (FF, then blanks) is a name.
 bool IsNameEntry(const NameEntry& entry);
 
+// Why entry cannot be written as move k's name entry, or "": move 0's stays the placeholder
+// (hyphens and the end byte), every other one must be a name (IsNameEntry), so that no write makes
+// the table fail the checks of its next open or ends it early. Never fails.
+std::string NameEntryFault(const NameEntry& entry, int k);
+
 // The number of leading entries, from move 0's on, at most cap, that are names (IsNameEntry).
 // names holds the table's bytes from move 0's entry on and may end early (the end of the file).
 int CountMoveNames(std::span<const std::uint8_t> names, int cap = MaxMoveCount);

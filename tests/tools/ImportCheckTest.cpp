@@ -210,6 +210,10 @@ TEST(CheckImport, RefusesEveryBadCellOfTheNewColumns) {
                                "read-only"},
         {"name_bytes,FF", "\"FF\" is not 26 hex digits (the 13 bytes of the name entry)"},
         {"name_bytes,ZZ00000000000000000000000000", "is not 26 hex digits"},
+        // Entries that would end the table when it is next counted, or fail its next open.
+        {"name_bytes,FFFFFFFFFFFFFFFFFFFFFFFFFF", "13 bytes FF are free space"},
+        {"name_bytes,00000000000000000000000000", "13 blanks are no name"},
+        {"name_bytes,BB37FF00000000000000000000", "a name entry is game text ended by FF"},
     };
     for (const auto& [columnAndCell, message] : cases) {
         const std::size_t comma = columnAndCell.find(',');

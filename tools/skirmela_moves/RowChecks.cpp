@@ -1,6 +1,7 @@
 #include "tools/skirmela_moves/RowChecks.h"
 
 #include "rom/GameText.h"
+#include "rom/TablePlausibility.h"
 #include "rom/WholeNumber.h"
 #include "tools/skirmela_moves/DescriptionRestoreCells.h"
 #include "tools/skirmela_moves/ImportCells.h"
@@ -156,7 +157,12 @@ void RowChecker::CheckName(const rom::MoveRow& current, MoveChange& change) {
                       " column; change one of the two columns only");
             return;
         }
-        if (entry != current.entry) change.newEntry = entry;
+        if (entry == current.entry) return;
+        if (const std::string fault = rom::NameEntryFault(entry, current.move); !fault.empty()) {
+            Fault(h_.nameBytes, NameBytesColumn, Quoted(Cell(h_.nameBytes)) + ": " + fault);
+            return;
+        }
+        change.newEntry = entry;
         return;
     }
     if (!nameGiven || SameName(Cell(h_.name), current.name)) return;
