@@ -19,12 +19,15 @@
 namespace {
 
 struct BigRom {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("skirmela-clibench-" + std::to_string(::getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("skirmela-clibench-" + std::to_string(::getpid()));
     std::filesystem::path rom = dir / "big.gba", hack = dir / "hack.gba", grownHack = dir / "grown-hack.gba";
     BigRom() {
         std::filesystem::create_directories(dir / "Data");
         demo::WriteDemoRom(demo::MakeDemoRom({.size = 16 * 1024 * 1024}), rom, dir / "Data");
-        demo::WriteDemoRom(demo::MakeDemoRom({.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001,
+        demo::WriteDemoRom(demo::MakeDemoRom({.gameCode = "BPRE",
+                                              .headerWords = true,
+                                              .movedNameStart = 0x30001,
                                               .movedDataOffset = 0x33451}),
                            hack, dir / "Data");
         // The demo maker's --hack: 923 moves with its moved descriptions, type names and damage classes.
@@ -88,13 +91,21 @@ void WindowOpen(benchmark::State& state, const std::filesystem::path& rom, int m
     if (form.List1->count() != moves) state.SkipWithError("the list did not load");
 }
 
-void WindowOpen355(benchmark::State& state) { WindowOpen(state, Big().rom, 355); }
-void WindowOpen923(benchmark::State& state) { WindowOpen(state, Big().hack, 923); }
-void WindowOpen355NoDescriptions(benchmark::State& state) { WindowOpen(state, Big().rom, 355, Big().dir / "plain"); }
+void WindowOpen355(benchmark::State& state) {
+    WindowOpen(state, Big().rom, 355);
+}
+void WindowOpen923(benchmark::State& state) {
+    WindowOpen(state, Big().hack, 923);
+}
+void WindowOpen355NoDescriptions(benchmark::State& state) {
+    WindowOpen(state, Big().rom, 355, Big().dir / "plain");
+}
 BENCHMARK(WindowOpen355)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowOpen355NoDescriptions)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowOpen923)->Unit(benchmark::kMillisecond);
-void WindowOpenGrownHack(benchmark::State& state) { WindowOpen(state, Big().grownHack, 923); }
+void WindowOpenGrownHack(benchmark::State& state) {
+    WindowOpen(state, Big().grownHack, 923);
+}
 BENCHMARK(WindowOpenGrownHack)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -13,9 +13,22 @@ using namespace chameleon_button;
 namespace {
 
 constexpr int W = 217, H = 41;
-const char* const Looks[] = {"", "OutlinedBevel", "DoubleBevel", "GradientRim", "RoundedBevel", "FlatEdge",
-                             "LightBevel", "ThinBevel", "HoverThinBevel", "HoverBox", "Blank", "SeeThrough",
-                             "HoverDoubleBevel", "Oval", "GlossGradient", "PressedOutline"};
+const char* const Looks[] = {"",
+                             "OutlinedBevel",
+                             "DoubleBevel",
+                             "GradientRim",
+                             "RoundedBevel",
+                             "FlatEdge",
+                             "LightBevel",
+                             "ThinBevel",
+                             "HoverThinBevel",
+                             "HoverBox",
+                             "Blank",
+                             "SeeThrough",
+                             "HoverDoubleBevel",
+                             "Oval",
+                             "GlossGradient",
+                             "PressedOutline"};
 
 enum class State { Up, Hover, Down };
 
@@ -62,15 +75,19 @@ void Stock(benchmark::State& state, State st) {
 }
 
 const bool registered = [] {
-    const std::pair<State, const char*> states[] = {{State::Up, "up"}, {State::Hover, "hover"}, {State::Down, "down"}};
+    const std::pair<State, const char*> states[] = {
+        {State::Up, "up"}, {State::Hover, "hover"}, {State::Down, "down"}};
     for (auto [st, name] : states) {
-        benchmark::RegisterBenchmark((std::string("Stock_") + name).c_str(), Stock, st)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("Stock_") + name).c_str(), Stock, st)
+            ->Unit(benchmark::kMicrosecond);
         for (int type = 1; type <= 15; ++type)
             benchmark::RegisterBenchmark(
-                (std::string("Face_") + std::to_string(type) + "-" + Looks[type] + "_" + name).c_str(), Face, type, st)
+                (std::string("Face_") + std::to_string(type) + "-" + Looks[type] + "_" + name).c_str(), Face,
+                type, st)
                 ->Unit(benchmark::kMicrosecond);
     }
-    benchmark::RegisterBenchmark("CaptionChange_3-GradientRim", CaptionChange, 3)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("CaptionChange_3-GradientRim", CaptionChange, 3)
+        ->Unit(benchmark::kMicrosecond);
     return true;
 }();
 

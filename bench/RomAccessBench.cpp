@@ -15,7 +15,8 @@
 namespace {
 
 struct DemoSetup {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("skirmela-bench-" + std::to_string(::getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("skirmela-bench-" + std::to_string(::getpid()));
     std::filesystem::path rom = dir / "demo.gba";
     demo::DemoRom image = demo::MakeDemoRom();
     DemoSetup() {

@@ -22,9 +22,15 @@ void RunToCompletion(benchmark::State& state, const char* program) {
     }
 }
 
-void StartupEditor(benchmark::State& state) { RunToCompletion(state, STARTUP_EDITOR); }
-void StartupEmptyWidget(benchmark::State& state) { RunToCompletion(state, STARTUP_EMPTY); }
-void StartupOneLabel(benchmark::State& state) { RunToCompletion(state, STARTUP_LABEL); }
+void StartupEditor(benchmark::State& state) {
+    RunToCompletion(state, STARTUP_EDITOR);
+}
+void StartupEmptyWidget(benchmark::State& state) {
+    RunToCompletion(state, STARTUP_EMPTY);
+}
+void StartupOneLabel(benchmark::State& state) {
+    RunToCompletion(state, STARTUP_LABEL);
+}
 BENCHMARK(StartupOneLabel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(StartupEditor)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(StartupEmptyWidget)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);

@@ -13,7 +13,8 @@ class Dialogs {
     // The full path of the file the user chose, or "" when the dialog was cancelled.
     virtual QString ChooseFileToOpen(const QString& title, const QString& filter) = 0;
     // The full path of the file the user chose to write, proposed as suggested, or "" when cancelled.
-    virtual QString ChooseFileToSave(const QString& title, const QString& filter, const QString& suggested) = 0;
+    virtual QString ChooseFileToSave(const QString& title, const QString& filter,
+                                     const QString& suggested) = 0;
     // A modal message with one OK button; details, where given, say what lies behind it (which file,
     // what was wrong, what to do) and are shown on request.
     virtual void ShowMessage(const QString& text, const QString& title, MessageIcon icon,

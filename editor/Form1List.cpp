@@ -17,7 +17,8 @@ void Form1::cmdAdd_Click() {
         // The parameter fields are read anew in every pass.
         const double stride = ParseLeadingNumber(txtLength->text().toStdString());
         const std::int32_t count = RoundToInteger(ParseNumber(txtLength->text().toStdString()));
-        const std::int32_t offset = RoundToInteger(ParseNumber(txtStart->text().toStdString()) + nameIndex * stride);
+        const std::int32_t offset =
+            RoundToInteger(ParseNumber(txtStart->text().toStdString()) + nameIndex * stride);
         List1->addItem(QString::fromStdString(rom::DecodeGameText(rom::ReadHexBytes(rom, offset, count))));
     }
     FillContestLists(); // the combo starter ids by the names now in the list

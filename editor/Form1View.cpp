@@ -14,7 +14,8 @@ void Form1::List1_Click() {
 
     txtNewName->setText(List1->item(k)->text());
     txtNewName->setEnabled(k != 0);
-    for (QWidget* field : std::initializer_list<QWidget*>{txtPower, txtAcc, txtPP, txtEff, cmbEffect, cmbTarget, cmbType})
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{txtPower, txtAcc, txtPP, txtEff, cmbEffect, cmbTarget, cmbType})
         field->setEnabled(true);
 
     ShowDescription(k); // from the tables read with the ROM: no file access to fail
@@ -27,13 +28,27 @@ void Form1::List1_Click() {
             const int byte = rom::ParseHexPair(rom::ReadHexBytes(rom, position, 1));
             const auto text = QString::number(byte);
             switch (f) {
-            case rom::MoveField::effect: ShowListByte(cmbEffect, byte); break;
-            case rom::MoveField::power: txtPower->setText(text); break;
-            case rom::MoveField::type: ShowListByte(cmbType, byte); break;
-            case rom::MoveField::accuracy: txtAcc->setText(text); break;
-            case rom::MoveField::pp: txtPP->setText(text); break;
-            case rom::MoveField::effectChance: txtEff->setText(text); break;
-            case rom::MoveField::target: ShowListByte(cmbTarget, byte); break;
+            case rom::MoveField::effect:
+                ShowListByte(cmbEffect, byte);
+                break;
+            case rom::MoveField::power:
+                txtPower->setText(text);
+                break;
+            case rom::MoveField::type:
+                ShowListByte(cmbType, byte);
+                break;
+            case rom::MoveField::accuracy:
+                txtAcc->setText(text);
+                break;
+            case rom::MoveField::pp:
+                txtPP->setText(text);
+                break;
+            case rom::MoveField::effectChance:
+                txtEff->setText(text);
+                break;
+            case rom::MoveField::target:
+                ShowListByte(cmbTarget, byte);
+                break;
             }
         }
         ShowRestOfRecord(k);

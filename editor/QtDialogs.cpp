@@ -13,12 +13,14 @@ QString QtDialogs::ChooseFileToOpen(const QString& title, const QString& filter)
 }
 
 QString QtDialogs::ChooseFileToSave(const QString& title, const QString& filter, const QString& suggested) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter.section('|', 0, 0));
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested,
+                                        filter.section('|', 0, 0));
 }
 
-void QtDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon, const QString& details) {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+void QtDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                            const QString& details) {
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title,
+                    text, QMessageBox::Ok, QApplication::activeWindow());
     if (!details.isEmpty()) box.setDetailedText(details); // the box's "Show Details..." part
     box.exec();
 }

@@ -40,10 +40,10 @@ struct RestOfRecord {
 
 // What the window holds at the moment of a save, as texts and numbers.
 struct SaveInputs {
-    int k = -1;                  // selected entry; move k
-    std::u32string name;         // text of the name field (ignored for move 0)
-    std::string nameStart = "2388129"; // txtStart
-    std::string nameStride = "13";     // txtLength
+    int k = -1;                         // selected entry; move k
+    std::u32string name;                // text of the name field (ignored for move 0)
+    std::string nameStart = "2388129";  // txtStart
+    std::string nameStride = "13";      // txtLength
     std::string dataOffset = "2427908"; // txtDataOffset
     // Record values in byte order (effect, power, type, accuracy, pp, effectChance, target): list
     // fields give the selected position (-1 for none), number fields their leading number.

@@ -17,10 +17,12 @@ std::int32_t FileOffset(std::int64_t offset) {
 
 void PlanNameEntry(ChangePlan& plan, const MoveTables& at, int k, const NameEntry& entry) {
     const std::int64_t start = NameEntryOffset(at, k);
-    for (std::size_t i = 0; i < entry.size(); ++i) plan.push_back({start + static_cast<std::int64_t>(i), entry[i]});
+    for (std::size_t i = 0; i < entry.size(); ++i)
+        plan.push_back({start + static_cast<std::int64_t>(i), entry[i]});
 }
 
-void PlanRecordBytes(ChangePlan& plan, const MoveTables& at, int k, const RecordBytes& bytes, int first, int last) {
+void PlanRecordBytes(ChangePlan& plan, const MoveTables& at, int k, const RecordBytes& bytes, int first,
+                     int last) {
     const std::int64_t start = RecordOffset(at, k);
     for (int b = first; b <= last; ++b) plan.push_back({start + b, bytes[static_cast<std::size_t>(b)]});
 }
@@ -42,7 +44,8 @@ void ApplyPlan(const std::filesystem::path& rom, const ChangePlan& plan) {
 
     std::size_t done = 0;
     try {
-        for (; done < plan.size(); ++done) WriteHexByte(rom, FileOffset(plan[done].offset), HexPair(plan[done].value));
+        for (; done < plan.size(); ++done)
+            WriteHexByte(rom, FileOffset(plan[done].offset), HexPair(plan[done].value));
     } catch (...) {
         for (std::size_t i = done; i-- > 0;) {
             try {

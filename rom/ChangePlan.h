@@ -30,7 +30,8 @@ using ChangePlan = std::vector<ByteWrite>;
 void PlanNameEntry(ChangePlan& plan, const MoveTables& at, int k, const NameEntry& entry);
 
 // Appends the writes of bytes first to last (0 to 11) of move k's record, in byte order.
-void PlanRecordBytes(ChangePlan& plan, const MoveTables& at, int k, const RecordBytes& bytes, int first, int last);
+void PlanRecordBytes(ChangePlan& plan, const MoveTables& at, int k, const RecordBytes& bytes, int first,
+                     int last);
 
 // The plan without the writes that would store the byte already there. Throws PlanError for a
 // write outside the image.

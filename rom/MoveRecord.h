@@ -12,13 +12,21 @@ inline constexpr int MoveNameFieldLength = 13;
 
 // Byte positions of the seven fields of bytes 0 to 6 inside a record. Bytes 7 to 11 (priority, flags and
 // the three bytes the released games leave 0) are reached by their positions in rom/MoveBytes.h.
-enum class MoveField : int { effect = 0, power = 1, type = 2, accuracy = 3, pp = 4, effectChance = 5, target = 6 };
+enum class MoveField : int {
+    effect = 0,
+    power = 1,
+    type = 2,
+    accuracy = 3,
+    pp = 4,
+    effectChance = 5,
+    target = 6
+};
 
 inline constexpr int MoveFieldCount = 7;
 
 // The order in which the window reads and writes a record's fields: pp before accuracy.
 inline constexpr std::array<MoveField, MoveFieldCount> MoveFieldAccessOrder = {
-    MoveField::effect, MoveField::power,        MoveField::type,  MoveField::pp,
+    MoveField::effect,   MoveField::power,        MoveField::type,  MoveField::pp,
     MoveField::accuracy, MoveField::effectChance, MoveField::target};
 
 // Bytes 0 to 6 of one record, in byte order.

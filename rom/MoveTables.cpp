@@ -22,7 +22,8 @@ std::string SectionsToCorrect(const TableSections& read, int revision) {
 }
 
 std::string MismatchText(const MoveTables& profile, std::optional<std::int64_t> headerNameStart,
-                         std::optional<std::int64_t> headerDataOffset, int revision, const TableSections& read) {
+                         std::optional<std::int64_t> headerDataOffset, int revision,
+                         const TableSections& read) {
     const std::string sections = SectionsToCorrect(read, revision);
     return "The game profile does not fit this ROM (revision " + std::to_string(revision) +
            "), so it was not opened and nothing was written.\n\n"
@@ -50,17 +51,22 @@ std::string Shown(std::string_view text) {
     std::string shown;
     for (char c : text) {
         const auto b = static_cast<unsigned char>(c);
-        if (c == '\r') shown += "\\r";
-        else if (c == '\n') shown += "\\n";
-        else if (b < 0x20 || b == 0x7F) shown += std::string("\\x") + digits[b >> 4] + digits[b & 0xF];
-        else shown += c;
+        if (c == '\r')
+            shown += "\\r";
+        else if (c == '\n')
+            shown += "\\n";
+        else if (b < 0x20 || b == 0x7F)
+            shown += std::string("\\x") + digits[b >> 4] + digits[b & 0xF];
+        else
+            shown += c;
     }
     return shown;
 }
 
 std::int32_t ProfileOffset(const ProfileLookup& lookup, const std::string& section) {
     const std::optional<std::string> text = lookup(section);
-    if (!text || TrimBlanks(*text).empty()) throw TableError("the profile has no offset in section [" + section + "]");
+    if (!text || TrimBlanks(*text).empty())
+        throw TableError("the profile has no offset in section [" + section + "]");
     const auto offset = ParseProfileOffset(*text);
     if (!offset)
         throw TableError("the profile's offset \"" + Shown(*text) + "\" in section [" + section +
@@ -73,8 +79,8 @@ std::int32_t ProfileOffset(const ProfileLookup& lookup, const std::string& secti
 ProfileMismatch::ProfileMismatch(const MoveTables& profile, std::optional<std::int64_t> headerNameStart,
                                  std::optional<std::int64_t> headerDataOffset, int revision,
                                  const TableSections& sections)
-    : TableError(MismatchText(profile, headerNameStart, headerDataOffset, revision, sections)), profile(profile),
-      headerNameStart(headerNameStart), headerDataOffset(headerDataOffset) {}
+    : TableError(MismatchText(profile, headerNameStart, headerDataOffset, revision, sections)),
+      profile(profile), headerNameStart(headerNameStart), headerDataOffset(headerDataOffset) {}
 
 std::string RevisionSection(std::string_view section, int revision) {
     return std::string(section) + ".rev" + std::to_string(revision);
@@ -149,13 +155,15 @@ void CheckTablesApart(const MoveTables& tables, int moveCount) {
     const std::int64_t recordsBegin = tables.dataOffset;
     const std::int64_t recordsEnd = recordsBegin + std::int64_t{moveCount} * MoveRecordSize;
     if (namesBegin < CartridgeHeaderEnd || recordsBegin < CartridgeHeaderEnd)
-        throw TableError("the profile puts the " + std::string(namesBegin < CartridgeHeaderEnd ? "name" : "data") +
+        throw TableError("the profile puts the " +
+                         std::string(namesBegin < CartridgeHeaderEnd ? "name" : "data") +
                          " table inside the cartridge header (bytes 0 to 191), where a save would overwrite "
                          "the game code");
     if (namesBegin < recordsEnd && recordsBegin < namesEnd)
         throw TableError("the profile's name table (bytes " + std::to_string(namesBegin) + " to " +
-                         std::to_string(namesEnd - 1) + ") and data table (bytes " + std::to_string(recordsBegin) +
-                         " to " + std::to_string(recordsEnd - 1) + ") overlap");
+                         std::to_string(namesEnd - 1) + ") and data table (bytes " +
+                         std::to_string(recordsBegin) + " to " + std::to_string(recordsEnd - 1) +
+                         ") overlap");
 }
 
 void CheckHeaderAgrees(const RomHeader& header, const MoveTables& tables, const TableSections& sections) {

@@ -60,7 +60,8 @@ class TableError : public RomError {
 class ProfileMismatch : public TableError {
   public:
     ProfileMismatch(const MoveTables& profile, std::optional<std::int64_t> headerNameStart,
-                    std::optional<std::int64_t> headerDataOffset, int revision, const TableSections& sections);
+                    std::optional<std::int64_t> headerDataOffset, int revision,
+                    const TableSections& sections);
     MoveTables profile;
     std::optional<std::int64_t> headerNameStart;  // where the header puts move 1's name
     std::optional<std::int64_t> headerDataOffset; // where the header puts move 0's record

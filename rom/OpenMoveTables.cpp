@@ -1,11 +1,11 @@
 #include "rom/OpenMoveTables.h"
 
+#include "files/Reasons.h"
+#include "files/WholeFiles.h"
 #include "rom/GameCode.h"
 #include "rom/ReadINI.h"
 #include "rom/ShippedProfiles.h"
 #include "rom/TablePlausibility.h"
-#include "files/Reasons.h"
-#include "files/WholeFiles.h"
 #include "rom/WholeNumber.h"
 
 #include <algorithm>
@@ -109,7 +109,8 @@ void ReadWhatTheCodeNames(OpenedTables& opened, const ProfileSource& profile, co
     if (!opened.descriptions.note.empty()) opened.notes.push_back(opened.descriptions.note);
 
     opened.contest = ReadContestData(keys, header.revision, shipped, header.size, read);
-    for (const CodeWordTable* t : {&opened.contest.moveTable, &opened.contest.effectTable, &opened.contest.textTable})
+    for (const CodeWordTable* t :
+         {&opened.contest.moveTable, &opened.contest.effectTable, &opened.contest.textTable})
         if (!t->note.empty()) opened.notes.push_back(t->note);
 
     opened.typeNameTable = ReadRomTypeNames(keys, header.revision, shipped, header.size, read);
@@ -223,7 +224,8 @@ OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolde
     CheckProfileIsAFile(profile);
     // Each value is read by the profile reader, which leaves the profile editable; the text is read
     // once more whole, to tell a shipped profile from one the user wrote.
-    ProfileSource source{files::ReadWholeTextFile(profile), [&profile](const std::string& section, const char* key) {
+    ProfileSource source{files::ReadWholeTextFile(profile),
+                         [&profile](const std::string& section, const char* key) {
                              return ReadIniEntry(profile, section, key);
                          }};
     const auto read = [&rom, &header](std::int64_t offset, std::int64_t length) {

@@ -10,8 +10,8 @@
 #include "rom/MoveTables.h"
 #include "rom/ProfileFolders.h"
 #include "rom/RecordLayout.h"
-#include "rom/RomImage.h"
 #include "rom/RomHeader.h"
+#include "rom/RomImage.h"
 #include "rom/TypeNameTable.h"
 #include "rom/ValueNames.h"
 

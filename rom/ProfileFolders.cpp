@@ -1,8 +1,8 @@
 #include "rom/ProfileFolders.h"
 
-#include "rom/RomError.h"
 #include "files/Reasons.h"
 #include "files/WholeFiles.h"
+#include "rom/RomError.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -49,7 +49,8 @@ ProfileFolders StandardProfileFolders(const std::filesystem::path& programDir, c
     folders.beside = programDir / "Data";
     if (!folders.user.empty()) folders.searched.push_back(folders.user);
     folders.searched.push_back(folders.beside);
-    const std::filesystem::path shipped = programDir.parent_path().parent_path() / "share" / "skirmela" / "profiles";
+    const std::filesystem::path shipped =
+        programDir.parent_path().parent_path() / "share" / "skirmela" / "profiles";
     std::error_code ec;
     if (programDir.has_parent_path() && std::filesystem::is_directory(shipped, ec))
         folders.searched.push_back(shipped);

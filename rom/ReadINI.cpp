@@ -1,8 +1,8 @@
 #include "rom/ReadINI.h"
 
-#include "rom/RomError.h"
 #include "files/Reasons.h"
 #include "files/WholeFiles.h"
+#include "rom/RomError.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -32,7 +32,9 @@ void EnsureFileExists(const std::filesystem::path& path) {
     }
     errno = 0;
     std::ofstream create(path, std::ios::binary | std::ios::app);
-    if (!create) throw FileAccessError("cannot create the profile " + path.string() + ": " + files::SystemReason(errno));
+    if (!create)
+        throw FileAccessError("cannot create the profile " + path.string() + ": " +
+                              files::SystemReason(errno));
 }
 
 } // namespace
@@ -76,7 +78,8 @@ IniPlace FindIniPlace(const std::vector<std::string>& lines, std::string_view se
     return place;
 }
 
-std::optional<std::string> FindIniEntry(std::string_view text, std::string_view section, std::string_view key) {
+std::optional<std::string> FindIniEntry(std::string_view text, std::string_view section,
+                                        std::string_view key) {
     const std::vector<std::string> lines = IniLines(text);
     const IniPlace place = FindIniPlace(lines, section, key);
     if (!place.key) return std::nullopt;
@@ -87,7 +90,8 @@ std::string FindIniValue(std::istream& text, std::string_view section, std::stri
     std::string all;
     char block[4096];
     // read, unlike a stream-buffer iterator, leaves a failed read in the stream's state for the caller
-    while (text.read(block, sizeof block), text.gcount() > 0) all.append(block, static_cast<std::size_t>(text.gcount()));
+    while (text.read(block, sizeof block), text.gcount() > 0)
+        all.append(block, static_cast<std::size_t>(text.gcount()));
     return FindIniEntry(all, section, key).value_or(std::string());
 }
 
@@ -103,8 +107,8 @@ std::optional<std::string> ReadIniEntry(const std::filesystem::path& path, std::
         std::filesystem::permissions(path, std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add, ec);
         if (ec)
-            throw FileAccessError("cannot make the profile " + path.string() + " writable: " +
-                                  files::SystemReason(ec.value()));
+            throw FileAccessError("cannot make the profile " + path.string() +
+                                  " writable: " + files::SystemReason(ec.value()));
     }
     return FindIniEntry(files::ReadWholeTextFile(path), section, key);
 }

@@ -31,7 +31,8 @@ IniPlace FindIniPlace(const std::vector<std::string>& lines, std::string_view se
 
 // The value of key in section as written, or nullopt when the section has no such key line (an
 // empty value "key=" is there and is "").
-std::optional<std::string> FindIniEntry(std::string_view text, std::string_view section, std::string_view key);
+std::optional<std::string> FindIniEntry(std::string_view text, std::string_view section,
+                                        std::string_view key);
 
 // The value of key in section of the profile text, as written; "" when not found.
 std::string FindIniValue(std::istream& text, std::string_view section, std::string_view key);

@@ -67,10 +67,14 @@ bool IsNameEntry(const NameEntry& entry) {
 
 std::string NameEntryFault(const NameEntry& entry, int k) {
     if (k == 0)
-        return IsPlaceholderEntry(entry) ? "" : "move 0's entry stays the placeholder (hyphens and the end byte FF)";
-    if (AllAre(entry, EndByte)) return "13 bytes FF are free space, not a name (an empty name is FF and blanks)";
+        return IsPlaceholderEntry(entry)
+                   ? ""
+                   : "move 0's entry stays the placeholder (hyphens and the end byte FF)";
+    if (AllAre(entry, EndByte))
+        return "13 bytes FF are free space, not a name (an empty name is FF and blanks)";
     if (AllAre(entry, BlankByte)) return "13 blanks are no name";
-    return IsNameEntry(entry) ? "" : "a name entry is game text ended by FF within 13 bytes, or 13 characters";
+    return IsNameEntry(entry) ? ""
+                              : "a name entry is game text ended by FF within 13 bytes, or 13 characters";
 }
 
 int CountMoveNames(std::span<const std::uint8_t> names, int cap) {

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <cstdlib>
 #include <QWidget>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -8,9 +8,9 @@
 
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <cstdlib>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 class EditorTest : public ::testing::Test {
@@ -41,7 +41,8 @@ class EditorTest : public ::testing::Test {
     std::int32_t RecordOffset(int k) const { return image.layout.dataOffset + 12 * k; }
 
     // Positions that changed between two images of the ROM.
-    static std::vector<std::size_t> Changed(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+    static std::vector<std::size_t> Changed(const std::vector<std::uint8_t>& a,
+                                            const std::vector<std::uint8_t>& b) {
         return testing_support::DifferingPositions(a, b);
     }
 };

@@ -39,4 +39,6 @@ class FakeDialogs : public editor::Dialogs {
 #include <ostream>
 
 // Lets test failures show QStrings as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}

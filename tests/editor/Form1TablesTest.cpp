@@ -7,7 +7,6 @@
 #include "rom/MoveRecord.h"
 #include "tests/support/CommaDecimalLocale.h"
 
-
 using testing_support::ReadFileBytes;
 using testing_support::WriteFileText;
 

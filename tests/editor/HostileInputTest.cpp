@@ -45,7 +45,8 @@ TEST_F(EditorTest, AProfileThatIsAFolderIsALoadError) {
 }
 
 TEST_F(EditorTest, TablesBeyondTheEndOfTheFileAreRefusedAtOpen) {
-    WriteFileText(dir / "Data" / "SKDM.ini", "[Nameoffset]\r\noffset=2000000000\r\n[Dataoffset]\r\noffset=2000000000\r\n");
+    WriteFileText(dir / "Data" / "SKDM.ini",
+                  "[Nameoffset]\r\noffset=2000000000\r\n[Dataoffset]\r\noffset=2000000000\r\n");
     OpenDemo();
     ExpectOneMessage(dialogs, editor::LoadErrorText, "beyond the end");
     EXPECT_EQ(form->List1->count(), 0);
@@ -55,8 +56,17 @@ TEST_F(EditorTest, TablesBeyondTheEndOfTheFileAreRefusedAtOpen) {
 }
 
 TEST_F(EditorTest, NamesWithCharactersTheGameCannotShowAreRefused) {
-    const char* names[] = {"Tab\tKick", "Caf\xC3\xB8", "\xE2\x82\xAC" "uro", "Emoji\xF0\x9F\x98\x80", "[..]",
-                           "Lo\xC3\xBE", "at@sign", "a_b", "Fire#Ice", "Cost$5"};
+    const char* names[] = {"Tab\tKick",
+                           "Caf\xC3\xB8",
+                           "\xE2\x82\xAC"
+                           "uro",
+                           "Emoji\xF0\x9F\x98\x80",
+                           "[..]",
+                           "Lo\xC3\xBE",
+                           "at@sign",
+                           "a_b",
+                           "Fire#Ice",
+                           "Cost$5"};
     OpenDemo();
     form->List1->setCurrentRow(2);
     for (const char* name : names) {

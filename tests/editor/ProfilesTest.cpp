@@ -100,7 +100,8 @@ TEST_F(EditorTest, AReleaseWhoseHeaderPointsAtNoMoveTableIsRefused) {
 }
 
 TEST_F(EditorTest, AHackWithMovedGrownTablesOpensThroughItsHeaderAndSavesThere) {
-    std::filesystem::copy_file(std::filesystem::path(SKIRMELA_SOURCE_DATA_DIR) / "BPRE.ini", dir / "Data" / "BPRE.ini");
+    std::filesystem::copy_file(std::filesystem::path(SKIRMELA_SOURCE_DATA_DIR) / "BPRE.ini",
+                               dir / "Data" / "BPRE.ini");
     const demo::DemoRom hack = demo::MakeDemoRom(
         {.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001, .movedDataOffset = 0x33451});
     testing_support::WriteFileBytes(dir / "hack.gba", hack.bytes);

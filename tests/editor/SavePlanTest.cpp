@@ -1,5 +1,5 @@
-#include "editor/ClampFieldText.h"
 #include "editor/SavePlan.h"
+#include "editor/ClampFieldText.h"
 #include "rom/HexFunctions.h"
 #include "tests/support/TempFiles.h"
 
@@ -26,10 +26,10 @@ TEST(PlanSave, WritesTheNameThenTheRecordInFieldOrder) {
     const auto plan = PlanSave(Move(1, U"NAME", {3, 200, 9, 100, 35, 30, 8}), BigRom);
     ASSERT_EQ(plan.size(), 20u);
     const std::vector<PlannedWrite> expected = {
-        {S, "C8"},      {S + 1, "BB"},  {S + 2, "C7"},  {S + 3, "BF"},  {S + 4, "FF"},  {S + 5, "00"},
-        {S + 6, "00"},  {S + 7, "00"},  {S + 8, "00"},  {S + 9, "00"},  {S + 10, "00"}, {S + 11, "00"},
-        {S + 12, "00"}, {D + 12, "3"},  {D + 13, "C8"}, {D + 14, "9"},  {D + 16, "23"}, {D + 15, "64"},
-        {D + 17, "1E"}, {D + 18, "8"}};
+        {S, "C8"},      {S + 1, "BB"},  {S + 2, "C7"},  {S + 3, "BF"},  {S + 4, "FF"},
+        {S + 5, "00"},  {S + 6, "00"},  {S + 7, "00"},  {S + 8, "00"},  {S + 9, "00"},
+        {S + 10, "00"}, {S + 11, "00"}, {S + 12, "00"}, {D + 12, "3"},  {D + 13, "C8"},
+        {D + 14, "9"},  {D + 16, "23"}, {D + 15, "64"}, {D + 17, "1E"}, {D + 18, "8"}};
     EXPECT_EQ(plan, expected);
 }
 
@@ -55,7 +55,8 @@ TEST(PlanSave, WritesALineBreakOrAMultiCharacterUnitAsOneByte) {
 }
 
 TEST(PlanSave, RoundsValuesHalvesToEven) {
-    const std::pair<double, const char*> cases[] = {{1.5, "2"}, {2.5, "2"}, {3.5, "4"}, {255, "FF"}, {0, "0"}};
+    const std::pair<double, const char*> cases[] = {
+        {1.5, "2"}, {2.5, "2"}, {3.5, "4"}, {255, "FF"}, {0, "0"}};
     for (auto [power, pair] : cases)
         EXPECT_EQ(PlanSave(Move(2, U"A", {0, power, 0, 0, 0, 0, 0}), BigRom)[14].pair, pair) << power;
 }
@@ -113,9 +114,9 @@ TEST(ApplySave, PutsBackWhatItWroteWhenAWriteFails) {
 
 TEST(ClampFieldText, HoldsNumberFieldsToAByte) {
     const std::pair<const char*, const char*> cases[] = {
-        {"", "0"},      {"abc", "0"},   {"12a", "12"}, {"007", "7"},   {"300", "255"}, {"256", "255"},
-        {"255", "255"}, {"-5", "0"},    {"1.5", "1.5"}, {"&HF", "15"}, {"2E2", "200"}, {"9E9", "255"},
-        {"1 2", "12"},  {"&HFFFF", "255"}};
+        {"", "0"},      {"abc", "0"},   {"12a", "12"}, {"007", "7"},     {"300", "255"},
+        {"256", "255"}, {"255", "255"}, {"-5", "0"},   {"1.5", "1.5"},   {"&HF", "15"},
+        {"2E2", "200"}, {"9E9", "255"}, {"1 2", "12"}, {"&HFFFF", "255"}};
     for (auto [text, expected] : cases) EXPECT_EQ(ClampFieldText(text), expected) << text;
 }
 
@@ -154,9 +155,9 @@ TEST(PlanSave, WritesTheRestOfTheRecordAfterTheTwentyBytesOrRefusesTheWholeMove)
 }
 
 TEST(ClampFieldText, HoldsAPriorityToASignedByte) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"-5", "-5"},   {"-128", "-128"}, {"-200", "-128"}, {"127", "127"},
-        {"128", "127"}, {"x", "0"},       {"-1.5", "-1.5"}};
+    const std::pair<const char*, const char*> cases[] = {{"-5", "-5"},    {"-128", "-128"}, {"-200", "-128"},
+                                                         {"127", "127"},  {"128", "127"},   {"x", "0"},
+                                                         {"-1.5", "-1.5"}};
     for (auto [text, expected] : cases) EXPECT_EQ(ClampFieldText(text, -128, 127), expected) << text;
 }
 

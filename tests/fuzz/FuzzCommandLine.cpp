@@ -14,7 +14,6 @@ using namespace moves;
 
 namespace {
 
-
 std::vector<std::string> Arguments(std::string_view input) {
     std::vector<std::string> args;
     while (!input.empty()) {

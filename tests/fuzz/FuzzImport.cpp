@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(c.move > previous && c.move < static_cast<int>(DemoMoveTable().size()));
         previous = c.move;
         const rom::MoveRow& row = DemoMoveTable()[static_cast<std::size_t>(c.move)];
-        for (std::size_t b = rom::PaddingByte; b < c.newBytes.size(); ++b) Require(c.newBytes[b] == row.bytes[b]);
+        for (std::size_t b = rom::PaddingByte; b < c.newBytes.size(); ++b)
+            Require(c.newBytes[b] == row.bytes[b]);
         Require(!(c.newName && c.newEntry));
         if (c.newName) {
             Require(!rom::FindMalformedUtf8(*c.newName) && NameFault(*c.newName, c.move).empty());

@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::filesystem::path rom =
-        std::filesystem::temp_directory_path() / ("skirmela-fuzz-header-" + std::to_string(::getpid()) + ".gba");
+    static const std::filesystem::path rom = std::filesystem::temp_directory_path() /
+                                             ("skirmela-fuzz-header-" + std::to_string(::getpid()) + ".gba");
     {
         std::ofstream out(rom, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

@@ -1,9 +1,9 @@
+#include "tools/demo_rom/DemoRom.h"
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
 #include "rom/ReadINI.h"
 #include "rom/Utf8.h"
 #include "tests/support/TempFiles.h"
-#include "tools/demo_rom/DemoRom.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +43,8 @@ TEST(DemoRom, NamesShowTheGamesOwnCharacters) {
         return std::any_of(image.names.begin(), image.names.end(),
                            [&](const std::string& name) { return name.find(piece) != std::string::npos; });
     };
-    for (const char* piece : {"0", "2", ",", "\u2019", "\u2642", "\u2640", "\u00E9", "\u00EA", "\u00E0", "\u00F1",
-                              "\u00C4", "\u00F6", "\u00DC", "\u00FC", "\u00DF", "\r\n"})
+    for (const char* piece : {"0", "2", ",", "\u2019", "\u2642", "\u2640", "\u00E9", "\u00EA", "\u00E0",
+                              "\u00F1", "\u00C4", "\u00F6", "\u00DC", "\u00FC", "\u00DF", "\r\n"})
         EXPECT_TRUE(shownIn(piece)) << piece;
     for (std::size_t k = 0; k < image.names.size(); ++k) {
         const std::size_t units = SplitGameUnits(Utf8ToU32(image.names[k])).size();

@@ -28,11 +28,20 @@ TEST(ReadHexBytes, GivesUpperCasePairsInFileOrder) {
         std::int32_t offset, count;
         std::string expected;
     } cases[] = {
-        {10, 3, "05ABFF"}, {0, 1, "03"}, {172, 1, "42"}, {10, 0, ""}, {10, -4, ""},
-        {298, 4, "2930" "0000"}, // past the end reads as zero
-        {-2, 3, "0000" "03"},       // before the start too
+        {10, 3, "05ABFF"},
+        {0, 1, "03"},
+        {172, 1, "42"},
+        {10, 0, ""},
+        {10, -4, ""},
+        {298, 4,
+         "2930"
+         "0000"}, // past the end reads as zero
+        {-2, 3,
+         "0000"
+         "03"}, // before the start too
     };
-    for (const auto& c : cases) EXPECT_EQ(ReadHexBytes(dir / "r.gba", c.offset, c.count), c.expected) << c.offset;
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadHexBytes(dir / "r.gba", c.offset, c.count), c.expected) << c.offset;
     EXPECT_EQ(ReadHexBytes(dir / "r.gba", 0, 13).size(), 26u);
 }
 
@@ -44,8 +53,8 @@ TEST(ReadHexBytes, AMissingFileReadsAsZeros) {
 
 TEST(WriteHexByte, AcceptsThePairsThatDenoteAByte) {
     TempDir dir;
-    const std::pair<const char*, int> cases[] = {{"00", 0}, {"0", 0}, {"7", 7}, {"0A", 10}, {"ff", 255},
-                                                 {"FF", 255}, {"00FF", 255}, {"1b", 0x1B}};
+    const std::pair<const char*, int> cases[] = {{"00", 0},   {"0", 0},    {"7", 7},      {"0A", 10},
+                                                 {"ff", 255}, {"FF", 255}, {"00FF", 255}, {"1b", 0x1B}};
     for (auto [pair, value] : cases) {
         WriteFileBytes(dir / "r.gba", Counting(64));
         WriteHexByte(dir / "r.gba", 20, pair);
@@ -81,7 +90,8 @@ TEST(WriteHexByte, ReportsFilesThatCannotBeWritten) {
     EXPECT_FALSE(std::filesystem::exists(dir / "missing.gba"));
 
     WriteFileBytes(dir / "ro.gba", Counting(16));
-    std::filesystem::permissions(dir / "ro.gba", std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    std::filesystem::permissions(dir / "ro.gba",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     EXPECT_THROW(WriteHexByte(dir / "ro.gba", 2, "00"), FileAccessError); // also for the super-user
     EXPECT_EQ(ReadFileBytes(dir / "ro.gba"), Counting(16));
 

@@ -79,7 +79,8 @@ TEST(MoveDescriptions, FaultsMakeThemUnavailableWithTheReasonButTheMovesStillOpe
         {"pointer at move 10's name",
          [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 2, 0x08000000 + 0x1000D + 13 * 9); },
          "move 3 (0x8010082) points into the name table"},
-        {"pointer at a record", [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 8, 0x08020000 + 12 * 40 + 3); },
+        {"pointer at a record",
+         [&](auto& image, auto&) { PutWord(image, tableAt + 4 * 8, 0x08020000 + 12 * 40 + 3); },
          "move 9 (0x80201E3) points into the record table"},
         {"text that runs into the names",
          [&](auto& image, auto&) {
@@ -241,7 +242,10 @@ TEST(MoveDescriptions, ATextIsRewrittenInPlaceOnlyInsideTheBlockOfTexts) {
         int move;
         std::optional<std::uint32_t> aim;
         bool inPlace;
-    } cases[] = {{1, std::nullopt, true}, {354, std::nullopt, true}, {100, std::nullopt, true}, {7, 0x08030000, false}};
+    } cases[] = {{1, std::nullopt, true},
+                 {354, std::nullopt, true},
+                 {100, std::nullopt, true},
+                 {7, 0x08030000, false}};
     for (const auto& c : cases) {
         Demo d;
         if (c.aim) PutWord(d.rom.bytes, demo::DemoRomLayout{}.descriptionTable + 4 * (c.move - 1), *c.aim);
@@ -255,7 +259,8 @@ TEST(MoveDescriptions, ATextIsRewrittenInPlaceOnlyInsideTheBlockOfTexts) {
         EXPECT_EQ(reread.Of(c.move)->text, "A") << c.move;
         EXPECT_EQ(reread.Of(c.move)->textOffset == old.textOffset, c.inPlace) << c.move;
         if (!c.inPlace) {
-            EXPECT_TRUE(std::equal(old.bytes.begin(), old.bytes.end(), after.begin() + old.textOffset)) << c.move;
+            EXPECT_TRUE(std::equal(old.bytes.begin(), old.bytes.end(), after.begin() + old.textOffset))
+                << c.move;
         }
     }
 }
@@ -268,7 +273,8 @@ TEST(MoveDescriptions, ATextIsWrittenOnlyWhenTheReaderTakesItsLength) {
         DescriptionPlanner(table, d.rom.bytes).Plan(plan, 5, Encoded(std::string(512, 'y')));
         ADD_FAILURE() << "513 bytes were planned";
     } catch (const PlanError& e) {
-        EXPECT_NE(std::string(e.what()).find("move 5 has no end byte within 512 bytes (its text and end byte take 513)"),
+        EXPECT_NE(std::string(e.what()).find(
+                      "move 5 has no end byte within 512 bytes (its text and end byte take 513)"),
                   std::string::npos)
             << e.what();
     }

@@ -51,15 +51,22 @@ TEST(Vocabularies, KeepTheTextsEarlierVersionsWrote) {
         int value;
         const char* text;
     } cases[] = {
-        {TypeNames(), 0, "Normal"},       {TypeNames(), 9, "???"},
-        {TypeNames(), 17, "Dark"},        {LegacyEffectNames(), 0, "Normal Hit"},
-        {LegacyEffectNames(), 6, "Hit + Parlyze"}, {LegacyEffectNames(), 55, "No Effect"},
-        {LegacyEffectNames(), 12, "No effect"}, {LegacyEffectNames(), 113, "113"},
-        {LegacyEffectNames(), 116, "Survive Hit with at leat 1 HP"}, {LegacyEffectNames(), 125, "Hit + Burn"},
+        {TypeNames(), 0, "Normal"},
+        {TypeNames(), 9, "???"},
+        {TypeNames(), 17, "Dark"},
+        {LegacyEffectNames(), 0, "Normal Hit"},
+        {LegacyEffectNames(), 6, "Hit + Parlyze"},
+        {LegacyEffectNames(), 55, "No Effect"},
+        {LegacyEffectNames(), 12, "No effect"},
+        {LegacyEffectNames(), 113, "113"},
+        {LegacyEffectNames(), 116, "Survive Hit with at leat 1 HP"},
+        {LegacyEffectNames(), 125, "Hit + Burn"},
         {LegacyEffectNames(), 139, "Hit + Raise Own Attk."},
         {LegacyEffectNames(), 198, "Hit Targ. + Damage Self"},
-        {LegacyEffectNames(), 213, "213"},      {LegacyTargetNames(), 0, "One Opponent Pok\xC3\xA9mon"},
-        {LegacyTargetNames(), 2, "2"},          {LegacyTargetNames(), 4, "Opponent [???]"},
+        {LegacyEffectNames(), 213, "213"},
+        {LegacyTargetNames(), 0, "One Opponent Pok\xC3\xA9mon"},
+        {LegacyTargetNames(), 2, "2"},
+        {LegacyTargetNames(), 4, "Opponent [???]"},
         {LegacyTargetNames(), 64, "Your sent out Pok\xC3\xA9mon"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.list[static_cast<std::size_t>(c.value)], c.text) << c.value;

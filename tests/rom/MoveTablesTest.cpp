@@ -214,7 +214,8 @@ TEST(ResolveMoveTables, TablesMustLiePastTheCartridgeHeaderAndApart) {
     const std::tuple<std::int32_t, std::int32_t, const char*> cases[] = {
         {65549, 0, "cartridge header"}, // a save of move 14's PP would overwrite the game code
         {13, 131072, "cartridge header"},
-        {204, 131072, "cartridge header"}, // move 0's entry would begin at 0xBF
+        {204, 131072, "cartridge header"}, // move 0's entry would begin at
+                                           // 0xBF
         {205, 131072, nullptr},
         {65549, 65536, "overlap"},
         {65549, 70150, "overlap"},
@@ -223,7 +224,8 @@ TEST(ResolveMoveTables, TablesMustLiePastTheCartridgeHeaderAndApart) {
         {65549, 61276, nullptr}, // the records end where the names begin
     };
     for (const auto& [names, data, fault] : cases) {
-        const auto profile = Profile({{"Nameoffset", std::to_string(names)}, {"Dataoffset", std::to_string(data)}});
+        const auto profile =
+            Profile({{"Nameoffset", std::to_string(names)}, {"Dataoffset", std::to_string(data)}});
         if (!fault) {
             EXPECT_NO_THROW(ResolveMoveTables(header, profile)) << names << " " << data;
             continue;
@@ -254,7 +256,10 @@ TEST(ResolveMoveTables, MessagesNameTheSectionsReadAndShowWhatIsInvisible) {
         {{{"Nameoffset", "70000\x01"}, {"Dataoffset", "2427908"}}, "\"70000\\x01\""},
         {{{"Nameoffset", "70000\r"}, {"Dataoffset", "2427908"}}, "\"70000\\r\""},
         // An empty value in a revision's section is an error, not a way back to the plain one.
-        {{{"Nameoffset", "2388129"}, {"Dataoffset", "2427908"}, {"Nameoffset.rev1", ""}, {"Dataoffset.rev1", "9"}},
+        {{{"Nameoffset", "2388129"},
+          {"Dataoffset", "2427908"},
+          {"Nameoffset.rev1", ""},
+          {"Dataoffset.rev1", "9"}},
          "no offset in section [Nameoffset.rev1]"},
     };
     for (const auto& [values, message] : bad) {

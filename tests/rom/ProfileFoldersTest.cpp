@@ -37,7 +37,8 @@ TEST(UserProfileFolder, FollowsTheBaseDirectoryRules) {
 TEST(FindOrCreateProfile, TheUsersProfileWinsAndAMissingOneIsCreatedWhereItCanBe) {
     TempDir dir;
     const auto env = Env({{"XDG_CONFIG_HOME", (dir / "config").string()}});
-    const std::filesystem::path program = dir / "lib" / "skirmela", user = dir / "config" / "skirmela" / "profiles";
+    const std::filesystem::path program = dir / "lib" / "skirmela",
+                                user = dir / "config" / "skirmela" / "profiles";
     const std::filesystem::path shipped = dir / "share" / "skirmela" / "profiles";
     std::filesystem::create_directories(program / "Data");
     std::filesystem::create_directories(shipped);

@@ -13,9 +13,8 @@ namespace testing_support {
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
     std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("skirmela-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-             std::to_string(rd()));
+    path_ = std::filesystem::temp_directory_path() / ("skirmela-test-" + std::to_string(::getpid()) + "-" +
+                                                      std::to_string(counter++) + "-" + std::to_string(rd()));
     std::filesystem::create_directories(path_);
 }
 
@@ -50,7 +49,8 @@ std::string ReadFileText(const std::filesystem::path& path) {
     return {bytes.begin(), bytes.end()};
 }
 
-std::vector<std::size_t> DifferingPositions(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+std::vector<std::size_t> DifferingPositions(const std::vector<std::uint8_t>& a,
+                                            const std::vector<std::uint8_t>& b) {
     std::vector<std::size_t> positions;
     const std::size_t n = std::max(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i)

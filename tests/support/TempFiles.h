@@ -28,6 +28,7 @@ void WriteFileText(const std::filesystem::path& path, const std::string& text);
 std::string ReadFileText(const std::filesystem::path& path);
 
 // Positions at which two byte runs differ (a length difference counts from the shorter end).
-std::vector<std::size_t> DifferingPositions(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b);
+std::vector<std::size_t> DifferingPositions(const std::vector<std::uint8_t>& a,
+                                            const std::vector<std::uint8_t>& b);
 
 } // namespace testing_support

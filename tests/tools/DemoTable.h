@@ -1,9 +1,9 @@
 #pragma once
 // The demo ROM in memory with its move table read, and the offsets of its bytes, for the tool's tests.
 
+#include "rom/MoveBytes.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/ChangePlan.h"
-#include "rom/MoveBytes.h"
 
 struct DemoTable {
     demo::DemoRom image = demo::MakeDemoRom();

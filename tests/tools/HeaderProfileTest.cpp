@@ -40,10 +40,11 @@ TEST(ProfileFromHeader, GivesTheTablesOfRevisionZeroAndOne) {
         EXPECT_EQ(p.tables, (rom::MoveTables{0x1234D, 0x2A000}));
         EXPECT_EQ(ProfileFileText(p), text);
         // The window reads the profile back to the same tables.
-        EXPECT_EQ(rom::ResolveMoveTables(
-                      rom::ParseRomHeader(image.bytes, static_cast<std::int64_t>(image.bytes.size())),
-                      [&text](const std::string& section) { return rom::FindIniEntry(text, section, "offset"); }),
-                  p.tables);
+        EXPECT_EQ(
+            rom::ResolveMoveTables(
+                rom::ParseRomHeader(image.bytes, static_cast<std::int64_t>(image.bytes.size())),
+                [&text](const std::string& section) { return rom::FindIniEntry(text, section, "offset"); }),
+            p.tables);
     }
 }
 
@@ -61,7 +62,7 @@ TEST(ProfileFromHeader, RefusesHeadersWithoutWordsAndTablesThatDoNotLookRight) {
     const Spoil spoils[] = {
         {names, 0xBB, "move 0's name entry"},                 // "A" instead of "-"
         {names + 13 * 40 + 12, 0x0A, "move 40's name entry"}, // no end byte, a byte without a character
-        {0x148 + 3, 0x09, "do not point inside the ROM"}, // the names word beyond the file
+        {0x148 + 3, 0x09, "do not point inside the ROM"},     // the names word beyond the file
     };
     for (const Spoil& s : spoils) {
         std::vector<std::uint8_t> bytes = good.bytes;
@@ -81,7 +82,8 @@ TEST(ProfileFromHeader, RefusesHeadersWithoutWordsAndTablesThatDoNotLookRight) {
         std::vector<std::uint8_t> bytes = good.bytes;
         bytes[records + 12 * 7 + static_cast<std::size_t>(field)] = value;
         EXPECT_NO_THROW(ProfileFromHeader(bytes)) << field;
-        for (int k = 1; k < 355; ++k) bytes[records + 12 * static_cast<std::size_t>(k) + static_cast<std::size_t>(field)] = value;
+        for (int k = 1; k < 355; ++k)
+            bytes[records + 12 * static_cast<std::size_t>(k) + static_cast<std::size_t>(field)] = value;
         try {
             ProfileFromHeader(bytes);
             ADD_FAILURE() << "accepted records whose byte " << field << " is " << int{value};

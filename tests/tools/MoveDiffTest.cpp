@@ -16,7 +16,8 @@ namespace {
 std::vector<std::uint8_t> Applied(const std::vector<MoveChange>& changes, const DemoTable& d,
                                   const std::vector<std::uint8_t>& image) {
     std::vector<std::uint8_t> after = image;
-    for (const rom::ByteWrite& w : PlanChanges(changes, d.at, image)) after[static_cast<std::size_t>(w.offset)] = w.value;
+    for (const rom::ByteWrite& w : PlanChanges(changes, d.at, image))
+        after[static_cast<std::size_t>(w.offset)] = w.value;
     return after;
 }
 

@@ -3,12 +3,12 @@
 
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
+#include "rom/MoveBytes.h"
+#include "rom/ShippedProfiles.h"
 #include "rom/Utf8.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/Csv.h"
-#include "rom/MoveBytes.h"
-#include "rom/ShippedProfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,8 @@ class MovesCli : public ::testing::Test {
         std::string command = ShellQuoted(SKIRMELA_MOVES_EXE);
         for (const std::string& a : args) command.append(1, ' ').append(ShellQuoted(a));
         if (stdoutFile.empty()) stdoutFile = (dir_ / "out.txt").string();
-        command += " >" + ShellQuoted(stdoutFile) + " 2>" + ShellQuoted((dir_ / "err.txt").string()) + " </dev/null";
+        command +=
+            " >" + ShellQuoted(stdoutFile) + " 2>" + ShellQuoted((dir_ / "err.txt").string()) + " </dev/null";
         const int raw = std::system(command.c_str());
         RunResult r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -197,10 +198,10 @@ TEST_F(MovesCli, DryRunPrintsTheChangesAndWritesNothing) {
 TEST_F(MovesCli, ListCsvQuotesTheFullLengthAndLineBreakNamesAsCsvRequires) {
     const RunResult r = Moves({"list", rom_.string(), "--csv"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(
-        r.out.rfind("move,name,effect,power,type,accuracy,pp,effect_chance,target,priority,flags,padding,description\r\n",
-                    0),
-        0u);
+    EXPECT_EQ(r.out.rfind("move,name,effect,power,type,accuracy,pp,effect_chance,target,priority,flags,"
+                          "padding,description\r\n",
+                          0),
+              0u);
     EXPECT_NE(r.out.find("\r\n13,Thunderspiral,Normal Hit,85,Poison,80,25,0,Selected target,-6,"
                          "contact|protect|mirror_move|kings_rock,"),
               std::string::npos);
@@ -579,9 +580,9 @@ TEST_F(MovesCli, AGrownTableIsCountedByItsNamesAndAMisplacedOneIsNeverWritten) {
     std::vector<std::uint8_t> shifted = ReadFileBytes(rom_);
     shifted[0x148] = static_cast<std::uint8_t>(shifted[0x148] + 1);
     testing_support::WriteFileBytes(rom_, shifted);
-    for (const std::vector<std::string>& command :
-         {std::vector<std::string>{"list", rom_.string()}, {"set", rom_.string(), "2", "name=Abc"},
-          {"export", rom_.string(), (dir_ / "x.csv").string()}}) {
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"list", rom_.string()},
+                                                    {"set", rom_.string(), "2", "name=Abc"},
+                                                    {"export", rom_.string(), (dir_ / "x.csv").string()}}) {
         const RunResult r = moves(command);
         EXPECT_EQ(r.status, 2) << command[0];
         EXPECT_NE(r.err.find("is not the placeholder"), std::string::npos) << r.err;
@@ -597,7 +598,8 @@ TEST_F(MovesCli, NoOutputTakesThePlaceOfTheRomTheTableOrTheProfile) {
         {{"export", rom_.string(), rom_.string()}, "the export file " + rom_.string() + " is the ROM"},
         {{"export", rom_.string(), (dir_ / "link.gba").string()}, "is the ROM"},
         {{"export", rom_.string(), profile}, "is the game's profile"},
-        {{"import", rom_.string(), csv_.string(), "--undo", profile}, "the undo file " + profile + " is the game's profile"},
+        {{"import", rom_.string(), csv_.string(), "--undo", profile},
+         "the undo file " + profile + " is the game's profile"},
         {{"import", rom_.string(), csv_.string(), "--undo", (dir_ / "link.gba").string()}, "is the ROM"},
         {{"set", rom_.string(), "5", "power=1", "--undo", profile}, "is the game's profile"},
     };
@@ -634,7 +636,8 @@ TEST_F(MovesCli, FoldersWhereFilesShouldBeAreNamedAsSuch) {
     std::filesystem::create_directories(dir_ / "Other" / "SKDM.ini");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"list", (dir_ / "folder.gba").string(), "--data", data_.string()}, "folder.gba: Is a directory"},
-        {{"import", rom_.string(), (dir_ / "folder.csv").string(), "--data", data_.string()}, "folder.csv: Is a directory"},
+        {{"import", rom_.string(), (dir_ / "folder.csv").string(), "--data", data_.string()},
+         "folder.csv: Is a directory"},
         {{"list", rom_.string(), "--data", (dir_ / "Other").string()}, "SKDM.ini is a directory, not a file"},
     };
     for (const auto& [args, message] : cases) {
@@ -667,13 +670,15 @@ TEST_F(MovesCli, ADescriptionMovedToTheFreeSpaceIsListedDiffedAndUndoneByteForBy
                  [](std::size_t at) { return at >= 0x3A000; });
     EXPECT_EQ(outsideMove100, expected);
     EXPECT_EQ(changed.size() - outsideMove100.size(), 7u); // "Short." and its FF over move 100's text
-    EXPECT_NE(Moves({"list", rom_.string(), "--json"}).out.find("\"description\": \"A much longer text\\nthat lands elsewhere.\""),
+    EXPECT_NE(Moves({"list", rom_.string(), "--json"})
+                  .out.find("\"description\": \"A much longer text\\nthat lands elsewhere.\""),
               std::string::npos);
     const std::string original = (dir_ / "original.gba").string();
     testing_support::WriteFileBytes(original, image_.bytes);
     EXPECT_EQ(Moves({"diff", original, rom_.string(), "--csv"}).out,
               "move,field,old,new\r\n5,description,Pounds.,\"A much longer text\nthat lands elsewhere.\"\r\n"
-              "100,description,\"A long, long attack\nthat goes on and on\nuntil the foe\u2019s HP\nruns out at last.\",Short.\r\n");
+              "100,description,\"A long, long attack\nthat goes on and on\nuntil the foe\u2019s HP\nruns out "
+              "at last.\",Short.\r\n");
 
     // The undo table's description_clear cell: the hex offset of the text made FF again, then its
     // decimal length (undo tables of earlier versions hold the same form).
@@ -791,7 +796,6 @@ TEST_F(MovesCli, ADescriptionBeyondTheGamesBoxIsWrittenWithAWarning) {
     }
 }
 
-
 // Every file the commands write is put in its place by a rename: a second link to the old file keeps
 // the old bytes, where a file written over in place would change under both names.
 TEST_F(MovesCli, OutputFilesAreWrittenBesideAndRenamedIntoPlace) {
@@ -814,9 +818,11 @@ TEST_F(MovesCli, WhatIsNoRegularFileIsRefusedBeforeAByteIsReadOrWritten) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"list", "/dev/zero"}, "cannot read the ROM /dev/zero: it is not a regular file"},
         {{"profile", "/dev/zero"}, "cannot read the ROM /dev/zero: it is not a regular file"},
-        {{"export", rom_.string(), fifo.string()}, "cannot write " + fifo.string() + ": it is not a regular file"},
+        {{"export", rom_.string(), fifo.string()},
+         "cannot write " + fifo.string() + ": it is not a regular file"},
         {{"export", rom_.string(), "/dev/null"}, "cannot write /dev/null: it is not a regular file"},
-        {{"set", rom_.string(), "13", "power=91", "--undo", "/dev/null"}, "/dev/null: it is not a regular file"},
+        {{"set", rom_.string(), "13", "power=91", "--undo", "/dev/null"},
+         "/dev/null: it is not a regular file"},
         {{"list", (dir_ / "a\x01\nb.gba").string()}, "a\\x01\\nb.gba: No such file or directory"},
     };
     for (const auto& [args, message] : cases) {
@@ -828,4 +834,3 @@ TEST_F(MovesCli, WhatIsNoRegularFileIsRefusedBeforeAByteIsReadOrWritten) {
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }
-

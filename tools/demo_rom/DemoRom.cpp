@@ -2,8 +2,8 @@
 
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
-#include "rom/ShippedProfiles.h"
 #include "rom/MoveDescriptions.h"
+#include "rom/ShippedProfiles.h"
 #include "rom/Utf8.h"
 
 #include <array>
@@ -158,7 +158,8 @@ DemoRom MakeDemoRom(const DemoRomLayout& layout) {
         image.names.push_back(name);
         const std::vector<std::uint8_t> entry = EncodeEntry(name);
         const std::int64_t at = rom::MoveNameByteOffset(layout.nameStart, rom::MoveNameFieldLength, k, 0);
-        if (at < 0 || at + rom::MoveNameFieldLength > layout.size) throw std::invalid_argument("name table outside the image");
+        if (at < 0 || at + rom::MoveNameFieldLength > layout.size)
+            throw std::invalid_argument("name table outside the image");
         std::copy(entry.begin(), entry.end(), image.bytes.begin() + at);
     }
     for (int k = 0; k < DemoRecordCount; ++k) {

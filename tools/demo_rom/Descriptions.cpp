@@ -11,19 +11,22 @@ namespace {
 
 // Descriptions as the game words them: up to four lines, a line of at most 21 characters.
 std::string InventedDescription(int k) {
-    static const std::array<const char*, 8> openings = {"A sharp attack", "The foe is struck", "A wild blow",
-                                                        "A gust of power", "The user charges", "A sly trick",
-                                                        "An eerie glow", "A quick jab"};
-    static const std::array<const char*, 6> endings = {"that may flinch.", "that hits hard.", "of 2-5 hits.",
-                                                       "that can\u2019t miss.", "that lowers Def.", "with a 30% burn."};
-    if (k == DemoLongDescriptionMove) return "A long, long attack\nthat goes on and on\nuntil the foe’s HP\nruns out at last.";
+    static const std::array<const char*, 8> openings = {"A sharp attack",  "The foe is struck", "A wild blow",
+                                                        "A gust of power", "The user charges",  "A sly trick",
+                                                        "An eerie glow",   "A quick jab"};
+    static const std::array<const char*, 6> endings = {"that may flinch.", "that hits hard.",
+                                                       "of 2-5 hits.",     "that can\u2019t miss.",
+                                                       "that lowers Def.", "with a 30% burn."};
+    if (k == DemoLongDescriptionMove)
+        return "A long, long attack\nthat goes on and on\nuntil the foe’s HP\nruns out at last.";
     if (k == DemoShortDescriptionMove) return "Pounds.";
     return std::string(openings[static_cast<std::size_t>(k) % openings.size()]) + "\n" +
            endings[static_cast<std::size_t>(k / 8) % endings.size()];
 }
 
 void PutWord(std::vector<std::uint8_t>& bytes, std::int64_t at, std::uint32_t word) {
-    for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(word >> (8 * i));
 }
 
 std::vector<std::uint8_t> EncodedDescription(const std::string& text) {
@@ -48,7 +51,8 @@ void WriteMovedDescriptions(DemoRom& image) {
     }
     const std::int64_t freeSpace = (table + 4 * std::int64_t{count} + 0xFFF) / 0x1000 * 0x1000;
     std::int64_t at = table - length;
-    if (at < 0x200 || freeSpace > layout.size) throw std::invalid_argument("moved description table outside the image");
+    if (at < 0x200 || freeSpace > layout.size)
+        throw std::invalid_argument("moved description table outside the image");
     for (int i = 0; i < count; ++i) {
         PutWord(image.bytes, table + 4 * std::int64_t{i}, rom::OffsetAddress(at));
         const auto& text = texts[static_cast<std::size_t>(i)];

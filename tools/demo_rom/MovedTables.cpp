@@ -30,8 +30,17 @@ std::array<std::uint8_t, rom::MoveNameFieldLength> PaddedEntry(const std::string
 std::array<std::uint8_t, rom::MoveRecordSize> AddedRecord(int k) {
     const auto b = [](int v) { return static_cast<std::uint8_t>(v & 0xFF); };
     const int power = (k % 5 == 0) ? 0 : 20 + (k % 13) * 10;
-    return {b(k % 254), b(power), b(k % 24), b(70 + k % 31), b(5 + k % 36), b(power ? (k % 4) * 10 : 0),
-            b(1 << (k % 8) & 0x7F), b(k % 13 - 7), b(0x43 | (k % 2) << 4), b(power / 2), b(power ? k % 2 : 2),
+    return {b(k % 254),
+            b(power),
+            b(k % 24),
+            b(70 + k % 31),
+            b(5 + k % 36),
+            b(power ? (k % 4) * 10 : 0),
+            b(1 << (k % 8) & 0x7F),
+            b(k % 13 - 7),
+            b(0x43 | (k % 2) << 4),
+            b(power / 2),
+            b(power ? k % 2 : 2),
             b(k % 40)};
 }
 
@@ -41,7 +50,7 @@ void WriteMovedTables(DemoRom& image) {
     const DemoRomLayout& layout = image.layout;
     for (int k = 0; k < layout.movedMoveCount; ++k) {
         std::string name = k < static_cast<int>(image.names.size()) ? image.names[static_cast<std::size_t>(k)]
-                                                                     : "Newmove " + std::to_string(k);
+                                                                    : "Newmove " + std::to_string(k);
         std::array<std::uint8_t, rom::MoveRecordSize> record{};
         if (k < static_cast<int>(image.records.size())) {
             const rom::MoveRecord& r = image.records[static_cast<std::size_t>(k)];
@@ -60,7 +69,8 @@ void WriteMovedTables(DemoRom& image) {
 
         const std::int64_t nameAt =
             rom::MoveNameByteOffset(layout.movedNameStart, rom::MoveNameFieldLength, k, 0);
-        const std::int64_t recordAt = std::int64_t{layout.movedDataOffset} + std::int64_t{k} * rom::MoveRecordSize;
+        const std::int64_t recordAt =
+            std::int64_t{layout.movedDataOffset} + std::int64_t{k} * rom::MoveRecordSize;
         if (nameAt < 0 || nameAt + rom::MoveNameFieldLength > layout.size || recordAt < 0 ||
             recordAt + rom::MoveRecordSize > layout.size)
             throw std::invalid_argument("moved tables outside the image");

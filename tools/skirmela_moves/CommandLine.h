@@ -39,7 +39,7 @@ struct CommandLine {
     bool backup = false;                           // import and set: back the ROM up before it changes
     bool write = false;                            // profile: add the sections to the game's profile
     bool force = false;                            // profile --write: replace values that differ
-    std::optional<int> moveCount;                  // moves 0 to N - 1 are read; found in the ROM when not given
+    std::optional<int> moveCount; // moves 0 to N - 1 are read; found in the ROM when not given
     std::optional<std::filesystem::path> dataDir;
 };
 

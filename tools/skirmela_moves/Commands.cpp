@@ -48,7 +48,8 @@ rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
     if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
     const rom::DescriptionTable& d = opened.at.descriptions;
     if (d.profileGivesTable && !d.Available())
-        err << "skirmela-moves: " << rom.string() << ": the descriptions are not read: " << d.unavailable << "\n";
+        err << "skirmela-moves: " << rom.string() << ": the descriptions are not read: " << d.unavailable
+            << "\n";
     return opened;
 }
 

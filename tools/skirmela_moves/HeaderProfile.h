@@ -31,7 +31,8 @@ struct HeaderProfile {
 // they point outside the image, or MoveTableFault finds a fault.
 // The table's count of moves is moveCount where given, else the plausible moves found there (at
 // least 355).
-HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, std::optional<int> moveCount = std::nullopt);
+HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image,
+                                std::optional<int> moveCount = std::nullopt);
 
 // The two section names a new profile of the revision uses: "Nameoffset" or "Nameoffset.rev1", and so on.
 std::string NameSection(const HeaderProfile& p);

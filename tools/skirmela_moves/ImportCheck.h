@@ -76,8 +76,8 @@ std::string DescribeCellError(const CellError& e);
 // that check files out may turn the CR LF inside a quoted cell into LF.
 bool SameName(std::string_view a, std::string_view b);
 
-// Why text cannot be written as move k's new name, or "" when it can: move 0 is always rom::MoveZeroName; a name
-// has at most 12 units (a character, a line break, "[m]" and the like) that the game's text encodes.
+// Why text cannot be written as move k's new name, or "" when it can: move 0 is always rom::MoveZeroName; a
+// name has at most 12 units (a character, a line break, "[m]" and the like) that the game's text encodes.
 std::string NameFault(const std::string& name, int k);
 
 } // namespace moves

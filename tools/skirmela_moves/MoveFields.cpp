@@ -24,7 +24,6 @@ std::string Quoted(std::string_view cell) {
     return ShownName(cell);
 }
 
-
 // A whole number rom::PriorityLowest to rom::PriorityHighest, with an optional sign.
 std::optional<int> ParseSigned(std::string_view cell) {
     cell = rom::TrimBlanks(cell);
@@ -91,13 +90,15 @@ bool TextNamesValue(const RecordColumn& column, std::string_view text, std::uint
     if (!column.vocabulary) return false;
     if (value < column.vocabulary->size() && text == (*column.vocabulary)[value]) return true;
     if (column.legacy && value < column.legacy->size() && text == (*column.legacy)[value]) return true;
-    return column.earlier && value < column.earlier->size() && !text.empty() && text == (*column.earlier)[value];
+    return column.earlier && value < column.earlier->size() && !text.empty() &&
+           text == (*column.earlier)[value];
 }
 
 std::vector<int> TextPositions(const RecordColumn& column, std::string_view text) {
     std::vector<int> positions = VocabularyPositions(*column.vocabulary, text);
     if (positions.empty() && column.legacy) positions = VocabularyPositions(*column.legacy, text);
-    if (positions.empty() && column.earlier && !text.empty()) positions = VocabularyPositions(*column.earlier, text);
+    if (positions.empty() && column.earlier && !text.empty())
+        positions = VocabularyPositions(*column.earlier, text);
     return positions;
 }
 
@@ -136,7 +137,8 @@ std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_vi
                 std::to_string(rom::PriorityHighest);
         return std::nullopt;
     case ValueKind::flags:
-        if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255)) return static_cast<std::uint8_t>(*v);
+        if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255))
+            return static_cast<std::uint8_t>(*v);
         return ParseFlagNames(cell, fault);
     case ValueKind::number:
         break;

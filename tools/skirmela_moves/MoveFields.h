@@ -25,7 +25,6 @@ inline constexpr const char* DescriptionPointerColumn = "description_pointer";
 inline constexpr const char* DescriptionBytesColumn = "description_bytes";
 inline constexpr const char* DescriptionClearColumn = "description_clear";
 
-
 // How the cells of a column are written: a number 0 to 255, an entry of a vocabulary (by number or
 // exact text), a signed number (the priority's range, rom::PriorityLowest to rom::PriorityHighest), or flag
 // names.
@@ -35,9 +34,9 @@ struct RecordColumn {
     int byte;         // the record byte the column holds
     const char* name; // "effect_chance"
     ValueKind kind;
-    const std::vector<std::string>* vocabulary; // list fields only
-    const char* textName;                       // "effect_text" for a list field, nullptr otherwise
-    const std::vector<std::string>* legacy = nullptr; // the texts earlier versions wrote, list fields only
+    const std::vector<std::string>* vocabulary;        // list fields only
+    const char* textName;                              // "effect_text" for a list field, nullptr otherwise
+    const std::vector<std::string>* legacy = nullptr;  // the texts earlier versions wrote, list fields only
     const std::vector<std::string>* earlier = nullptr; // longer texts this version wrote before; "" for none
 };
 

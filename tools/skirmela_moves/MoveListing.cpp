@@ -60,7 +60,10 @@ std::string ListText(const std::vector<rom::MoveRow>& rows, const rom::Descripti
             if (c.byte != rom::FlagsByte) cells.push_back(FieldText(c, ValueOf(row, c)));
         cells.push_back(Padding(row));
         cells.push_back(FlagNames(row.bytes[rom::FlagsByte]));
-        if (descriptions) cells.push_back(DescriptionOf(descriptions, row.move) ? ShownName(DescriptionCell(descriptions, row.move)) : "");
+        if (descriptions)
+            cells.push_back(DescriptionOf(descriptions, row.move)
+                                ? ShownName(DescriptionCell(descriptions, row.move))
+                                : "");
         text += line(cells);
     }
     return text;
@@ -95,7 +98,8 @@ std::string ListJson(const std::vector<rom::MoveRow>& rows, const rom::Descripti
             if (!c.textName) continue;
             const std::string text = VocabularyText(c, value);
             // A value past the released games' list (a hack's new type) is shown as its number.
-            json += std::string(", \"") + c.textName + "\": " + JsonString(text.empty() ? std::to_string(value) : text);
+            json += std::string(", \"") + c.textName +
+                    "\": " + JsonString(text.empty() ? std::to_string(value) : text);
         }
         json += std::string(", \"") + PaddingColumn + "\": " + JsonString(Padding(row));
         if (descriptions) {

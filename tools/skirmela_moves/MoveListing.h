@@ -14,21 +14,26 @@ namespace moves {
 // by their texts.
 // Given descriptions, each list ends with a "description" column (empty, or null in JSON, where a
 // move has none or they are unavailable).
-std::string ListText(const std::vector<rom::MoveRow>& rows, const rom::DescriptionTable* descriptions = nullptr);
+std::string ListText(const std::vector<rom::MoveRow>& rows,
+                     const rom::DescriptionTable* descriptions = nullptr);
 
 // The same fields as CSV with a header row, list fields by their texts.
-std::string ListCsv(const std::vector<rom::MoveRow>& rows, const rom::DescriptionTable* descriptions = nullptr);
+std::string ListCsv(const std::vector<rom::MoveRow>& rows,
+                    const rom::DescriptionTable* descriptions = nullptr);
 
 // A JSON array of one object a move; list fields by number and text (null beyond the vocabulary).
-std::string ListJson(const std::vector<rom::MoveRow>& rows, const rom::DescriptionTable* descriptions = nullptr);
+std::string ListJson(const std::vector<rom::MoveRow>& rows,
+                     const rom::DescriptionTable* descriptions = nullptr);
 
 // The header of the CSV an import takes: every column in the order ExportCsv writes them.
 std::vector<std::string> ExportHeader(bool descriptions = false);
 
 // The cells of one move under ExportHeader().
-std::vector<std::string> ExportCells(const rom::MoveRow& row, const rom::DescriptionTable* descriptions = nullptr);
+std::vector<std::string> ExportCells(const rom::MoveRow& row,
+                                     const rom::DescriptionTable* descriptions = nullptr);
 
 // The CSV an import takes: every column, list fields as number and text, bytes 9 to 11 as hex.
-std::string ExportCsv(const std::vector<rom::MoveRow>& rows, const rom::DescriptionTable* descriptions = nullptr);
+std::string ExportCsv(const std::vector<rom::MoveRow>& rows,
+                      const rom::DescriptionTable* descriptions = nullptr);
 
 } // namespace moves
