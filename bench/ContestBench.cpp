@@ -6,6 +6,7 @@
 
 #include "bench/SilentDialogs.h"
 #include "editor/Form1.h"
+#include "files/WholeFiles.h"
 #include "rom/ContestData.h"
 #include "rom/ReadINI.h"
 #include "rom/ShippedProfiles.h"
@@ -50,15 +51,7 @@ ContestRom& Contest() {
 }
 
 std::vector<std::uint8_t> ReadFile(std::int64_t offset, std::int64_t length) {
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::max<std::int64_t>(length, 0)));
-    std::FILE* f = std::fopen(Contest().rom.c_str(), "rb");
-    if (!f) return {};
-    if (std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0)
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
-    else
-        bytes.clear();
-    std::fclose(f);
-    return bytes;
+    return files::ReadFileRange(Contest().rom, offset, length, Contest().size);
 }
 
 void ContestDataRead16MiB(benchmark::State& state) {

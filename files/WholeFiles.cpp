@@ -3,7 +3,9 @@
 #include "files/FileError.h"
 #include "files/Reasons.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -101,6 +103,21 @@ std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path, const
 
 std::string ReadWholeTextFile(const std::filesystem::path& path) {
     return ReadAll<std::string>(path, "", false);
+}
+
+std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::int64_t offset,
+                                        std::int64_t length, std::int64_t size) {
+    offset = std::clamp<std::int64_t>(offset, 0, size);
+    length = std::clamp<std::int64_t>(length, 0, size - offset);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return {};
+    if (std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0)
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+    else
+        bytes.clear();
+    std::fclose(f);
+    return bytes;
 }
 
 } // namespace files

@@ -27,4 +27,10 @@ std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path, const
 // MaxFileSize. Throws FileError naming the file and the reason.
 std::string ReadWholeTextFile(const std::filesystem::path& path);
 
+// The bytes of the file of size bytes from offset on, at most length of them, each read opening and
+// closing the file; offset and length are held to the file. Never fails: a file that cannot be
+// read gives fewer bytes (none).
+std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::int64_t offset,
+                                        std::int64_t length, std::int64_t size);
+
 } // namespace files

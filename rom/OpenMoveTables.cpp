@@ -198,21 +198,6 @@ ProfileSource TextSource(std::string text) {
             }};
 }
 
-std::vector<std::uint8_t> ReadFileRange(const std::filesystem::path& path, std::int64_t offset,
-                                        std::int64_t length, std::int64_t size) {
-    offset = std::clamp<std::int64_t>(offset, 0, size);
-    length = std::clamp<std::int64_t>(length, 0, size - offset);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return {};
-    if (std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0)
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
-    else
-        bytes.clear();
-    std::fclose(f);
-    return bytes;
-}
-
 } // namespace
 
 OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolders& folders,
@@ -229,7 +214,7 @@ OpenedTables OpenMoveTables(const std::filesystem::path& rom, const ProfileFolde
                              return ReadIniEntry(profile, section, key);
                          }};
     const auto read = [&rom, &header](std::int64_t offset, std::int64_t length) {
-        return ReadFileRange(rom, offset, length, header.size);
+        return files::ReadFileRange(rom, offset, length, header.size);
     };
     try {
         return Resolve(header, profile, source, read, options);
