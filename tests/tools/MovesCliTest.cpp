@@ -8,6 +8,7 @@
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "rom/MoveBytes.h"
+#include "rom/OpenMoveTables.h"
 #include "rom/ShippedProfiles.h"
 
 #include <gtest/gtest.h>
@@ -829,3 +830,41 @@ TEST_F(MovesCli, WhatIsNoRegularFileIsRefusedBeforeAByteIsReadOrWritten) {
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }
 
+
+TEST_F(MovesCli, AHacksOwnTypeNamesAreShownAndTakenAndItsNotesAreSaid) {
+    const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout());
+    const std::filesystem::path data = dir_ / "Shipped";
+    std::filesystem::create_directories(data);
+    WriteFileText(data / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+    testing_support::WriteFileBytes(rom_, hack.bytes);
+    const auto moves = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--data", data.string()});
+        return Moves(args, false);
+    };
+    const RunResult exported = moves({"export", rom_.string(), csv_.string()});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    for (const std::string& note : rom::OpenRomImage(rom_, rom::OnlyProfileFolder(data)).at.notes)
+        EXPECT_NE(exported.err.find(note), std::string::npos) << note;
+    const std::vector<CsvRecord> rows = ParseCsv(ReadFileText(csv_));
+    int fairies = 0;
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        if (rows[r].cells[static_cast<std::size_t>(Column(rows, "type"))] == "23") {
+            EXPECT_EQ(rows[r].cells[static_cast<std::size_t>(Column(rows, "type_text"))], "Fairy") << r;
+            ++fairies;
+        }
+    EXPECT_GT(fairies, 0);
+
+    // A type by its ROM name (any case) changes that one byte; a name nobody gives is refused.
+    const std::size_t type = static_cast<std::size_t>(hack.layout.movedDataOffset + 12 * 700 + 2);
+    for (const char* given : {"Fairy", "fairy"}) {
+        std::vector<std::uint8_t> expected = ReadFileBytes(rom_);
+        expected[type] = expected[type] == 23 ? 0 : 23;
+        const std::string value = expected[type] == 23 ? given : "Normal";
+        const RunResult set = moves({"set", rom_.string(), "700", "type=" + value});
+        ASSERT_EQ(set.status, 0) << set.err;
+        EXPECT_EQ(ReadFileBytes(rom_), expected) << value;
+    }
+    const std::vector<std::uint8_t> before = ReadFileBytes(rom_);
+    EXPECT_NE(moves({"set", rom_.string(), "700", "type=Sound"}).status, 0);
+    EXPECT_EQ(ReadFileBytes(rom_), before);
+}

@@ -46,6 +46,9 @@ rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
         throw CommandFailed(ExitFileError, files::Shown(rom) + ": " + e.what());
     }
     if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
+    for (const std::string& note : opened.at.notes)
+        err << "skirmela-moves: " << rom.string() << ": " << note << "\n";
+    UseValueNames(opened.at.typeNames, opened.at.effectNames);
     const rom::DescriptionTable& d = opened.at.descriptions;
     if (d.profileGivesTable && !d.Available())
         err << "skirmela-moves: " << rom.string() << ": the descriptions are not read: " << d.unavailable << "\n";

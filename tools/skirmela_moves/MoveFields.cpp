@@ -20,10 +20,34 @@ const std::array<const char*, 8>& FlagBitNames() {
 }
 constexpr const char* NoFlags = "none";
 
+// The names of the ROM being read (UseValueNames), by field byte; none: the vocabularies alone.
+std::optional<rom::ValueNames>& TypeNamesInUse() {
+    static std::optional<rom::ValueNames> names;
+    return names;
+}
+std::optional<rom::ValueNames>& EffectNamesInUse() {
+    static std::optional<rom::ValueNames> names;
+    return names;
+}
+const rom::ValueNames* NamesOf(const RecordColumn& c) {
+    const std::optional<rom::ValueNames>* names = nullptr;
+    if (c.vocabulary == &rom::EffectNames()) names = &EffectNamesInUse();
+    if (c.vocabulary == &rom::TypeNames()) names = &TypeNamesInUse();
+    return names && *names ? &**names : nullptr;
+}
+
+// The value past the field's vocabulary that the ROM's names give text, if any (not a number).
+std::optional<int> NamedPastVocabulary(const RecordColumn& c, std::string_view text) {
+    const rom::ValueNames* names = NamesOf(c);
+    if (!names || rom::ParseWholeNumber(text, 255)) return std::nullopt;
+    const std::optional<int> v = names->Value(text);
+    if (!v || (c.vocabulary && static_cast<std::size_t>(*v) < c.vocabulary->size())) return std::nullopt;
+    return v;
+}
+
 std::string Quoted(std::string_view cell) {
     return ShownName(cell);
 }
-
 
 // A whole number rom::PriorityLowest to rom::PriorityHighest, with an optional sign.
 std::optional<int> ParseSigned(std::string_view cell) {
@@ -52,6 +76,11 @@ std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_vie
 }
 
 } // namespace
+
+void UseValueNames(const rom::ValueNames& types, const rom::ValueNames& effects) {
+    TypeNamesInUse() = types;
+    EffectNamesInUse() = effects;
+}
 
 const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
     static const std::array<RecordColumn, RecordColumnCount> columns = {{
@@ -83,7 +112,11 @@ const RecordColumn* FindTextColumn(std::string_view name) {
 }
 
 std::string VocabularyText(const RecordColumn& column, std::uint8_t value) {
-    if (!column.vocabulary || value >= column.vocabulary->size()) return {};
+    if (!column.vocabulary) return {};
+    if (value >= column.vocabulary->size()) {
+        const rom::ValueNames* names = NamesOf(column);
+        return names && names->Named(value) ? names->Text(value) : std::string();
+    }
     return (*column.vocabulary)[value];
 }
 
@@ -91,13 +124,17 @@ bool TextNamesValue(const RecordColumn& column, std::string_view text, std::uint
     if (!column.vocabulary) return false;
     if (value < column.vocabulary->size() && text == (*column.vocabulary)[value]) return true;
     if (column.legacy && value < column.legacy->size() && text == (*column.legacy)[value]) return true;
-    return column.earlier && value < column.earlier->size() && !text.empty() && text == (*column.earlier)[value];
+    if (column.earlier && value < column.earlier->size() && !text.empty() && text == (*column.earlier)[value])
+        return true;
+    return NamedPastVocabulary(column, text) == value;
 }
 
 std::vector<int> TextPositions(const RecordColumn& column, std::string_view text) {
     std::vector<int> positions = VocabularyPositions(*column.vocabulary, text);
     if (positions.empty() && column.legacy) positions = VocabularyPositions(*column.legacy, text);
     if (positions.empty() && column.earlier && !text.empty()) positions = VocabularyPositions(*column.earlier, text);
+    if (positions.empty())
+        if (const std::optional<int> v = NamedPastVocabulary(column, text)) positions.push_back(*v);
     return positions;
 }
 

@@ -3,6 +3,7 @@
 // how its cells are read and written, which vocabulary names its values, and how a value is shown.
 
 #include "rom/MoveBytes.h"
+#include "rom/ValueNames.h"
 
 #include <array>
 #include <cstdint>
@@ -42,6 +43,11 @@ struct RecordColumn {
 };
 
 inline constexpr int RecordColumnCount = 9;
+
+// The names the type and effect values of the ROM being read are shown and typed by (its profile's
+// and its own names past the program's lists); until called, the program's lists alone. The tool
+// reads one ROM's names at a time: a second call replaces the first.
+void UseValueNames(const rom::ValueNames& types, const rom::ValueNames& effects);
 
 // The nine fields a move's record may be changed in, in byte order (bytes 0 to 8).
 const std::array<RecordColumn, RecordColumnCount>& RecordColumns();
