@@ -868,3 +868,24 @@ TEST_F(MovesCli, AHacksOwnTypeNamesAreShownAndTakenAndItsNotesAreSaid) {
     EXPECT_NE(moves({"set", rom_.string(), "700", "type=Sound"}).status, 0);
     EXPECT_EQ(ReadFileBytes(rom_), before);
 }
+
+TEST_F(MovesCli, ProfileWritesTheSplitLayoutTheRecordsShow) {
+    const std::filesystem::path rom = dir_ / "hack.gba", data = dir_ / "Profiles";
+    testing_support::WriteFileBytes(rom, demo::MakeDemoRom(demo::HackLayout()).bytes);
+    const RunResult shown = Moves({"profile", rom.string()}, false);
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const std::string layout = "[Recordlayout]\r\nlayout=split\r\n";
+    EXPECT_NE(shown.out.find(layout), std::string::npos) << shown.out;
+    EXPECT_EQ(Moves({"profile", rom.string(), "--write", "--data", data.string()}, false).status, 0);
+    EXPECT_EQ(ReadFileText(data / "BPRE.ini"), shown.out);
+
+    // A profile with the offsets but no layout gets it added; one that gives a layout keeps its own.
+    std::string withoutLayout = shown.out;
+    withoutLayout.erase(withoutLayout.find(layout), layout.size());
+    const std::string released = withoutLayout + "[Recordlayout]\r\nlayout=released\r\n";
+    for (const auto& [before, after] : {std::pair{withoutLayout, withoutLayout + layout}, {released, released}}) {
+        WriteFileText(data / "BPRE.ini", before);
+        EXPECT_EQ(Moves({"profile", rom.string(), "--write", "--data", data.string()}, false).status, 0);
+        EXPECT_EQ(ReadFileText(data / "BPRE.ini"), after);
+    }
+}
