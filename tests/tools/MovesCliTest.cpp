@@ -889,3 +889,56 @@ TEST_F(MovesCli, ProfileWritesTheSplitLayoutTheRecordsShow) {
         EXPECT_EQ(ReadFileText(data / "BPRE.ini"), after);
     }
 }
+
+TEST_F(MovesCli, AHacksSplitRecordBytesAreListedAndEachSetWritesOnlyItsByte) {
+    const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout());
+    const std::filesystem::path data = dir_ / "Shipped";
+    std::filesystem::create_directories(data);
+    WriteFileText(data / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+    testing_support::WriteFileBytes(rom_, hack.bytes);
+    const auto moves = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--data", data.string()});
+        return Moves(args, false);
+    };
+    const RunResult listed = moves({"list", rom_.string(), "--csv"});
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    EXPECT_NE(listed.out.find(",flags,z_power,damage_class,z_effect,padding,"), std::string::npos);
+    const std::size_t record = static_cast<std::size_t>(hack.layout.movedDataOffset + 12 * 700);
+    const std::string className = rom::DamageClassNames()[hack.bytes[record + 10]];
+    EXPECT_NE(listed.out.find("\r\n700,"), std::string::npos);
+    EXPECT_NE(listed.out.substr(listed.out.find("\r\n700,")).find("," + className + ","), std::string::npos);
+
+    const struct {
+        std::string operand;
+        std::size_t byte;
+        std::uint8_t value;
+    } sets[] = {{"damage_class=Special", 10, 1}, {"z_power=180", 9, 180}, {"z_effect=3", 11, 3},
+                {"flags=heal_priority", 8, 0x40}, {"type=Fairy", 2, 23}};
+    for (const auto& s : sets) {
+        std::vector<std::uint8_t> expected = ReadFileBytes(rom_);
+        if (expected[record + s.byte] == s.value) expected[record + s.byte + 0] = 0; // set apart first
+        testing_support::WriteFileBytes(rom_, expected);
+        expected[record + s.byte] = s.value;
+        const RunResult set = moves({"set", rom_.string(), "700", s.operand});
+        ASSERT_EQ(set.status, 0) << set.err;
+        EXPECT_EQ(ReadFileBytes(rom_), expected) << s.operand;
+    }
+    // A status class on a move with power is written with a warning.
+    std::vector<std::uint8_t> expected = ReadFileBytes(rom_);
+    expected[record + 1] = 60, expected[record + 10] = 2;
+    const RunResult status = moves({"set", rom_.string(), "700", "power=60", "damage_class=Status"});
+    ASSERT_EQ(status.status, 0) << status.err;
+    EXPECT_NE(status.err.find("warning: move 700"), std::string::npos) << status.err;
+    EXPECT_EQ(ReadFileBytes(rom_), expected);
+
+    // padding changed to another class than damage_class is refused, with its row and column.
+    std::vector<CsvRecord> rows = ParseCsv((moves({"export", rom_.string(), csv_.string()}), ReadFileText(csv_)));
+    Edit(rows, 700, "damage_class", "Physical");
+    Edit(rows, 700, "padding", "B40103");
+    WriteCsv(rows);
+    const RunResult refused = moves({"import", rom_.string(), csv_.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("padding"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("row 702"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadFileBytes(rom_), expected);
+}

@@ -7,16 +7,28 @@
 namespace moves {
 namespace {
 
-// The names of bits 0 to 7 of the flags byte: the game's six flags, then the unused bits 6 and 7.
+rom::RecordLayout& LayoutInUse() {
+    static rom::RecordLayout layout = rom::RecordLayout::Released;
+    return layout;
+}
+
+// The names of bits 0 to 7 of the flags byte: the game's six flags, then bit 6 (heal priority in
+// the split layout) and the unused bit 7.
 const std::array<const char*, 8>& FlagBitNames() {
-    static const std::array<const char*, 8> names = [] {
+    static const auto names = [](const char* bit6) {
         std::array<const char*, 8> all{};
         for (std::size_t bit = 0; bit < rom::MoveFlags().size(); ++bit) all[bit] = rom::MoveFlags()[bit].key;
-        all[6] = "bit6";
+        all[6] = bit6;
         all[7] = "bit7";
         return all;
-    }();
-    return names;
+    };
+    static const std::array<const char*, 8> released = names("bit6"), split = names(rom::HealPriorityMoveFlag.key);
+    return LayoutInUse() == rom::RecordLayout::Split ? split : released;
+}
+
+const std::vector<std::string>& DamageClassTexts() {
+    static const std::vector<std::string> texts(rom::DamageClassNames().begin(), rom::DamageClassNames().end());
+    return texts;
 }
 constexpr const char* NoFlags = "none";
 
@@ -77,12 +89,20 @@ std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_vie
 
 } // namespace
 
+void UseRecordLayout(rom::RecordLayout layout) {
+    LayoutInUse() = layout;
+}
+
+rom::RecordLayout RecordLayoutInUse() {
+    return LayoutInUse();
+}
+
 void UseValueNames(const rom::ValueNames& types, const rom::ValueNames& effects) {
     TypeNamesInUse() = types;
     EffectNamesInUse() = effects;
 }
 
-const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
+std::span<const RecordColumn> RecordColumns() {
     static const std::array<RecordColumn, RecordColumnCount> columns = {{
         {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text", &rom::LegacyEffectNames(),
          &rom::EarlierEffectNames()},
@@ -95,8 +115,11 @@ const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
          &rom::EarlierTargetNames()},
         {rom::PriorityByte, "priority", ValueKind::signedNumber, nullptr, nullptr},
         {rom::FlagsByte, "flags", ValueKind::flags, nullptr, nullptr},
+        {rom::ZMovePowerByte, "z_power", ValueKind::number, nullptr, nullptr},
+        {rom::DamageClassByte, "damage_class", ValueKind::list, &DamageClassTexts(), "damage_class_text"},
+        {rom::ZMoveEffectByte, "z_effect", ValueKind::number, nullptr, nullptr},
     }};
-    return columns;
+    return std::span(columns).first(LayoutInUse() == rom::RecordLayout::Split ? RecordColumnCount : 9);
 }
 
 const RecordColumn* FindRecordColumn(std::string_view name) {
