@@ -24,8 +24,10 @@ void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTa
         plan.push_back(
             {rom::RecordOffset(at, k) + static_cast<int>(f), change.newBytes[static_cast<std::size_t>(f)]});
     if (change.newEntry) rom::PlanNameEntry(plan, at, k, *change.newEntry);
-    // Bytes 9 to 11 change only where the record layout gives them columns (split); else they stay.
-    rom::PlanRecordBytes(plan, at, k, change.newBytes, rom::PriorityByte, rom::MoveRecordSize - 1);
+    // Bytes 9 to 11 are written only where the record layout gives them fields (split).
+    const bool split = RecordLayoutInUse() == rom::RecordLayout::Split;
+    rom::PlanRecordBytes(plan, at, k, change.newBytes, rom::PriorityByte,
+                         split ? rom::MoveRecordSize - 1 : rom::FlagsByte);
 }
 
 // The plan's net effect: each byte's last value, where it differs from the image, in the order the
