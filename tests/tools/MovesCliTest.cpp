@@ -3,13 +3,13 @@
 
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
+#include "rom/MoveBytes.h"
+#include "rom/OpenMoveTables.h"
+#include "rom/ShippedProfiles.h"
 #include "rom/Utf8.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/Csv.h"
-#include "rom/MoveBytes.h"
-#include "rom/OpenMoveTables.h"
-#include "rom/ShippedProfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -830,7 +830,6 @@ TEST_F(MovesCli, WhatIsNoRegularFileIsRefusedBeforeAByteIsReadOrWritten) {
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
 }
 
-
 TEST_F(MovesCli, AHacksOwnTypeNamesAreShownAndTakenAndItsNotesAreSaid) {
     const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout());
     const std::filesystem::path data = dir_ / "Shipped";
@@ -883,7 +882,8 @@ TEST_F(MovesCli, ProfileWritesTheSplitLayoutTheRecordsShow) {
     std::string withoutLayout = shown.out;
     withoutLayout.erase(withoutLayout.find(layout), layout.size());
     const std::string released = withoutLayout + "[Recordlayout]\r\nlayout=released\r\n";
-    for (const auto& [before, after] : {std::pair{withoutLayout, withoutLayout + layout}, {released, released}}) {
+    for (const auto& [before, after] :
+         {std::pair{withoutLayout, withoutLayout + layout}, {released, released}}) {
         WriteFileText(data / "BPRE.ini", before);
         EXPECT_EQ(Moves({"profile", rom.string(), "--write", "--data", data.string()}, false).status, 0);
         EXPECT_EQ(ReadFileText(data / "BPRE.ini"), after);
@@ -912,8 +912,11 @@ TEST_F(MovesCli, AHacksSplitRecordBytesAreListedAndEachSetWritesOnlyItsByte) {
         std::string operand;
         std::size_t byte;
         std::uint8_t value;
-    } sets[] = {{"damage_class=Special", 10, 1}, {"z_power=180", 9, 180}, {"z_effect=3", 11, 3},
-                {"flags=heal_priority", 8, 0x40}, {"type=Fairy", 2, 23}};
+    } sets[] = {{"damage_class=Special", 10, 1},
+                {"z_power=180", 9, 180},
+                {"z_effect=3", 11, 3},
+                {"flags=heal_priority", 8, 0x40},
+                {"type=Fairy", 2, 23}};
     for (const auto& s : sets) {
         std::vector<std::uint8_t> expected = ReadFileBytes(rom_);
         if (expected[record + s.byte] == s.value) expected[record + s.byte + 0] = 0; // set apart first
@@ -932,7 +935,8 @@ TEST_F(MovesCli, AHacksSplitRecordBytesAreListedAndEachSetWritesOnlyItsByte) {
     EXPECT_EQ(ReadFileBytes(rom_), expected);
 
     // padding changed to another class than damage_class is refused, with its row and column.
-    std::vector<CsvRecord> rows = ParseCsv((moves({"export", rom_.string(), csv_.string()}), ReadFileText(csv_)));
+    std::vector<CsvRecord> rows =
+        ParseCsv((moves({"export", rom_.string(), csv_.string()}), ReadFileText(csv_)));
     Edit(rows, 700, "damage_class", "Physical");
     Edit(rows, 700, "padding", "B40103");
     WriteCsv(rows);

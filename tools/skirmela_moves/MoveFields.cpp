@@ -22,12 +22,14 @@ const std::array<const char*, 8>& FlagBitNames() {
         all[7] = "bit7";
         return all;
     };
-    static const std::array<const char*, 8> released = names("bit6"), split = names(rom::HealPriorityMoveFlag.key);
+    static const std::array<const char*, 8> released = names("bit6"),
+                                            split = names(rom::HealPriorityMoveFlag.key);
     return LayoutInUse() == rom::RecordLayout::Split ? split : released;
 }
 
 const std::vector<std::string>& DamageClassTexts() {
-    static const std::vector<std::string> texts(rom::DamageClassNames().begin(), rom::DamageClassNames().end());
+    static const std::vector<std::string> texts(rom::DamageClassNames().begin(),
+                                                rom::DamageClassNames().end());
     return texts;
 }
 constexpr const char* NoFlags = "none";

@@ -69,8 +69,7 @@ std::optional<MoveChange> RowChecker::Check(const CsvRecord& r) {
         if (c.textName) TakeText(c, *current, at != Absent && given[IndexOf(c)], change.newBytes);
     }
     CheckName(*current, change);
-    if (RecordLayoutInUse() == rom::RecordLayout::Split)
-        TakePadding(*current, change);
+    if (RecordLayoutInUse() == rom::RecordLayout::Split) TakePadding(*current, change);
     CheckReadOnly(*current);
     CheckDescription(*k, change);
 
@@ -177,7 +176,8 @@ void RowChecker::TakePadding(const rom::MoveRow& current, MoveChange& change) {
     if (at == Absent || rom::TrimBlanks(Cell(at)).empty()) return;
     const std::optional<std::vector<std::uint8_t>> padding = ParseHexCell(Cell(at), rom::PaddingLength);
     if (!padding) {
-        Fault(at, PaddingColumn, Quoted(Cell(at)) + " is not " + std::to_string(rom::PaddingLength) + " bytes as hex");
+        Fault(at, PaddingColumn,
+              Quoted(Cell(at)) + " is not " + std::to_string(rom::PaddingLength) + " bytes as hex");
     } else {
         for (const RecordColumn& c : RecordColumns()) {
             const auto byte = static_cast<std::size_t>(c.byte);
@@ -190,7 +190,8 @@ void RowChecker::TakePadding(const rom::MoveRow& current, MoveChange& change) {
             }
             Fault(at, PaddingColumn,
                   Quoted(Cell(at)) + " gives byte " + std::to_string(byte) + " as " + std::to_string(given) +
-                      ", but the " + c.name + " column changes it to " + ShownValue(c, change.newBytes[byte]));
+                      ", but the " + c.name + " column changes it to " +
+                      ShownValue(c, change.newBytes[byte]));
         }
     }
 }
