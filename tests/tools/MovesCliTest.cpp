@@ -250,6 +250,10 @@ TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
         {{"98", "priority=-129"}, "priority=-129: \"-129\" is not a number -128 to 127"},
         {{"98", "flags=protect|snatch|"}, "a name is missing"},
         {{"13", "pp=1", "pp=2"}, "pp is given twice"},
+        // The split layout's fields and flag on a released ROM.
+        {{"13", "damage_class=Special"}, "damage_class=Special: is a column only where the ROM's record layout"},
+        {{"13", "z_power=100"}, "is a column only where the ROM's record layout is split"},
+        {{"13", "flags=heal_priority"}, "\"heal_priority\" is no flag"},
     };
     for (const auto& [operands, message] : refusals) {
         std::vector<std::string> args = {"set", rom_.string()};
