@@ -251,7 +251,8 @@ TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
         {{"98", "flags=protect|snatch|"}, "a name is missing"},
         {{"13", "pp=1", "pp=2"}, "pp is given twice"},
         // The split layout's fields and flag on a released ROM.
-        {{"13", "damage_class=Special"}, "damage_class=Special: is a column only where the ROM's record layout"},
+        {{"13", "damage_class=Special"},
+         "damage_class=Special: is a column only where the ROM's record layout"},
         {{"13", "z_power=100"}, "is a column only where the ROM's record layout is split"},
         {{"13", "flags=heal_priority"}, "\"heal_priority\" is no flag"},
     };
