@@ -871,6 +871,20 @@ TEST_F(MovesCli, AHacksOwnTypeNamesAreShownAndTakenAndItsNotesAreSaid) {
     const std::vector<std::uint8_t> before = ReadFileBytes(rom_);
     EXPECT_NE(moves({"set", rom_.string(), "700", "type=Sound"}).status, 0);
     EXPECT_EQ(ReadFileBytes(rom_), before);
+
+    // An effect the user's own profile names is shown and taken by that name.
+    const std::string own = (dir_ / "Own").string();
+    ASSERT_EQ(Moves({"profile", rom_.string(), "--write", "--data", own}, false).status, 0);
+    WriteFileText(dir_ / "Own" / "BPRE.ini",
+                  ReadFileText(dir_ / "Own" / "BPRE.ini") + "[Effectnames]\r\n250=Rapid Heal\r\n");
+    std::vector<std::uint8_t> expected = before;
+    expected[type - 2] = 250;
+    const RunResult effect = Moves({"set", rom_.string(), "700", "effect=Rapid Heal", "--data", own}, false);
+    ASSERT_EQ(effect.status, 0) << effect.err;
+    EXPECT_EQ(ReadFileBytes(rom_), expected);
+    ASSERT_EQ(Moves({"export", rom_.string(), csv_.string(), "--data", own}, false).status, 0);
+    const std::vector<CsvRecord> named = ParseCsv(ReadFileText(csv_));
+    EXPECT_EQ(named[701].cells[static_cast<std::size_t>(Column(named, "effect_text"))], "Rapid Heal");
 }
 
 TEST_F(MovesCli, ProfileWritesTheSplitLayoutTheRecordsShow) {
