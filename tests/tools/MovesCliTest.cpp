@@ -4,6 +4,7 @@
 #include "rom/GameText.h"
 #include "rom/HexFunctions.h"
 #include "rom/MoveBytes.h"
+#include "rom/OpenMoveTables.h"
 #include "rom/ShippedProfiles.h"
 #include "rom/Utf8.h"
 #include "tests/support/TempFiles.h"
@@ -250,6 +251,11 @@ TEST_F(MovesCli, SetChangesOneMoveAndRefusesBadFieldsWhole) {
         {{"98", "priority=-129"}, "priority=-129: \"-129\" is not a number -128 to 127"},
         {{"98", "flags=protect|snatch|"}, "a name is missing"},
         {{"13", "pp=1", "pp=2"}, "pp is given twice"},
+        // The split layout's fields and flag on a released ROM.
+        {{"13", "damage_class=Special"},
+         "damage_class=Special: is a column only where the ROM's record layout"},
+        {{"13", "z_power=100"}, "is a column only where the ROM's record layout is split"},
+        {{"13", "flags=heal_priority"}, "\"heal_priority\" is no flag"},
     };
     for (const auto& [operands, message] : refusals) {
         std::vector<std::string> args = {"set", rom_.string()};
@@ -833,4 +839,135 @@ TEST_F(MovesCli, WhatIsNoRegularFileIsRefusedBeforeAByteIsReadOrWritten) {
     }
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, AHacksOwnTypeNamesAreShownAndTakenAndItsNotesAreSaid) {
+    const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout());
+    const std::filesystem::path data = dir_ / "Shipped";
+    std::filesystem::create_directories(data);
+    WriteFileText(data / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+    testing_support::WriteFileBytes(rom_, hack.bytes);
+    const auto moves = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--data", data.string()});
+        return Moves(args, false);
+    };
+    const RunResult exported = moves({"export", rom_.string(), csv_.string()});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    for (const std::string& note : rom::OpenRomImage(rom_, rom::OnlyProfileFolder(data)).at.notes)
+        EXPECT_NE(exported.err.find(note), std::string::npos) << note;
+    const std::vector<CsvRecord> rows = ParseCsv(ReadFileText(csv_));
+    int fairies = 0;
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        if (rows[r].cells[static_cast<std::size_t>(Column(rows, "type"))] == "23") {
+            EXPECT_EQ(rows[r].cells[static_cast<std::size_t>(Column(rows, "type_text"))], "Fairy") << r;
+            ++fairies;
+        }
+    EXPECT_GT(fairies, 0);
+
+    // A type by its ROM name (any case) changes that one byte; a name nobody gives is refused.
+    const std::size_t type = static_cast<std::size_t>(hack.layout.movedDataOffset + 12 * 700 + 2);
+    for (const char* given : {"Fairy", "fairy"}) {
+        std::vector<std::uint8_t> expected = ReadFileBytes(rom_);
+        expected[type] = expected[type] == 23 ? 0 : 23;
+        const std::string value = expected[type] == 23 ? given : "Normal";
+        const RunResult set = moves({"set", rom_.string(), "700", "type=" + value});
+        ASSERT_EQ(set.status, 0) << set.err;
+        EXPECT_EQ(ReadFileBytes(rom_), expected) << value;
+    }
+    const std::vector<std::uint8_t> before = ReadFileBytes(rom_);
+    EXPECT_NE(moves({"set", rom_.string(), "700", "type=Sound"}).status, 0);
+    EXPECT_EQ(ReadFileBytes(rom_), before);
+
+    // An effect the user's own profile names is shown and taken by that name.
+    const std::string own = (dir_ / "Own").string();
+    ASSERT_EQ(Moves({"profile", rom_.string(), "--write", "--data", own}, false).status, 0);
+    WriteFileText(dir_ / "Own" / "BPRE.ini",
+                  ReadFileText(dir_ / "Own" / "BPRE.ini") + "[Effectnames]\r\n250=Rapid Heal\r\n");
+    std::vector<std::uint8_t> expected = before;
+    expected[type - 2] = 250;
+    const RunResult effect = Moves({"set", rom_.string(), "700", "effect=Rapid Heal", "--data", own}, false);
+    ASSERT_EQ(effect.status, 0) << effect.err;
+    EXPECT_EQ(ReadFileBytes(rom_), expected);
+    ASSERT_EQ(Moves({"export", rom_.string(), csv_.string(), "--data", own}, false).status, 0);
+    const std::vector<CsvRecord> named = ParseCsv(ReadFileText(csv_));
+    EXPECT_EQ(named[701].cells[static_cast<std::size_t>(Column(named, "effect_text"))], "Rapid Heal");
+}
+
+TEST_F(MovesCli, ProfileWritesTheSplitLayoutTheRecordsShow) {
+    const std::filesystem::path rom = dir_ / "hack.gba", data = dir_ / "Profiles";
+    testing_support::WriteFileBytes(rom, demo::MakeDemoRom(demo::HackLayout()).bytes);
+    const RunResult shown = Moves({"profile", rom.string()}, false);
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const std::string layout = "[Recordlayout]\r\nlayout=split\r\n";
+    EXPECT_NE(shown.out.find(layout), std::string::npos) << shown.out;
+    EXPECT_EQ(Moves({"profile", rom.string(), "--write", "--data", data.string()}, false).status, 0);
+    EXPECT_EQ(ReadFileText(data / "BPRE.ini"), shown.out);
+
+    // A profile with the offsets but no layout gets it added; one that gives a layout keeps its own.
+    std::string withoutLayout = shown.out;
+    withoutLayout.erase(withoutLayout.find(layout), layout.size());
+    const std::string released = withoutLayout + "[Recordlayout]\r\nlayout=released\r\n";
+    for (const auto& [before, after] :
+         {std::pair{withoutLayout, withoutLayout + layout}, {released, released}}) {
+        WriteFileText(data / "BPRE.ini", before);
+        EXPECT_EQ(Moves({"profile", rom.string(), "--write", "--data", data.string()}, false).status, 0);
+        EXPECT_EQ(ReadFileText(data / "BPRE.ini"), after);
+    }
+}
+
+TEST_F(MovesCli, AHacksSplitRecordBytesAreListedAndEachSetWritesOnlyItsByte) {
+    const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout());
+    const std::filesystem::path data = dir_ / "Shipped";
+    std::filesystem::create_directories(data);
+    WriteFileText(data / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+    testing_support::WriteFileBytes(rom_, hack.bytes);
+    const auto moves = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--data", data.string()});
+        return Moves(args, false);
+    };
+    const RunResult listed = moves({"list", rom_.string(), "--csv"});
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    EXPECT_NE(listed.out.find(",flags,z_power,damage_class,z_effect,padding,"), std::string::npos);
+    const std::size_t record = static_cast<std::size_t>(hack.layout.movedDataOffset + 12 * 700);
+    const std::string className = rom::DamageClassNames()[hack.bytes[record + 10]];
+    EXPECT_NE(listed.out.find("\r\n700,"), std::string::npos);
+    EXPECT_NE(listed.out.substr(listed.out.find("\r\n700,")).find("," + className + ","), std::string::npos);
+
+    const struct {
+        std::string operand;
+        std::size_t byte;
+        std::uint8_t value;
+    } sets[] = {{"damage_class=Special", 10, 1},
+                {"z_power=180", 9, 180},
+                {"z_effect=3", 11, 3},
+                {"flags=heal_priority", 8, 0x40},
+                {"type=Fairy", 2, 23}};
+    for (const auto& s : sets) {
+        std::vector<std::uint8_t> expected = ReadFileBytes(rom_);
+        if (expected[record + s.byte] == s.value) expected[record + s.byte + 0] = 0; // set apart first
+        testing_support::WriteFileBytes(rom_, expected);
+        expected[record + s.byte] = s.value;
+        const RunResult set = moves({"set", rom_.string(), "700", s.operand});
+        ASSERT_EQ(set.status, 0) << set.err;
+        EXPECT_EQ(ReadFileBytes(rom_), expected) << s.operand;
+    }
+    // A status class on a move with power is written with a warning.
+    std::vector<std::uint8_t> expected = ReadFileBytes(rom_);
+    expected[record + 1] = 60, expected[record + 10] = 2;
+    const RunResult status = moves({"set", rom_.string(), "700", "power=60", "damage_class=Status"});
+    ASSERT_EQ(status.status, 0) << status.err;
+    EXPECT_NE(status.err.find("warning: move 700"), std::string::npos) << status.err;
+    EXPECT_EQ(ReadFileBytes(rom_), expected);
+
+    // padding changed to another class than damage_class is refused, with its row and column.
+    std::vector<CsvRecord> rows =
+        ParseCsv((moves({"export", rom_.string(), csv_.string()}), ReadFileText(csv_)));
+    Edit(rows, 700, "damage_class", "Physical");
+    Edit(rows, 700, "padding", "B40103");
+    WriteCsv(rows);
+    const RunResult refused = moves({"import", rom_.string(), csv_.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("padding"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("row 702"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadFileBytes(rom_), expected);
 }

@@ -24,7 +24,10 @@ void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTa
         plan.push_back(
             {rom::RecordOffset(at, k) + static_cast<int>(f), change.newBytes[static_cast<std::size_t>(f)]});
     if (change.newEntry) rom::PlanNameEntry(plan, at, k, *change.newEntry);
-    rom::PlanRecordBytes(plan, at, k, change.newBytes, rom::PriorityByte, rom::FlagsByte);
+    // Bytes 9 to 11 are written only where the record layout gives them fields (split).
+    const bool split = RecordLayoutInUse() == rom::RecordLayout::Split;
+    rom::PlanRecordBytes(plan, at, k, change.newBytes, rom::PriorityByte,
+                         split ? rom::MoveRecordSize - 1 : rom::FlagsByte);
 }
 
 // The plan's net effect: each byte's last value, where it differs from the image, in the order the
@@ -105,7 +108,7 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
             const int k = c.move;
             if ((c.newName || c.newEntry) && inside(o, rom::NameEntryOffset(at, k), rom::MoveNameFieldLength))
                 owned = true;
-            if (inside(o, rom::RecordOffset(at, k), rom::PaddingByte)) owned = true;
+            if (inside(o, rom::RecordOffset(at, k), rom::MoveRecordSize)) owned = true;
             if (!NewText(c) || owned) continue;
             if (inside(o, descriptions->PointerOffset(k), 4)) {
                 owned = true;

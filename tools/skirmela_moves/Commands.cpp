@@ -46,6 +46,10 @@ rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
         throw CommandFailed(ExitFileError, files::Shown(rom) + ": " + e.what());
     }
     if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
+    for (const std::string& note : opened.at.notes)
+        err << "skirmela-moves: " << rom.string() << ": " << note << "\n";
+    UseValueNames(opened.at.typeNames, opened.at.effectNames);
+    UseRecordLayout(opened.at.recordLayout.layout);
     const rom::DescriptionTable& d = opened.at.descriptions;
     if (d.profileGivesTable && !d.Available())
         err << "skirmela-moves: " << rom.string() << ": the descriptions are not read: " << d.unavailable
@@ -229,10 +233,13 @@ void CheckSetFields(const CommandLine& cl) {
     std::string faults;
     std::set<std::string> seen;
     for (const FieldAssignment& a : cl.assignments) {
-        if (a.field != NameColumn && a.field != DescriptionColumn && !FindRecordColumn(a.field))
+        // The split layout's fields are known before the ROM is open; a released ROM refuses them.
+        const bool split = a.field == "z_power" || a.field == "damage_class" || a.field == "z_effect";
+        if (a.field != NameColumn && a.field != DescriptionColumn && !split && !FindRecordColumn(a.field))
             faults += "\"" + a.field +
                       "\" is no field; the fields are name, effect, power, type, accuracy, pp, "
-                      "effect_chance, target, priority, flags and description\n";
+                      "effect_chance, target, priority, flags and description (and z_power, damage_class "
+                      "and z_effect on a ROM whose record layout is split)\n";
         else if (!seen.insert(a.field).second)
             faults += a.field + " is given twice\n";
         else if (a.field == DescriptionColumn && a.value.empty())

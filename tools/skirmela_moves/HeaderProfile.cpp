@@ -21,6 +21,9 @@ rom::TableSections SectionsIn(const std::string& existing, int revision) {
         revision);
 }
 
+constexpr const char* LayoutSection = "Recordlayout";
+constexpr const char* LayoutKey = "layout";
+
 } // namespace
 
 HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, std::optional<int> moveCount) {
@@ -50,6 +53,9 @@ HeaderProfile ProfileFromHeader(const std::vector<std::uint8_t>& image, std::opt
         throw NoHeaderProfile("the header's table words point at Nameoffset " + std::to_string(*names) +
                               " and Dataoffset " + std::to_string(*data) +
                               ", but the bytes there do not look like a move table: " + fault);
+    p.layout = rom::RecogniseRecordLayout(
+        std::span<const std::uint8_t>(image).subspan(static_cast<std::size_t>(p.tables.dataOffset)),
+        p.moveCount);
     return p;
 }
 
@@ -69,6 +75,9 @@ std::string ProfileFileText(const HeaderProfile& p) {
     if (p.moveCount != rom::StandardMoveCount)
         text += "[" + rom::MoveCountSectionToWrite(SectionsIn("", p.revision), p.revision) + "]\r\n" +
                 rom::MoveCountKey + "=" + std::to_string(p.moveCount) + "\r\n";
+    if (p.layout != rom::RecordLayout::Released)
+        text += "[" + std::string(LayoutSection) + "]\r\n" + LayoutKey + "=" +
+                rom::RecordLayoutKey(p.layout) + "\r\n";
     return text;
 }
 
@@ -110,6 +119,17 @@ ProfileMerge MergeProfile(const std::string& existing, const HeaderProfile& p, b
         } else {
             lines.insert(lines.end(), {"[" + section + "]", keyLine});
         }
+    }
+    // The layout the records show, where the profile gives none (a layout it gives wins at the open).
+    if (p.layout != rom::RecordLayout::Released && !rom::FindIniPlace(lines, LayoutSection, LayoutKey).key) {
+        const rom::IniPlace place = rom::FindIniPlace(lines, LayoutSection, LayoutKey);
+        const std::string keyLine = std::string(LayoutKey) + "=" + rom::RecordLayoutKey(p.layout);
+        if (place.header)
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*place.header + 1), keyLine);
+        else
+            lines.insert(lines.end(), {"[" + std::string(LayoutSection) + "]", keyLine});
+        merge.added.push_back(LayoutSection);
+        changed = true;
     }
     if (changed && (force || merge.conflicts.empty())) merge.text = Joined(lines);
     return merge;

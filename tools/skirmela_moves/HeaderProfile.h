@@ -4,6 +4,7 @@
 // profile into an existing profile file, which never silently changes an offset that is there.
 
 #include "rom/MoveTables.h"
+#include "rom/RecordLayout.h"
 #include "rom/RomHeader.h"
 
 #include <cstdint>
@@ -25,6 +26,8 @@ struct HeaderProfile {
     int revision = 0;
     rom::MoveTables tables;
     int moveCount = rom::StandardMoveCount; // written to the profile where it is not the released games' 355
+    // The layout the records show; written ([Recordlayout] layout=split) where it is not the released one.
+    rom::RecordLayout layout = rom::RecordLayout::Released;
 };
 
 // The profile the header's table words give. Throws NoHeaderProfile when the game carries no words,

@@ -102,7 +102,15 @@ ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector
     std::sort(result.changes.begin(), result.changes.end(),
               [](const MoveChange& a, const MoveChange& b) { return a.move < b.move; });
     for (const MoveChange& c : result.changes) {
-        Report(c, table[static_cast<std::size_t>(c.move)], result.report);
+        const rom::MoveRow& current = table[static_cast<std::size_t>(c.move)];
+        Report(c, current, result.report);
+        constexpr std::size_t PowerByte = 1;
+        // A class that disagrees with the power is said, not refused, when either of them changes.
+        const std::uint8_t damageClass = c.newBytes[rom::DamageClassByte], power = c.newBytes[PowerByte];
+        if (RecordLayoutInUse() == rom::RecordLayout::Split &&
+            (damageClass != current.bytes[rom::DamageClassByte] || power != current.bytes[PowerByte]))
+            if (const std::string w = rom::DamageClassWarning(damageClass, power); !w.empty())
+                result.warnings.push_back("move " + std::to_string(c.move) + ": " + w);
         if (!descriptions || !descriptions->Of(c.move)) continue;
         const std::string was = ShownName(descriptions->Of(c.move)->text);
         if (c.newDescription) {

@@ -65,6 +65,12 @@ ImportHeader ReadImportHeader(const CsvRecord& record, std::vector<CellError>& e
         int* slot = HeaderSlot(h, name);
         if (const std::string fault = MalformedTextFault(name); !fault.empty())
             errors.push_back({record.row, i + 1, rom::ShowMalformedUtf8(name), fault});
+        else if (!slot && (name == "z_power" || name == "damage_class" || name == "damage_class_text" ||
+                           name == "z_effect"))
+            errors.push_back(
+                {record.row, i + 1, name,
+                 "is a column only where the ROM's record layout is split (a hack's damage class "
+                 "in byte 10); this ROM's records are laid out as the released games'"});
         else if (!slot)
             errors.push_back({record.row, i + 1, name,
                               "is no column of the move table; the columns are " + KnownColumns()});

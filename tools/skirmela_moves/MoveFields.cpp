@@ -7,18 +7,57 @@
 namespace moves {
 namespace {
 
-// The names of bits 0 to 7 of the flags byte: the game's six flags, then the unused bits 6 and 7.
+rom::RecordLayout& LayoutInUse() {
+    static rom::RecordLayout layout = rom::RecordLayout::Released;
+    return layout;
+}
+
+// The names of bits 0 to 7 of the flags byte: the game's six flags, then bit 6 (heal priority in
+// the split layout) and the unused bit 7.
 const std::array<const char*, 8>& FlagBitNames() {
-    static const std::array<const char*, 8> names = [] {
+    static const auto names = [](const char* bit6) {
         std::array<const char*, 8> all{};
         for (std::size_t bit = 0; bit < rom::MoveFlags().size(); ++bit) all[bit] = rom::MoveFlags()[bit].key;
-        all[6] = "bit6";
+        all[6] = bit6;
         all[7] = "bit7";
         return all;
-    }();
-    return names;
+    };
+    static const std::array<const char*, 8> released = names("bit6"),
+                                            split = names(rom::HealPriorityMoveFlag.key);
+    return LayoutInUse() == rom::RecordLayout::Split ? split : released;
+}
+
+const std::vector<std::string>& DamageClassTexts() {
+    static const std::vector<std::string> texts(rom::DamageClassNames().begin(),
+                                                rom::DamageClassNames().end());
+    return texts;
 }
 constexpr const char* NoFlags = "none";
+
+// The names of the ROM being read (UseValueNames), by field byte; none: the vocabularies alone.
+std::optional<rom::ValueNames>& TypeNamesInUse() {
+    static std::optional<rom::ValueNames> names;
+    return names;
+}
+std::optional<rom::ValueNames>& EffectNamesInUse() {
+    static std::optional<rom::ValueNames> names;
+    return names;
+}
+const rom::ValueNames* NamesOf(const RecordColumn& c) {
+    const std::optional<rom::ValueNames>* names = nullptr;
+    if (c.vocabulary == &rom::EffectNames()) names = &EffectNamesInUse();
+    if (c.vocabulary == &rom::TypeNames()) names = &TypeNamesInUse();
+    return names && *names ? &**names : nullptr;
+}
+
+// The value past the field's vocabulary that the ROM's names give text, if any (not a number).
+std::optional<int> NamedPastVocabulary(const RecordColumn& c, std::string_view text) {
+    const rom::ValueNames* names = NamesOf(c);
+    if (!names || rom::ParseWholeNumber(text, 255)) return std::nullopt;
+    const std::optional<int> v = names->Value(text);
+    if (!v || (c.vocabulary && static_cast<std::size_t>(*v) < c.vocabulary->size())) return std::nullopt;
+    return v;
+}
 
 std::string Quoted(std::string_view cell) {
     return ShownName(cell);
@@ -52,7 +91,20 @@ std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_vie
 
 } // namespace
 
-const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
+void UseRecordLayout(rom::RecordLayout layout) {
+    LayoutInUse() = layout;
+}
+
+rom::RecordLayout RecordLayoutInUse() {
+    return LayoutInUse();
+}
+
+void UseValueNames(const rom::ValueNames& types, const rom::ValueNames& effects) {
+    TypeNamesInUse() = types;
+    EffectNamesInUse() = effects;
+}
+
+std::span<const RecordColumn> RecordColumns() {
     static const std::array<RecordColumn, RecordColumnCount> columns = {{
         {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text", &rom::LegacyEffectNames(),
          &rom::EarlierEffectNames()},
@@ -65,8 +117,11 @@ const std::array<RecordColumn, RecordColumnCount>& RecordColumns() {
          &rom::EarlierTargetNames()},
         {rom::PriorityByte, "priority", ValueKind::signedNumber, nullptr, nullptr},
         {rom::FlagsByte, "flags", ValueKind::flags, nullptr, nullptr},
+        {rom::ZMovePowerByte, "z_power", ValueKind::number, nullptr, nullptr},
+        {rom::DamageClassByte, "damage_class", ValueKind::list, &DamageClassTexts(), "damage_class_text"},
+        {rom::ZMoveEffectByte, "z_effect", ValueKind::number, nullptr, nullptr},
     }};
-    return columns;
+    return std::span(columns).first(LayoutInUse() == rom::RecordLayout::Split ? RecordColumnCount : 9);
 }
 
 const RecordColumn* FindRecordColumn(std::string_view name) {
@@ -82,7 +137,11 @@ const RecordColumn* FindTextColumn(std::string_view name) {
 }
 
 std::string VocabularyText(const RecordColumn& column, std::uint8_t value) {
-    if (!column.vocabulary || value >= column.vocabulary->size()) return {};
+    if (!column.vocabulary) return {};
+    if (value >= column.vocabulary->size()) {
+        const rom::ValueNames* names = NamesOf(column);
+        return names && names->Named(value) ? names->Text(value) : std::string();
+    }
     return (*column.vocabulary)[value];
 }
 
@@ -90,8 +149,9 @@ bool TextNamesValue(const RecordColumn& column, std::string_view text, std::uint
     if (!column.vocabulary) return false;
     if (value < column.vocabulary->size() && text == (*column.vocabulary)[value]) return true;
     if (column.legacy && value < column.legacy->size() && text == (*column.legacy)[value]) return true;
-    return column.earlier && value < column.earlier->size() && !text.empty() &&
-           text == (*column.earlier)[value];
+    if (column.earlier && value < column.earlier->size() && !text.empty() && text == (*column.earlier)[value])
+        return true;
+    return NamedPastVocabulary(column, text) == value;
 }
 
 std::vector<int> TextPositions(const RecordColumn& column, std::string_view text) {
@@ -99,6 +159,8 @@ std::vector<int> TextPositions(const RecordColumn& column, std::string_view text
     if (positions.empty() && column.legacy) positions = VocabularyPositions(*column.legacy, text);
     if (positions.empty() && column.earlier && !text.empty())
         positions = VocabularyPositions(*column.earlier, text);
+    if (positions.empty())
+        if (const std::optional<int> v = NamedPastVocabulary(column, text)) positions.push_back(*v);
     return positions;
 }
 

@@ -3,10 +3,13 @@
 // how its cells are read and written, which vocabulary names its values, and how a value is shown.
 
 #include "rom/MoveBytes.h"
+#include "rom/RecordLayout.h"
+#include "rom/ValueNames.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,10 +43,23 @@ struct RecordColumn {
     const std::vector<std::string>* earlier = nullptr; // longer texts this version wrote before; "" for none
 };
 
-inline constexpr int RecordColumnCount = 9;
+// The columns of the split record layout: the most a table has.
+inline constexpr int RecordColumnCount = 12;
 
-// The nine fields a move's record may be changed in, in byte order (bytes 0 to 8).
-const std::array<RecordColumn, RecordColumnCount>& RecordColumns();
+// What record bytes 9 to 11 and flag bit 6 of the ROM being read hold; until called, released.
+// With the split layout the record columns take in z_power, damage_class and z_effect and flag bit 6
+// is named heal_priority.
+void UseRecordLayout(rom::RecordLayout layout);
+rom::RecordLayout RecordLayoutInUse();
+
+// The names the type and effect values of the ROM being read are shown and typed by (its profile's
+// and its own names past the program's lists); until called, the program's lists alone. The tool
+// reads one ROM's names at a time: a second call replaces the first.
+void UseValueNames(const rom::ValueNames& types, const rom::ValueNames& effects);
+
+// The fields a move's record may be changed in, in byte order: bytes 0 to 8, and with the split
+// layout bytes 9 to 11.
+std::span<const RecordColumn> RecordColumns();
 
 // The record column named name, or nullptr.
 const RecordColumn* FindRecordColumn(std::string_view name);

@@ -70,6 +70,7 @@ std::optional<MoveChange> RowChecker::Check(const CsvRecord& r) {
         if (c.textName) TakeText(c, *current, at != Absent && given[IndexOf(c)], change.newBytes);
     }
     CheckName(*current, change);
+    if (RecordLayoutInUse() == rom::RecordLayout::Split) TakePadding(*current, change);
     CheckReadOnly(*current);
     CheckDescription(*k, change);
 
@@ -174,6 +175,33 @@ void RowChecker::CheckName(const rom::MoveRow& current, MoveChange& change) {
         Fault(h_.name, NameColumn, Quoted(Cell(h_.name)) + " " + fault);
 }
 
+// With the split layout bytes 9 to 11 have their own columns, and padding still writes them: a byte
+// whose own column is left out or left as it was takes padding's byte; one changed in both must agree.
+void RowChecker::TakePadding(const rom::MoveRow& current, MoveChange& change) {
+    const int at = h_.padding;
+    if (at == Absent || rom::TrimBlanks(Cell(at)).empty()) return;
+    const std::optional<std::vector<std::uint8_t>> padding = ParseHexCell(Cell(at), rom::PaddingLength);
+    if (!padding) {
+        Fault(at, PaddingColumn,
+              Quoted(Cell(at)) + " is not " + std::to_string(rom::PaddingLength) + " bytes as hex");
+    } else {
+        for (const RecordColumn& c : RecordColumns()) {
+            const auto byte = static_cast<std::size_t>(c.byte);
+            if (byte < rom::PaddingByte) continue;
+            const std::uint8_t given = (*padding)[byte - rom::PaddingByte];
+            if (given == current.bytes[byte] || given == change.newBytes[byte]) continue;
+            if (change.newBytes[byte] == current.bytes[byte]) {
+                change.newBytes[byte] = given;
+                continue;
+            }
+            Fault(at, PaddingColumn,
+                  Quoted(Cell(at)) + " gives byte " + std::to_string(byte) + " as " + std::to_string(given) +
+                      ", but the " + c.name + " column changes it to " +
+                      ShownValue(c, change.newBytes[byte]));
+        }
+    }
+}
+
 void RowChecker::CheckReadOnly(const rom::MoveRow& current) {
     const auto check = [&](int at, const char* column, int first, const char* what) {
         if (at == Absent) return;
@@ -186,7 +214,8 @@ void RowChecker::CheckReadOnly(const rom::MoveRow& current) {
         Fault(at, column,
               Quoted(Cell(at)) + " differs from the ROM's " + rom + "; " + what + " are read-only");
     };
-    check(h_.padding, PaddingColumn, rom::PaddingByte, "bytes 9 to 11 of a record");
+    if (RecordLayoutInUse() != rom::RecordLayout::Split) // else TakePadding judges it
+        check(h_.padding, PaddingColumn, rom::PaddingByte, "bytes 9 to 11 of a record");
     check(h_.untouched, UntouchedColumn, rom::PriorityByte,
           "the bytes 7 to 11 of this column (write priority and flags in their own columns)");
 }

@@ -33,6 +33,7 @@ class RowChecker {
                   rom::RecordBytes& bytes);
     void CheckName(const rom::MoveRow& current, MoveChange& change);
     void CheckReadOnly(const rom::MoveRow& current);
+    void TakePadding(const rom::MoveRow& current, MoveChange& change);
     std::string DescriptionCell(int at) const;
     void CheckDescription(int k, MoveChange& change);
 
