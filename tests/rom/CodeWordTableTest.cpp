@@ -5,12 +5,14 @@
 
 #include "rom/ReadINI.h"
 #include "rom/ShippedProfiles.h"
+#include "rom/TablePlausibility.h"
 #include "rom/TypeNameTable.h"
 #include "rom/ValueNames.h"
 #include "tools/demo_rom/DemoRom.h"
 
 #include <algorithm>
 #include <cstring>
+
 #include <gtest/gtest.h>
 
 using namespace rom;
@@ -18,12 +20,7 @@ using namespace rom;
 namespace {
 
 ReadRange Reader(const std::vector<std::uint8_t>& bytes) {
-    return [&bytes](std::int64_t offset, std::int64_t length) {
-        const auto size = static_cast<std::int64_t>(bytes.size());
-        offset = std::clamp<std::int64_t>(offset, 0, size);
-        length = std::clamp<std::int64_t>(length, 0, size - offset);
-        return std::vector<std::uint8_t>(bytes.begin() + offset, bytes.begin() + offset + length);
-    };
+    return ImageBytes(bytes);
 }
 
 void PutWord(std::vector<std::uint8_t>& bytes, std::int64_t at, std::int64_t offset) {

@@ -8,11 +8,13 @@
 
 #include "rom/ReadINI.h"
 #include "rom/ShippedProfiles.h"
+#include "rom/TablePlausibility.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 
 #include <algorithm>
 #include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace rom;
@@ -20,12 +22,7 @@ using namespace rom;
 namespace {
 
 ReadRange Reader(const std::vector<std::uint8_t>& bytes) {
-    return [&bytes](std::int64_t offset, std::int64_t length) {
-        const auto size = static_cast<std::int64_t>(bytes.size());
-        offset = std::clamp<std::int64_t>(offset, 0, size);
-        length = std::clamp<std::int64_t>(length, 0, size - offset);
-        return std::vector<std::uint8_t>(bytes.begin() + offset, bytes.begin() + offset + length);
-    };
+    return ImageBytes(bytes);
 }
 
 ProfileKeyLookup TextLookup(const std::string& text) {

@@ -87,9 +87,21 @@ class MovesCli : public ::testing::Test {
         return image_.layout.dataOffset + 12 * k + static_cast<int>(f);
     }
 
+    // The ROM replaced by a hack, opened through the shipped BPRE profile in the folder shipped_.
+    void UseHack(const demo::DemoRom& hack) const {
+        std::filesystem::create_directories(shipped_);
+        WriteFileText(shipped_ / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+        testing_support::WriteFileBytes(rom_, hack.bytes);
+    }
+    RunResult MovesOnHack(std::vector<std::string> args) const {
+        args.insert(args.end(), {"--data", shipped_.string()});
+        return Moves(args, false);
+    }
+
     testing_support::TempDir dir_;
     demo::DemoRom image_ = demo::MakeDemoRom();
     std::filesystem::path rom_ = dir_ / "demo.gba", data_ = dir_ / "Data", csv_ = dir_ / "moves.csv";
+    std::filesystem::path shipped_ = dir_ / "Shipped";
 };
 
 std::vector<std::size_t> Positions(std::initializer_list<std::int64_t> offsets) {
@@ -566,14 +578,8 @@ TEST_F(MovesCli, MovesReadsAnExtendedTableWhoseEndLiesInsideTheFile) {
 TEST_F(MovesCli, AGrownTableIsCountedByItsNamesAndAMisplacedOneIsNeverWritten) {
     const demo::DemoRom hack = demo::MakeDemoRom(
         {.gameCode = "BPRE", .headerWords = true, .movedNameStart = 0x30001, .movedDataOffset = 0x33451});
-    const std::filesystem::path data = dir_ / "Shipped";
-    std::filesystem::create_directories(data);
-    WriteFileText(data / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
-    testing_support::WriteFileBytes(rom_, hack.bytes);
-    const auto moves = [&](std::vector<std::string> args) {
-        args.insert(args.end(), {"--data", data.string()});
-        return Moves(args, false);
-    };
+    UseHack(hack);
+    const auto moves = [this](std::vector<std::string> args) { return MovesOnHack(std::move(args)); };
     // Values a user may write do not end the table: every move is still there after them.
     const RunResult set = moves({"set", rom_.string(), "700", "accuracy=255", "pp=99", "priority=10"});
     ASSERT_EQ(set.status, 0) << set.err;
@@ -843,14 +849,9 @@ TEST_F(MovesCli, WhatIsNoRegularFileIsRefusedBeforeAByteIsReadOrWritten) {
 
 TEST_F(MovesCli, AHacksOwnTypeNamesAreShownAndTakenAndItsNotesAreSaid) {
     const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout());
-    const std::filesystem::path data = dir_ / "Shipped";
-    std::filesystem::create_directories(data);
-    WriteFileText(data / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
-    testing_support::WriteFileBytes(rom_, hack.bytes);
-    const auto moves = [&](std::vector<std::string> args) {
-        args.insert(args.end(), {"--data", data.string()});
-        return Moves(args, false);
-    };
+    UseHack(hack);
+    const std::filesystem::path& data = shipped_;
+    const auto moves = [this](std::vector<std::string> args) { return MovesOnHack(std::move(args)); };
     const RunResult exported = moves({"export", rom_.string(), csv_.string()});
     ASSERT_EQ(exported.status, 0) << exported.err;
     for (const std::string& note : rom::OpenRomImage(rom_, rom::OnlyProfileFolder(data)).at.notes)
@@ -917,14 +918,8 @@ TEST_F(MovesCli, ProfileWritesTheSplitLayoutTheRecordsShow) {
 
 TEST_F(MovesCli, AHacksSplitRecordBytesAreListedAndEachSetWritesOnlyItsByte) {
     const demo::DemoRom hack = demo::MakeDemoRom(demo::HackLayout());
-    const std::filesystem::path data = dir_ / "Shipped";
-    std::filesystem::create_directories(data);
-    WriteFileText(data / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
-    testing_support::WriteFileBytes(rom_, hack.bytes);
-    const auto moves = [&](std::vector<std::string> args) {
-        args.insert(args.end(), {"--data", data.string()});
-        return Moves(args, false);
-    };
+    UseHack(hack);
+    const auto moves = [this](std::vector<std::string> args) { return MovesOnHack(std::move(args)); };
     const RunResult listed = moves({"list", rom_.string(), "--csv"});
     ASSERT_EQ(listed.status, 0) << listed.err;
     EXPECT_NE(listed.out.find(",flags,z_power,damage_class,z_effect,padding,"), std::string::npos);
