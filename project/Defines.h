@@ -1,0 +1,60 @@
+#pragma once
+// The #defines of a project's include folder, and the values of the expressions its tables are
+// written in. Values come only from the project's own defines: forks add effects, types and moves.
+// A define inside #if/#ifdef/#ifndef counts only when every branch that defines the symbol gives it
+// the same value (a branch that leaves it undefined makes it unknown); a define that reaches itself
+// through others is a cycle, and unknown.
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace project {
+
+// Where something was read: a file relative to the project's root and a 1-based line.
+struct Place {
+    std::filesystem::path file;
+    int line = 0;
+    std::string Text() const; // "include/constants/moves.h:12"
+};
+
+// What a symbol or an expression stands for: a value, or why it has none.
+struct Evaluation {
+    std::optional<std::int64_t> value;
+    std::string whyNot; // "EFFECT_X is not defined", "MOVE_A is defined through itself", ...
+};
+
+class Defines {
+  public:
+    // The defines of every .h file under root/include (paths in sorted order; a file read fails with
+    // ProjectError naming it). Object-like defines only: a function-like macro is not a value.
+    static Defines ReadIncludeFolder(const std::filesystem::path& root);
+    // The defines of the given files' texts (path relative to the root, text), in order.
+    static Defines FromTexts(const std::vector<std::pair<std::filesystem::path, std::string>>& files);
+
+    // The value of symbol. Never fails.
+    Evaluation Value(std::string_view symbol) const;
+    // The value of an expression: decimal, hex (0x) or octal numbers (with u/l suffixes), symbols,
+    // parentheses, unary - ~ !, binary * / % + - << >> & ^ |. Never fails.
+    Evaluation Evaluate(std::string_view expression) const;
+    // The symbols starting with prefix that have a value, with it, in the order they were defined.
+    std::vector<std::pair<std::string, std::int64_t>> WithPrefix(std::string_view prefix) const;
+    // Where symbol is defined (its first definition), or nullopt.
+    std::optional<Place> PlaceOf(std::string_view symbol) const;
+
+  private:
+    struct Definition {
+        std::string body;
+        Place place;
+        bool conditionalDisagrees = false; // defined differently in branches of an #if
+    };
+    std::map<std::string, Definition, std::less<>> definitions_;
+    std::vector<std::string> order_;
+};
+
+} // namespace project
