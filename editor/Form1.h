@@ -99,6 +99,11 @@ class Form1 : public QWidget {
     QComboBox *cmbCategory, *cmbContestEffect, *cmbComboStarter;
     std::array<QComboBox*, rom::ComboMoveCount> cmbComboMoves;
     QLabel* Label3;
+    // Page "Notes", when the open found more to say than the moves: the move tables, descriptions,
+    // type names or contest data lie elsewhere than the shipped profile puts them (a modified ROM),
+    // or lines of the profile name nothing. Read-only; absent when there is nothing to say.
+    QWidget* pageNotes;
+    QPlainTextEdit* txtNotes;
     // Undo and redo of the session's saves and the patch of the ROM against its first backup: in the
     // window's context menu, as buttons at the foot of the grown window, and on Ctrl+Z and Ctrl+Shift+Z.
     QAction *actUndo, *actRedo, *actExportPatch;
@@ -161,6 +166,8 @@ class Form1 : public QWidget {
     void FillContestLists(); // the combo starter ids by the names of the moves now in the list
     void ShowContest(int k);
     void ForgetContest();
+    void CreateNotesControls();
+    void ShowNotes(const std::vector<std::string>& notes);
     // The writes of bytes 0 to 6 of move k's contest record: none when the page is unchanged or
     // the move has no contest record. Throws rom::PlanError.
     std::vector<PlannedWrite> PlanContestSave(int k) const;

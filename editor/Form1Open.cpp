@@ -6,6 +6,17 @@
 #include <filesystem>
 
 namespace editor {
+namespace {
+
+// Everything the open has to tell besides the moves, the move tables' own note first.
+std::vector<std::string> OpenNotes(const rom::OpenedTables& opened) {
+    std::vector<std::string> notes;
+    if (!opened.note.empty()) notes.push_back(opened.note);
+    notes.insert(notes.end(), opened.notes.begin(), opened.notes.end());
+    return notes;
+}
+
+} // namespace
 
 void Form1::cmdOpen_Click() {
     RomPath.clear();
@@ -40,6 +51,7 @@ void Form1::OpenChosenRom(const QString& chosen) {
         contest_ = opened.contest;
         ShowContest(-1);
         ShowContestPage();
+        ShowNotes(OpenNotes(opened));
         cmdSave->setEnabled(true);
         txtStart->setText(QString::number(tables.nameStart));
         txtDataOffset->setText(QString::number(tables.dataOffset));
@@ -79,6 +91,7 @@ void Form1::ForgetRom() {
     ShowRecordLayout();
     ForgetDescriptions();
     ForgetContest();
+    ShowNotes({});
     setWindowTitle(WindowCaption);
 }
 

@@ -83,6 +83,7 @@ void Form1::CreateRecordControls() {
 
     CreateDescriptionControls();
     CreateContestControls();
+    CreateNotesControls();
 
     ShowWholeRecord(false);
 }

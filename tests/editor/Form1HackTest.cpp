@@ -64,6 +64,12 @@ TEST_F(Form1HackTest, ShowsTheMovedDescriptionsTheRomsTypeNamesAndTheDamageClass
     form->tabMore->setCurrentWidget(form->pageDescription);
     EXPECT_TRUE(form->Frame11->isVisibleTo(form.get()));
     EXPECT_EQ(form->txtDescription->toPlainText().toStdString(), image.descriptions[Fairy - 1]);
+    // The Notes page says what lies elsewhere than the released game's profile puts it.
+    EXPECT_TRUE(form->tabMore->isTabVisible(form->tabMore->indexOf(form->pageNotes)));
+    const QString notes = form->txtNotes->toPlainText();
+    for (const char* said : {"modified", "description table", "type-name table"})
+        EXPECT_TRUE(notes.contains(QLatin1String(said), Qt::CaseInsensitive)) << said << "\n"
+                                                                              << notes.toStdString();
 
     // A class that disagrees with the power is flagged, not refused.
     form->cmbDamageClass->setCurrentIndex(2);
@@ -81,6 +87,7 @@ TEST_F(Form1HackTest, ShowsTheMovedDescriptionsTheRomsTypeNamesAndTheDamageClass
     EXPECT_TRUE(form->Frame10->isVisibleTo(form.get()));
     EXPECT_FALSE(form->chkHealPriority->isVisibleTo(form.get()));
     EXPECT_EQ(form->cmbType->itemText(23), "23");
+    EXPECT_FALSE(form->tabMore->isTabVisible(form->tabMore->indexOf(form->pageNotes)));
     EXPECT_TRUE(form->lblReleasedClass->text().startsWith("Class by its type: "))
         << form->lblReleasedClass->text().toStdString();
 }
