@@ -32,9 +32,8 @@ std::filesystem::path UserProfileDir() {
 }
 
 std::string UsageText(const std::string& program) {
-    return "usage: " + program +
-           " [options] [ROM] [DATA_DIR]\n"
-           "       " + program + " --project LAYOUT FOLDER [--moves N]\n"
+    const std::string projectForm = "       " + program + " --project LAYOUT FOLDER [--moves N]\n";
+    return "usage: " + program + " [options] [ROM] [DATA_DIR]\n" + projectForm +
            "\n"
            "Writes a synthetic Game Boy Advance ROM image with an invented move table (default\n"
            "./skirmela-demo.gba) and its profile <code>.ini in DATA_DIR (default the folder of one's own\n"
@@ -123,8 +122,8 @@ int main(int argc, char** argv) {
                 const std::string word = value();
                 project = demo::DemoProjectLayoutNamed(word);
                 if (!project)
-                    throw std::invalid_argument("--project takes fireredleafgreen, rubysapphire or emerald, not \"" +
-                                                word + "\"");
+                    throw std::invalid_argument(
+                        "--project takes fireredleafgreen, rubysapphire or emerald, not \"" + word + "\"");
             } else if (arg == "--moves")
                 projectMoves = WholeNumber(arg, value());
             else if (arg.starts_with("--"))
@@ -137,7 +136,8 @@ int main(int argc, char** argv) {
             if (!romOption.empty()) throw std::invalid_argument(romOption + " shapes a ROM, not a --project");
             const int moves = projectMoves.value_or(demo::DemoProjectMoveCount);
             if (moves < 2 || moves > demo::MaxDemoProjectMoves)
-                throw std::invalid_argument("--moves takes 2 to " + std::to_string(demo::MaxDemoProjectMoves));
+                throw std::invalid_argument("--moves takes 2 to " +
+                                            std::to_string(demo::MaxDemoProjectMoves));
             demo::WriteDemoProject(*project, places[0], moves);
             std::cout << fs::absolute(places[0]).string() << "\n";
             return 0;

@@ -42,8 +42,8 @@ std::vector<DemoProjectMove> DemoProjectMoves(project::ProjectLayout layout,
 
 // Every file of the project (path relative to its root, text with LF line ends), in a fixed order;
 // the same arguments always give the same texts.
-std::vector<std::pair<std::filesystem::path, std::string>> DemoProjectFiles(project::ProjectLayout layout,
-                                                                            int moveCount = DemoProjectMoveCount);
+std::vector<std::pair<std::filesystem::path, std::string>>
+DemoProjectFiles(project::ProjectLayout layout, int moveCount = DemoProjectMoveCount);
 
 // Writes the project's files into folder, which must be new or empty (std::invalid_argument
 // otherwise, nothing written). Throws std::runtime_error when a file cannot be written, after

@@ -14,7 +14,8 @@ using project::ProjectLayout;
 constexpr std::uint8_t LineBreakByte = 0xFE;
 
 std::string MakefileText() {
-    return "# A synthetic decompilation project written by skirmela-make-demo-rom: it holds the move data of\n"
+    return "# A synthetic decompilation project written by skirmela-make-demo-rom: it holds the move data "
+           "of\n"
            "# invented moves for trying and testing skirmela, and no game. It builds nothing.\n"
            "\n"
            "all:\n"
@@ -41,7 +42,8 @@ std::string CharmapText() {
 
 } // namespace project_parts
 
-std::vector<std::pair<std::filesystem::path, std::string>> DemoProjectFiles(ProjectLayout layout, int moveCount) {
+std::vector<std::pair<std::filesystem::path, std::string>> DemoProjectFiles(ProjectLayout layout,
+                                                                            int moveCount) {
     const std::vector<DemoProjectMove> moves = DemoProjectMoves(layout, moveCount);
     const project_parts::ProjectSymbols symbols = project_parts::SymbolsFor(layout, moves);
     std::vector<project_parts::ProjectFile> files = {{"Makefile", MakefileText()},

@@ -35,9 +35,10 @@ std::string SymbolLetters(char32_t c) {
         std::u32string_view from;
         const char* to;
     };
-    static constexpr Folding foldings[] = {
-        {U"ÀÁÂÄàáâäª", "A"}, {U"Çç", "C"}, {U"ÈÉÊËèéêë", "E"}, {U"ÌÍÎÏìíîï", "I"},  {U"Ññ", "N"},
-        {U"ÒÓÔÖòóôöº", "O"}, {U"ÙÚÛÜùúûü", "U"}, {U"ß", "SS"},    {U"Œœ", "OE"}, {U"♂", "M"}, {U"♀", "F"}};
+    static constexpr Folding foldings[] = {{U"ÀÁÂÄàáâäª", "A"}, {U"Çç", "C"}, {U"ÈÉÊËèéêë", "E"},
+                                           {U"ÌÍÎÏìíîï", "I"},  {U"Ññ", "N"}, {U"ÒÓÔÖòóôöº", "O"},
+                                           {U"ÙÚÛÜùúûü", "U"},  {U"ß", "SS"}, {U"Œœ", "OE"},
+                                           {U"♂", "M"},         {U"♀", "F"}};
     if (c < 0x80 && std::isalnum(static_cast<int>(c)))
         return std::string(1, static_cast<char>(std::toupper(static_cast<int>(c))));
     for (const Folding& f : foldings)

@@ -28,7 +28,8 @@ ProjectSymbols SymbolsFor(project::ProjectLayout layout, const std::vector<DemoP
 std::string SymbolOrNumber(const std::map<int, std::string>& family, int value);
 
 // include/constants/*.h: moves, effects, types and flags, targets, contest values, the name length.
-std::vector<ProjectFile> ConstantFiles(project::ProjectLayout layout, const std::vector<DemoProjectMove>& moves,
+std::vector<ProjectFile> ConstantFiles(project::ProjectLayout layout,
+                                       const std::vector<DemoProjectMove>& moves,
                                        const ProjectSymbols& symbols);
 
 // The layout's files under src/: records, names, descriptions and (R/S, Emerald) contest records.

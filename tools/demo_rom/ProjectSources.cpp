@@ -46,24 +46,29 @@ std::string RecordBlock(ProjectLayout layout, int k, const DemoProjectMove& m, c
         {"flags", FlagsText(b[8], s)}};
     if (layout == ProjectLayout::rubySapphire) std::swap(fields[6], fields[7]); // priority before target
     std::string block = layout == ProjectLayout::rubySapphire ? "    [" + m.symbol + "] = {\n"
-                                                               : "    [" + m.symbol + "] =\n    {\n";
+                                                              : "    [" + m.symbol + "] =\n    {\n";
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const auto& [field, value] = fields[i];
-        if (value == "0" && ((field == "priority" && k % 40 == 27) || (field == "secondaryEffectChance" && k % 40 == 13)))
+        if (value == "0" &&
+            ((field == "priority" && k % 40 == 27) || (field == "secondaryEffectChance" && k % 40 == 13)))
             continue;
         const bool last = i + 1 == fields.size();
         block += "        ." + field + " = " + value + (last && k % 9 == 4 ? "" : ",");
-        if (field == "priority" && priority != 0) block += priority > 0 ? " // goes first" : " /* goes last */";
+        if (field == "priority" && priority != 0)
+            block += priority > 0 ? " // goes first" : " /* goes last */";
         block += "\n";
     }
     return block + "    },\n";
 }
 
-std::string RecordsFile(ProjectLayout layout, const std::vector<DemoProjectMove>& moves, const ProjectSymbols& s) {
-    std::string text = "#include \"global.h\"\n#include \"battle.h\"\n#include \"constants/battle_move_effects.h\"\n"
-                       "#include \"constants/moves.h\"\n\n";
-    text += layout == ProjectLayout::rubySapphire ? "const struct BattleMove gBattleMoves[] =\n{\n"
-                                                   : "const struct BattleMove gBattleMoves[MOVES_COUNT] =\n{\n";
+std::string RecordsFile(ProjectLayout layout, const std::vector<DemoProjectMove>& moves,
+                        const ProjectSymbols& s) {
+    std::string text =
+        "#include \"global.h\"\n#include \"battle.h\"\n#include \"constants/battle_move_effects.h\"\n"
+        "#include \"constants/moves.h\"\n\n";
+    text += layout == ProjectLayout::rubySapphire
+                ? "const struct BattleMove gBattleMoves[] =\n{\n"
+                : "const struct BattleMove gBattleMoves[MOVES_COUNT] =\n{\n";
     for (std::size_t k = 0; k < moves.size(); ++k) {
         if (k == 355) text += "\n    // Moves added by this fork.\n";
         text += RecordBlock(layout, static_cast<int>(k), moves[k], s);
@@ -75,7 +80,8 @@ std::string NamesFile(ProjectLayout layout, const std::vector<DemoProjectMove>& 
     std::string text = layout == ProjectLayout::rubySapphire
                            ? "const u8 gMoveNames[][MOVE_NAME_LENGTH + 1] =\n{\n"
                            : "const u8 gMoveNames[MOVES_COUNT][MOVE_NAME_LENGTH + 1] = {\n";
-    for (const DemoProjectMove& m : moves) text += "    [" + m.symbol + "] = _(\"" + CLiteralContents(m.name) + "\"),\n";
+    for (const DemoProjectMove& m : moves)
+        text += "    [" + m.symbol + "] = _(\"" + CLiteralContents(m.name) + "\"),\n";
     return text + "};\n";
 }
 
@@ -118,8 +124,8 @@ std::string FireRedDescriptions(const std::vector<DemoProjectMove>& moves) {
     const std::vector<std::string> names = DescriptionNames(moves);
     std::string text = "#include \"global.h\"\n\n";
     for (std::size_t k = 1; k < moves.size(); ++k)
-        text += "const u8 gMoveDescription_" + names[k] + "[] = _(\"" + CLiteralContents(*moves[k].description) +
-                "\");\n";
+        text += "const u8 gMoveDescription_" + names[k] + "[] = _(\"" +
+                CLiteralContents(*moves[k].description) + "\");\n";
     text += "\nconst u8 *const gMoveDescriptionPointers[MOVES_COUNT - 1] = {\n";
     for (std::size_t k = 1; k < moves.size(); ++k)
         text += "    [" + moves[k].symbol + " - 1] = gMoveDescription_" + names[k] + ",\n";
@@ -140,7 +146,8 @@ std::string LiteralsDescriptions(ProjectLayout layout, const std::vector<DemoPro
     text += ruby ? "const u8 * const gMoveDescriptions[] = {\n"
                  : "const u8 *const gMoveDescriptionPointers[MOVES_COUNT - 1] =\n{\n";
     for (std::size_t k = 1; k < moves.size(); ++k)
-        text += ruby ? "    " + nameOf(k) + ",\n" : "    [" + moves[k].symbol + " - 1] = " + nameOf(k) + ",\n";
+        text +=
+            ruby ? "    " + nameOf(k) + ",\n" : "    [" + moves[k].symbol + " - 1] = " + nameOf(k) + ",\n";
     return text + "};\n";
 }
 
@@ -154,9 +161,9 @@ std::string ComboList(const rom::ContestMove& c, const ProjectSymbols& s, std::s
 std::string RubyContestLine(int k, const DemoProjectMove& m, const ProjectSymbols& s) {
     const rom::ContestMove& c = *m.contest;
     if (k == 0) return "    {0, 0, 0, {0, 0, 0, 0}}, // NONE\n";
-    return "    {" + SymbolOrNumber(s.contestEffects, c.effect) + ", " + SymbolOrNumber(s.categories, c.category) +
-           ", " + SymbolOrNumber(s.comboStarters, c.comboStarter) + ", " + ComboList(c, s, 4) + "}, // " +
-           m.symbol.substr(5) + "\n";
+    return "    {" + SymbolOrNumber(s.contestEffects, c.effect) + ", " +
+           SymbolOrNumber(s.categories, c.category) + ", " + SymbolOrNumber(s.comboStarters, c.comboStarter) +
+           ", " + ComboList(c, s, 4) + "}, // " + m.symbol.substr(5) + "\n";
 }
 
 // Emerald lists the combos up to the last one it follows ({0} for none); a few lists are written out.
@@ -165,13 +172,15 @@ std::string EmeraldContestBlock(int k, const DemoProjectMove& m, const ProjectSy
     std::size_t length = rom::ComboMoveCount;
     if (k % 10 != 3)
         while (length > 1 && c.comboMoves[length - 1] == 0) --length;
-    return "    [" + m.symbol + "] =\n    {\n        .effect = " + SymbolOrNumber(s.contestEffects, c.effect) +
+    return "    [" + m.symbol +
+           "] =\n    {\n        .effect = " + SymbolOrNumber(s.contestEffects, c.effect) +
            ",\n        .contestCategory = " + SymbolOrNumber(s.categories, c.category) +
            ",\n        .comboStarterId = " + SymbolOrNumber(s.comboStarters, c.comboStarter) +
            ",\n        .comboMoves = " + ComboList(c, s, length) + "\n    },\n";
 }
 
-std::string ContestFile(ProjectLayout layout, const std::vector<DemoProjectMove>& moves, const ProjectSymbols& s) {
+std::string ContestFile(ProjectLayout layout, const std::vector<DemoProjectMove>& moves,
+                        const ProjectSymbols& s) {
     const bool ruby = layout == ProjectLayout::rubySapphire;
     std::string text = ruby ? "const struct ContestMove gContestMoves[] =\n{\n"
                             : "const struct ContestMove gContestMoves[MOVES_COUNT] =\n{\n";

@@ -15,7 +15,8 @@ constexpr const char* ReleasedEffects =
     "ATTACK_DOWN DEFENSE_DOWN SPEED_DOWN SPECIAL_ATTACK_DOWN SPECIAL_DEFENSE_DOWN ACCURACY_DOWN EVASION_DOWN "
     "HAZE BIDE RAMPAGE ROAR MULTI_HIT CONVERSION FLINCH_HIT RESTORE_HP TOXIC PAY_DAY LIGHT_SCREEN TRI_ATTACK "
     "REST OHKO RAZOR_WIND SUPER_FANG DRAGON_RAGE TRAP HIGH_CRITICAL DOUBLE_HIT RECOIL_IF_MISS MIST "
-    "FOCUS_ENERGY RECOIL CONFUSE ATTACK_UP_2 DEFENSE_UP_2 SPEED_UP_2 SPECIAL_ATTACK_UP_2 SPECIAL_DEFENSE_UP_2 "
+    "FOCUS_ENERGY RECOIL CONFUSE ATTACK_UP_2 DEFENSE_UP_2 SPEED_UP_2 SPECIAL_ATTACK_UP_2 "
+    "SPECIAL_DEFENSE_UP_2 "
     "ACCURACY_UP_2 EVASION_UP_2 TRANSFORM ATTACK_DOWN_2 DEFENSE_DOWN_2 SPEED_DOWN_2 SPECIAL_ATTACK_DOWN_2 "
     "SPECIAL_DEFENSE_DOWN_2 ACCURACY_DOWN_2 EVASION_DOWN_2 REFLECT POISON PARALYZE ATTACK_DOWN_HIT "
     "DEFENSE_DOWN_HIT SPEED_DOWN_HIT SPECIAL_ATTACK_DOWN_HIT SPECIAL_DEFENSE_DOWN_HIT ACCURACY_DOWN_HIT "
@@ -26,7 +27,8 @@ constexpr const char* ReleasedEffects =
     "SWAGGER FURY_CUTTER ATTRACT RETURN PRESENT FRUSTRATION SAFEGUARD THAW_HIT MAGNITUDE BATON_PASS PURSUIT "
     "RAPID_SPIN SONICBOOM - MORNING_SUN SYNTHESIS MOONLIGHT HIDDEN_POWER RAIN_DANCE SUNNY_DAY DEFENSE_UP_HIT "
     "ATTACK_UP_HIT ALL_STATS_UP_HIT - BELLY_DRUM PSYCH_UP MIRROR_COAT SKULL_BASH TWISTER EARTHQUAKE "
-    "FUTURE_SIGHT GUST FLINCH_MINIMIZE_HIT SOLAR_BEAM THUNDER TELEPORT BEAT_UP SEMI_INVULNERABLE DEFENSE_CURL "
+    "FUTURE_SIGHT GUST FLINCH_MINIMIZE_HIT SOLAR_BEAM THUNDER TELEPORT BEAT_UP SEMI_INVULNERABLE "
+    "DEFENSE_CURL "
     "SOFTBOILED FAKE_OUT UPROAR STOCKPILE SPIT_UP SWALLOW - HAIL TORMENT FLATTER WILL_O_WISP MEMENTO FACADE "
     "FOCUS_PUNCH SMELLINGSALT FOLLOW_ME NATURE_POWER CHARGE TAUNT HELPING_HAND TRICK ROLE_PLAY WISH ASSIST "
     "INGRAIN SUPERPOWER MAGIC_COAT RECYCLE REVENGE BRICK_BREAK YAWN KNOCK_OFF ENDEAVOR ERUPTION SKILL_SWAP "
@@ -35,19 +37,19 @@ constexpr const char* ReleasedEffects =
     "CALM_MIND DRAGON_DANCE CAMOUFLAGE";
 constexpr int ReleasedEffectCount = 214;
 
-constexpr const char* ReleasedTypes[] = {"NORMAL", "FIGHTING", "FLYING", "POISON",   "GROUND",  "ROCK",
-                                         "BUG",    "GHOST",    "STEEL",  "MYSTERY",  "FIRE",    "WATER",
-                                         "GRASS",  "ELECTRIC", "PSYCHIC", "ICE",     "DRAGON",  "DARK"};
+constexpr const char* ReleasedTypes[] = {"NORMAL", "FIGHTING", "FLYING",  "POISON",  "GROUND", "ROCK",
+                                         "BUG",    "GHOST",    "STEEL",   "MYSTERY", "FIRE",   "WATER",
+                                         "GRASS",  "ELECTRIC", "PSYCHIC", "ICE",     "DRAGON", "DARK"};
 constexpr int FairyType = 23;
 
 constexpr const char* Categories[] = {"COOL", "BEAUTY", "CUTE", "SMART", "TOUGH"};
 
 // The contest effects named after what each does and how (the demo's effect texts say the same).
-constexpr const char* ContestWhat[] = {"HIGHLY_APPEALING",  "STARTLE_PREV_MON",      "EXCITE_AUDIENCE",
-                                       "BETTER_IF_LAST",    "AVOID_STARTLE_ONCE",    "JAMS_OTHERS",
+constexpr const char* ContestWhat[] = {"HIGHLY_APPEALING",    "STARTLE_PREV_MON",        "EXCITE_AUDIENCE",
+                                       "BETTER_IF_LAST",      "AVOID_STARTLE_ONCE",      "JAMS_OTHERS",
                                        "BETTER_IF_SAME_TYPE", "APPEAL_VARIES_WITH_CROWD"};
-constexpr const char* ContestHow[] = {"", "_REPEATABLE", "_BETTER_IF_FIRST", "_LOWERS_NEXT_APPEAL",
-                                      "_BEST_IN_COMBO", "_IGNORES_JAM"};
+constexpr const char* ContestHow[] = {
+    "", "_REPEATABLE", "_BETTER_IF_FIRST", "_LOWERS_NEXT_APPEAL", "_BEST_IN_COMBO", "_IGNORES_JAM"};
 
 std::map<int, std::string> Effects(const std::vector<DemoProjectMove>& moves) {
     std::map<int, std::string> effects;
@@ -65,25 +67,33 @@ std::map<int, std::string> Effects(const std::vector<DemoProjectMove>& moves) {
 
 std::map<int, std::string> Targets(ProjectLayout layout) {
     if (layout == ProjectLayout::rubySapphire)
-        return {{0, "TARGET_SELECTED_POKEMON"}, {1, "TARGET_DEPENDS"}, {2, "TARGET_USER_OR_SELECTED"},
+        return {{0, "TARGET_SELECTED_POKEMON"}, {1, "TARGET_DEPENDS"},      {2, "TARGET_USER_OR_SELECTED"},
                 {4, "TARGET_RANDOM"},           {8, "TARGET_BOTH_ENEMIES"}, {16, "TARGET_USER"},
                 {32, "TARGET_ALL_EXCEPT_USER"}, {64, "TARGET_ENEMY_SIDE"}};
-    return {{0, "MOVE_TARGET_SELECTED"}, {1, "MOVE_TARGET_DEPENDS"}, {2, "MOVE_TARGET_USER_OR_SELECTED"},
-            {4, "MOVE_TARGET_RANDOM"},   {8, "MOVE_TARGET_BOTH"},    {16, "MOVE_TARGET_USER"},
-            {32, "MOVE_TARGET_FOES_AND_ALLY"}, {64, "MOVE_TARGET_OPPONENTS_FIELD"}};
+    return {{0, "MOVE_TARGET_SELECTED"},
+            {1, "MOVE_TARGET_DEPENDS"},
+            {2, "MOVE_TARGET_USER_OR_SELECTED"},
+            {4, "MOVE_TARGET_RANDOM"},
+            {8, "MOVE_TARGET_BOTH"},
+            {16, "MOVE_TARGET_USER"},
+            {32, "MOVE_TARGET_FOES_AND_ALLY"},
+            {64, "MOVE_TARGET_OPPONENTS_FIELD"}};
 }
 
 // The flags by bit in the order the layout's blocks write them; bit 6 only where a move uses it.
 std::vector<std::pair<int, std::string>> Flags(ProjectLayout layout, bool bit6) {
     std::vector<std::pair<int, std::string>> flags;
     if (layout == ProjectLayout::rubySapphire)
-        flags = {{1, "F_AFFECTED_BY_PROTECT"}, {4, "F_MIRROR_MOVE_COMPATIBLE"}, {0, "F_MAKES_CONTACT"},
-                 {2, "F_AFFECTED_BY_MAGIC_COAT"}, {3, "F_AFFECTED_BY_SNATCH"}, {5, "F_AFFECTED_BY_KINGS_ROCK"}};
+        flags = {{1, "F_AFFECTED_BY_PROTECT"}, {4, "F_MIRROR_MOVE_COMPATIBLE"},
+                 {0, "F_MAKES_CONTACT"},       {2, "F_AFFECTED_BY_MAGIC_COAT"},
+                 {3, "F_AFFECTED_BY_SNATCH"},  {5, "F_AFFECTED_BY_KINGS_ROCK"}};
     else
-        flags = {{0, "FLAG_MAKES_CONTACT"},        {1, "FLAG_PROTECT_AFFECTED"}, {2, "FLAG_MAGIC_COAT_AFFECTED"},
-                 {3, "FLAG_SNATCH_AFFECTED"},      {4, "FLAG_MIRROR_MOVE_AFFECTED"},
-                 {5, "FLAG_KINGS_ROCK_AFFECTED"}};
-    if (bit6) flags.emplace_back(6, layout == ProjectLayout::rubySapphire ? "F_HEAL_PRIORITY" : "FLAG_HEAL_PRIORITY");
+        flags = {{0, "FLAG_MAKES_CONTACT"},        {1, "FLAG_PROTECT_AFFECTED"},
+                 {2, "FLAG_MAGIC_COAT_AFFECTED"},  {3, "FLAG_SNATCH_AFFECTED"},
+                 {4, "FLAG_MIRROR_MOVE_AFFECTED"}, {5, "FLAG_KINGS_ROCK_AFFECTED"}};
+    if (bit6)
+        flags.emplace_back(6,
+                           layout == ProjectLayout::rubySapphire ? "F_HEAL_PRIORITY" : "FLAG_HEAL_PRIORITY");
     return flags;
 }
 
@@ -127,7 +137,8 @@ std::string MovesHeader(const std::vector<DemoProjectMove>& moves) {
         const int v = static_cast<int>(k);
         body += Define(moves[k].symbol, k % 64 == 40 ? Hex(v) : std::to_string(v));
     }
-    body += "\n" + Define("LAST_MOVE_INDEX", moves.back().symbol) + Define("MOVES_COUNT", "(LAST_MOVE_INDEX + 1)");
+    body += "\n" + Define("LAST_MOVE_INDEX", moves.back().symbol) +
+            Define("MOVES_COUNT", "(LAST_MOVE_INDEX + 1)");
     return Guarded("GUARD_CONSTANTS_MOVES_H", "Move numbers of the synthetic demo project.", body);
 }
 
@@ -163,13 +174,16 @@ std::string BattleHeader(const ProjectSymbols& s) {
         if (value == 0)
             body += Define(symbol, "0");
         else if (value == 2) // both branches agree, so the value is known
-            body += "#ifdef BUGFIX\n" + Define(symbol, "(1 << 1)") + "#else\n" + Define(symbol, "2") + "#endif\n";
+            body +=
+                "#ifdef BUGFIX\n" + Define(symbol, "(1 << 1)") + "#else\n" + Define(symbol, "2") + "#endif\n";
         else if (value == 32) // through another symbol
             body += Define(symbol, "(" + s.targets.at(8) + " << 2)");
         else
-            body += Define(symbol, value == 64 ? "0x40" : "(1 << " + std::to_string(std::countr_zero(
-                                                                           static_cast<unsigned>(value))) +
-                                                              ")");
+            body +=
+                Define(symbol,
+                       value == 64
+                           ? "0x40"
+                           : "(1 << " + std::to_string(std::countr_zero(static_cast<unsigned>(value))) + ")");
     }
     return Guarded("GUARD_CONSTANTS_BATTLE_H", "Battle constants.", body);
 }
@@ -205,7 +219,8 @@ ProjectSymbols SymbolsFor(ProjectLayout layout, const std::vector<DemoProjectMov
     s.flags = Flags(layout, bit6);
     if (HasContest(layout)) {
         for (int e = 0; e < rom::ContestEffectCount; ++e)
-            s.contestEffects[e] = std::string("CONTEST_EFFECT_") + ContestWhat[e % 8] + ContestHow[(e / 8) % 6];
+            s.contestEffects[e] =
+                std::string("CONTEST_EFFECT_") + ContestWhat[e % 8] + ContestHow[(e / 8) % 6];
         for (int c = 0; c < rom::ContestCategoryCount; ++c)
             s.categories[c] = std::string("CONTEST_CATEGORY_") + Categories[c];
         s.comboStarters = ComboStarters(moves);
@@ -221,8 +236,8 @@ std::string SymbolOrNumber(const std::map<int, std::string>& family, int value) 
 std::vector<ProjectFile> ConstantFiles(ProjectLayout layout, const std::vector<DemoProjectMove>& moves,
                                        const ProjectSymbols& symbols) {
     std::vector<ProjectFile> files = {
-        {"include/constants/global.h",
-         Guarded("GUARD_CONSTANTS_GLOBAL_H", "Lengths of the game's texts.", Define("MOVE_NAME_LENGTH", "12"))},
+        {"include/constants/global.h", Guarded("GUARD_CONSTANTS_GLOBAL_H", "Lengths of the game's texts.",
+                                               Define("MOVE_NAME_LENGTH", "12"))},
         {"include/constants/moves.h", MovesHeader(moves)},
         {"include/constants/battle_move_effects.h", EffectsHeader(symbols)},
         {"include/constants/pokemon.h", PokemonHeader(symbols)},
