@@ -1,5 +1,7 @@
 #include "tools/demo_rom/ProjectParts.h"
 
+#include <algorithm>
+#include <bit>
 #include <sstream>
 #include <stdexcept>
 
