@@ -1,3 +1,4 @@
+#include "rom/Utf8.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/demo_rom/Project.h"
@@ -164,6 +165,22 @@ TEST(DemoProject, DefinesEverySymbolItWritesOnceForItsValue) {
             EXPECT_EQ(seen["MOVE"].size(), static_cast<std::size_t>(moveCount));
             EXPECT_EQ(seen["TYPE"].contains(23), moveCount > 355) << "TYPE_FAIRY";
         }
+}
+
+TEST(DemoProject, ItsCharmapHasEveryCharacterOfItsNamesAndDescriptions) {
+    const std::string charmap =
+        FileText(demo::DemoProjectFiles(ProjectLayout::fireRedLeafGreen), "charmap.txt");
+    EXPECT_NE(charmap.find("\nPKMN = 53 54\n"), std::string::npos);
+    EXPECT_NE(charmap.find("\n'\\n' = FE\n"), std::string::npos);
+    std::set<char32_t> characters;
+    for (int moveCount : {355, 923})
+        for (const auto& move : demo::DemoProjectMoves(ProjectLayout::emerald, moveCount))
+            for (const std::string& text : {move.name, move.description.value_or("")})
+                for (char32_t c : rom::Utf8ToU32(text))
+                    if (c != U'\r' && c != U'\n') characters.insert(c); // the line break is '\n'
+    for (char32_t c : characters)
+        EXPECT_NE(charmap.find("\n'" + rom::U32ToUtf8(std::u32string(1, c)) + "' = "), std::string::npos)
+            << rom::U32ToUtf8(std::u32string(1, c));
 }
 
 TEST(DemoProject, WritesKnownMovesInTheLayoutsStyle) {
