@@ -29,7 +29,7 @@ std::string Hex(const rom::MoveRow& row, int first) {
 }
 
 ImportCheck Check(std::string_view csv) {
-    return CheckImport(ParseCsv(csv), DemoRows());
+    return CheckImport(ParseCsv(csv), TableView{DemoRows()});
 }
 
 std::vector<std::string> Described(const ImportCheck& check) {
@@ -322,7 +322,7 @@ TEST(CheckImport, AnExportWithTheTextsOfEarlierVersionsImportsToTheSameBytes) {
         row.bytes[0] = static_cast<std::uint8_t>(row.move % 214);
         row.bytes[6] = static_cast<std::uint8_t>(row.move % 65);
     }
-    std::vector<CsvRecord> records = ParseCsv(ExportCsv(rows));
+    std::vector<CsvRecord> records = ParseCsv(ExportCsv(TableView{rows}));
     const auto column = [&](const char* name) {
         const auto& h = records[0].cells;
         return static_cast<std::size_t>(std::find(h.begin(), h.end(), name) - h.begin());
@@ -332,7 +332,7 @@ TEST(CheckImport, AnExportWithTheTextsOfEarlierVersionsImportsToTheSameBytes) {
         records[i].cells.at(column("effect_text")) = rom::LegacyEffectNames()[bytes[0]];
         records[i].cells.at(column("target_text")) = rom::LegacyTargetNames()[bytes[6]];
     }
-    const ImportCheck check = CheckImport(records, rows);
+    const ImportCheck check = CheckImport(records, TableView{rows});
     EXPECT_EQ(Described(check), std::vector<std::string>{});
     EXPECT_TRUE(check.changes.empty());
 }

@@ -966,3 +966,52 @@ TEST_F(MovesCli, AHacksSplitRecordBytesAreListedAndEachSetWritesOnlyItsByte) {
     EXPECT_NE(refused.err.find("row 702"), std::string::npos) << refused.err;
     EXPECT_EQ(ReadFileBytes(rom_), expected);
 }
+
+TEST_F(MovesCli, DiffShowsEachRomByItsOwnNamesAndRecordLayout) {
+    // The released demo beside the split-layout hack, both profiles in one folder: move 7's type 23 is
+    // the hack's Fairy only on the hack's side, flag bit 6 is heal_priority only there, and byte 10
+    // (the hack's damage class) is compared as padding, which both tables have.
+    demo::DemoRom released = image_, hack = demo::MakeDemoRom(demo::HackLayout());
+    const auto set = [](demo::DemoRom& image, std::int32_t table, int k, int byte, std::uint8_t value) {
+        image.bytes[static_cast<std::size_t>(table + 12 * k + byte)] = value;
+    };
+    const std::int32_t plain = released.layout.dataOffset, moved = hack.layout.movedDataOffset;
+    set(released, plain, 7, 2, 23), set(hack, moved, 7, 2, 10);
+    set(released, plain, 8, 2, 10), set(hack, moved, 8, 2, 23);
+    set(released, plain, 9, 8, 0x41), set(hack, moved, 9, 8, 0x01);
+    testing_support::WriteFileBytes(rom_, released.bytes);
+    const std::filesystem::path hackRom = dir_ / "hack.gba";
+    testing_support::WriteFileBytes(hackRom, hack.bytes);
+    WriteFileText(data_ / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+
+    const struct {
+        bool hackFirst;
+        std::vector<std::string> format;
+        std::string expected;
+    } cases[] = {
+        {false, {}, "move 7: type 23 (no entry) -> 10 (Fire)\n"},
+        {true, {}, "move 7: type 10 (Fire) -> 23 (no entry)\n"},
+        {false, {}, "move 8: type 10 (Fire) -> 23 (Fairy)\n"},
+        {true, {}, "move 8: type 23 (Fairy) -> 10 (Fire)\n"},
+        {false, {}, "move 9: flags contact|bit6 -> contact\n"},
+        {true, {}, "move 9: flags contact -> contact|bit6\n"},
+        {true,
+         {"--json"},
+         "\"field\": \"type\", \"old\": 23, \"new\": 10, \"old_text\": \"Fairy\", \"new_text\": "
+         "\"Fire\"}"},
+        {false,
+         {"--json"},
+         "\"field\": \"type\", \"old\": 23, \"new\": 10, \"old_text\": null, \"new_text\": "
+         "\"Fire\"}"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"diff", c.hackFirst ? hackRom.string() : rom_.string(),
+                                         c.hackFirst ? rom_.string() : hackRom.string()};
+        args.insert(args.end(), c.format.begin(), c.format.end());
+        const RunResult r = Moves(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(c.expected), std::string::npos) << c.expected;
+        EXPECT_EQ(r.out.find("damage_class"), std::string::npos) << c.hackFirst;
+        EXPECT_NE(r.out.find("padding"), std::string::npos) << c.hackFirst;
+    }
+}
