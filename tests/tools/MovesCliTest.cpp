@@ -1015,3 +1015,115 @@ TEST_F(MovesCli, DiffShowsEachRomByItsOwnNamesAndRecordLayout) {
         EXPECT_NE(r.out.find("padding"), std::string::npos) << c.hackFirst;
     }
 }
+
+namespace {
+
+// The R/S-like demo ROM with contest tables, and the file offset of contest record byte b of move k.
+struct ContestDemo {
+    demo::DemoRom image = demo::MakeDemoRom(demo::ContestLayout());
+    std::size_t Byte(int k, int b) const {
+        return static_cast<std::size_t>(image.layout.contestMoveTable + 8 * k + b);
+    }
+    std::size_t EffectByte(int e, int b) const {
+        return static_cast<std::size_t>(image.layout.contestEffectTable + 4 * e + b);
+    }
+};
+
+} // namespace
+
+TEST_F(MovesCli, ContestFieldsAreListedSetByNameUndoneAndAbsentWithoutContestData) {
+    const ContestDemo c;
+    const std::filesystem::path contestRom = dir_ / "contest.gba", undo = dir_ / "undo.csv";
+    demo::WriteDemoRom(c.image, contestRom, data_);
+    const std::string csv = Moves({"list", contestRom.string(), "--csv"}).out;
+    EXPECT_NE(csv.find(",padding,contest_category,contest_category_text,contest_effect,contest_effect_text,"
+                       "combo_starter,combo_moves,combo_moves_text,description\r\n"),
+              std::string::npos);
+    const std::string effect0 = c.image.contestEffectTexts[0];
+    const std::string names = c.image.names[116] + "|" + c.image.names[170] + "||";
+    const struct {
+        std::vector<std::string> args;
+        std::string expected; // in the output of the command on the contest ROM
+    } shown[] = {
+        {{"list", contestRom.string(), "--csv"}, "4,Tough,0," + effect0 + ",60,0|0|0|0,|||,"},
+        {{"list", contestRom.string(), "--csv"}, ",61|62|0|0," + names + ","},
+        {{"list", contestRom.string(), "--json"},
+         "\"combo_moves\": [61,62,0,0], \"combo_moves_text\": [\"" + c.image.names[116] + "\", \"" +
+             c.image.names[170] + "\""},
+        {{"export", contestRom.string(), "-"}, ",61|62|0|0," + names + ","},
+    };
+    for (const auto& s : shown) {
+        const RunResult r = Moves(s.args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(s.expected), std::string::npos) << s.expected;
+    }
+
+    // Names where numbers are; byte 1's bits 3 to 7 (set on move 57) and byte 7 stay as they are.
+    const std::vector<std::uint8_t> original = ReadFileBytes(contestRom);
+    std::vector<std::uint8_t> expected = original;
+    expected[c.Byte(57, 1)] = static_cast<std::uint8_t>((original[c.Byte(57, 1)] & 0xF8) | 1);
+    expected[c.Byte(57, 2)] = 200;
+    expected[c.Byte(57, 3)] = 62, expected[c.Byte(57, 4)] = 60;
+    expected[c.Byte(57, 0)] = 3;
+    const RunResult set =
+        Moves({"set", contestRom.string(), "57", "contest_category=beauty", "combo_starter=200",
+               "combo_moves=" + c.image.names[170] + "|60|0|0", "contest_effect=3", "--undo", undo.string()});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(ReadFileBytes(contestRom), expected);
+    EXPECT_NE(set.out.find("move 57: contest_category "), std::string::npos) << set.out;
+    const RunResult undone = Moves({"import", contestRom.string(), undo.string()});
+    ASSERT_EQ(undone.status, 0) << undone.err;
+    EXPECT_EQ(ReadFileBytes(contestRom), original);
+
+    // Without contest data no contest column is listed, compared or taken.
+    const RunResult plain = Moves({"list", rom_.string(), "--csv"});
+    EXPECT_EQ(plain.out.find("contest_"), std::string::npos);
+    EXPECT_EQ(plain.out.find("combo_"), std::string::npos);
+    const RunResult diff = Moves({"diff", contestRom.string(), rom_.string()});
+    ASSERT_EQ(diff.status, 0) << diff.err;
+    EXPECT_EQ(diff.out.find("contest_"), std::string::npos);
+    EXPECT_EQ(diff.out.find("combo_"), std::string::npos);
+    const RunResult refused = Moves({"set", rom_.string(), "5", "contest_category=Cool"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("contest_category"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, AContestEffectIsListedAndSetWithTheMovesItReachesAndUndone) {
+    const ContestDemo c;
+    const std::filesystem::path contestRom = dir_ / "contest.gba", undo = dir_ / "undo.csv";
+    demo::WriteDemoRom(c.image, contestRom, data_);
+    const RunResult json = Moves({"contest-effects", "list", contestRom.string(), "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto& e3 = c.image.contestEffects[3];
+    EXPECT_NE(json.out.find("{\"effect\": 3, \"type\": " + std::to_string(e3[0]) + ", \"appeal\": " +
+                            std::to_string(e3[1]) + ", \"jam\": " + std::to_string(e3[2]) + ", \"text\": "),
+              std::string::npos)
+        << json.out;
+
+    std::size_t users = 0;
+    for (const auto& record : c.image.contestMoves) users += record[0] == 3 ? 1 : 0;
+    const std::vector<std::uint8_t> original = ReadFileBytes(contestRom);
+    std::vector<std::uint8_t> expected = original;
+    expected[c.EffectByte(3, 1)] = static_cast<std::uint8_t>(e3[1] + 1);
+    const RunResult set = Moves({"contest-effects", "set", contestRom.string(), "3",
+                                 "appeal=" + std::to_string(e3[1] + 1), "--undo", undo.string()});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(ReadFileBytes(contestRom), expected);
+    EXPECT_NE(set.out.find("is used by " + std::to_string(users) + " moves"), std::string::npos) << set.out;
+    ASSERT_EQ(Moves({"contest-effects", "import", contestRom.string(), undo.string()}).status, 0);
+    EXPECT_EQ(ReadFileBytes(contestRom), original);
+
+    // A value out of range, a field that is not one, a ROM without contest data: nothing written.
+    const std::vector<std::string> refusals[] = {
+        {"contest-effects", "set", contestRom.string(), "3", "jam=256"},
+        {"contest-effects", "set", contestRom.string(), "48", "jam=1"},
+        {"contest-effects", "set", contestRom.string(), "3", "padding=1"},
+        {"contest-effects", "set", rom_.string(), "3", "jam=1"},
+    };
+    for (const auto& args : refusals) {
+        EXPECT_NE(Moves(args).status, 0) << args[3] << args[4];
+        EXPECT_EQ(ReadFileBytes(contestRom), original);
+    }
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}

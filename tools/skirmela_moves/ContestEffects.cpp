@@ -236,11 +236,15 @@ int ContestEffects(const CommandLine& cl, const std::filesystem::path& programDi
         }
     }
     const EffectsCheck check = CheckEffects(records, data);
+    // A set's fault names its operand, an import's its row and column.
+    const auto describe = [&](const CellError& e) {
+        if (cl.effectsAction != EffectsAction::set) return label + ": " + DescribeCellError(e);
+        if (e.column <= 1) return e.message;
+        const FieldAssignment& a = cl.assignments[static_cast<std::size_t>(e.column - 2)];
+        return a.field + "=" + a.value + ": " + e.message;
+    };
     if (!check.errors.empty()) {
-        for (const CellError& e : check.errors)
-            err << "skirmela-moves: "
-                << (cl.effectsAction == EffectsAction::set ? e.message : label + ": " + DescribeCellError(e))
-                << "\n";
+        for (const CellError& e : check.errors) err << "skirmela-moves: " << describe(e) << "\n";
         err << "skirmela-moves: " << Counted(check.errors.size(), "bad cell") << "; nothing written\n";
         return ExitBadInput;
     }

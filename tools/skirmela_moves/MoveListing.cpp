@@ -103,7 +103,9 @@ std::string ListText(const TableView& t) {
                 cells.push_back(!v                            ? ""
                                 : f == ContestField::category ? ContestText(t, names, f, *v)
                                                               : ContestCell(f, *v));
-            cells.push_back(v ? ContestText(t, names, ContestField::comboMoves, *v) : "");
+            // Combo moves by the names of the moves that start them; none at all is left blank.
+            const bool combos = v && v->comboMoves != rom::ComboMoves{};
+            cells.push_back(combos ? ContestText(t, names, ContestField::comboMoves, *v) : "");
         }
         if (t.descriptions)
             cells.push_back(DescriptionOf(t, row.move) ? ShownName(DescriptionCell(t, row.move)) : "");
