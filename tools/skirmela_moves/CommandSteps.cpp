@@ -81,8 +81,9 @@ void CheckOutputTarget(const CommandLine& cl, const std::filesystem::path& outpu
                             std::string(what) + " " + output.string() + " is " + is + "; nothing written");
     };
     if (files::SameFile(output, cl.rom)) refuse("the ROM");
-    if (cl.command == Command::importCsv && cl.file != "-" &&
-        (output == cl.file || files::SameFile(output, cl.file)))
+    const bool imports = cl.command == Command::importCsv || (cl.command == Command::contestEffects &&
+                                                              cl.effectsAction == EffectsAction::importCsv);
+    if (imports && cl.file != "-" && (output == cl.file || files::SameFile(output, cl.file)))
         refuse("the table being imported");
     if (!profile.empty() && files::SameFile(output, profile))
         refuse("the game's profile " + profile.string());
