@@ -1071,6 +1071,11 @@ TEST_F(MovesCli, ContestFieldsAreListedSetByNameUndoneAndAbsentWithoutContestDat
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(ReadFileBytes(contestRom), expected);
     EXPECT_NE(set.out.find("move 57: contest_category "), std::string::npos) << set.out;
+    const std::filesystem::path before = dir_ / "before.gba";
+    testing_support::WriteFileBytes(before, original);
+    const RunResult compared = Moves({"diff", before.string(), contestRom.string(), "--csv"});
+    EXPECT_NE(compared.out.find("\r\n57,combo_moves,"), std::string::npos) << compared.out;
+    EXPECT_NE(compared.out.find(",62|60|0|0\r\n"), std::string::npos) << compared.out;
     const RunResult undone = Moves({"import", contestRom.string(), undo.string()});
     ASSERT_EQ(undone.status, 0) << undone.err;
     EXPECT_EQ(ReadFileBytes(contestRom), original);
