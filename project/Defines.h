@@ -48,10 +48,18 @@ class Defines {
     std::optional<Place> PlaceOf(std::string_view symbol) const;
 
   private:
-    struct Definition {
-        std::string body;
+    friend class DefinesReader;
+    friend class DefinesEvaluator;
+    // One way a symbol may be defined: its body (comments and continuations removed, blanks between
+    // tokens made one space) and where; nullopt in an alternative means undefined on that branch.
+    struct Body {
+        std::string text;
         Place place;
-        bool conditionalDisagrees = false; // defined differently in branches of an #if
+        bool functionLike = false;
+    };
+    // One alternative when the symbol is defined outside any undecided #if; one a branch otherwise.
+    struct Definition {
+        std::vector<std::optional<Body>> alternatives;
     };
     std::map<std::string, Definition, std::less<>> definitions_;
     std::vector<std::string> order_;
