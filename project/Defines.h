@@ -2,8 +2,10 @@
 // The #defines of a project's include folder, and the values of the expressions its tables are
 // written in. Values come only from the project's own defines: forks add effects, types and moves.
 // A define inside #if/#ifdef/#ifndef counts only when every branch that defines the symbol gives it
-// the same value (a branch that leaves it undefined makes it unknown); a define that reaches itself
-// through others is a cycle, and unknown.
+// the same value (a branch that leaves it undefined makes it unknown), since the build's command line
+// may choose any branch; only an include guard (#ifndef G, #define G first, its #endif last) and a
+// condition of numbers alone (#if 0) are decided. A define that reaches itself through others is a
+// cycle, and unknown. Files are read in the order given, a later define replacing an earlier one.
 
 #include <cstdint>
 #include <filesystem>
@@ -39,8 +41,9 @@ class Defines {
 
     // The value of symbol. Never fails.
     Evaluation Value(std::string_view symbol) const;
-    // The value of an expression: decimal, hex (0x) or octal numbers (with u/l suffixes), symbols,
-    // parentheses, unary - ~ !, binary * / % + - << >> & ^ |. Never fails.
+    // The value of an expression: decimal, hex (0x), binary (0b) or octal numbers (with u/l
+    // suffixes), symbols, parentheses, unary + - ~ !, binary * / % + - << >> & ^ | and the
+    // comparisons, && and || of an #if. Never fails.
     Evaluation Evaluate(std::string_view expression) const;
     // The symbols starting with prefix that have a value, with it, in the order they were defined.
     std::vector<std::pair<std::string, std::int64_t>> WithPrefix(std::string_view prefix) const;
