@@ -179,7 +179,10 @@ TEST(Defines, ReadsEveryHeaderUnderTheIncludeFolderInSortedOrder) {
     std::filesystem::create_directories(root / "include/constants");
     WriteFileText(root / "include/constants/moves.h", "#define MOVE_NONE 0\n#define MOVE_POUND 1\n");
     WriteFileText(root / "include/battle.h", "\n#define MOVES_COUNT (MOVE_POUND + 354)\n#define ORDER 1\n");
-    WriteFileText(root / "include/zz.h", "#define ORDER 2\n");
+    const std::string letters = "kdjabhegcfi";
+    for (char c : letters)
+        WriteFileText(root / ("include/z" + std::string(1, c) + ".h"),
+                      "#define ORDER_" + std::string(1, c) + " 0\n#define ORDER 2\n");
     WriteFileText(root / "include/notes.txt", "#define IGNORED 1\n");
     WriteFileText(root / "src.h", "#define OUTSIDE 1\n");
     const Defines d = Defines::ReadIncludeFolder(root.path());
@@ -187,6 +190,10 @@ TEST(Defines, ReadsEveryHeaderUnderTheIncludeFolderInSortedOrder) {
     ExpectValue(d.Value("ORDER"), 2, "ORDER");
     ExpectValue(d.Value("IGNORED"), std::string("not defined"), "IGNORED");
     ExpectValue(d.Value("OUTSIDE"), std::string("not defined"), "OUTSIDE");
+    std::string order;
+    for (const auto& [symbol, value] : d.WithPrefix("ORDER_")) order += symbol.back();
+    EXPECT_EQ(order, "abcdefghijk");
+    EXPECT_EQ(d.PlaceOf("ORDER")->Text(), "include/zk.h:2");
     EXPECT_EQ(d.PlaceOf("MOVE_POUND")->Text(), "include/constants/moves.h:2");
     EXPECT_EQ(d.PlaceOf("MOVES_COUNT")->Text(), "include/battle.h:2");
 
