@@ -27,7 +27,7 @@ std::vector<std::string> Described(std::string_view source) {
 TEST(Tokenize, GivesEachTokenWithItsLineSkippingCommentsAndBlanks) {
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"int a = 0x1Fu; // note\nb", {"i:int@1", "i:a@1", "p:=@1", "n:0x1Fu@1", "p:;@1", "i:b@2"}},
-        {"/* one\ntwo */ x /**/y", {"i:x@2", "i:y@2"}},
+        {"/* one\n * two */ x /**/y", {"i:x@2", "i:y@2"}},
         {"x /* never closed\n y", {"i:x@1"}},
         {"x\\\ny", {"i:x@1", "i:y@2"}},
         {R"("a \"q\" // no" 'b' '\'' '\\')",
