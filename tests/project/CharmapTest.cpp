@@ -18,7 +18,8 @@ const char* const SampleCharmap = R"(@ the game's characters
 'A'         = BB
 'B'         = BC
 '“'         = B1
-'"'         = B1
+'"'         = B2
+'”'         = B2
 '\''        = B4
 '\\'        = 5F
 '\n'        = FE
@@ -43,8 +44,7 @@ TEST(Charmap, EncodesLiteralsAndRendersThemBack) {
         {"AB", {0xBB, 0xBC}, "AB"},
         {"A\\nB", {0xBB, 0xFE, 0xBC}, "A\\nB"},
         {"\\'A'", {0xB4, 0xBB, 0xB4}, "'A'"},
-        {"\\\"", {0xB1}, "“"},
-        {"\"", {0xB1}, "“"},
+        {"\\\"“”", {0xB2, 0xB1, 0xB2}, "\\\"“\\\""},
         {"\\\\", {0x5F}, "\\\\"},
         {"\\l", {0xFA}, "\\l"},
         {"é. @", {0x1B, 0xAD, 0x00, 0x99}, "é. @"},
