@@ -199,6 +199,10 @@ class Scanner {
     }
 
     void ScanPunctuation() {
+        if (std::string_view("<>.-+&|=!*/%^").find(s_[pos_]) == std::string_view::npos) {
+            Advance(1);
+            return;
+        }
         for (std::string_view p : LongPunctuators) {
             if (s_.compare(pos_, p.size(), p) == 0) {
                 Advance(p.size());

@@ -47,7 +47,8 @@ class Defines {
     Evaluation Evaluate(std::string_view expression) const;
     // The symbols starting with prefix that have a value, with it, in the order they were defined.
     std::vector<std::pair<std::string, std::int64_t>> WithPrefix(std::string_view prefix) const;
-    // Where symbol is defined (its first definition), or nullopt.
+    // Where the definition of symbol in effect is (the first branch's where the branches of an #if
+    // define it), or nullopt when it is not defined.
     std::optional<Place> PlaceOf(std::string_view symbol) const;
 
   private:
