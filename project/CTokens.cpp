@@ -30,7 +30,8 @@ class Scanner {
 
     std::vector<Token> Run() {
         std::vector<Token> tokens;
-        bool lineStart = true; // only blanks and comments since the last line break
+        if (s_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3; // a byte-order mark some editors write
+        bool lineStart = true;                           // only blanks and comments since the last line break
         while (true) {
             SkipContinuations();
             if (pos_ >= s_.size()) break;

@@ -100,6 +100,7 @@ std::string LiteralOf(const std::string& key) {
 
 Charmap Charmap::Parse(std::string_view text) {
     Charmap map;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3); // a byte-order mark
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         std::string_view line = text.substr(0, end);
@@ -129,8 +130,13 @@ Charmap Charmap::Parse(std::string_view text) {
         const auto bytes = BytesOf(line.substr(1));
         if (!bytes) continue;
         if (isCharacter) {
-            if (map.characters_.emplace(key, *bytes).second && map.characterOf_.emplace(*bytes, key).second)
-                map.longestCharacter_ = std::max(map.longestCharacter_, bytes->size());
+            if (!map.characters_.emplace(key, *bytes).second) continue;
+            // the line break is written \n wherever another character shares its bytes
+            if (key == "\n")
+                map.characterOf_.insert_or_assign(*bytes, key);
+            else
+                map.characterOf_.emplace(*bytes, key);
+            map.longestCharacter_ = std::max(map.longestCharacter_, bytes->size());
         } else {
             if (map.escapes_.emplace(key, *bytes).second && map.escapeOf_.emplace(*bytes, key).second)
                 map.longestEscape_ = std::max(map.longestEscape_, bytes->size());

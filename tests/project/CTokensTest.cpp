@@ -45,6 +45,7 @@ TEST(Tokenize, GivesEachTokenWithItsLineSkippingCommentsAndBlanks) {
         {"/* c */ # define S \"a // b\" 'x'\nz", {"d:# define S \"a // b\" 'x'@1", "i:z@2"}},
         {"a\r\n#define B 1\r\nc", {"i:a@1", "d:#define B 1@2", "i:c@3"}},
         {"@ $", {"p:@@1", "p:$@1"}},
+        {"\xEF\xBB\xBF#define A 1\nb", {"d:#define A 1@1", "i:b@2"}},
     };
     for (const auto& [source, expected] : cases) EXPECT_EQ(Described(source), expected) << source;
 }

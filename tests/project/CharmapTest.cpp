@@ -22,6 +22,7 @@ const char* const SampleCharmap = R"(@ the game's characters
 '”'         = B2
 '\''        = B4
 '\\'        = 5F
+'¶'         = FE
 '\n'        = FE
 '\l'        = FA
 '@'         = 99
@@ -42,7 +43,7 @@ TEST(Charmap, EncodesLiteralsAndRendersThemBack) {
     // literal, its bytes, the literal the bytes render as
     const std::tuple<const char*, Bytes, const char*> cases[] = {
         {"AB", {0xBB, 0xBC}, "AB"},
-        {"A\\nB", {0xBB, 0xFE, 0xBC}, "A\\nB"},
+        {"A\\nB¶", {0xBB, 0xFE, 0xBC, 0xFE}, "A\\nB\\n"},
         {"\\'A'", {0xB4, 0xBB, 0xB4}, "'A'"},
         {"\\\"“”", {0xB2, 0xB1, 0xB2}, "\\\"“\\\""},
         {"\\\\", {0x5F}, "\\\\"},
@@ -91,7 +92,7 @@ TEST(Charmap, ItsBytesAreTheGameTextTheRomHolds) {
 
 TEST(Charmap, ReadsTheRootsCharmapOrNamesItWhenItCannot) {
     testing_support::TempDir root;
-    testing_support::WriteFileText(root / "charmap.txt", "'A' = BB\r\n'B' = BC\r\n");
+    testing_support::WriteFileText(root / "charmap.txt", "\xEF\xBB\xBF'A' = BB\r\n'B' = BC\r\n");
     std::string fault;
     EXPECT_EQ(Charmap::Read(root.path()).Encode("AB", fault), (Bytes{0xBB, 0xBC}));
     std::filesystem::remove(root / "charmap.txt");
