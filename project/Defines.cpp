@@ -21,7 +21,7 @@ std::string Place::Text() const {
 
 namespace {
 
-constexpr std::size_t MaxChain = 500; // a define reached through more defines than this is refused
+constexpr std::size_t MaxChain = 200; // a define reached through more defines than this is refused
 
 // One directive of a file: its name ("define", "ifdef", ...) and the tokens after it, read from its
 // text with the continuations removed, so that a comment ends where the joined line does.
@@ -102,9 +102,13 @@ std::optional<bool> Decide(const Directive& d) {
     if (d.name != "if" && d.name != "elif") return std::nullopt;
     const std::string condition = JoinTokens(d, 1);
     try {
-        return EvaluateCExpression(condition, [](std::string_view) -> std::int64_t {
-                   throw ExpressionFailure{"a symbol", false};
-               }) != 0;
+        NestingBudget budget;
+        return EvaluateCExpression(
+                   condition,
+                   [](std::string_view) -> std::int64_t {
+                       throw ExpressionFailure{"a symbol", false};
+                   },
+                   budget) != 0;
     } catch (const ExpressionFailure&) {
         return std::nullopt;
     }
@@ -244,7 +248,8 @@ class DefinesEvaluator {
     explicit DefinesEvaluator(const Defines& defines) : defines_(defines) {}
 
     std::int64_t Expression(std::string_view text) {
-        return EvaluateCExpression(text, [this](std::string_view symbol) { return Symbol(symbol); });
+        return EvaluateCExpression(
+            text, [this](std::string_view symbol) { return Symbol(symbol); }, budget_);
     }
 
     std::int64_t Symbol(std::string_view name) {
@@ -262,10 +267,14 @@ class DefinesEvaluator {
                 throw ExpressionFailure{std::string(name) + " is defined only in some branches of an #if (" +
                                             FirstPlace(alternatives) + ")",
                                         true};
+        if (--budget_.left < 0)
+            throw ExpressionFailure{std::string(name) + " is reached through defines nested too deeply",
+                                    true};
         chain_.emplace_back(name);
         std::vector<std::int64_t> values;
         for (const auto& a : alternatives) values.push_back(Body(name, *a));
         chain_.pop_back();
+        ++budget_.left;
         for (std::size_t i = 1; i < values.size(); ++i)
             if (values[i] != values[0])
                 throw ExpressionFailure{
@@ -312,6 +321,7 @@ class DefinesEvaluator {
 
     const Defines& defines_;
     std::vector<std::string> chain_;
+    NestingBudget budget_;
 };
 
 Defines Defines::FromTexts(const std::vector<std::pair<fs::path, std::string>>& files) {
