@@ -10,6 +10,8 @@
 #include <deque>
 #include <set>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace project {
 
@@ -144,6 +146,7 @@ class DefinesReader {
 
   private:
     struct Frame {
+        bool transparent = false;  // its first branch is taken for certain: what it defines is defined
         bool parentLive = true;    // the whole #if is on a path the build may take
         bool branchLive = true;    // the current branch may be taken
         bool certainTaken = false; // a branch before or this one is taken for certain
@@ -155,6 +158,7 @@ class DefinesReader {
 
     Alternatives Lookup(const std::string& name) const {
         for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+            if (frame->transparent) continue;
             const auto found = frame->current.find(name);
             if (found != frame->current.end()) return found->second;
         }
@@ -164,7 +168,13 @@ class DefinesReader {
 
     void Set(const std::string& name, Alternatives alternatives) {
         if (seen_.insert(name).second) order_.push_back(name);
-        (frames_.empty() ? base_ : frames_.back().current)[name] = std::move(alternatives);
+        for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+            if (!frame->transparent) {
+                frame->current[name] = std::move(alternatives);
+                return;
+            }
+        }
+        base_[name] = std::move(alternatives);
     }
 
     void Apply(const fs::path& file, const Directive& d, bool guard) {
@@ -174,6 +184,7 @@ class DefinesReader {
             const std::optional<bool> holds = guard ? std::optional<bool>(true) : Decide(d);
             frame.branchLive = frame.parentLive && holds != false;
             frame.certainTaken = holds == true;
+            frame.transparent = frame.certainTaken;
             frames_.push_back(std::move(frame));
         } else if (d.name == "elif" || d.name == "elifdef" || d.name == "elifndef" || d.name == "else") {
             if (frames_.empty()) return;
@@ -211,9 +222,9 @@ class DefinesReader {
     void Close() {
         Frame frame = std::move(frames_.back());
         frames_.pop_back();
+        if (frame.transparent || !frame.parentLive) return;
         EndBranch(frame);
         if (!frame.certainTaken) frame.branches.emplace_back(); // the branch of no #else
-        if (!frame.parentLive) return;
         std::set<std::string> touched;
         for (const auto& branch : frame.branches)
             for (const auto& entry : branch) touched.insert(entry.first);
@@ -237,9 +248,9 @@ class DefinesReader {
 
     Defines& out_;
     std::vector<Frame> frames_;
-    std::map<std::string, Alternatives> base_;
+    std::unordered_map<std::string, Alternatives> base_;
     std::vector<std::string> order_;
-    std::set<std::string> seen_;
+    std::unordered_set<std::string> seen_;
 };
 
 // Resolves symbols through their bodies, keeping the chain of symbols under way to tell a cycle.
