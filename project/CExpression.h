@@ -22,8 +22,8 @@ struct ExpressionFailure {
 // fit in 64 bits signed. Never fails.
 std::optional<std::int64_t> ParseCNumber(std::string_view text);
 
-// How much deeper an evaluation may go: parentheses and unary operators take one level each, and so
-// may a caller's symbols resolved through their own expressions, so that no input runs out the stack.
+// How much deeper an evaluation may go: parentheses and unary operators take one level each, also in
+// the expressions of the symbols it resolves, so that no input runs out the stack.
 struct NestingBudget {
     int left = 400;
 };

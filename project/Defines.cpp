@@ -278,14 +278,10 @@ class DefinesEvaluator {
                 throw ExpressionFailure{std::string(name) + " is defined only in some branches of an #if (" +
                                             FirstPlace(alternatives) + ")",
                                         true};
-        if (--budget_.left < 0)
-            throw ExpressionFailure{std::string(name) + " is reached through defines nested too deeply",
-                                    true};
         chain_.emplace_back(name);
         std::vector<std::int64_t> values;
         for (const auto& a : alternatives) values.push_back(Body(name, *a));
         chain_.pop_back();
-        ++budget_.left;
         for (std::size_t i = 1; i < values.size(); ++i)
             if (values[i] != values[0])
                 throw ExpressionFailure{
