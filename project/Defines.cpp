@@ -84,11 +84,19 @@ bool DefinesSymbol(const Directive& d, std::string_view symbol) {
     return d.name == "define" && d.tokens.size() > 1 && d.tokens[1].text == symbol;
 }
 
-// Whether the file's directives are wrapped in an include guard: #ifndef G, #define G first, and its
-// #endif the last directive. The guard's branch is the one the file is read with.
+// Whether the file's directives are wrapped in an include guard: #ifndef G (or #if !defined(G)),
+// #define G first, and its #endif the last directive. The guard's branch is the one the file is read with.
 bool HasIncludeGuard(const std::deque<Directive>& ds) {
-    if (ds.size() < 3 || ds[0].name != "ifndef" || ds[0].tokens.size() != 2) return false;
-    if (!DefinesSymbol(ds[1], ds[0].tokens[1].text)) return false;
+    if (ds.size() < 3) return false;
+    // #ifndef G, #if !defined G, #if !defined(G)
+    const auto& t = ds[0].tokens;
+    const auto is = [&](std::size_t i, std::string_view text) { return t[i].text == text; };
+    std::string guard;
+    if (ds[0].name == "ifndef" && t.size() == 2) guard = t[1].text;
+    if (ds[0].name == "if" && t.size() == 4 && is(1, "!") && is(2, "defined")) guard = t[3].text;
+    if (ds[0].name == "if" && t.size() == 6 && is(1, "!") && is(2, "defined") && is(3, "(") && is(5, ")"))
+        guard = t[4].text;
+    if (guard.empty() || !DefinesSymbol(ds[1], guard)) return false;
     int depth = 0;
     for (std::size_t i = 0; i < ds.size(); ++i) {
         if (Opens(ds[i])) ++depth;

@@ -91,9 +91,13 @@ const char* const BrokenHeader = R"(#define A B + 1
 )";
 
 Defines Sample() {
-    return Defines::FromTexts({{"include/constants/numbers.h", NumbersHeader},
-                               {"include/global.h", BranchesHeader},
-                               {"include/broken.h", BrokenHeader}});
+    return Defines::FromTexts(
+        {{"include/constants/numbers.h", NumbersHeader},
+         {"include/global.h", BranchesHeader},
+         {"include/guarded.h", "#if !defined (GUARD_G)\n#define GUARD_G\n#define G 1\n#endif\n"},
+         {"include/guarded2.h", "#if ! defined GUARD_H\n#define GUARD_H\n#define H 2\n#endif\n"},
+         {"include/unguarded.h", "#if !defined(BUGFIX)\n#define NO_GUARD 3\n#endif\n"},
+         {"include/broken.h", BrokenHeader}});
 }
 
 } // namespace
@@ -101,9 +105,9 @@ Defines Sample() {
 TEST(Defines, ResolvesSymbolsAndExpressions) {
     const Defines d = Sample();
     const std::pair<const char*, std::int64_t> symbols[] = {
-        {"DEC", 42},  {"HEX", 31},       {"OCT", 8},    {"SUFFIX", 300},    {"SHIFT", 32},  {"FLAGS", 63},
-        {"SUM", 41},  {"PRECEDENCE", 7}, {"NEG", -5},   {"CONTINUED", 3},   {"NESTED", 82}, {"LATER", 9},
-        {"AGREE", 1}, {"ALIVE", 2},      {"BEFORE", 7}, {"NESTED_AGREE", 4}};
+        {"DEC", 42},  {"HEX", 31},       {"OCT", 8},    {"SUFFIX", 300},     {"SHIFT", 32},  {"FLAGS", 63},
+        {"SUM", 41},  {"PRECEDENCE", 7}, {"NEG", -5},   {"CONTINUED", 3},    {"NESTED", 82}, {"LATER", 9},
+        {"AGREE", 1}, {"ALIVE", 2},      {"BEFORE", 7}, {"NESTED_AGREE", 4}, {"G", 1},       {"H", 2}};
     for (const auto& [symbol, value] : symbols) ExpectValue(d.Value(symbol), value, symbol);
 
     const std::pair<const char*, std::int64_t> expressions[] = {
@@ -122,6 +126,7 @@ TEST(Defines, TellsWhyASymbolHasNoValue) {
          "include/global.h:7"},
         {"ONE_BRANCH", "ONE_BRANCH is defined only in some branches of an #if (include/global.h:4)"},
         {"UNDONE", "UNDONE is defined only in some branches of an #if"},
+        {"NO_GUARD", "NO_GUARD is defined only in some branches of an #if"},
         {"DEAD", "DEAD is not defined"},
         {"F", "F at include/global.h:33 is a macro with parameters, not a value"},
         {"EMPTY", "EMPTY at include/global.h:34 is defined with no value"},
