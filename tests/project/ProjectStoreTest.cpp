@@ -312,6 +312,7 @@ TEST(PlanProjectChanges, RewritesTextsAndContestDataInTheFilesStyle) {
         changes[0].description = "One.\nTwo.\nThree.";
         changes[1].move = 2;
         changes[1].name = "EMBER×KICK"; // unchanged: its file keeps {TIMES}
+        changes[1].description = "Kicks.\nHard.";
         changes[2].move = 3;
         if (p.hasContest) {
             changes[2].contest = p.moves[3].contest;
@@ -329,13 +330,16 @@ TEST(PlanProjectChanges, RewritesTextsAndContestDataInTheFilesStyle) {
                                          : layout == ProjectLayout::emerald
                                              ? "src/data/text/move_descriptions.h"
                                              : "src/data/text/move_descriptions_en.h";
-        if (layout == ProjectLayout::fireRedLeafGreen) {
-            EXPECT_EQ(after[descriptions],
-                      Replaced(files.at(descriptions), "\"Taps.\\nLightly.\"", "\"One.\\nTwo.\\nThree.\""));
-        } else {
-            EXPECT_EQ(after[descriptions], Replaced(files.at(descriptions), "\"Taps.\\n\"\n    \"Lightly.\"",
-                                                    "\"One.\\n\"\n    \"Two.\\n\"\n    \"Three.\""));
-        }
+        // A text of one literal stays one; a text written one literal a line (even a one-line text
+        // whose literal stands on its own line) takes one literal for each of its lines.
+        const bool fr = layout == ProjectLayout::fireRedLeafGreen;
+        const std::string oneKick = fr ? "_(\"Kicks.\")" : "_(\n    \"Kicks.\")";
+        const std::string newKick = fr ? "_(\"Kicks.\\nHard.\")" : "_(\n    \"Kicks.\\n\"\n    \"Hard.\")";
+        const std::string oneTap = fr ? "\"Taps.\\nLightly.\"" : "\"Taps.\\n\"\n    \"Lightly.\"";
+        const std::string newTap =
+            fr ? "\"One.\\nTwo.\\nThree.\"" : "\"One.\\n\"\n    \"Two.\\n\"\n    \"Three.\"";
+        EXPECT_EQ(after[descriptions],
+                  Replaced(Replaced(files.at(descriptions), oneTap, newTap), oneKick, newKick));
         if (layout == ProjectLayout::rubySapphire) {
             EXPECT_EQ(after["src/data/contest_moves.h"],
                       Replaced(files.at("src/data/contest_moves.h"), "CONTEST_CATEGORY_COOL}, // HUM",
