@@ -101,7 +101,7 @@ std::optional<std::size_t> FindInitialiser(const CFile& f, std::string_view name
     return std::nullopt;
 }
 
-Init ParseInitialiser(const CFile& f, std::size_t i) {
+Init ParseInitialiser(const CFile& f, std::size_t i, int depth) {
     Init init;
     init.first = i;
     if (!Is(f, i, "{")) {
@@ -109,6 +109,7 @@ Init ParseInitialiser(const CFile& f, std::size_t i) {
         return init;
     }
     init.braced = true;
+    if (depth >= MaxInitialiserDepth) Fail(f, i, "lists nested deeper than a move table's");
     std::size_t j = i + 1;
     while (!Is(f, j, "}")) {
         if (j >= f.tokens.size()) Fail(f, i, "the { here is never closed");
@@ -130,7 +131,7 @@ Init ParseInitialiser(const CFile& f, std::size_t i) {
             ++j;
         }
         if (j >= f.tokens.size()) Fail(f, i, "the { here is never closed");
-        e.value = ParseInitialiser(f, j);
+        e.value = ParseInitialiser(f, j, depth + 1);
         j = e.value.last + 1;
         if (Is(f, j, ",")) {
             e.comma = j;

@@ -61,9 +61,13 @@ struct Element {
 // The token of the { that opens the initialiser of the array named name ("gBattleMoves"), or nullopt.
 std::optional<std::size_t> FindInitialiser(const CFile& file, std::string_view name);
 
-// The initialiser that starts at token i. Throws ProjectError "file:line: reason" for a list never
-// closed, a designator without =, a preprocessor line inside it, an empty value.
-Init ParseInitialiser(const CFile& file, std::size_t i);
+// The move tables nest lists three deep (table, block, combo moves); deeper ones are refused.
+inline constexpr int MaxInitialiserDepth = 8;
+
+// The initialiser that starts at token i, a list at depth depth. Throws ProjectError "file:line:
+// reason" for a list never closed or nested too deep, a designator without =, a preprocessor line
+// inside it, an empty value.
+Init ParseInitialiser(const CFile& file, std::size_t i, int depth = 0);
 
 // The value of tokens first to last. Throws ProjectError "file:line: what = expression: why".
 std::int64_t EvaluateTokens(const CFile& file, const Defines& defines, std::size_t first, std::size_t last,

@@ -105,6 +105,7 @@ void ReadDescriptions(const Defines& defines, const Charmap& charmap, std::share
     sources.descriptions.assign(moves.size(), std::nullopt);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const Init& value = table.elements[i].value;
+        if (numbers[i] == 0) Fail(f, table.elements[i].first, std::string(name) + " has no entry for move 0");
         if (value.braced || value.first != value.last || f.tokens[value.first].kind != TokenKind::identifier)
             Fail(f, value.first, "the name of a description's array is expected here");
         const auto text = texts.find(f.tokens[value.first].text);
