@@ -85,8 +85,9 @@ void InsertElements(TextEdits& edits, const CFile& f, const Init& block,
                     const std::array<FieldRule, N>& fields, std::vector<NewElement> added) {
     if (added.empty()) return;
     std::sort(added.begin(), added.end(), [](const auto& a, const auto& b) { return a.index < b.index; });
-    const bool designated =
-        block.elements.empty() || std::any_of(block.elements.begin(), block.elements.end(),
+    const bool designated = block.elements.empty()
+                                ? !fields[0].name.empty()
+                                : std::any_of(block.elements.begin(), block.elements.end(),
                                               [](const Element& e) { return !e.field.empty(); });
     std::vector<std::string> items;
     if (designated) {
@@ -94,16 +95,13 @@ void InsertElements(TextEdits& edits, const CFile& f, const Init& block,
             items.push_back("." + std::string(fields[e.index].name) + " = " + e.value);
     } else {
         for (std::size_t i = block.elements.size(), next = 0; next < added.size(); ++i) {
-            if (added[next].index == i)
-                items.push_back(added[next++].value);
-            else
-                items.push_back(i == 3 && fields[i].name == "comboMoves" ? "{0}" : "0");
+            items.push_back(added[next].index == i ? added[next++].value : "0");
         }
     }
     if (block.elements.empty()) {
         std::string text;
-        for (const std::string& item : items) text += " " + item + (designated ? "," : "");
-        edits.Insert(f, f.EndOf(block.first), text + " ");
+        for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+        edits.Insert(f, f.EndOf(block.first), designated ? " " + text + " " : text);
         return;
     }
     const Element& last = block.elements.back();
