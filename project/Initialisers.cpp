@@ -157,11 +157,12 @@ std::int64_t ValueInRange(const CFile& f, const Defines& defines, const Init& va
                           std::int64_t low, std::int64_t high) {
     if (value.braced) Fail(f, value.first, std::string(what) + " is a list where a value belongs");
     const std::int64_t v = EvaluateTokens(f, defines, value.first, value.last, what);
-    if (v < low || v > high)
-        Fail(f, value.first,
-             std::string(what) + " = " + std::string(f.Span(value.first, value.last)) + " is " +
-                 std::to_string(v) + ", outside " + std::to_string(low) + " to " + std::to_string(high));
-    return v;
+    if (v >= low && v <= high) return v;
+    const std::string written(f.Span(value.first, value.last));
+    Fail(f, value.first,
+         std::string(what) + " = " + written + " is " +
+             (written == std::to_string(v) ? "" : std::to_string(v) + ", ") + "outside " +
+             std::to_string(low) + " to " + std::to_string(high));
 }
 
 std::vector<int> EntryNumbers(const CFile& f, const Defines& defines, const Init& table, int count,

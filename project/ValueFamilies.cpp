@@ -9,6 +9,7 @@
 #include "rom/ContestNames.h"
 #include "rom/Vocabularies.h"
 
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -118,10 +119,12 @@ ValueSymbols SymbolsOf(const Defines& defines, const Family& family, const std::
         result.symbols[static_cast<int>(value)].push_back(symbol);
     }
     for (const auto& [value, symbols] : result.symbols) {
-        bool released = !family.released;
-        for (const auto& [symbol, releasedValue] : family.released ? *family.released : Released{})
-            for (const std::string& s : symbols)
-                released = released || (s == symbol && value == releasedValue);
+        const bool released =
+            !family.released ||
+            std::any_of(family.released->begin(), family.released->end(), [&](const auto& r) {
+                return r.second == value &&
+                       std::find(symbols.begin(), symbols.end(), r.first) != symbols.end();
+            });
         const std::string own = released && family.text ? family.text(value) : "";
         result.shownAs[value] = own.empty() ? symbols.front() : own;
     }
