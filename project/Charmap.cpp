@@ -11,8 +11,6 @@ namespace project {
 
 namespace {
 
-constexpr std::size_t LongestCharacterText = 8; // characters of UTF-8 a charmap's key is read as at most
-
 bool IsNameChar(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
@@ -137,6 +135,7 @@ Charmap Charmap::Parse(std::string_view text) {
             else
                 map.characterOf_.emplace(*bytes, key);
             map.longestCharacter_ = std::max(map.longestCharacter_, bytes->size());
+            map.longestKey_ = std::max(map.longestKey_, key.size());
         } else {
             if (map.escapes_.emplace(key, *bytes).second && map.escapeOf_.emplace(*bytes, key).second)
                 map.longestEscape_ = std::max(map.longestEscape_, bytes->size());
@@ -206,7 +205,7 @@ std::optional<std::vector<std::uint8_t>> Charmap::Encode(std::string_view litera
         }
         // the longest run of characters that is one key: a charmap may give several characters one code
         std::vector<std::size_t> ends;
-        for (std::size_t end = 0; ends.size() < LongestCharacterText && end < literal.size();) {
+        for (std::size_t end = 0; end < literal.size() && end < std::max<std::size_t>(longestKey_, 1);) {
             end += CharacterLength(literal.substr(end));
             ends.push_back(end);
         }
@@ -226,8 +225,9 @@ std::optional<std::vector<std::uint8_t>> Charmap::Encode(std::string_view litera
     return bytes;
 }
 
-std::optional<std::string> Charmap::Render(std::span<const std::uint8_t> bytes) const {
+std::optional<std::string> Charmap::Render(std::span<const std::uint8_t> all) const {
     std::string text;
+    std::span<const std::uint8_t> bytes = all;
     // at each byte the longest character that matches, else the longest escape
     const auto longestMatch = [&](const std::map<std::vector<std::uint8_t>, std::string>& of,
                                   std::size_t longest) -> std::optional<std::pair<std::string, std::size_t>> {
@@ -248,6 +248,10 @@ std::optional<std::string> Charmap::Render(std::span<const std::uint8_t> bytes) 
             return std::nullopt;
         }
     }
+    // characters of several letters ('AB' beside 'A' and 'B') may read back as other bytes
+    std::string fault;
+    const auto again = Encode(text, fault);
+    if (!again || !std::equal(again->begin(), again->end(), all.begin(), all.end())) return std::nullopt;
     return text;
 }
 

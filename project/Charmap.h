@@ -31,7 +31,8 @@ class Charmap {
     std::optional<std::vector<std::uint8_t>> Encode(std::string_view literalContents,
                                                     std::string& fault) const;
     // The contents of a C string literal that encodes bytes (a line break as \n, a quote as \", a
-    // byte sequence with no single character as its {ESCAPE}), or nullopt when a byte has no entry.
+    // byte sequence with no single character as its {ESCAPE}), or nullopt when a byte has no entry
+    // or the text would read back as other bytes.
     std::optional<std::string> Render(std::span<const std::uint8_t> bytes) const;
 
   private:
@@ -41,6 +42,7 @@ class Charmap {
     // The other way, the first line for the bytes winning: bytes -> character, bytes -> NAME.
     std::map<std::vector<std::uint8_t>, std::string> characterOf_, escapeOf_;
     std::size_t longestCharacter_ = 0, longestEscape_ = 0; // in bytes of the game
+    std::size_t longestKey_ = 0;                           // in bytes of UTF-8
 };
 
 } // namespace project

@@ -17,6 +17,9 @@ const char* const SampleCharmap = R"(@ the game's characters
 '.'         = AD @ a full stop
 'A'         = BB
 'B'         = BC
+'P'         = CA
+'K'         = C5
+'PK'        = 60
 '“'         = B1
 '"'         = B2
 '”'         = B2
@@ -52,6 +55,7 @@ TEST(Charmap, EncodesLiteralsAndRendersThemBack) {
         {"{PKMN}A", {0x53, 0x54, 0xBB}, "{PKMN}A"},
         {"{COLOR RED}", {0xFC, 0x01, 0x02}, "{COLOR}Á"},
         {"{ BB }", {0xBB}, "A"},
+        {"PKP", {0x60, 0xCA}, "PKP"},
         {"", {}, ""},
     };
     for (const auto& [literal, bytes, rendered] : cases) {
@@ -79,8 +83,9 @@ TEST(Charmap, RefusesWhatHasNoCodeNamingIt) {
         EXPECT_FALSE(map.Encode(literal, got).has_value()) << literal;
         EXPECT_EQ(got, fault) << literal;
     }
-    // bytes no line of the charmap gives, the second code of a character listed twice among them
-    for (const Bytes& bytes : {Bytes{0x77}, Bytes{0xBB, 0x01}, Bytes{0x53}})
+    // bytes no line of the charmap gives, the second code of a character listed twice among them,
+    // letters that would read back as the one character of both
+    for (const Bytes& bytes : {Bytes{0x77}, Bytes{0xBB, 0x01}, Bytes{0x53}, Bytes{0xCA, 0xC5}})
         EXPECT_EQ(map.Render(bytes), std::nullopt) << bytes.size();
 }
 
