@@ -255,7 +255,7 @@ std::string Literal(const std::string& contents) {
 }
 
 // The literals of a text: one, or (a text written one literal a line) one per line of the game,
-// each on its own line with the first one's indent.
+// each on its own line with the indent of the last one's line.
 std::string TextLiterals(const TextSource& at, const std::string& contents) {
     const CFile& f = *at.file;
     const bool perLine = at.last > at.first || f.tokens[at.first].line != f.tokens[at.open].line;
@@ -266,7 +266,7 @@ std::string TextLiterals(const TextSource& at, const std::string& contents) {
         if (contents[i] != '\\' || i + 1 == contents.size()) continue;
         line += contents[++i];
         if (contents[i] == 'n' && i + 1 < contents.size()) {
-            text += Literal(line) + "\n" + f.IndentOf(at.first);
+            text += Literal(line) + "\n" + f.IndentOf(at.last);
             line.clear();
         }
     }
@@ -323,6 +323,8 @@ std::vector<FileRewrite> PlanProjectChanges(const OpenedProject& project,
             std::optional<std::vector<std::uint8_t>> bytes =
                 rom::EncodeDescription(*change.description, fault);
             if (!bytes) Refuse(move, "description", fault);
+            if (const std::string tooLong = rom::DescriptionLengthFault(k, bytes->size()); !tooLong.empty())
+                Refuse(move, "description", tooLong);
             bytes->pop_back(); // the end byte, which _() adds
             descriptions[k] = *bytes;
         }
