@@ -107,8 +107,8 @@ Files Project(ProjectLayout layout) {
         {"include/constants/battle_move_effects.h",
          "#define EFFECT_HIT 0\n#define EFFECT_SLEEP 1\n"
          "#define EFFECT_POISON_HIT 2\n#define EFFECT_MY_NEW_ONE 214\n"},
-        {"include/constants/pokemon.h",
-         "#define TYPE_NORMAL 0\n#define TYPE_FIRE 10\n#define TYPE_SOUND 18\n"},
+        {"include/constants/pokemon.h", "#define TYPE_NORMAL 0\n#define TYPE_FIRE 10\n#define TYPE_SOUND 18\n"
+                                        "#define TYPE_FLAME TYPE_FIRE\n"},
         {"include/constants/battle.h",
          Symbols("#define @SELECTED@ 0\n#define @USER@ (1 << 4)\n#define @CONTACT@ (1 << 0)\n"
                  "#define @PROTECT@ (1 << 1)\n#define @MIRROR@ (1 << 4)\n",
@@ -261,6 +261,7 @@ TEST(PlanProjectChanges, ChangesOnlyTheTokensOfTheChangedField) {
         {2, 0, 214, "EFFECT_POISON_HIT, // a", "EFFECT_MY_NEW_ONE, // a"},
         {2, 0, 99, "EFFECT_POISON_HIT, // a", "99, // a"},
         {2, 2, 0, "TYPE_FIRE", "TYPE_NORMAL"},
+        {1, 2, 10, ".type = TYPE_NORMAL,\n        .accuracy = 100", ".type = 10,\n        .accuracy = 100"},
         {2, 3, 70, ".accuracy = 95", ".accuracy = 70"},
         {2, 4, 5, ".pp = 25", ".pp = 5"},
         {2, 5, 30, ".flags = @PROTECT@,\n", ".flags = @PROTECT@,\n        .secondaryEffectChance = 30,\n"},
