@@ -31,8 +31,14 @@ struct CFile {
     // A file of the given text, for tests and for files read already.
     static std::shared_ptr<const CFile> FromText(const std::filesystem::path& path, std::string text);
 
-    // "path:line" of token i.
+    // "path:line" of token i (of the last token when i is past the end).
     std::string At(std::size_t i) const;
+    // Whether token i is the punctuation (or keyword) text.
+    bool Is(std::size_t i, std::string_view text) const {
+        return i < tokens.size() && tokens[i].kind != TokenKind::string && tokens[i].text == text;
+    }
+    // Throws ProjectError "path:line: reason" for token i.
+    [[noreturn]] void Fail(std::size_t i, const std::string& reason) const;
     // The bytes of tokens first to last as written (comments and blanks between them included).
     std::string_view Span(std::size_t first, std::size_t last) const;
     // The tokens first to last joined by blanks, as an expression to evaluate.

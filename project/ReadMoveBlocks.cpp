@@ -9,10 +9,6 @@
 namespace project {
 namespace {
 
-[[noreturn]] void Fail(const CFile& f, std::size_t i, const std::string& reason) {
-    throw ProjectError(f.At(i) + ": " + reason);
-}
-
 template <std::size_t N> std::string FieldList(const std::array<FieldRule, N>& fields) {
     std::string list;
     for (const FieldRule& rule : fields) list += (list.empty() ? "." : ", .") + std::string(rule.name);
@@ -23,24 +19,23 @@ template <std::size_t N> std::string FieldList(const std::array<FieldRule, N>& f
 template <std::size_t N>
 void CheckBlock(const CFile& f, const Init& block, const std::array<FieldRule, N>& fields,
                 std::string_view what) {
-    if (!block.braced) Fail(f, block.first, std::string(what) + ": a block { ... } is expected here");
+    if (!block.braced) f.Fail(block.first, std::string(what) + ": a block { ... } is expected here");
     std::set<std::size_t> seen;
     std::size_t next = 0;
     for (const Element& e : block.elements) {
-        if (e.index) Fail(f, e.first, "an [index] designator inside a block of " + std::string(what));
+        if (e.index) f.Fail(e.first, "an [index] designator inside a block of " + std::string(what));
         std::size_t at = next;
         if (!e.field.empty()) {
             at = N;
             for (std::size_t j = 0; j < N; ++j)
                 if (fields[j].name == e.field) at = j;
             if (at == N)
-                Fail(f, e.first,
-                     "." + e.field + " is no field this program reads in " + std::string(what) +
-                         " (it reads " + FieldList(fields) + ")");
+                f.Fail(e.first, "." + e.field + " is no field this program reads in " + std::string(what) +
+                                    " (it reads " + FieldList(fields) + ")");
         } else if (at >= N) {
-            Fail(f, e.first, std::string(what) + ": more values than the " + std::to_string(N) + " fields");
+            f.Fail(e.first, std::string(what) + ": more values than the " + std::to_string(N) + " fields");
         }
-        if (!seen.insert(at).second) Fail(f, e.first, "." + std::string(fields[at].name) + " is given twice");
+        if (!seen.insert(at).second) f.Fail(e.first, "." + std::string(fields[at].name) + " is given twice");
         next = at + 1;
     }
 }
@@ -105,13 +100,13 @@ void ReadContestMoves(const Defines& defines, std::shared_ptr<const CFile> file,
             contest.byte1 = static_cast<std::uint8_t>(contest.category);
             if (const Element* combo = FieldElement(*block, ContestFields, 3)) {
                 if (!combo->value.braced)
-                    Fail(f, combo->value.first, ".comboMoves: a list { ... } is expected here");
+                    f.Fail(combo->value.first, ".comboMoves: a list { ... } is expected here");
                 if (combo->value.elements.size() > rom::ComboMoveCount)
-                    Fail(f, combo->value.first, ".comboMoves holds more than 4 values");
+                    f.Fail(combo->value.first, ".comboMoves holds more than 4 values");
                 for (std::size_t i = 0; i < combo->value.elements.size(); ++i) {
                     const Element& e = combo->value.elements[i];
                     if (!e.field.empty() || e.index)
-                        Fail(f, e.first, ".comboMoves: a designator inside the list");
+                        f.Fail(e.first, ".comboMoves: a designator inside the list");
                     contest.comboMoves[i] =
                         static_cast<int>(ValueInRange(f, defines, e.value, ".comboMoves", 0, 255));
                 }

@@ -11,14 +11,6 @@
 namespace project {
 namespace {
 
-[[noreturn]] void Fail(const CFile& f, std::size_t i, const std::string& reason) {
-    throw ProjectError(f.At(i) + ": " + reason);
-}
-
-bool Is(const CFile& f, std::size_t i, std::string_view text) {
-    return i < f.tokens.size() && f.tokens[i].kind != TokenKind::string && f.tokens[i].text == text;
-}
-
 Init TableOf(const CFile& f, std::string_view name) {
     const std::optional<std::size_t> open = FindInitialiser(f, name);
     if (!open)
@@ -31,11 +23,11 @@ std::map<std::string, TextSource, std::less<>> TextArrays(const std::shared_ptr<
     const CFile& f = *file;
     std::map<std::string, TextSource, std::less<>> texts;
     for (std::size_t i = 0; i + 5 < f.tokens.size(); ++i) {
-        if (f.tokens[i].kind != TokenKind::identifier || !Is(f, i + 1, "[") || !Is(f, i + 2, "]") ||
-            !Is(f, i + 3, "=") || !Is(f, i + 4, "_"))
+        if (f.tokens[i].kind != TokenKind::identifier || !f.Is(i + 1, "[") || !f.Is(i + 2, "]") ||
+            !f.Is(i + 3, "=") || !f.Is(i + 4, "_"))
             continue;
         std::size_t close = i + 5;
-        while (close < f.tokens.size() && !Is(f, close, ")") && !Is(f, close, ";")) ++close;
+        while (close < f.tokens.size() && !f.Is(close, ")") && !f.Is(close, ";")) ++close;
         texts[std::string(f.tokens[i].text)] = GameTextAt(file, i + 4, close);
     }
     return texts;
@@ -45,14 +37,13 @@ std::map<std::string, TextSource, std::less<>> TextArrays(const std::shared_ptr<
 
 TextSource GameTextAt(const std::shared_ptr<const CFile>& file, std::size_t first, std::size_t last) {
     const CFile& f = *file;
-    const bool shaped = last < f.tokens.size() && last >= first + 3 && Is(f, first, "_") &&
-                        Is(f, first + 1, "(") && Is(f, last, ")");
+    const bool shaped = last < f.tokens.size() && last >= first + 3 && f.Is(first, "_") &&
+                        f.Is(first + 1, "(") && f.Is(last, ")");
     for (std::size_t i = first + 2; shaped && i < last; ++i)
         if (f.tokens[i].kind != TokenKind::string)
-            Fail(f, i,
-                 std::string("only string literals may stand inside _( ); found ") +
-                     std::string(f.tokens[i].text));
-    if (!shaped) Fail(f, first, "a game text _(\"...\") is expected here");
+            f.Fail(i, std::string("only string literals may stand inside _( ); found ") +
+                          std::string(f.tokens[i].text));
+    if (!shaped) f.Fail(first, "a game text _(\"...\") is expected here");
     return TextSource{file, first + 1, first + 2, last - 1};
 }
 
@@ -62,7 +53,7 @@ std::vector<std::uint8_t> GameTextBytes(const CFile& f, const Charmap& charmap, 
         const std::string_view literal = f.tokens[i].text;
         std::string fault;
         const auto encoded = charmap.Encode(literal.substr(1, literal.size() - 2), fault);
-        if (!encoded) Fail(f, i, "charmap.txt has no code for " + fault);
+        if (!encoded) f.Fail(i, "charmap.txt has no code for " + fault);
         bytes.insert(bytes.end(), encoded->begin(), encoded->end());
     }
     return bytes;
@@ -77,14 +68,13 @@ void ReadNames(const Defines& defines, const Charmap& charmap, std::shared_ptr<c
     sources.names.assign(moves.size(), std::nullopt);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const Init& value = table.elements[i].value;
-        if (value.braced) Fail(f, value.first, "a game text _(\"...\") is expected here");
+        if (value.braced) f.Fail(value.first, "a game text _(\"...\") is expected here");
         const TextSource text = GameTextAt(file, value.first, value.last);
         const std::vector<std::uint8_t> bytes = GameTextBytes(f, charmap, text);
         if (bytes.size() >= rom::MoveNameFieldLength)
-            Fail(f, value.first,
-                 "the name is " + std::to_string(bytes.size()) +
-                     " game characters long; a name holds at most " +
-                     std::to_string(rom::MoveNameFieldLength - 1));
+            f.Fail(value.first, "the name is " + std::to_string(bytes.size()) +
+                                    " game characters long; a name holds at most " +
+                                    std::to_string(rom::MoveNameFieldLength - 1));
         ProjectMove& move = moves[numbers[i]];
         move.entry = {};
         std::copy(bytes.begin(), bytes.end(), move.entry.begin());
@@ -105,13 +95,13 @@ void ReadDescriptions(const Defines& defines, const Charmap& charmap, std::share
     sources.descriptions.assign(moves.size(), std::nullopt);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const Init& value = table.elements[i].value;
-        if (numbers[i] == 0) Fail(f, table.elements[i].first, std::string(name) + " has no entry for move 0");
+        if (numbers[i] == 0) f.Fail(table.elements[i].first, std::string(name) + " has no entry for move 0");
         if (value.braced || value.first != value.last || f.tokens[value.first].kind != TokenKind::identifier)
-            Fail(f, value.first, "the name of a description's array is expected here");
+            f.Fail(value.first, "the name of a description's array is expected here");
         const auto text = texts.find(f.tokens[value.first].text);
         if (text == texts.end())
-            Fail(f, value.first,
-                 std::string(f.tokens[value.first].text) + " is no text _(\"...\") of this file");
+            f.Fail(value.first,
+                   std::string(f.tokens[value.first].text) + " is no text _(\"...\") of this file");
         std::vector<std::uint8_t> bytes = GameTextBytes(f, charmap, text->second);
         bytes.push_back(0xFF);
         moves[numbers[i]].description = rom::DescriptionText(bytes);
