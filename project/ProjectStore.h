@@ -96,8 +96,9 @@ std::vector<FileRewrite> PlanProjectChanges(const OpenedProject& project,
 
 // Writes the rewrites all or nothing: every new file beside its original first, then each renamed
 // in; if a rename fails, the files already renamed are put back from copies kept beside them, and
-// the error is thrown (files::FileError). A file whose text on disk is no longer `before` is refused
-// before anything is written (ProjectError).
+// the error is thrown (files::FileError). A file whose text on disk is no longer `before`, or beside
+// which a copy is left from a save that did not finish (FILE.skirmela-undo), is refused before
+// anything is written (ProjectError).
 void WriteProjectFiles(const std::filesystem::path& root, const std::vector<FileRewrite>& rewrites);
 
 } // namespace project

@@ -28,6 +28,12 @@ void CheckUnchanged(const std::filesystem::path& root, const FileRewrite& rewrit
     if (now != rewrite.before)
         throw ProjectError(rewrite.file.generic_string() +
                            ": the file changed on disk since the project was read; open the project again");
+    std::error_code ec;
+    if (std::filesystem::exists(UndoCopyOf(root / rewrite.file), ec))
+        throw ProjectError(
+            UndoCopyOf(rewrite.file).generic_string() +
+            " is left from a save that did not finish: rename it over its file to put the file "
+            "back, or delete it, then save again");
 }
 
 // Puts file back to its old text, from the text kept in memory or else from its copy; false when

@@ -446,8 +446,9 @@ TEST(PlanProjectChanges, RefusesAChangeTheProjectCannotTake) {
 // A save of two files: both written, nothing left beside them; a failure in staging or in the
 // renames, or a file changed since it was read, leaves every file as it was.
 TEST(WriteProjectFiles, WritesAllOrNothing) {
-    enum class Fault { none, secondFile, secondCopy, changedOnDisk };
-    for (Fault fault : {Fault::none, Fault::secondFile, Fault::secondCopy, Fault::changedOnDisk}) {
+    enum class Fault { none, secondFile, secondCopy, changedOnDisk, copyLeftOver };
+    for (Fault fault :
+         {Fault::none, Fault::secondFile, Fault::secondCopy, Fault::changedOnDisk, Fault::copyLeftOver}) {
         SCOPED_TRACE(static_cast<int>(fault));
         TempDir dir;
         Files files = Project(ProjectLayout::fireRedLeafGreen);
@@ -462,10 +463,10 @@ TEST(WriteProjectFiles, WritesAllOrNothing) {
         const std::filesystem::path second = dir.path() / rewrites[1].file;
         if (fault == Fault::secondFile) files::InjectWriteFault(second, EIO);
         if (fault == Fault::secondCopy) files::InjectWriteFault(second.string() + ".skirmela-undo", EIO);
-        if (fault == Fault::changedOnDisk) {
-            files[rewrites[1].file.generic_string()] += "\n";
-            Write(dir.path(), files);
-        }
+        if (fault == Fault::changedOnDisk) files[rewrites[1].file.generic_string()] += "\n";
+        if (fault == Fault::copyLeftOver)
+            files[rewrites[1].file.generic_string() + ".skirmela-undo"] = "left";
+        Write(dir.path(), files);
         try {
             WriteProjectFiles(dir.path(), rewrites);
             EXPECT_EQ(fault, Fault::none);
