@@ -9,8 +9,6 @@ namespace project {
 
 namespace {
 
-constexpr int MaxNesting = 200; // parentheses and unary operators deeper than this are refused
-
 std::optional<std::uint64_t> DigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -18,12 +16,14 @@ std::optional<std::uint64_t> DigitValue(char c) {
     return std::nullopt;
 }
 
-// Binary operators by precedence, loosest first.
-const std::vector<std::vector<std::string_view>>& Levels() {
-    static const std::vector<std::vector<std::string_view>> levels = {
-        {"||"},       {"&&"},     {"|"},          {"^"}, {"&"}, {"==", "!="}, {"<", "<=", ">", ">="},
-        {"<<", ">>"}, {"+", "-"}, {"*", "/", "%"}};
-    return levels;
+// The precedence of a binary operator (higher binds tighter), or -1 for none.
+int Precedence(std::string_view op) {
+    static constexpr std::pair<std::string_view, int> table[] = {
+        {"||", 0}, {"&&", 1}, {"|", 2},  {"^", 3},  {"&", 4}, {"==", 5}, {"!=", 5}, {"<", 6}, {"<=", 6},
+        {">", 6},  {">=", 6}, {"<<", 7}, {">>", 7}, {"+", 8}, {"-", 8},  {"*", 9},  {"/", 9}, {"%", 9}};
+    for (const auto& [text, precedence] : table)
+        if (text == op) return precedence;
+    return -1;
 }
 
 std::string Quoted(std::string_view text) {
@@ -32,8 +32,9 @@ std::string Quoted(std::string_view text) {
 
 class Parser {
   public:
-    Parser(std::string_view text, const std::function<std::int64_t(std::string_view)>& symbolValue)
-        : text_(text), tokens_(Tokenize(text)), symbolValue_(symbolValue) {}
+    Parser(std::string_view text, const std::function<std::int64_t(std::string_view)>& symbolValue,
+           NestingBudget& budget)
+        : text_(text), tokens_(Tokenize(text)), symbolValue_(symbolValue), budget_(budget) {}
 
     std::int64_t Run() {
         if (tokens_.empty()) Fail("an empty expression has no value");
@@ -45,22 +46,27 @@ class Parser {
   private:
     [[noreturn]] static void Fail(std::string why) { throw ExpressionFailure{std::move(why), false}; }
 
+    void Enter() {
+        if (--budget_.left < 0) Fail(Quoted(text_) + " is nested too deeply");
+    }
+
     bool Next(std::string_view punctuation) const {
         return at_ < tokens_.size() && tokens_[at_].kind == TokenKind::punctuation &&
                tokens_[at_].text == punctuation;
     }
 
-    std::int64_t Binary(std::size_t level) {
-        if (level == Levels().size()) return Unary();
-        std::int64_t left = Binary(level + 1);
-        while (true) {
-            std::string_view op;
-            for (std::string_view candidate : Levels()[level])
-                if (Next(candidate)) op = candidate;
-            if (op.empty()) return left;
+    // Operators binding at least as tight as minimum, left to right, by precedence climbing, so that the
+    // stack grows with the nesting of parentheses only.
+    std::int64_t Binary(int minimum) {
+        std::int64_t left = Unary();
+        while (at_ < tokens_.size() && tokens_[at_].kind == TokenKind::punctuation) {
+            const std::string_view op = tokens_[at_].text;
+            const int precedence = Precedence(op);
+            if (precedence < minimum) break;
             ++at_;
-            left = Apply(op, left, Binary(level + 1));
+            left = Apply(op, left, Binary(precedence + 1));
         }
+        return left;
     }
 
     std::int64_t Apply(std::string_view op, std::int64_t a, std::int64_t b) const {
@@ -108,22 +114,21 @@ class Parser {
     }
 
     std::int64_t Unary() {
-        if (depth_ > MaxNesting) Fail(Quoted(text_) + " is nested too deeply");
         if (at_ >= tokens_.size()) Fail(Quoted(text_) + " ends where a value is expected");
         const Token& t = tokens_[at_++];
         if (t.kind == TokenKind::punctuation) {
             if (t.text == "(") {
-                ++depth_;
+                Enter();
                 const std::int64_t value = Binary(0);
-                --depth_;
+                ++budget_.left;
                 if (!Next(")")) Fail(Quoted(text_) + " lacks a closing )");
                 ++at_;
                 return value;
             }
             if (t.text == "-" || t.text == "+" || t.text == "~" || t.text == "!") {
-                ++depth_;
+                Enter();
                 const std::int64_t value = Unary();
-                --depth_;
+                ++budget_.left;
                 if (t.text == "+") return value;
                 if (t.text == "~") return ~value;
                 if (t.text == "!") return value == 0;
@@ -144,7 +149,7 @@ class Parser {
     std::vector<Token> tokens_;
     const std::function<std::int64_t(std::string_view)>& symbolValue_;
     std::size_t at_ = 0;
-    int depth_ = 0;
+    NestingBudget& budget_;
 };
 
 } // namespace
@@ -178,8 +183,9 @@ std::optional<std::int64_t> ParseCNumber(std::string_view text) {
 }
 
 std::int64_t EvaluateCExpression(std::string_view expression,
-                                 const std::function<std::int64_t(std::string_view)>& symbolValue) {
-    return Parser(expression, symbolValue).Run();
+                                 const std::function<std::int64_t(std::string_view)>& symbolValue,
+                                 NestingBudget& budget) {
+    return Parser(expression, symbolValue, budget).Run();
 }
 
 } // namespace project

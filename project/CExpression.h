@@ -22,10 +22,17 @@ struct ExpressionFailure {
 // fit in 64 bits signed. Never fails.
 std::optional<std::int64_t> ParseCNumber(std::string_view text);
 
+// How much deeper an evaluation may go: parentheses and unary operators take one level each, also in
+// the expressions of the symbols it resolves, so that no input runs out the stack.
+struct NestingBudget {
+    int left = 400;
+};
+
 // The value of expression, each symbol's value asked of symbolValue (which throws ExpressionFailure
 // when it has none). Throws ExpressionFailure for an expression that is no value: a token out of
-// place, a division by zero, a result or shift outside 64 bits.
+// place, a division by zero, a result or shift outside 64 bits, nesting beyond the budget.
 std::int64_t EvaluateCExpression(std::string_view expression,
-                                 const std::function<std::int64_t(std::string_view)>& symbolValue);
+                                 const std::function<std::int64_t(std::string_view)>& symbolValue,
+                                 NestingBudget& budget);
 
 } // namespace project

@@ -10,6 +10,8 @@
 #include <deque>
 #include <set>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace project {
 
@@ -21,7 +23,7 @@ std::string Place::Text() const {
 
 namespace {
 
-constexpr std::size_t MaxChain = 500; // a define reached through more defines than this is refused
+constexpr std::size_t MaxChain = 200; // a define reached through more defines than this is refused
 
 // One directive of a file: its name ("define", "ifdef", ...) and the tokens after it, read from its
 // text with the continuations removed, so that a comment ends where the joined line does.
@@ -102,9 +104,13 @@ std::optional<bool> Decide(const Directive& d) {
     if (d.name != "if" && d.name != "elif") return std::nullopt;
     const std::string condition = JoinTokens(d, 1);
     try {
-        return EvaluateCExpression(condition, [](std::string_view) -> std::int64_t {
-                   throw ExpressionFailure{"a symbol", false};
-               }) != 0;
+        NestingBudget budget;
+        return EvaluateCExpression(
+                   condition,
+                   [](std::string_view) -> std::int64_t {
+                       throw ExpressionFailure{"a symbol", false};
+                   },
+                   budget) != 0;
     } catch (const ExpressionFailure&) {
         return std::nullopt;
     }
@@ -140,6 +146,7 @@ class DefinesReader {
 
   private:
     struct Frame {
+        bool transparent = false;  // its first branch is taken for certain: what it defines is defined
         bool parentLive = true;    // the whole #if is on a path the build may take
         bool branchLive = true;    // the current branch may be taken
         bool certainTaken = false; // a branch before or this one is taken for certain
@@ -151,6 +158,7 @@ class DefinesReader {
 
     Alternatives Lookup(const std::string& name) const {
         for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+            if (frame->transparent) continue;
             const auto found = frame->current.find(name);
             if (found != frame->current.end()) return found->second;
         }
@@ -160,7 +168,13 @@ class DefinesReader {
 
     void Set(const std::string& name, Alternatives alternatives) {
         if (seen_.insert(name).second) order_.push_back(name);
-        (frames_.empty() ? base_ : frames_.back().current)[name] = std::move(alternatives);
+        for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+            if (!frame->transparent) {
+                frame->current[name] = std::move(alternatives);
+                return;
+            }
+        }
+        base_[name] = std::move(alternatives);
     }
 
     void Apply(const fs::path& file, const Directive& d, bool guard) {
@@ -170,6 +184,7 @@ class DefinesReader {
             const std::optional<bool> holds = guard ? std::optional<bool>(true) : Decide(d);
             frame.branchLive = frame.parentLive && holds != false;
             frame.certainTaken = holds == true;
+            frame.transparent = frame.certainTaken;
             frames_.push_back(std::move(frame));
         } else if (d.name == "elif" || d.name == "elifdef" || d.name == "elifndef" || d.name == "else") {
             if (frames_.empty()) return;
@@ -207,9 +222,9 @@ class DefinesReader {
     void Close() {
         Frame frame = std::move(frames_.back());
         frames_.pop_back();
+        if (frame.transparent || !frame.parentLive) return;
         EndBranch(frame);
         if (!frame.certainTaken) frame.branches.emplace_back(); // the branch of no #else
-        if (!frame.parentLive) return;
         std::set<std::string> touched;
         for (const auto& branch : frame.branches)
             for (const auto& entry : branch) touched.insert(entry.first);
@@ -233,9 +248,9 @@ class DefinesReader {
 
     Defines& out_;
     std::vector<Frame> frames_;
-    std::map<std::string, Alternatives> base_;
+    std::unordered_map<std::string, Alternatives> base_;
     std::vector<std::string> order_;
-    std::set<std::string> seen_;
+    std::unordered_set<std::string> seen_;
 };
 
 // Resolves symbols through their bodies, keeping the chain of symbols under way to tell a cycle.
@@ -244,7 +259,8 @@ class DefinesEvaluator {
     explicit DefinesEvaluator(const Defines& defines) : defines_(defines) {}
 
     std::int64_t Expression(std::string_view text) {
-        return EvaluateCExpression(text, [this](std::string_view symbol) { return Symbol(symbol); });
+        return EvaluateCExpression(
+            text, [this](std::string_view symbol) { return Symbol(symbol); }, budget_);
     }
 
     std::int64_t Symbol(std::string_view name) {
@@ -312,6 +328,7 @@ class DefinesEvaluator {
 
     const Defines& defines_;
     std::vector<std::string> chain_;
+    NestingBudget budget_;
 };
 
 Defines Defines::FromTexts(const std::vector<std::pair<fs::path, std::string>>& files) {

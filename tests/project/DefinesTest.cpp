@@ -154,12 +154,21 @@ TEST(Defines, RefusesChainsAndNestingTooDeepWithoutOverflowingTheStack) {
     header += "#define V2000 1\n";
     const Defines d = Defines::FromTexts({{"include/chain.h", header}});
     ExpectValue(d.Value("V1990"), 1, "a short chain");
-    ExpectValue(d.Value("V0"), std::string("V500 is reached through more than 500 defines"), "a long chain");
+    ExpectValue(d.Value("V0"), std::string("V200 is reached through more than 200 defines"), "a long chain");
     const std::string deep = std::string(10000, '(') + "1" + std::string(10000, ')');
     ExpectValue(d.Evaluate(deep), std::string("is nested too deeply"), "parentheses");
     std::string signs;
     for (int i = 0; i < 10000; ++i) signs += "- ";
     ExpectValue(d.Evaluate(signs + "1"), std::string("is nested too deeply"), "signs");
+
+    // defines each nested a little, nested through each other
+    std::string wrapped;
+    for (int i = 0; i < 400; ++i)
+        wrapped += "#define W" + std::to_string(i) + " " + std::string(50, '(') + "W" +
+                   std::to_string(i + 1) + std::string(50, ')') + "\n";
+    wrapped += "#define W400 1\n";
+    ExpectValue(Defines::FromTexts({{"include/wrapped.h", wrapped}}).Value("W0"),
+                std::string("is nested too deeply"), "nested defines");
 }
 
 TEST(Defines, ListsAFamilyInOrderAndPlacesItsSymbols) {
