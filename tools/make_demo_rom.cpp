@@ -1,13 +1,16 @@
 // make_demo_rom [options] [ROM] [DATA_DIR]: writes the synthetic demo ROM and its profile, so that the
-// editor can be tried without a game. Installed as skirmela-make-demo-rom; `--help` prints the usage.
+// editor can be tried without a game; make_demo_rom --project LAYOUT FOLDER writes the same moves as a
+// synthetic decompilation project. Installed as skirmela-make-demo-rom; `--help` prints the usage.
 
 #include "rom/ProfileFolders.h"
 #include "rom/WholeNumber.h"
 #include "tools/demo_rom/DemoRom.h"
+#include "tools/demo_rom/Project.h"
 
 #include <climits>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -29,8 +32,8 @@ std::filesystem::path UserProfileDir() {
 }
 
 std::string UsageText(const std::string& program) {
-    return "usage: " + program +
-           " [options] [ROM] [DATA_DIR]\n"
+    const std::string projectForm = "       " + program + " --project LAYOUT FOLDER [--moves N]\n";
+    return "usage: " + program + " [options] [ROM] [DATA_DIR]\n" + projectForm +
            "\n"
            "Writes a synthetic Game Boy Advance ROM image with an invented move table (default\n"
            "./skirmela-demo.gba) and its profile <code>.ini in DATA_DIR (default the folder of one's own\n"
@@ -57,6 +60,13 @@ std::string UsageText(const std::string& program) {
            "                     descriptions and the contest move, effect and effect-text tables at the\n"
            "                     released game's offsets (3995028, 3997868, 3976660) and the code words\n"
            "                     that name them; its profile is the shipped AXVE one\n"
+           "  --project LAYOUT FOLDER\n"
+           "                     instead of a ROM, the same moves as a synthetic decompilation project in\n"
+           "                     FOLDER (new or empty), in the files and style of LAYOUT: fireredleafgreen\n"
+           "                     (the moves of the default ROM), rubysapphire or emerald (those of\n"
+           "                     --contest, with their contest records); prints the folder's path\n"
+           "  --moves N          the project's number of moves, 2 to 2730 (default 355); another number\n"
+           "                     grows the table as the moved tables are grown\n"
            "  -h, --help         print this text\n"
            "\n"
            "Exit status: 0 written, 1 bad arguments or a file could not be written.\n";
@@ -70,12 +80,17 @@ int main(int argc, char** argv) {
     try {
         demo::DemoRomLayout layout;
         std::vector<std::string> places;
+        std::optional<project::ProjectLayout> project;
+        std::optional<std::int32_t> projectMoves;
+        std::string romOption; // the first option that shapes a ROM, which a project does not take
         for (int i = 1; i < argc; ++i) {
             const std::string arg = argv[i];
             const auto value = [&]() -> const char* {
                 if (i + 1 >= argc) throw std::invalid_argument(arg + " needs a value");
                 return argv[++i];
             };
+            if (romOption.empty() && arg.starts_with("--") && arg != "--project" && arg != "--moves")
+                romOption = arg;
             if (arg == "--help" || arg == "-h") {
                 std::cout << UsageText(program);
                 return 0;
@@ -103,11 +118,31 @@ int main(int argc, char** argv) {
                 layout = demo::HackLayout();
             else if (arg == "--contest")
                 layout = demo::ContestLayout();
+            else if (arg == "--project") {
+                const std::string word = value();
+                project = demo::DemoProjectLayoutNamed(word);
+                if (!project)
+                    throw std::invalid_argument(
+                        "--project takes fireredleafgreen, rubysapphire or emerald, not \"" + word + "\"");
+            } else if (arg == "--moves")
+                projectMoves = WholeNumber(arg, value());
             else if (arg.starts_with("--"))
                 throw std::invalid_argument("unknown option " + arg);
             else
                 places.push_back(arg);
         }
+        if (project) {
+            if (places.size() != 1) throw std::invalid_argument("--project takes one folder");
+            if (!romOption.empty()) throw std::invalid_argument(romOption + " shapes a ROM, not a --project");
+            const int moves = projectMoves.value_or(demo::DemoProjectMoveCount);
+            if (moves < 2 || moves > demo::MaxDemoProjectMoves)
+                throw std::invalid_argument("--moves takes 2 to " +
+                                            std::to_string(demo::MaxDemoProjectMoves));
+            demo::WriteDemoProject(*project, places[0], moves);
+            std::cout << fs::absolute(places[0]).string() << "\n";
+            return 0;
+        }
+        if (projectMoves) throw std::invalid_argument("--moves counts the moves of a --project");
         if (places.size() > 2) throw std::invalid_argument("at most a ROM path and a data folder");
         const fs::path rom = !places.empty() ? fs::path(places[0]) : fs::path("skirmela-demo.gba");
         const fs::path data = places.size() > 1 ? fs::path(places[1]) : UserProfileDir();
