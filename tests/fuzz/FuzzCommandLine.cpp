@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         header.cells.push_back(a.field);
         row.cells.push_back(a.value);
     }
-    const ImportCheck check = CheckImport({header, row}, DemoMoveTable());
+    const ImportCheck check = CheckImport({header, row}, DemoView());
     for (const CellError& e : check.errors) {
         Require(!rom::FindMalformedUtf8(DescribeCellError(e)));
         Require(e.column >= 0 && static_cast<std::size_t>(e.column) <= header.cells.size());

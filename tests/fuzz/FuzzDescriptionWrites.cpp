@@ -107,13 +107,14 @@ struct Outcome {
 Outcome Apply(const std::vector<std::uint8_t>& image, const std::vector<rom::MoveRow>& rows,
               const rom::DescriptionTable& table, const std::vector<CsvRecord>& records) {
     Outcome o;
-    o.check = CheckImport(records, rows, &table);
+    const moves::TableView view{rows, table};
+    o.check = CheckImport(records, view);
     if (!o.check.errors.empty()) {
         Require(o.check.changes.empty());
         return o;
     }
     try {
-        o.plan = PlanChanges(o.check.changes, Tables(), image, &table, &o.placed);
+        o.plan = PlanChanges(o.check.changes, Tables(), image, view, &o.placed);
     } catch (const rom::PlanError&) {
         return o;
     }
@@ -206,8 +207,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // itself (an undo table records no text that such a row wrote over).
     for (const MoveChange& c : forward.check.changes)
         if (c.restoreDescription) return 0;
-    const Outcome back = Apply(forward.after, forward.rowsAfter, forward.descriptionsAfter,
-                               ParseCsv(UndoCsv(forward.check.changes, rows, &table, &forward.placed)));
+    const Outcome back =
+        Apply(forward.after, forward.rowsAfter, forward.descriptionsAfter,
+              ParseCsv(UndoCsv(forward.check.changes, moves::TableView{rows, table}, &forward.placed)));
     Require(back.written);
     CheckOutcome(forward.after, forward.rowsAfter, forward.descriptionsAfter, back);
     Require(back.after == image);

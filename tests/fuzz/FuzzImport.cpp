@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::map<int, std::size_t> widthOfRow;
     for (const CsvRecord& r : records) widthOfRow[r.row] = r.cells.size();
 
-    const ImportCheck check = CheckImport(records, DemoMoveTable());
+    const ImportCheck check = CheckImport(records, DemoView());
     for (const CellError& e : check.errors) {
         Require(!rom::FindMalformedUtf8(DescribeCellError(e)));
         if (records.empty()) continue; // the one error of an empty table

@@ -4,6 +4,7 @@
 
 #include "rom/MoveBytes.h"
 #include "tools/demo_rom/DemoRom.h"
+#include "tools/skirmela_moves/TableView.h"
 
 #include <cstdlib>
 #include <vector>
@@ -14,6 +15,12 @@ inline const std::vector<rom::MoveRow>& DemoMoveTable() {
         return rom::ReadMoveRows(image.bytes, {image.layout.nameStart, image.layout.dataOffset});
     }();
     return rows;
+}
+
+// The same table as the tool's view of it (no descriptions, no contest data, released layout).
+inline const moves::TableView& DemoView() {
+    static const moves::TableView view{DemoMoveTable()};
+    return view;
 }
 
 inline void Require(bool condition) {

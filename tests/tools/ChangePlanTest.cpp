@@ -15,7 +15,7 @@ TEST(PlanChanges, WritesOnlyTheBytesThatDiffer) {
     MoveChange power = d.Change(5);
     power.newBytes[1] = 116;       // was 115
     MoveChange same = d.Change(6); // a change that stores what is there already
-    EXPECT_EQ(PlanChanges({power, same}, d.at, d.image.bytes),
+    EXPECT_EQ(PlanChanges({power, same}, d.at, d.image.bytes, d.view),
               (rom::ChangePlan{{d.Field(5, rom::MoveField::power), 0x74}}));
 }
 
@@ -24,7 +24,7 @@ TEST(PlanChanges, KeepsAnUnchangedLineBreakNameUntouched) {
     const DemoTable d;
     MoveChange change = d.Change(demo::DemoLineBreakNameMove);
     change.newBytes[4] = 40;
-    const auto writes = PlanChanges({change}, d.at, d.image.bytes);
+    const auto writes = PlanChanges({change}, d.at, d.image.bytes, d.view);
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_EQ(writes[0].offset, d.Field(demo::DemoLineBreakNameMove, rom::MoveField::pp));
 }
@@ -34,7 +34,7 @@ TEST(PlanChanges, WritesANewNameAsTheWindowSavesIt) {
     MoveChange change = d.Change(5);
     change.newName = "Spark Claw";
     std::vector<std::uint8_t> after = d.image.bytes;
-    for (const rom::ByteWrite& w : PlanChanges({change}, d.at, d.image.bytes)) {
+    for (const rom::ByteWrite& w : PlanChanges({change}, d.at, d.image.bytes, d.view)) {
         EXPECT_NE(after[static_cast<std::size_t>(w.offset)], w.value) << "rewrites " << w.offset;
         after[static_cast<std::size_t>(w.offset)] = w.value;
     }
@@ -51,7 +51,7 @@ TEST(PlanChanges, RefusesAMoveThatCannotBeSavedAsAWhole) {
     const DemoTable d;
     MoveChange change = d.Change(5);
     change.newName = "Bad@";
-    EXPECT_THROW(PlanChanges({d.Change(4), change}, d.at, d.image.bytes), rom::PlanError);
+    EXPECT_THROW(PlanChanges({d.Change(4), change}, d.at, d.image.bytes, d.view), rom::PlanError);
 }
 
 TEST(PlanChanges, WritesPriorityAndFlagsAfterTheSavePlanAndNeverThePadding) {
@@ -62,7 +62,7 @@ TEST(PlanChanges, WritesPriorityAndFlagsAfterTheSavePlanAndNeverThePadding) {
     change.newBytes[8] = static_cast<std::uint8_t>(change.newBytes[8] ^ 0x01);
     change.newBytes[9] = static_cast<std::uint8_t>(change.newBytes[9] + 1); // never written
     const std::int32_t record = d.Field(demo::DemoFirstStrikeMove, rom::MoveField::effect);
-    const auto writes = PlanChanges({change}, d.at, d.image.bytes);
+    const auto writes = PlanChanges({change}, d.at, d.image.bytes, d.view);
     ASSERT_EQ(writes.size(), 3u);
     EXPECT_EQ(writes[0].offset, record + 1);
     EXPECT_EQ(writes[1], (rom::ByteWrite{record + 7, 0xFF}));
@@ -74,7 +74,7 @@ TEST(PlanChanges, WritesNameBytesExactlyAsGiven) {
     MoveChange change = d.Change(5);
     change.newEntry = rom::NameEntry{0xBB, 0xFF, 0x12, 0x34, 0, 0, 0, 0, 0, 0, 0, 0, 0x99};
     std::vector<std::uint8_t> after = d.image.bytes;
-    for (const rom::ByteWrite& w : PlanChanges({change}, d.at, d.image.bytes))
+    for (const rom::ByteWrite& w : PlanChanges({change}, d.at, d.image.bytes, d.view))
         after[static_cast<std::size_t>(w.offset)] = w.value;
     EXPECT_TRUE(std::equal(change.newEntry->begin(), change.newEntry->end(), after.begin() + d.Name(5, 0)));
     for (std::size_t p : testing_support::DifferingPositions(d.image.bytes, after)) {
@@ -131,11 +131,11 @@ TEST(PlanChanges, ADescriptionPutBackWritesOnlyIntoItsOwnTextOrFreeSpaceAndPoint
     for (const auto& c : cases) {
         const ImportCheck check = CheckImport(
             ParseCsv("move,description_pointer,description_bytes\r\n5," + c.pointer + "," + c.bytes + "\r\n"),
-            d.rows, &table);
+            TableView{d.rows, table});
         ASSERT_TRUE(check.errors.empty()) << DescribeCellError(check.errors[0]);
         rom::ChangePlan plan;
         try {
-            plan = PlanChanges(check.changes, d.at, d.image.bytes, &table);
+            plan = PlanChanges(check.changes, d.at, d.image.bytes, TableView{d.rows, table});
         } catch (const rom::PlanError& e) {
             const std::string message = e.what();
             EXPECT_EQ(message.rfind("row 2, column 2 (description_pointer): move 5: ", 0), 0u) << message;
@@ -159,5 +159,5 @@ TEST(PlanChanges, AChangeBuiltToWriteOutsideItsMoveIsRefused) {
     // Freeing bytes of move 1's record, which no undo table of this program would name.
     change.restoreDescription = DescriptionRestore{
         {table.Of(5)->pointer, table.Of(5)->bytes, {{d.Field(1, rom::MoveField::effect), 4}}}, 2, 2};
-    EXPECT_THROW(PlanChanges({change}, d.at, d.image.bytes, &table), rom::PlanError);
+    EXPECT_THROW(PlanChanges({change}, d.at, d.image.bytes, TableView{d.rows, table}), rom::PlanError);
 }

@@ -9,6 +9,7 @@ struct DemoTable {
     demo::DemoRom image = demo::MakeDemoRom();
     rom::MoveTables at{image.layout.nameStart, image.layout.dataOffset};
     std::vector<rom::MoveRow> rows = rom::ReadMoveRows(image.bytes, at);
+    moves::TableView view{rows};
 
     // A change of move k that stores what is there already.
     moves::MoveChange Change(int k) const {

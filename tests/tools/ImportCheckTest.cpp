@@ -1,7 +1,9 @@
 #include "tools/skirmela_moves/ImportCheck.h"
 
 #include "rom/HexFunctions.h"
+#include "rom/ProfileFolders.h"
 #include "rom/Vocabularies.h"
+#include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/MoveListing.h"
 
@@ -29,7 +31,7 @@ std::string Hex(const rom::MoveRow& row, int first) {
 }
 
 ImportCheck Check(std::string_view csv) {
-    return CheckImport(ParseCsv(csv), DemoRows());
+    return CheckImport(ParseCsv(csv), TableView{DemoRows()});
 }
 
 std::vector<std::string> Described(const ImportCheck& check) {
@@ -322,7 +324,7 @@ TEST(CheckImport, AnExportWithTheTextsOfEarlierVersionsImportsToTheSameBytes) {
         row.bytes[0] = static_cast<std::uint8_t>(row.move % 214);
         row.bytes[6] = static_cast<std::uint8_t>(row.move % 65);
     }
-    std::vector<CsvRecord> records = ParseCsv(ExportCsv(rows));
+    std::vector<CsvRecord> records = ParseCsv(ExportCsv(TableView{rows}));
     const auto column = [&](const char* name) {
         const auto& h = records[0].cells;
         return static_cast<std::size_t>(std::find(h.begin(), h.end(), name) - h.begin());
@@ -332,7 +334,54 @@ TEST(CheckImport, AnExportWithTheTextsOfEarlierVersionsImportsToTheSameBytes) {
         records[i].cells.at(column("effect_text")) = rom::LegacyEffectNames()[bytes[0]];
         records[i].cells.at(column("target_text")) = rom::LegacyTargetNames()[bytes[6]];
     }
-    const ImportCheck check = CheckImport(records, rows);
+    const ImportCheck check = CheckImport(records, TableView{rows});
     EXPECT_EQ(Described(check), std::vector<std::string>{});
     EXPECT_TRUE(check.changes.empty());
+}
+
+TEST(CheckImport, TakesContestFieldsByNumberOrNameOnlyWhereTheMoveHasAContestRecord) {
+    // The contest demo's table grown by two moves past its 355 contest records.
+    const testing_support::TempDir dir;
+    const demo::DemoRom image = demo::MakeDemoRom(demo::ContestLayout());
+    demo::WriteDemoRom(image, dir.path() / "contest.gba", dir.path());
+    TableView table =
+        ViewOfRom(rom::OpenRomImage(dir.path() / "contest.gba", rom::OnlyProfileFolder(dir.path())));
+    ASSERT_TRUE(table.HasContest()) << table.contest.unavailable;
+    for (int k : {355, 356}) {
+        table.rows.push_back(table.rows[5]);
+        table.rows.back().move = k;
+    }
+    const std::string starter116 = image.names[116];
+    const struct {
+        std::string csv;
+        std::string fault; // "" when taken
+        std::optional<rom::ContestMoveFields> move5;
+    } cases[] = {
+        {"move,contest_category\r\n356,Cool\r\n", "move 356 has no contest data", std::nullopt},
+        {"move,contest_category,contest_effect,combo_moves_text\r\n356,,,\r\n", "", std::nullopt},
+        {"move,contest_category_text\r\n5,smart\r\n", "", rom::ContestMoveFields{38, 3, 0, {61, 62, 0, 0}}},
+        {"move,combo_moves_text\r\n5," + starter116 + "|||\r\n", "",
+         rom::ContestMoveFields{38, 0, 0, {61, 0, 0, 0}}},
+        {"move,combo_moves\r\n5,\"[62,61,0,0]\"\r\n", "", rom::ContestMoveFields{38, 0, 0, {62, 61, 0, 0}}},
+        {"move,contest_category,contest_category_text\r\n5,1,Smart\r\n", "change one of the two columns only",
+         std::nullopt},
+        {"move,contest_effect\r\n5,48\r\n", "is no contest effect", std::nullopt},
+        {"move,combo_moves\r\n5,61|62\r\n", "not 4", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const ImportCheck check = CheckImport(ParseCsv(c.csv), table);
+        const std::vector<std::string> faults = Described(check);
+        if (c.fault.empty()) {
+            EXPECT_EQ(faults, std::vector<std::string>{}) << c.csv;
+        } else {
+            ASSERT_EQ(faults.size(), 1u) << c.csv;
+            EXPECT_NE(faults[0].find(c.fault), std::string::npos) << faults[0];
+        }
+        const MoveChange* change = check.changes.empty() ? nullptr : &check.changes[0];
+        EXPECT_EQ(change ? change->newContest : std::nullopt, c.move5) << c.csv;
+    }
+    // Without contest data the columns are none of the table's.
+    const std::vector<std::string> header = Described(Check("move,combo_moves\r\n5,0|0|0|0\r\n"));
+    ASSERT_EQ(header.size(), 1u);
+    EXPECT_NE(header[0].find("only where the game has contests"), std::string::npos) << header[0];
 }

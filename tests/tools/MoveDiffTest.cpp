@@ -16,7 +16,7 @@ namespace {
 std::vector<std::uint8_t> Applied(const std::vector<MoveChange>& changes, const DemoTable& d,
                                   const std::vector<std::uint8_t>& image) {
     std::vector<std::uint8_t> after = image;
-    for (const rom::ByteWrite& w : PlanChanges(changes, d.at, image))
+    for (const rom::ByteWrite& w : PlanChanges(changes, d.at, image, d.view))
         after[static_cast<std::size_t>(w.offset)] = w.value;
     return after;
 }
@@ -31,7 +31,7 @@ TEST(DiffMoves, ListsEachDifferingFieldWithExportCells) {
     changed[5].bytes[2] = 11;
     changed[6].entry[12] ^= 0x01; // the same text, other bytes
     changed[7].bytes[10] ^= 0x01;
-    const std::vector<FieldDifference> diffs = DiffMoves(d.rows, changed);
+    const std::vector<FieldDifference> diffs = DiffMoves(d.view, TableView{changed});
     std::vector<std::string> lines;
     for (const FieldDifference& f : diffs)
         lines.push_back(std::to_string(f.move) + " " + f.field + " " + f.oldValue + " " + f.newValue);
@@ -42,13 +42,14 @@ TEST(DiffMoves, ListsEachDifferingFieldWithExportCells) {
     EXPECT_EQ(lines[2].rfind("6 name_bytes ", 0), 0u);
     EXPECT_EQ(lines[3].rfind("7 padding ", 0), 0u);
     EXPECT_EQ(lines[4], "98 priority 1 -1");
-    EXPECT_TRUE(DiffMoves(d.rows, d.rows).empty());
+    EXPECT_TRUE(DiffMoves(d.view, d.view).empty());
     EXPECT_EQ(DiffText({}), "no differences\n");
     EXPECT_EQ(DiffCsv({}), "move,field,old,new\r\n");
     EXPECT_EQ(DiffJson({}), "[\n]\n");
 
     const std::vector<FieldDifference> two = {diffs[1], diffs[4]};
-    EXPECT_EQ(DiffText(two), "move 5: type " + ShownValue(*FindRecordColumn("type"), d.rows[5].bytes[2]) +
+    EXPECT_EQ(DiffText(two), "move 5: type " +
+                                 ShownValue(d.view, *FindRecordColumn("type"), d.rows[5].bytes[2]) +
                                  " -> 11 (Water)\nmove 98: priority 1 -> -1\n");
     EXPECT_EQ(DiffCsv(two), "move,field,old,new\r\n5,type," + type + ",11\r\n98,priority,1,-1\r\n");
     EXPECT_EQ(DiffJson({diffs[4]}),
@@ -64,26 +65,26 @@ TEST(UndoCsv, PutsBackEveryChangedCellByteForByte) {
                             "200,Sky Fall,Fire,2,5,contact\r\n"
                             "98,Quick,Ice,3,-1,bit6|bit7\r\n"
                             "1,Jab,Dark,4,2,kings_rock\r\n";
-    const ImportCheck forward = CheckImport(ParseCsv(csv), d.rows);
+    const ImportCheck forward = CheckImport(ParseCsv(csv), d.view);
     ASSERT_TRUE(forward.errors.empty()) << DescribeCellError(forward.errors[0]);
     ASSERT_EQ(forward.changes.size(), 4u);
     const std::vector<std::uint8_t> changed = Applied(forward.changes, d, d.image.bytes);
     ASSERT_NE(changed, d.image.bytes);
 
-    const std::string undo = UndoCsv(forward.changes, d.rows);
+    const std::string undo = UndoCsv(forward.changes, d.view);
     EXPECT_EQ(undo.rfind("move,name,name_bytes,power,type,priority,flags\r\n", 0), 0u) << undo;
-    const ImportCheck back = CheckImport(ParseCsv(undo), rom::ReadMoveRows(changed, d.at));
+    const ImportCheck back = CheckImport(ParseCsv(undo), TableView{rom::ReadMoveRows(changed, d.at)});
     ASSERT_TRUE(back.errors.empty()) << DescribeCellError(back.errors[0]);
     EXPECT_EQ(Applied(back.changes, d, changed), d.image.bytes);
 }
 
 TEST(UndoCsv, HoldsOnlyTheColumnsThatChange) {
     const DemoTable d;
-    const ImportCheck forward = CheckImport(ParseCsv("move,power,flags\r\n3,1,flags\r\n"), d.rows);
+    const ImportCheck forward = CheckImport(ParseCsv("move,power,flags\r\n3,1,flags\r\n"), d.view);
     ASSERT_FALSE(forward.errors.empty()); // "flags" is no flag name
-    const ImportCheck power = CheckImport(ParseCsv("move,power\r\n3,1\r\n4,1\r\n"), d.rows);
+    const ImportCheck power = CheckImport(ParseCsv("move,power\r\n3,1\r\n4,1\r\n"), d.view);
     ASSERT_TRUE(power.errors.empty());
-    EXPECT_EQ(UndoCsv(power.changes, d.rows), "move,power\r\n3," + std::to_string(d.rows[3].bytes[1]) +
+    EXPECT_EQ(UndoCsv(power.changes, d.view), "move,power\r\n3," + std::to_string(d.rows[3].bytes[1]) +
                                                   "\r\n4," + std::to_string(d.rows[4].bytes[1]) + "\r\n");
-    EXPECT_EQ(UndoCsv({}, d.rows), "move\r\n");
+    EXPECT_EQ(UndoCsv({}, d.view), "move\r\n");
 }

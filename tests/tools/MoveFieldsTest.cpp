@@ -23,7 +23,7 @@ TEST(FlagNames, NamesEverySetBitAndReadsBackToTheSameByte) {
 TEST(ParseCell, ReadsEachKindOfColumn) {
     const auto parse = [](const char* column, const char* cell) {
         std::string fault;
-        return ParseCell(*FindRecordColumn(column), cell, fault);
+        return ParseCell(TableView{}, *FindRecordColumn(column), cell, fault);
     };
     EXPECT_EQ(parse("priority", "-1"), 0xFF);
     EXPECT_EQ(parse("priority", " +3 "), 3);
@@ -36,14 +36,16 @@ TEST(ParseCell, ReadsEachKindOfColumn) {
 }
 
 TEST(CellText, WritesWhatParseCellReads) {
+    const TableView released;
     for (const RecordColumn& c : RecordColumns()) {
         for (int byte = 0; byte < 256; ++byte) {
             std::string fault;
-            EXPECT_EQ(ParseCell(c, CellText(c, static_cast<std::uint8_t>(byte)), fault), byte)
+            EXPECT_EQ(ParseCell(released, c, CellText(released, c, static_cast<std::uint8_t>(byte)), fault),
+                      byte)
                 << c.name << fault;
         }
     }
-    EXPECT_EQ(CellText(*FindRecordColumn("priority"), 0xFA), "-6");
-    EXPECT_EQ(ShownValue(*FindRecordColumn("type"), 10), "10 (Fire)");
-    EXPECT_EQ(ShownValue(*FindRecordColumn("type"), 200), "200 (no entry)");
+    EXPECT_EQ(CellText(released, *FindRecordColumn("priority"), 0xFA), "-6");
+    EXPECT_EQ(ShownValue(released, *FindRecordColumn("type"), 10), "10 (Fire)");
+    EXPECT_EQ(ShownValue(released, *FindRecordColumn("type"), 200), "200 (no entry)");
 }

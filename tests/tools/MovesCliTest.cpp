@@ -966,3 +966,169 @@ TEST_F(MovesCli, AHacksSplitRecordBytesAreListedAndEachSetWritesOnlyItsByte) {
     EXPECT_NE(refused.err.find("row 702"), std::string::npos) << refused.err;
     EXPECT_EQ(ReadFileBytes(rom_), expected);
 }
+
+TEST_F(MovesCli, DiffShowsEachRomByItsOwnNamesAndRecordLayout) {
+    // The released demo beside the split-layout hack, both profiles in one folder: move 7's type 23 is
+    // the hack's Fairy only on the hack's side, flag bit 6 is heal_priority only there, and byte 10
+    // (the hack's damage class) is compared as padding, which both tables have.
+    demo::DemoRom released = image_, hack = demo::MakeDemoRom(demo::HackLayout());
+    const auto set = [](demo::DemoRom& image, std::int32_t table, int k, int byte, std::uint8_t value) {
+        image.bytes[static_cast<std::size_t>(table + 12 * k + byte)] = value;
+    };
+    const std::int32_t plain = released.layout.dataOffset, moved = hack.layout.movedDataOffset;
+    set(released, plain, 7, 2, 23), set(hack, moved, 7, 2, 10);
+    set(released, plain, 8, 2, 10), set(hack, moved, 8, 2, 23);
+    set(released, plain, 9, 8, 0x41), set(hack, moved, 9, 8, 0x01);
+    testing_support::WriteFileBytes(rom_, released.bytes);
+    const std::filesystem::path hackRom = dir_ / "hack.gba";
+    testing_support::WriteFileBytes(hackRom, hack.bytes);
+    WriteFileText(data_ / "BPRE.ini", std::string(*rom::ShippedProfileText("BPRE")));
+
+    const struct {
+        bool hackFirst;
+        std::vector<std::string> format;
+        std::string expected;
+    } cases[] = {
+        {false, {}, "move 7: type 23 (no entry) -> 10 (Fire)\n"},
+        {true, {}, "move 7: type 10 (Fire) -> 23 (no entry)\n"},
+        {false, {}, "move 8: type 10 (Fire) -> 23 (Fairy)\n"},
+        {true, {}, "move 8: type 23 (Fairy) -> 10 (Fire)\n"},
+        {false, {}, "move 9: flags contact|bit6 -> contact\n"},
+        {true, {}, "move 9: flags contact -> contact|bit6\n"},
+        {true,
+         {"--json"},
+         "\"field\": \"type\", \"old\": 23, \"new\": 10, \"old_text\": \"Fairy\", \"new_text\": "
+         "\"Fire\"}"},
+        {false,
+         {"--json"},
+         "\"field\": \"type\", \"old\": 23, \"new\": 10, \"old_text\": null, \"new_text\": "
+         "\"Fire\"}"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"diff", c.hackFirst ? hackRom.string() : rom_.string(),
+                                         c.hackFirst ? rom_.string() : hackRom.string()};
+        args.insert(args.end(), c.format.begin(), c.format.end());
+        const RunResult r = Moves(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(c.expected), std::string::npos) << c.expected;
+        EXPECT_EQ(r.out.find("damage_class"), std::string::npos) << c.hackFirst;
+        EXPECT_NE(r.out.find("padding"), std::string::npos) << c.hackFirst;
+    }
+}
+
+namespace {
+
+// The R/S-like demo ROM with contest tables, and the file offset of contest record byte b of move k.
+struct ContestDemo {
+    demo::DemoRom image = demo::MakeDemoRom(demo::ContestLayout());
+    std::size_t Byte(int k, int b) const {
+        return static_cast<std::size_t>(image.layout.contestMoveTable + 8 * k + b);
+    }
+    std::size_t EffectByte(int e, int b) const {
+        return static_cast<std::size_t>(image.layout.contestEffectTable + 4 * e + b);
+    }
+};
+
+} // namespace
+
+TEST_F(MovesCli, ContestFieldsAreListedSetByNameUndoneAndAbsentWithoutContestData) {
+    const ContestDemo c;
+    const std::filesystem::path contestRom = dir_ / "contest.gba", undo = dir_ / "undo.csv";
+    demo::WriteDemoRom(c.image, contestRom, data_);
+    const std::string csv = Moves({"list", contestRom.string(), "--csv"}).out;
+    EXPECT_NE(csv.find(",padding,contest_category,contest_category_text,contest_effect,contest_effect_text,"
+                       "combo_starter,combo_moves,combo_moves_text,description\r\n"),
+              std::string::npos);
+    const std::string effect0 = c.image.contestEffectTexts[0];
+    const std::string names = c.image.names[116] + "|" + c.image.names[170] + "||";
+    const struct {
+        std::vector<std::string> args;
+        std::string expected; // in the output of the command on the contest ROM
+    } shown[] = {
+        {{"list", contestRom.string(), "--csv"}, "4,Tough,0," + effect0 + ",60,0|0|0|0,|||,"},
+        {{"list", contestRom.string(), "--csv"}, ",61|62|0|0," + names + ","},
+        {{"list", contestRom.string(), "--json"},
+         "\"combo_moves\": [61,62,0,0], \"combo_moves_text\": [\"" + c.image.names[116] + "\", \"" +
+             c.image.names[170] + "\""},
+        {{"export", contestRom.string(), "-"}, ",61|62|0|0," + names + ","},
+    };
+    for (const auto& s : shown) {
+        const RunResult r = Moves(s.args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(s.expected), std::string::npos) << s.expected;
+    }
+
+    // Names where numbers are; byte 1's bits 3 to 7 (set on move 57) and byte 7 stay as they are.
+    const std::vector<std::uint8_t> original = ReadFileBytes(contestRom);
+    std::vector<std::uint8_t> expected = original;
+    expected[c.Byte(57, 1)] = static_cast<std::uint8_t>((original[c.Byte(57, 1)] & 0xF8) | 1);
+    expected[c.Byte(57, 2)] = 200;
+    expected[c.Byte(57, 3)] = 62, expected[c.Byte(57, 4)] = 60;
+    expected[c.Byte(57, 0)] = 3;
+    const RunResult set =
+        Moves({"set", contestRom.string(), "57", "contest_category=beauty", "combo_starter=200",
+               "combo_moves=" + c.image.names[170] + "|60|0|0", "contest_effect=3", "--undo", undo.string()});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(ReadFileBytes(contestRom), expected);
+    EXPECT_NE(set.out.find("move 57: contest_category "), std::string::npos) << set.out;
+    const std::filesystem::path before = dir_ / "before.gba";
+    testing_support::WriteFileBytes(before, original);
+    const RunResult compared = Moves({"diff", before.string(), contestRom.string(), "--csv"});
+    EXPECT_NE(compared.out.find("\r\n57,combo_moves,"), std::string::npos) << compared.out;
+    EXPECT_NE(compared.out.find(",62|60|0|0\r\n"), std::string::npos) << compared.out;
+    const RunResult undone = Moves({"import", contestRom.string(), undo.string()});
+    ASSERT_EQ(undone.status, 0) << undone.err;
+    EXPECT_EQ(ReadFileBytes(contestRom), original);
+
+    // Without contest data no contest column is listed, compared or taken.
+    const RunResult plain = Moves({"list", rom_.string(), "--csv"});
+    EXPECT_EQ(plain.out.find("contest_"), std::string::npos);
+    EXPECT_EQ(plain.out.find("combo_"), std::string::npos);
+    const RunResult diff = Moves({"diff", contestRom.string(), rom_.string()});
+    ASSERT_EQ(diff.status, 0) << diff.err;
+    EXPECT_EQ(diff.out.find("contest_"), std::string::npos);
+    EXPECT_EQ(diff.out.find("combo_"), std::string::npos);
+    const RunResult refused = Moves({"set", rom_.string(), "5", "contest_category=Cool"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("contest_category"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}
+
+TEST_F(MovesCli, AContestEffectIsListedAndSetWithTheMovesItReachesAndUndone) {
+    const ContestDemo c;
+    const std::filesystem::path contestRom = dir_ / "contest.gba", undo = dir_ / "undo.csv";
+    demo::WriteDemoRom(c.image, contestRom, data_);
+    const RunResult json = Moves({"contest-effects", "list", contestRom.string(), "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto& e3 = c.image.contestEffects[3];
+    EXPECT_NE(json.out.find("{\"effect\": 3, \"type\": " + std::to_string(e3[0]) + ", \"appeal\": " +
+                            std::to_string(e3[1]) + ", \"jam\": " + std::to_string(e3[2]) + ", \"text\": "),
+              std::string::npos)
+        << json.out;
+
+    std::size_t users = 0;
+    for (const auto& record : c.image.contestMoves) users += record[0] == 3 ? 1 : 0;
+    const std::vector<std::uint8_t> original = ReadFileBytes(contestRom);
+    std::vector<std::uint8_t> expected = original;
+    expected[c.EffectByte(3, 1)] = static_cast<std::uint8_t>(e3[1] + 1);
+    const RunResult set = Moves({"contest-effects", "set", contestRom.string(), "3",
+                                 "appeal=" + std::to_string(e3[1] + 1), "--undo", undo.string()});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(ReadFileBytes(contestRom), expected);
+    EXPECT_NE(set.out.find("is used by " + std::to_string(users) + " moves"), std::string::npos) << set.out;
+    ASSERT_EQ(Moves({"contest-effects", "import", contestRom.string(), undo.string()}).status, 0);
+    EXPECT_EQ(ReadFileBytes(contestRom), original);
+
+    // A value out of range, a field that is not one, a ROM without contest data: nothing written.
+    const std::vector<std::string> refusals[] = {
+        {"contest-effects", "set", contestRom.string(), "3", "jam=256"},
+        {"contest-effects", "set", contestRom.string(), "48", "jam=1"},
+        {"contest-effects", "set", contestRom.string(), "3", "padding=1"},
+        {"contest-effects", "set", rom_.string(), "3", "jam=1"},
+    };
+    for (const auto& args : refusals) {
+        EXPECT_NE(Moves(args).status, 0) << args[3] << args[4];
+        EXPECT_EQ(ReadFileBytes(contestRom), original);
+    }
+    EXPECT_EQ(ReadFileBytes(rom_), image_.bytes);
+}

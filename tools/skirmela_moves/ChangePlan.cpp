@@ -1,5 +1,6 @@
 #include "tools/skirmela_moves/ChangePlan.h"
 
+#include "rom/ContestPlan.h"
 #include "rom/HexFunctions.h"
 #include "rom/Utf8.h"
 #include "tools/skirmela_moves/MoveFields.h"
@@ -11,7 +12,8 @@
 namespace moves {
 namespace {
 
-void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTables& at) {
+void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTables& at,
+              const TableView& table) {
     const int k = change.move;
     if (change.newName) {
         const auto entry = rom::EncodeNameEntry(rom::StoredName(k, rom::Utf8ToU32(*change.newName)));
@@ -25,9 +27,10 @@ void PlanMove(rom::ChangePlan& plan, const MoveChange& change, const rom::MoveTa
             {rom::RecordOffset(at, k) + static_cast<int>(f), change.newBytes[static_cast<std::size_t>(f)]});
     if (change.newEntry) rom::PlanNameEntry(plan, at, k, *change.newEntry);
     // Bytes 9 to 11 are written only where the record layout gives them fields (split).
-    const bool split = RecordLayoutInUse() == rom::RecordLayout::Split;
+    const bool split = table.layout == rom::RecordLayout::Split;
     rom::PlanRecordBytes(plan, at, k, change.newBytes, rom::PriorityByte,
                          split ? rom::MoveRecordSize - 1 : rom::FlagsByte);
+    if (change.newContest) rom::PlanContestMove(plan, table.contest, k, *change.newContest);
 }
 
 // The plan's net effect: each byte's last value, where it differs from the image, in the order the
@@ -68,7 +71,7 @@ std::string Blame(const MoveChange& c) {
 // move's text. Afterwards every changed pointer must point at its new text. Throws PlanError.
 void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<MoveChange>& changes,
                                 const rom::MoveTables& at, std::span<const std::uint8_t> image,
-                                const rom::DescriptionTable* descriptions) {
+                                const rom::DescriptionTable* descriptions, const rom::ContestData* contest) {
     const auto size = static_cast<std::int64_t>(image.size());
     std::vector<std::uint8_t> after(image.begin(), image.end());
     for (const rom::ByteWrite& w : net) after[static_cast<std::size_t>(w.offset)] = w.value;
@@ -109,6 +112,10 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
             if ((c.newName || c.newEntry) && inside(o, rom::NameEntryOffset(at, k), rom::MoveNameFieldLength))
                 owned = true;
             if (inside(o, rom::RecordOffset(at, k), rom::MoveRecordSize)) owned = true;
+            // Bytes 0 to 6 of the contest record; byte 7 is never written.
+            if (c.newContest && contest &&
+                inside(o, contest->MoveRecordOffset(k), rom::ContestMoveRecordSize - 1))
+                owned = true;
             if (!NewText(c) || owned) continue;
             if (inside(o, descriptions->PointerOffset(k), 4)) {
                 owned = true;
@@ -140,8 +147,9 @@ void CheckPlanStaysWithItsMoves(const rom::ChangePlan& net, const std::vector<Mo
 } // namespace
 
 rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::MoveTables& at,
-                            std::span<const std::uint8_t> image, const rom::DescriptionTable* descriptions,
+                            std::span<const std::uint8_t> image, const TableView& table,
                             DescriptionPlacements* placed) {
+    const rom::DescriptionTable* descriptions = table.Descriptions();
     rom::ChangePlan plan;
     std::optional<rom::DescriptionPlanner> planner;
     for (const MoveChange& change : changes) {
@@ -158,13 +166,13 @@ rom::ChangePlan PlanChanges(const std::vector<MoveChange>& changes, const rom::M
             if (change.restoreDescription)
                 rom::PlanDescriptionRestore(plan, *descriptions, change.move, *change.restoreDescription,
                                             static_cast<std::int64_t>(image.size()));
-            PlanMove(plan, change, at);
+            PlanMove(plan, change, at, table);
         } catch (const rom::PositionError& e) {
             throw rom::PlanError(e.what());
         }
     }
     rom::ChangePlan net = NetChanges(plan, image);
-    CheckPlanStaysWithItsMoves(net, changes, at, image, descriptions);
+    CheckPlanStaysWithItsMoves(net, changes, at, image, descriptions, &table.contest);
     return net;
 }
 

@@ -63,14 +63,14 @@ Command CommandNamed(const std::string& name) {
     const std::pair<const char*, Command> commands[] = {
         {"list", Command::list}, {"export", Command::exportCsv}, {"import", Command::importCsv},
         {"set", Command::set},   {"diff", Command::diff},        {"profile", Command::profile},
-        {"help", Command::help}, {"version", Command::version},
+        {"help", Command::help}, {"version", Command::version},  {"contest-effects", Command::contestEffects},
     };
     for (const auto& [n, command] : commands)
         if (name == n) return command;
     if (name == "patch") throw UsageError("patch comes first: skirmela-moves patch create|apply|info ...");
-    throw UsageError(
-        "unknown command \"" + rom::ShowMalformedUtf8(name) +
-        "\"; the commands are list, export, import, set, diff, profile, patch, help and version");
+    throw UsageError("unknown command \"" + rom::ShowMalformedUtf8(name) +
+                     "\"; the commands are list, export, import, set, diff, profile, contest-effects, patch, "
+                     "help and version");
 }
 
 int MoveCountOf(const std::string& text) {
@@ -90,21 +90,27 @@ void NeedUtf8(const std::string& operand) {
                      rom::DescribeMalformedUtf8(operand, *bad) + "); nothing written");
 }
 
-void NeedOperands(const Parsed& p, std::size_t count, const char* form) {
-    if (p.operands.size() != count) throw UsageError(std::string("usage: skirmela-moves ") + form);
+void NeedOperands(const std::vector<std::string>& operands, std::size_t count, const char* form) {
+    if (operands.size() != count) throw UsageError(std::string("usage: skirmela-moves ") + form);
 }
 
 // Each option is refused by the commands that do not take it, so a mistyped command line never
 // does something else than was meant.
-void CheckOptionsFit(const Parsed& p, Command c) {
+void CheckOptionsFit(const Parsed& p, Command c, EffectsAction action) {
     const bool readsTable = c != Command::help && c != Command::version;
-    const bool changes = c == Command::importCsv || c == Command::set;
+    const bool effects = c == Command::contestEffects;
+    const bool changes =
+        c == Command::importCsv || c == Command::set || (effects && action != EffectsAction::list);
+    const bool lists = c == Command::list || c == Command::diff || (effects && action == EffectsAction::list);
     if (p.csv && p.json) throw UsageError("--csv and --json exclude each other");
-    if ((p.csv || p.json) && c != Command::list && c != Command::diff)
-        throw UsageError("--csv and --json are options of list and diff");
-    if (p.dryRun && !changes) throw UsageError("--dry-run is an option of import and set");
-    if (p.undoFile && !changes) throw UsageError("--undo is an option of import and set");
-    if (p.backup && !changes) throw UsageError("--backup is an option of import and set");
+    if ((p.csv || p.json) && !lists)
+        throw UsageError("--csv and --json are options of list, diff and contest-effects list");
+    if (p.dryRun && !changes)
+        throw UsageError("--dry-run is an option of import, set and contest-effects set|import");
+    if (p.undoFile && !changes)
+        throw UsageError("--undo is an option of import, set and contest-effects set|import");
+    if (p.backup && !changes)
+        throw UsageError("--backup is an option of import, set and contest-effects set|import");
     if (p.backup && p.dryRun)
         throw UsageError("--backup and --dry-run exclude each other: a dry run writes nothing");
     if (p.undoFile && p.dryRun)
@@ -128,9 +134,23 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (p.operands.empty()) throw UsageError("no command given");
     cl.command = CommandNamed(p.operands[0]);
-    CheckOptionsFit(p, cl.command);
+    // contest-effects takes its action first; the operands after it are those of the action.
+    std::vector<std::string> operands = p.operands;
+    if (cl.command == Command::contestEffects) {
+        const std::string action = operands.size() > 1 ? operands[1] : "";
+        if (action == "list")
+            cl.effectsAction = EffectsAction::list;
+        else if (action == "set")
+            cl.effectsAction = EffectsAction::set;
+        else if (action == "import")
+            cl.effectsAction = EffectsAction::importCsv;
+        else
+            throw UsageError("usage: skirmela-moves contest-effects list|set|import ROM ...");
+        operands.erase(operands.begin() + 1);
+    }
+    CheckOptionsFit(p, cl.command, cl.effectsAction);
     if (cl.command == Command::help || cl.command == Command::version) {
-        NeedOperands(p, 1, cl.command == Command::help ? "help" : "version");
+        NeedOperands(operands, 1, cl.command == Command::help ? "help" : "version");
         return cl;
     }
 
@@ -145,37 +165,52 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
     switch (cl.command) {
     case Command::list:
-        NeedOperands(p, 2, "list ROM [--csv | --json]");
+        NeedOperands(operands, 2, "list ROM [--csv | --json]");
         break;
     case Command::exportCsv:
-        NeedOperands(p, 3, "export ROM FILE.csv");
+        NeedOperands(operands, 3, "export ROM FILE.csv");
         break;
     case Command::importCsv:
-        NeedOperands(p, 3, "import ROM FILE.csv [--dry-run | [--undo UNDO.csv] [--backup]]");
+        NeedOperands(operands, 3, "import ROM FILE.csv [--dry-run | [--undo UNDO.csv] [--backup]]");
         break;
     case Command::set:
-        if (p.operands.size() < 4)
+        if (operands.size() < 4)
             throw UsageError("usage: skirmela-moves set ROM MOVE field=value... [--dry-run | [--undo "
                              "UNDO.csv] [--backup]]");
         break;
     case Command::diff:
-        NeedOperands(p, 3, "diff ROM_A ROM_B [--csv | --json]");
+        NeedOperands(operands, 3, "diff ROM_A ROM_B [--csv | --json]");
         break;
     case Command::profile:
-        NeedOperands(p, 2, "profile ROM [--write [--force]]");
+        NeedOperands(operands, 2, "profile ROM [--write [--force]]");
+        break;
+    case Command::contestEffects:
+        if (cl.effectsAction == EffectsAction::list)
+            NeedOperands(operands, 2, "contest-effects list ROM [--csv | --json]");
+        else if (cl.effectsAction == EffectsAction::importCsv)
+            NeedOperands(operands, 3,
+                         "contest-effects import ROM FILE.csv [--dry-run | [--undo UNDO.csv] [--backup]]");
+        else if (operands.size() < 4)
+            throw UsageError(
+                "usage: skirmela-moves contest-effects set ROM EFFECT field=value... [--dry-run | "
+                "[--undo UNDO.csv] [--backup]]");
         break;
     case Command::help:
     case Command::version:
         break;
     }
-    cl.rom = p.operands[1];
-    if (cl.command == Command::exportCsv || cl.command == Command::importCsv) cl.file = p.operands[2];
-    if (cl.command == Command::diff) cl.otherRom = p.operands[2];
-    if (cl.command == Command::set) {
-        NeedUtf8(p.operands[2]);
-        cl.move = p.operands[2];
-        for (std::size_t i = 3; i < p.operands.size(); ++i) {
-            const std::string& a = p.operands[i];
+    cl.rom = operands[1];
+    const bool effectsImport =
+        cl.command == Command::contestEffects && cl.effectsAction == EffectsAction::importCsv;
+    if (cl.command == Command::exportCsv || cl.command == Command::importCsv || effectsImport)
+        cl.file = operands[2];
+    if (cl.command == Command::diff) cl.otherRom = operands[2];
+    if (cl.command == Command::set ||
+        (cl.command == Command::contestEffects && cl.effectsAction == EffectsAction::set)) {
+        NeedUtf8(operands[2]);
+        cl.move = operands[2];
+        for (std::size_t i = 3; i < operands.size(); ++i) {
+            const std::string& a = operands[i];
             NeedUtf8(a);
             const std::size_t eq = a.find('=');
             if (eq == std::string::npos || eq == 0)
@@ -191,7 +226,8 @@ std::string UsageText() {
            "\n"
            "  list ROM [--csv | --json]          one line a move: number, name, effect, power, type,\n"
            "                                     accuracy, PP, effect chance, target, priority, padding,\n"
-           "                                     flags, description\n"
+           "                                     flags, the contest fields (a ROM with contest data),\n"
+           "                                     description\n"
            "  export ROM FILE.csv                every move with every column; FILE - is standard output\n"
            "  import ROM FILE.csv [--dry-run | [--undo UNDO.csv] [--backup]]\n"
            "                                     check every cell, print the changes, write the changed\n"
@@ -199,10 +235,19 @@ std::string UsageText() {
            "  set ROM MOVE field=value... [--dry-run | [--undo UNDO.csv] [--backup]]\n"
            "                                     the same for one move; fields: name, effect, power, type,\n"
            "                                     accuracy, pp, effect_chance, target, priority, flags,\n"
-           "                                     description (a line break ends a line)\n"
+           "                                     description (a line break ends a line); with contest\n"
+           "                                     data contest_category, contest_effect, combo_starter,\n"
+           "                                     combo_moves\n"
            "  diff ROM_A ROM_B [--csv | --json]  every field of every move that differs, old and new\n"
            "  profile ROM [--write [--force]]    the profile that fits the ROM, from its header's table\n"
            "                                     words\n"
+           "  contest-effects list ROM [--csv | --json]\n"
+           "                                     the 48 contest effects: type, appeal, jam, text\n"
+           "  contest-effects set ROM EFFECT field=value... [--dry-run | [--undo UNDO.csv] [--backup]]\n"
+           "                                     change an effect's type, appeal or jam; every move that\n"
+           "                                     uses it changes with it\n"
+           "  contest-effects import ROM FILE.csv [--dry-run | [--undo UNDO.csv] [--backup]]\n"
+           "                                     the same for a table of effects (an undo table of set)\n"
            "  patch create ORIGINAL MODIFIED OUT [--format ips|ups|bps]\n"
            "                                     write the patch that turns ORIGINAL into MODIFIED; the\n"
            "                                     format by OUT's extension unless --format is given\n"
@@ -233,6 +278,12 @@ std::string UsageText() {
            "List fields (effect, type, target) take a number or the exact text of an entry; priority is\n"
            "a number from -128 to 127; flags are names joined with \"|\" (contact, protect, magic_coat,\n"
            "snatch, mirror_move, kings_rock, bit6, bit7; none alone) or a number 0 to 255.\n"
+           "Contest fields: contest_category 0 to 4 or Cool, Beauty, Cute, Smart, Tough; contest_effect\n"
+           "0 to 47 or the game's text for it; combo_starter the id the move holds (0 none) or a move's\n"
+           "name; combo_moves four ids joined with \"|\", each an id or a move's name. Their text columns\n"
+           "(contest_category_text, contest_effect_text, combo_moves_text: for each id the names of the\n"
+           "moves holding it joined with \"/\") are read like them where they change. A move past the\n"
+           "contest table (355 moves) has empty contest cells.\n"
            "Exit status: 0 done, 1 bad input (nothing written), 2 a file could not be read or written or\n"
            "the profile does not fit the ROM.\n"
            "\n"

@@ -17,7 +17,9 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { help, version, list, exportCsv, importCsv, set, diff, profile };
+enum class Command { help, version, list, exportCsv, importCsv, set, diff, profile, contestEffects };
+// What contest-effects does: list the 48 effects, set one's fields, or import a table of them.
+enum class EffectsAction { list, set, importCsv };
 enum class ListFormat { text, csv, json };
 
 // One "field=value" operand of set.
@@ -28,10 +30,12 @@ struct FieldAssignment {
 
 struct CommandLine {
     Command command = Command::help;
+    EffectsAction effectsAction = EffectsAction::list; // contest-effects only
     std::filesystem::path rom;
     std::filesystem::path otherRom; // diff: the ROM compared with rom
     std::filesystem::path file;     // export and import; "-" is standard output or input
-    std::string move;               // set: the move number as typed, checked like an import cell
+    std::string
+        move; // set: the move number as typed, checked like an import cell; contest-effects set: the effect
     std::vector<FieldAssignment> assignments;
     ListFormat format = ListFormat::text;
     bool dryRun = false;

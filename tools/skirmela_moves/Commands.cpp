@@ -9,12 +9,16 @@
 #include "rom/RomBackup.h"
 #include "rom/RomError.h"
 #include "tools/skirmela_moves/ChangePlan.h"
+#include "tools/skirmela_moves/CommandSteps.h"
+#include "tools/skirmela_moves/ContestColumns.h"
+#include "tools/skirmela_moves/ContestEffects.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "tools/skirmela_moves/HeaderProfile.h"
 #include "tools/skirmela_moves/ImportCheck.h"
 #include "tools/skirmela_moves/MoveDiff.h"
 #include "tools/skirmela_moves/MoveFields.h"
 #include "tools/skirmela_moves/MoveListing.h"
+#include "tools/skirmela_moves/TableView.h"
 
 #include <cerrno>
 #include <functional>
@@ -27,84 +31,12 @@
 namespace moves {
 namespace {
 
-std::string Counted(std::size_t n, const std::string& noun) {
-    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
-}
-
-// --data names the one folder of profiles; otherwise the user's, the program's and the shipped ones.
-rom::ProfileFolders Folders(const CommandLine& cl, const std::filesystem::path& programDir) {
-    return cl.dataDir ? rom::OnlyProfileFolder(*cl.dataDir)
-                      : rom::StandardProfileFolders(programDir, rom::SystemEnvironment());
-}
-
-rom::OpenedRom OpenRom(const CommandLine& cl, const std::filesystem::path& rom,
-                       const std::filesystem::path& programDir, std::ostream& err) {
-    rom::OpenedRom opened;
-    try {
-        opened = rom::OpenRomImage(rom, Folders(cl, programDir), {cl.moveCount});
-    } catch (const std::exception& e) {
-        throw CommandFailed(ExitFileError, files::Shown(rom) + ": " + e.what());
-    }
-    if (!opened.at.note.empty()) err << "skirmela-moves: " << rom.string() << ": " << opened.at.note << "\n";
-    for (const std::string& note : opened.at.notes)
-        err << "skirmela-moves: " << rom.string() << ": " << note << "\n";
-    UseValueNames(opened.at.typeNames, opened.at.effectNames);
-    UseRecordLayout(opened.at.recordLayout.layout);
-    const rom::DescriptionTable& d = opened.at.descriptions;
-    if (d.profileGivesTable && !d.Available())
-        err << "skirmela-moves: " << rom.string() << ": the descriptions are not read: " << d.unavailable
-            << "\n";
-    return opened;
-}
-
-std::string ReadTextFile(const std::filesystem::path& file, std::istream& in) {
-    if (file == "-") return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    try {
-        return files::ReadWholeTextFile(file);
-    } catch (const std::exception& e) {
-        throw CommandFailed(ExitFileError, e.what());
-    }
-}
-
-void WriteTextFile(const std::filesystem::path& file, const std::string& text, std::ostream& out) {
-    if (file == "-") {
-        out << text;
-        return;
-    }
-    try {
-        files::ReplaceFile(file, text);
-    } catch (const files::FileError& e) {
-        throw CommandFailed(ExitFileError,
-                            std::string(e.what()) + "; " + files::Shown(file) + " was left as it was");
-    }
-}
-
-// A file the command writes must never take the place of what it reads: the ROM, the table being
-// imported, or the game's profile. Files are told apart by identity, not by name.
-void CheckOutputTarget(const CommandLine& cl, const std::filesystem::path& output, const char* what,
-                       const std::filesystem::path& profile = {}) {
-    if (output == "-") return;
-    const auto refuse = [&](const std::string& is) {
-        throw CommandFailed(ExitBadInput,
-                            std::string(what) + " " + output.string() + " is " + is + "; nothing written");
-    };
-    if (files::SameFile(output, cl.rom)) refuse("the ROM");
-    if (cl.command == Command::importCsv && cl.file != "-" &&
-        (output == cl.file || files::SameFile(output, cl.file)))
-        refuse("the table being imported");
-    if (!profile.empty() && files::SameFile(output, profile))
-        refuse("the game's profile " + profile.string());
-}
-
-void CheckUndoTarget(const CommandLine& cl, const std::filesystem::path& profile = {}) {
-    if (cl.undoFile) CheckOutputTarget(cl, *cl.undoFile, "the undo file", profile);
-}
-
 // Checks, reports and writes the records of an import or a set; describe places an error.
 int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::vector<CsvRecord>& records,
                  const std::function<std::string(const CellError&)>& describe, std::ostream& out,
                  std::ostream& err) {
-    const ImportCheck check = CheckImport(records, rom.rows, &rom.at.descriptions);
+    const TableView table = ViewOfRom(rom);
+    const ImportCheck check = CheckImport(records, table);
     if (!check.errors.empty()) {
         for (const CellError& e : check.errors) err << "skirmela-moves: " << describe(e) << "\n";
         err << "skirmela-moves: " << Counted(check.errors.size(), "bad cell") << "; nothing written\n";
@@ -113,7 +45,7 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
     rom::ChangePlan writes;
     DescriptionPlacements placed;
     try {
-        writes = PlanChanges(check.changes, rom.at.tables, rom.image, &rom.at.descriptions, &placed);
+        writes = PlanChanges(check.changes, rom.at.tables, rom.image, table, &placed);
     } catch (const rom::PlanError& e) {
         throw CommandFailed(ExitBadInput,
                             std::string("cannot save the changes: ") + e.what() + "; nothing written");
@@ -122,80 +54,25 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
         out << "move " << c.move << ": " << c.field << " " << c.oldValue << " -> " << c.newValue << "\n";
     for (const std::string& w : check.warnings) err << "skirmela-moves: warning: " << w << "\n";
 
-    // A ROM that may not be written is refused before anything else is written or removed.
-    const bool writesRom = !check.changes.empty() && !cl.dryRun;
-    if (writesRom) {
-        try {
-            files::CheckWritable(cl.rom);
-        } catch (const files::FileError& e) {
-            throw CommandFailed(ExitFileError, std::string(e.what()) + "; nothing written");
-        }
-    }
-    // The undo table is written beside its place before the ROM (a full disk stops there) and put in
-    // its place only once the ROM is written; the backup comes before the ROM.
-    std::optional<files::StagedFile> undo;
-    if (cl.undoFile) {
-        try {
-            undo.emplace(*cl.undoFile, UndoCsv(check.changes, rom.rows, &rom.at.descriptions, &placed));
-        } catch (const files::FileError& e) {
-            throw CommandFailed(ExitFileError,
-                                "the undo file: " + std::string(e.what()) + "; nothing written");
-        }
-    }
-    if (cl.backup && writesRom) {
-        try {
-            const rom::BackupResult backup = rom::BackUpRom(cl.rom, rom::BackupFolder());
-            out << "backup written to " << files::Shown(backup.backup) << "\n";
-        } catch (const rom::BackupError& e) {
-            throw CommandFailed(ExitFileError, std::string(e.what()) + "; nothing written");
-        }
-    }
-    const auto commitUndo = [&] {
-        if (!undo) return;
-        try {
-            undo->Commit();
-        } catch (const files::FileError& e) {
-            const std::string written = writesRom ? "the ROM was written; " : "";
-            throw CommandFailed(ExitFileError, "the undo file: " + std::string(e.what()) + "; " + written +
-                                                   "no undo table was written");
-        }
-        out << "undo table written to " << files::Shown(*cl.undoFile) << "\n";
-    };
-
     const std::string summary =
         Counted(check.report.size(), "change") + " in " + Counted(check.changes.size(), "move");
-    if (!writesRom) {
-        commitUndo();
-        if (check.changes.empty())
-            out << "no changes; nothing written\n";
-        else
-            out << "dry run: " << summary << ", " << Counted(writes.size(), "byte")
-                << " to write; nothing written\n";
-    } else {
-        try {
-            rom::ApplyPlan(cl.rom, writes);
-        } catch (const std::exception& e) {
-            throw CommandFailed(ExitFileError, files::Shown(cl.rom) + ": " + e.what() +
-                                                   "; the bytes written so far were put back");
-        }
-        commitUndo();
-        out << summary << ", " << Counted(writes.size(), "byte") << " written\n";
-    }
-    return ExitDone;
+    return WritePlan(
+        cl, writes, !check.changes.empty(), [&] { return UndoCsv(check.changes, table, &placed); }, summary,
+        out);
 }
 
 int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
          std::ostream& err) {
-    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
+    const TableView table = ViewOfRom(OpenRom(cl, cl.rom, programDir, err));
     switch (cl.format) {
     case ListFormat::text:
-        out << ListText(rom.rows, &rom.at.descriptions);
+        out << ListText(table);
         break;
     case ListFormat::csv:
-        out << ListCsv(rom.rows, &rom.at.descriptions);
+        out << ListCsv(table);
         break;
     case ListFormat::json:
-        out << ListJson(rom.rows, &rom.at.descriptions);
+        out << ListJson(table);
         break;
     }
     return ExitDone;
@@ -206,7 +83,7 @@ int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::
     CheckOutputTarget(cl, cl.file, "the export file");
     const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
     CheckOutputTarget(cl, cl.file, "the export file", rom.at.profile);
-    WriteTextFile(cl.file, ExportCsv(rom.rows, &rom.at.descriptions), out);
+    WriteTextFile(cl.file, ExportCsv(ViewOfRom(rom)), out);
     if (cl.file != "-") out << rom.rows.size() << " moves exported to " << cl.file.string() << "\n";
     return ExitDone;
 }
@@ -233,13 +110,17 @@ void CheckSetFields(const CommandLine& cl) {
     std::string faults;
     std::set<std::string> seen;
     for (const FieldAssignment& a : cl.assignments) {
-        // The split layout's fields are known before the ROM is open; a released ROM refuses them.
-        const bool split = a.field == "z_power" || a.field == "damage_class" || a.field == "z_effect";
-        if (a.field != NameColumn && a.field != DescriptionColumn && !split && !FindRecordColumn(a.field))
+        // The split layout's and the contest fields are known before the ROM is open; a ROM without
+        // them refuses them.
+        const bool split = FindRecordColumn(a.field, rom::RecordLayout::Split) != nullptr;
+        bool text = false;
+        const bool contest = FindContestColumn(a.field, &text) && !text;
+        if (a.field != NameColumn && a.field != DescriptionColumn && !split && !contest)
             faults += "\"" + a.field +
                       "\" is no field; the fields are name, effect, power, type, accuracy, pp, "
                       "effect_chance, target, priority, flags and description (and z_power, damage_class "
-                      "and z_effect on a ROM whose record layout is split)\n";
+                      "and z_effect on a ROM whose record layout is split; contest_category, contest_effect, "
+                      "combo_starter and combo_moves on a ROM with contest data)\n";
         else if (!seen.insert(a.field).second)
             faults += a.field + " is given twice\n";
         else if (a.field == DescriptionColumn && a.value.empty())
@@ -274,10 +155,10 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
 
 int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
          std::ostream& err) {
-    const rom::OpenedRom a = OpenRom(cl, cl.rom, programDir, err);
-    const rom::OpenedRom b = OpenRom(cl, cl.otherRom, programDir, err);
-    const std::vector<FieldDifference> diffs =
-        DiffMoves(a.rows, b.rows, &a.at.descriptions, &b.at.descriptions);
+    // Each ROM is shown by its own names and record layout.
+    const TableView a = ViewOfRom(OpenRom(cl, cl.rom, programDir, err));
+    const TableView b = ViewOfRom(OpenRom(cl, cl.otherRom, programDir, err));
+    const std::vector<FieldDifference> diffs = DiffMoves(a, b);
     switch (cl.format) {
     case ListFormat::text:
         out << DiffText(diffs);
@@ -416,6 +297,8 @@ int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std
                 return Diff(cl, programDir, out, err);
             case Command::profile:
                 return Profile(cl, programDir, out, err);
+            case Command::contestEffects:
+                return ContestEffects(cl, programDir, out, err, in);
             }
             return ExitBadInput;
         },

@@ -4,6 +4,7 @@
 #include "rom/HexFunctions.h"
 #include "rom/Utf8.h"
 #include "rom/WholeNumber.h"
+#include "tools/skirmela_moves/ContestColumns.h"
 #include "tools/skirmela_moves/MoveFields.h"
 #include "tools/skirmela_moves/RowChecks.h"
 
@@ -25,7 +26,8 @@ std::string ShownUnit(const std::u32string& unit) {
     return "\"" + rom::U32ToUtf8(unit) + "\"";
 }
 
-void Report(const MoveChange& change, const rom::MoveRow& current, std::vector<FieldChange>& report) {
+void Report(const TableView& t, const std::vector<std::string>& moveNames, const MoveChange& change,
+            const rom::MoveRow& current, std::vector<FieldChange>& report) {
     if (change.newName)
         report.push_back({change.move, NameColumn, ShownName(current.name), ShownName(*change.newName)});
     if (change.newEntry) {
@@ -37,11 +39,17 @@ void Report(const MoveChange& change, const rom::MoveRow& current, std::vector<F
         else
             report.push_back({change.move, NameBytesColumn, rom::HexText(current.entry), rom::HexText(e)});
     }
-    for (const RecordColumn& c : RecordColumns()) {
+    for (const RecordColumn& c : RecordColumns(t.layout)) {
         const auto byte = static_cast<std::size_t>(c.byte);
         const std::uint8_t was = current.bytes[byte], now = change.newBytes[byte];
-        if (was != now) report.push_back({change.move, c.name, ShownValue(c, was), ShownValue(c, now)});
+        if (was != now) report.push_back({change.move, c.name, ShownValue(t, c, was), ShownValue(t, c, now)});
     }
+    const std::optional<rom::ContestMoveFields> old = ContestFieldsOfMove(t, change.move);
+    if (!change.newContest || !old) return;
+    for (const ContestColumn& c : ContestColumns())
+        if (!SameContestField(c.field, *old, *change.newContest))
+            report.push_back({change.move, c.name, ShownContestValue(t, moveNames, c.field, *old),
+                              ShownContestValue(t, moveNames, c.field, *change.newContest)});
 }
 
 } // namespace
@@ -76,17 +84,19 @@ bool SameName(std::string_view a, std::string_view b) {
     return unify(a) == unify(b);
 }
 
-ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table,
-                        const rom::DescriptionTable* descriptions) {
+ImportCheck CheckImport(const std::vector<CsvRecord>& records, const TableView& t) {
+    const std::vector<rom::MoveRow>& table = t.rows;
+    const rom::DescriptionTable* descriptions = t.Descriptions();
     ImportCheck result;
     if (records.empty()) {
         result.errors.push_back({1, 0, "", "the table is empty; its first row must name the columns"});
         return result;
     }
-    const ImportHeader header = ReadImportHeader(records.front(), result.errors);
+    const ImportHeader header = ReadImportHeader(records.front(), t, result.errors);
     if (!result.errors.empty()) return result; // without a sound header no cell can be placed
 
-    RowChecker checker(header, table, descriptions, result.errors);
+    const std::vector<std::string> moveNames = t.MoveNames();
+    RowChecker checker(header, t, moveNames, result.errors);
     for (std::size_t i = 1; i < records.size(); ++i)
         if (std::optional<MoveChange> change = checker.Check(records[i]))
             result.changes.push_back(std::move(*change));
@@ -103,11 +113,11 @@ ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector
               [](const MoveChange& a, const MoveChange& b) { return a.move < b.move; });
     for (const MoveChange& c : result.changes) {
         const rom::MoveRow& current = table[static_cast<std::size_t>(c.move)];
-        Report(c, current, result.report);
+        Report(t, moveNames, c, current, result.report);
         constexpr std::size_t PowerByte = 1;
         // A class that disagrees with the power is said, not refused, when either of them changes.
         const std::uint8_t damageClass = c.newBytes[rom::DamageClassByte], power = c.newBytes[PowerByte];
-        if (RecordLayoutInUse() == rom::RecordLayout::Split &&
+        if (t.layout == rom::RecordLayout::Split &&
             (damageClass != current.bytes[rom::DamageClassByte] || power != current.bytes[PowerByte]))
             if (const std::string w = rom::DamageClassWarning(damageClass, power); !w.empty())
                 result.warnings.push_back("move " + std::to_string(c.move) + ": " + w);

@@ -2,9 +2,11 @@
 // Checking an edited move table before anything is written: every cell of every row is checked,
 // and the moves whose name or record would change are worked out against the ROM's table.
 
+#include "rom/ContestPlan.h"
 #include "rom/MoveDescriptions.h"
 #include "rom/OpenMoveTables.h"
 #include "tools/skirmela_moves/Csv.h"
+#include "tools/skirmela_moves/TableView.h"
 
 #include <optional>
 #include <string>
@@ -38,6 +40,7 @@ struct MoveChange {
     rom::RecordBytes newBytes{};
     std::optional<std::vector<std::uint8_t>> newDescription{}; // its bytes, FF included
     std::optional<DescriptionRestore> restoreDescription{};
+    std::optional<rom::ContestMoveFields> newContest{}; // set when the contest record changes
 };
 
 // One changed field, as the change report prints it.
@@ -56,7 +59,7 @@ struct ImportCheck {
     std::vector<std::string> warnings;
 };
 
-// Checks records (the first is the header naming the columns) against the table read from the ROM.
+// Checks records (the first is the header naming the columns) against the table.
 // Columns may come in any order and may be left out, except "move"; a row changes only the fields
 // of its own columns. A list field's text column changes the field when its text differs from the
 // ROM's while the number column does not; when both change they must agree. A cell that is not
@@ -64,10 +67,11 @@ struct ImportCheck {
 // CellError.
 // The "description" column changes a move's description text; "description_pointer",
 // "description_bytes" and "description_clear" (written by the undo table) put one back byte for byte.
-// Description cells are refused when descriptions is nullptr or unavailable, and a new text that is
-// longer than the reader takes (rom::DescriptionLengthFault).
-ImportCheck CheckImport(const std::vector<CsvRecord>& records, const std::vector<rom::MoveRow>& table,
-                        const rom::DescriptionTable* descriptions = nullptr);
+// Description cells are refused when the table has no descriptions or they are unavailable, and a new
+// text that is longer than the reader takes (rom::DescriptionLengthFault). The contest columns are
+// columns only of a table with contest data; a nonempty contest cell of a move past the contest table
+// is refused.
+ImportCheck CheckImport(const std::vector<CsvRecord>& records, const TableView& table);
 
 // The one-line text of an error: "row 4, column 5 (power): ...".
 std::string DescribeCellError(const CellError& e);

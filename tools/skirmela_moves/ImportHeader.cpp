@@ -2,6 +2,7 @@
 
 #include "rom/Utf8.h"
 #include "rom/WholeNumber.h"
+#include "tools/skirmela_moves/ContestColumns.h"
 #include "tools/skirmela_moves/ImportCells.h"
 
 #include <span>
@@ -28,41 +29,53 @@ constexpr std::array<NamedColumn, 7> TrailingColumns = {{
     {DescriptionClearColumn, &ImportHeader::descriptionClear},
 }};
 
-std::string KnownColumns() {
+std::string KnownColumns(const TableView& t) {
     std::string list;
     const auto add = [&list](const char* name) { list += (list.empty() ? "" : ", ") + std::string(name); };
     for (const NamedColumn& c : LeadingColumns) add(c.name);
-    for (const RecordColumn& c : RecordColumns()) {
+    for (const RecordColumn& c : RecordColumns(t.layout)) {
         add(c.name);
         if (c.textName) add(c.textName);
     }
     for (const NamedColumn& c : TrailingColumns) add(c.name);
+    for (const std::string& c : ContestHeader(t)) add(c.c_str());
     return list;
 }
 
-int* HeaderSlot(ImportHeader& h, std::string_view name) {
+int* HeaderSlot(ImportHeader& h, const TableView& t, std::string_view name) {
     for (const std::span<const NamedColumn> columns :
          {std::span<const NamedColumn>(LeadingColumns), std::span<const NamedColumn>(TrailingColumns)})
         for (const NamedColumn& c : columns)
             if (name == c.name) return &(h.*c.slot);
-    if (const RecordColumn* c = FindRecordColumn(name)) return &h.value[IndexOf(*c)];
-    if (const RecordColumn* c = FindTextColumn(name)) return &h.text[IndexOf(*c)];
+    if (const RecordColumn* c = FindRecordColumn(name, t.layout)) return &h.value[IndexOf(*c)];
+    if (const RecordColumn* c = FindTextColumn(name, t.layout)) return &h.text[IndexOf(*c)];
+    bool text = false;
+    if (const ContestColumn* c = FindContestColumn(name, &text); c && t.HasContest()) {
+        const auto at = static_cast<std::size_t>(c - ContestColumns().data());
+        return text ? &h.contestText[at] : &h.contestValue[at];
+    }
     return nullptr;
+}
+
+// Why a contest column is no column of this table.
+std::string ContestColumnFault(const TableView& t) {
+    if (!t.contest.inProfile) return "is a column only where the game has contests; this one has none";
+    return "is a column only where the ROM's contest data is read; here it is not: " + t.contest.unavailable;
 }
 
 } // namespace
 
 std::size_t IndexOf(const RecordColumn& c) {
-    return static_cast<std::size_t>(&c - RecordColumns().data());
+    return static_cast<std::size_t>(&c - RecordColumns(rom::RecordLayout::Split).data());
 }
 
-ImportHeader ReadImportHeader(const CsvRecord& record, std::vector<CellError>& errors) {
+ImportHeader ReadImportHeader(const CsvRecord& record, const TableView& t, std::vector<CellError>& errors) {
     ImportHeader h;
     h.width = static_cast<int>(record.cells.size());
     for (int i = 0; i < h.width; ++i) {
         const std::string name(rom::TrimBlanks(record.cells[static_cast<std::size_t>(i)]));
         h.names.push_back(name);
-        int* slot = HeaderSlot(h, name);
+        int* slot = HeaderSlot(h, t, name);
         if (const std::string fault = MalformedTextFault(name); !fault.empty())
             errors.push_back({record.row, i + 1, rom::ShowMalformedUtf8(name), fault});
         else if (!slot && (name == "z_power" || name == "damage_class" || name == "damage_class_text" ||
@@ -71,9 +84,11 @@ ImportHeader ReadImportHeader(const CsvRecord& record, std::vector<CellError>& e
                 {record.row, i + 1, name,
                  "is a column only where the ROM's record layout is split (a hack's damage class "
                  "in byte 10); this ROM's records are laid out as the released games'"});
+        else if (!slot && FindContestColumn(name))
+            errors.push_back({record.row, i + 1, name, ContestColumnFault(t)});
         else if (!slot)
             errors.push_back({record.row, i + 1, name,
-                              "is no column of the move table; the columns are " + KnownColumns()});
+                              "is no column of the move table; the columns are " + KnownColumns(t)});
         else if (*slot != Absent)
             errors.push_back(
                 {record.row, i + 1, name, "appears twice (also column " + std::to_string(*slot + 1) + ")"});

@@ -28,17 +28,21 @@ struct ImportHeader {
         descriptionClear = Absent;
     std::array<int, RecordColumnCount> value{};
     std::array<int, RecordColumnCount> text{};
+    std::array<int, 4> contestValue{}, contestText{}; // by the position in ContestColumns()
     ImportHeader() {
         value.fill(Absent);
         text.fill(Absent);
+        contestValue.fill(Absent);
+        contestText.fill(Absent);
     }
 };
 
 // The position of a record column in RecordColumns().
 std::size_t IndexOf(const RecordColumn& c);
 
-// Reads the header row: every cell must name a known column, once, and the "move" column must be
-// there. Each fault is added to errors.
-ImportHeader ReadImportHeader(const CsvRecord& record, std::vector<CellError>& errors);
+// Reads the header row: every cell must name a column of the table, once, and the "move" column must
+// be there. Each fault is added to errors.
+ImportHeader ReadImportHeader(const CsvRecord& record, const TableView& table,
+                              std::vector<CellError>& errors);
 
 } // namespace moves

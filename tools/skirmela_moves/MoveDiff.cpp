@@ -1,5 +1,6 @@
 #include "tools/skirmela_moves/MoveDiff.h"
 
+#include "tools/skirmela_moves/ContestColumns.h"
 #include "tools/skirmela_moves/Csv.h"
 #include "tools/skirmela_moves/Json.h"
 #include "tools/skirmela_moves/MoveFields.h"
@@ -17,9 +18,29 @@ std::string PaddingHex(const rom::RecordBytes& bytes) {
     return rom::HexText(std::span(bytes).subspan(rom::PaddingByte, rom::PaddingLength));
 }
 
-std::string JsonValue(const FieldDifference& d, const std::string& cell) {
-    if (d.column && d.column->kind != ValueKind::flags) return cell;
-    return JsonString(cell);
+// A side of a record field's difference as its table shows it.
+void RecordSide(const TableView& t, const RecordColumn& c, std::uint8_t value, std::string& cell,
+                std::string& shown, std::string& json, std::string& jsonText) {
+    cell = CellText(t, c, value);
+    shown = ShownValue(t, c, value);
+    json = c.kind == ValueKind::flags ? JsonString(cell) : cell;
+    if (c.kind != ValueKind::list) return;
+    const std::string text = VocabularyText(t, c, value);
+    jsonText = text.empty() ? "null" : JsonString(text);
+}
+
+FieldDifference TextDifference(int move, const char* field, const std::string& was, const std::string& now,
+                               bool quoted) {
+    return {move,
+            field,
+            was,
+            now,
+            quoted ? ShownName(was) : was,
+            quoted ? ShownName(now) : now,
+            JsonString(was),
+            JsonString(now),
+            "",
+            ""};
 }
 
 // The pointer, bytes and freed text of a changed description as the undo table writes them; three
@@ -40,27 +61,51 @@ std::vector<std::string> DescriptionUndoCells(const MoveChange& change,
 
 } // namespace
 
-std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const std::vector<rom::MoveRow>& b,
-                                       const rom::DescriptionTable* da, const rom::DescriptionTable* db) {
+std::vector<FieldDifference> DiffMoves(const TableView& a, const TableView& b) {
     std::vector<FieldDifference> diffs;
-    for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
-        const rom::MoveRow &was = a[k], &now = b[k];
+    // Bytes 9 to 11 are fields only where both tables lay them out so; padding holds them for both.
+    const rom::RecordLayout common = a.layout == b.layout ? a.layout : rom::RecordLayout::Released;
+    const bool contest = a.HasContest() && b.HasContest();
+    const std::vector<std::string> namesA = contest ? a.MoveNames() : std::vector<std::string>{},
+                                   namesB = contest ? b.MoveNames() : std::vector<std::string>{};
+    const rom::DescriptionTable *da = a.Descriptions(), *db = b.Descriptions();
+    for (std::size_t k = 0; k < a.rows.size() && k < b.rows.size(); ++k) {
+        const rom::MoveRow &was = a.rows[k], &now = b.rows[k];
         const int move = was.move;
         if (was.name != now.name)
-            diffs.push_back({move, NameColumn, was.name, now.name});
+            diffs.push_back(TextDifference(move, NameColumn, was.name, now.name, true));
         else if (was.entry != now.entry)
-            diffs.push_back({move, NameBytesColumn, EntryHex(was.entry), EntryHex(now.entry)});
-        for (const RecordColumn& c : RecordColumns()) {
+            diffs.push_back(
+                TextDifference(move, NameBytesColumn, EntryHex(was.entry), EntryHex(now.entry), false));
+        for (const RecordColumn& c : RecordColumns(common)) {
             const auto byte = static_cast<std::size_t>(c.byte);
-            if (was.bytes[byte] != now.bytes[byte])
-                diffs.push_back(
-                    {move, c.name, CellText(c, was.bytes[byte]), CellText(c, now.bytes[byte]), &c});
+            if (was.bytes[byte] == now.bytes[byte]) continue;
+            FieldDifference d;
+            d.move = move;
+            d.field = c.name;
+            RecordSide(a, c, was.bytes[byte], d.oldValue, d.oldShown, d.oldJson, d.oldJsonText);
+            RecordSide(b, c, now.bytes[byte], d.newValue, d.newShown, d.newJson, d.newJsonText);
+            diffs.push_back(std::move(d));
         }
         if (PaddingHex(was.bytes) != PaddingHex(now.bytes))
-            diffs.push_back({move, PaddingColumn, PaddingHex(was.bytes), PaddingHex(now.bytes)});
+            diffs.push_back(
+                TextDifference(move, PaddingColumn, PaddingHex(was.bytes), PaddingHex(now.bytes), false));
+        const std::optional<rom::ContestMoveFields> cw =
+                                                        contest ? ContestFieldsOfMove(a, move) : std::nullopt,
+                                                    cn =
+                                                        contest ? ContestFieldsOfMove(b, move) : std::nullopt;
+        for (const ContestColumn& c : ContestColumns()) {
+            if (!cw || !cn || SameContestField(c.field, *cw, *cn)) continue;
+            diffs.push_back({move, c.name, ContestCell(c.field, *cw), ContestCell(c.field, *cn),
+                             ShownContestValue(a, namesA, c.field, *cw),
+                             ShownContestValue(b, namesB, c.field, *cn), ContestJsonValue(c.field, *cw),
+                             ContestJsonValue(c.field, *cn), ContestJsonText(a, namesA, c.field, *cw),
+                             ContestJsonText(b, namesB, c.field, *cn)});
+        }
         const rom::MoveDescription* dw = da && da->Available() ? da->Of(move) : nullptr;
         const rom::MoveDescription* dn = db && db->Available() ? db->Of(move) : nullptr;
-        if (dw && dn && dw->text != dn->text) diffs.push_back({move, DescriptionColumn, dw->text, dn->text});
+        if (dw && dn && dw->text != dn->text)
+            diffs.push_back(TextDifference(move, DescriptionColumn, dw->text, dn->text, true));
     }
     return diffs;
 }
@@ -68,18 +113,9 @@ std::vector<FieldDifference> DiffMoves(const std::vector<rom::MoveRow>& a, const
 std::string DiffText(const std::vector<FieldDifference>& diffs) {
     if (diffs.empty()) return "no differences\n";
     std::string text;
-    for (const FieldDifference& d : diffs) {
-        std::string was = d.oldValue, now = d.newValue;
-        if (d.field == NameColumn || d.field == DescriptionColumn) {
-            was = ShownName(was);
-            now = ShownName(now);
-        } else if (d.column && d.column->kind == ValueKind::list) {
-            // The cells of a list field are numbers that stand for a byte 0 to 255.
-            was = ShownValue(*d.column, static_cast<std::uint8_t>(std::stoi(was)));
-            now = ShownValue(*d.column, static_cast<std::uint8_t>(std::stoi(now)));
-        }
-        text += "move " + std::to_string(d.move) + ": " + d.field + " " + was + " -> " + now + "\n";
-    }
+    for (const FieldDifference& d : diffs)
+        text +=
+            "move " + std::to_string(d.move) + ": " + d.field + " " + d.oldShown + " -> " + d.newShown + "\n";
     return text;
 }
 
@@ -95,56 +131,64 @@ std::string DiffJson(const std::vector<FieldDifference>& diffs) {
     for (std::size_t i = 0; i < diffs.size(); ++i) {
         const FieldDifference& d = diffs[i];
         json += "  {\"move\": " + std::to_string(d.move) + ", \"field\": " + JsonString(d.field) +
-                ", \"old\": " + JsonValue(d, d.oldValue) + ", \"new\": " + JsonValue(d, d.newValue);
-        if (d.column && d.column->kind == ValueKind::list) {
-            for (const auto& [key, cell] :
-                 {std::pair{"old_text", d.oldValue}, std::pair{"new_text", d.newValue}}) {
-                const std::string text =
-                    VocabularyText(*d.column, static_cast<std::uint8_t>(std::stoi(cell)));
-                json += std::string(", \"") + key + "\": " + (text.empty() ? "null" : JsonString(text));
-            }
-        }
+                ", \"old\": " + d.oldJson + ", \"new\": " + d.newJson;
+        if (!d.oldJsonText.empty())
+            json += ", \"old_text\": " + d.oldJsonText + ", \"new_text\": " + d.newJsonText;
         json += i + 1 < diffs.size() ? "},\n" : "}\n";
     }
     return json + "]\n";
 }
 
-std::string UndoCsv(const std::vector<MoveChange>& changes, const std::vector<rom::MoveRow>& table,
-                    const rom::DescriptionTable* descriptions, const DescriptionPlacements* placed) {
+std::string UndoCsv(const std::vector<MoveChange>& changes, const TableView& table,
+                    const DescriptionPlacements* placed) {
+    const std::span<const RecordColumn> columns = RecordColumns(table.layout);
     bool names = false, described = false;
     std::array<bool, RecordColumnCount> altered{};
+    std::array<bool, 4> contestAltered{};
     for (const MoveChange& change : changes) {
-        const rom::MoveRow& was = table[static_cast<std::size_t>(change.move)];
+        const rom::MoveRow& was = table.rows[static_cast<std::size_t>(change.move)];
         names = names || change.newName || change.newEntry;
         described = described || change.newDescription || change.restoreDescription;
-        for (std::size_t i = 0; i < RecordColumns().size(); ++i) {
-            const auto byte = static_cast<std::size_t>(RecordColumns()[i].byte);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const auto byte = static_cast<std::size_t>(columns[i].byte);
             altered[i] = altered[i] || change.newBytes[byte] != was.bytes[byte];
         }
+        const std::optional<rom::ContestMoveFields> old = ContestFieldsOfMove(table, change.move);
+        for (std::size_t i = 0; i < ContestColumns().size(); ++i)
+            contestAltered[i] =
+                contestAltered[i] || (change.newContest && old &&
+                                      !SameContestField(ContestColumns()[i].field, *old, *change.newContest));
     }
     std::vector<std::string> header = {MoveColumn};
     if (names) header.insert(header.end(), {NameColumn, NameBytesColumn});
-    for (std::size_t i = 0; i < RecordColumns().size(); ++i)
-        if (altered[i]) header.push_back(RecordColumns()[i].name);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (altered[i]) header.push_back(columns[i].name);
+    for (std::size_t i = 0; i < ContestColumns().size(); ++i)
+        if (contestAltered[i]) header.push_back(ContestColumns()[i].name);
     if (described)
         header.insert(header.end(),
                       {DescriptionPointerColumn, DescriptionBytesColumn, DescriptionClearColumn});
 
     std::string csv = CsvLine(header);
     for (const MoveChange& change : changes) {
-        const rom::MoveRow& was = table[static_cast<std::size_t>(change.move)];
+        const rom::MoveRow& was = table.rows[static_cast<std::size_t>(change.move)];
         std::vector<std::string> cells = {std::to_string(change.move)};
         if (names) {
             // A name that stays is left to its text, which import keeps; a changed one gets its bytes.
             cells.push_back(was.name);
             cells.push_back(change.newName || change.newEntry ? EntryHex(was.entry) : "");
         }
-        for (std::size_t i = 0; i < RecordColumns().size(); ++i) {
-            const RecordColumn& c = RecordColumns()[i];
-            if (altered[i]) cells.push_back(CellText(c, was.bytes[static_cast<std::size_t>(c.byte)]));
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const RecordColumn& c = columns[i];
+            if (altered[i]) cells.push_back(CellText(table, c, was.bytes[static_cast<std::size_t>(c.byte)]));
         }
+        // A move whose contest record stays gets its own values, which import keeps.
+        const std::optional<rom::ContestMoveFields> old = ContestFieldsOfMove(table, change.move);
+        for (std::size_t i = 0; i < ContestColumns().size(); ++i)
+            if (contestAltered[i]) cells.push_back(old ? ContestCell(ContestColumns()[i].field, *old) : "");
         if (described) {
-            const std::vector<std::string> restore = DescriptionUndoCells(change, descriptions, placed);
+            const std::vector<std::string> restore =
+                DescriptionUndoCells(change, table.Descriptions(), placed);
             cells.insert(cells.end(), restore.begin(), restore.end());
         }
         csv += CsvLine(cells);

@@ -7,14 +7,9 @@
 namespace moves {
 namespace {
 
-rom::RecordLayout& LayoutInUse() {
-    static rom::RecordLayout layout = rom::RecordLayout::Released;
-    return layout;
-}
-
 // The names of bits 0 to 7 of the flags byte: the game's six flags, then bit 6 (heal priority in
 // the split layout) and the unused bit 7.
-const std::array<const char*, 8>& FlagBitNames() {
+const std::array<const char*, 8>& FlagBitNames(rom::RecordLayout layout) {
     static const auto names = [](const char* bit6) {
         std::array<const char*, 8> all{};
         for (std::size_t bit = 0; bit < rom::MoveFlags().size(); ++bit) all[bit] = rom::MoveFlags()[bit].key;
@@ -24,7 +19,7 @@ const std::array<const char*, 8>& FlagBitNames() {
     };
     static const std::array<const char*, 8> released = names("bit6"),
                                             split = names(rom::HealPriorityMoveFlag.key);
-    return LayoutInUse() == rom::RecordLayout::Split ? split : released;
+    return layout == rom::RecordLayout::Split ? split : released;
 }
 
 const std::vector<std::string>& DamageClassTexts() {
@@ -34,25 +29,16 @@ const std::vector<std::string>& DamageClassTexts() {
 }
 constexpr const char* NoFlags = "none";
 
-// The names of the ROM being read (UseValueNames), by field byte; none: the vocabularies alone.
-std::optional<rom::ValueNames>& TypeNamesInUse() {
-    static std::optional<rom::ValueNames> names;
-    return names;
-}
-std::optional<rom::ValueNames>& EffectNamesInUse() {
-    static std::optional<rom::ValueNames> names;
-    return names;
-}
-const rom::ValueNames* NamesOf(const RecordColumn& c) {
-    const std::optional<rom::ValueNames>* names = nullptr;
-    if (c.vocabulary == &rom::EffectNames()) names = &EffectNamesInUse();
-    if (c.vocabulary == &rom::TypeNames()) names = &TypeNamesInUse();
-    return names && *names ? &**names : nullptr;
+// The table's names of a list field's values past its vocabulary; none for the other fields.
+const rom::ValueNames* NamesOf(const TableView& t, const RecordColumn& c) {
+    if (c.vocabulary == &rom::EffectNames()) return &t.effectNames;
+    if (c.vocabulary == &rom::TypeNames()) return &t.typeNames;
+    return nullptr;
 }
 
 // The value past the field's vocabulary that the ROM's names give text, if any (not a number).
-std::optional<int> NamedPastVocabulary(const RecordColumn& c, std::string_view text) {
-    const rom::ValueNames* names = NamesOf(c);
+std::optional<int> NamedPastVocabulary(const TableView& t, const RecordColumn& c, std::string_view text) {
+    const rom::ValueNames* names = NamesOf(t, c);
     if (!names || rom::ParseWholeNumber(text, 255)) return std::nullopt;
     const std::optional<int> v = names->Value(text);
     if (!v || (c.vocabulary && static_cast<std::size_t>(*v) < c.vocabulary->size())) return std::nullopt;
@@ -75,9 +61,10 @@ std::optional<int> ParseSigned(std::string_view cell) {
     return negative ? -*magnitude : *magnitude;
 }
 
-std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_view cell, std::string& fault) {
+std::optional<std::uint8_t> ParseListCell(const TableView& t, const RecordColumn& c, std::string_view cell,
+                                          std::string& fault) {
     if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255)) return static_cast<std::uint8_t>(*v);
-    const std::vector<int> positions = TextPositions(c, cell);
+    const std::vector<int> positions = TextPositions(t, c, cell);
     if (positions.size() == 1) return static_cast<std::uint8_t>(positions[0]);
     if (positions.empty()) {
         fault = Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list";
@@ -91,20 +78,7 @@ std::optional<std::uint8_t> ParseListCell(const RecordColumn& c, std::string_vie
 
 } // namespace
 
-void UseRecordLayout(rom::RecordLayout layout) {
-    LayoutInUse() = layout;
-}
-
-rom::RecordLayout RecordLayoutInUse() {
-    return LayoutInUse();
-}
-
-void UseValueNames(const rom::ValueNames& types, const rom::ValueNames& effects) {
-    TypeNamesInUse() = types;
-    EffectNamesInUse() = effects;
-}
-
-std::span<const RecordColumn> RecordColumns() {
+std::span<const RecordColumn> RecordColumns(rom::RecordLayout layout) {
     static const std::array<RecordColumn, RecordColumnCount> columns = {{
         {0, "effect", ValueKind::list, &rom::EffectNames(), "effect_text", &rom::LegacyEffectNames(),
          &rom::EarlierEffectNames()},
@@ -121,55 +95,56 @@ std::span<const RecordColumn> RecordColumns() {
         {rom::DamageClassByte, "damage_class", ValueKind::list, &DamageClassTexts(), "damage_class_text"},
         {rom::ZMoveEffectByte, "z_effect", ValueKind::number, nullptr, nullptr},
     }};
-    return std::span(columns).first(LayoutInUse() == rom::RecordLayout::Split ? RecordColumnCount : 9);
+    return std::span(columns).first(layout == rom::RecordLayout::Split ? RecordColumnCount : 9);
 }
 
-const RecordColumn* FindRecordColumn(std::string_view name) {
-    for (const RecordColumn& c : RecordColumns())
+const RecordColumn* FindRecordColumn(std::string_view name, rom::RecordLayout layout) {
+    for (const RecordColumn& c : RecordColumns(layout))
         if (name == c.name) return &c;
     return nullptr;
 }
 
-const RecordColumn* FindTextColumn(std::string_view name) {
-    for (const RecordColumn& c : RecordColumns())
+const RecordColumn* FindTextColumn(std::string_view name, rom::RecordLayout layout) {
+    for (const RecordColumn& c : RecordColumns(layout))
         if (c.textName && name == c.textName) return &c;
     return nullptr;
 }
 
-std::string VocabularyText(const RecordColumn& column, std::uint8_t value) {
+std::string VocabularyText(const TableView& table, const RecordColumn& column, std::uint8_t value) {
     if (!column.vocabulary) return {};
     if (value >= column.vocabulary->size()) {
-        const rom::ValueNames* names = NamesOf(column);
+        const rom::ValueNames* names = NamesOf(table, column);
         return names && names->Named(value) ? names->Text(value) : std::string();
     }
     return (*column.vocabulary)[value];
 }
 
-bool TextNamesValue(const RecordColumn& column, std::string_view text, std::uint8_t value) {
+bool TextNamesValue(const TableView& table, const RecordColumn& column, std::string_view text,
+                    std::uint8_t value) {
     if (!column.vocabulary) return false;
     if (value < column.vocabulary->size() && text == (*column.vocabulary)[value]) return true;
     if (column.legacy && value < column.legacy->size() && text == (*column.legacy)[value]) return true;
     if (column.earlier && value < column.earlier->size() && !text.empty() && text == (*column.earlier)[value])
         return true;
-    return NamedPastVocabulary(column, text) == value;
+    return NamedPastVocabulary(table, column, text) == value;
 }
 
-std::vector<int> TextPositions(const RecordColumn& column, std::string_view text) {
+std::vector<int> TextPositions(const TableView& table, const RecordColumn& column, std::string_view text) {
     std::vector<int> positions = VocabularyPositions(*column.vocabulary, text);
     if (positions.empty() && column.legacy) positions = VocabularyPositions(*column.legacy, text);
     if (positions.empty() && column.earlier && !text.empty())
         positions = VocabularyPositions(*column.earlier, text);
     if (positions.empty())
-        if (const std::optional<int> v = NamedPastVocabulary(column, text)) positions.push_back(*v);
+        if (const std::optional<int> v = NamedPastVocabulary(table, column, text)) positions.push_back(*v);
     return positions;
 }
 
-std::string CellText(const RecordColumn& column, std::uint8_t value) {
+std::string CellText(const TableView& table, const RecordColumn& column, std::uint8_t value) {
     switch (column.kind) {
     case ValueKind::signedNumber:
         return std::to_string(static_cast<int>(static_cast<std::int8_t>(value)));
     case ValueKind::flags:
-        return FlagNames(value);
+        return FlagNames(value, table.layout);
     case ValueKind::number:
     case ValueKind::list:
         break;
@@ -177,10 +152,10 @@ std::string CellText(const RecordColumn& column, std::uint8_t value) {
     return std::to_string(value);
 }
 
-std::string ShownValue(const RecordColumn& column, std::uint8_t value) {
-    std::string shown = CellText(column, value);
+std::string ShownValue(const TableView& table, const RecordColumn& column, std::uint8_t value) {
+    std::string shown = CellText(table, column, value);
     if (column.kind == ValueKind::list) {
-        const std::string text = VocabularyText(column, value);
+        const std::string text = VocabularyText(table, column, value);
         if (text.empty())
             shown += " (no entry)";
         else if (text != shown)
@@ -189,10 +164,11 @@ std::string ShownValue(const RecordColumn& column, std::uint8_t value) {
     return shown;
 }
 
-std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_view cell, std::string& fault) {
+std::optional<std::uint8_t> ParseCell(const TableView& table, const RecordColumn& column,
+                                      std::string_view cell, std::string& fault) {
     switch (column.kind) {
     case ValueKind::list:
-        return ParseListCell(column, cell, fault);
+        return ParseListCell(table, column, cell, fault);
     case ValueKind::signedNumber:
         if (const std::optional<int> v = ParseSigned(cell)) return static_cast<std::uint8_t>(*v & 0xFF);
         fault = Quoted(cell) + " is not a number " + std::to_string(rom::PriorityLowest) + " to " +
@@ -201,7 +177,7 @@ std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_vi
     case ValueKind::flags:
         if (const std::optional<int> v = rom::ParseWholeNumber(cell, 255))
             return static_cast<std::uint8_t>(*v);
-        return ParseFlagNames(cell, fault);
+        return ParseFlagNames(cell, fault, table.layout);
     case ValueKind::number:
         break;
     }
@@ -210,17 +186,20 @@ std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_vi
     return std::nullopt;
 }
 
-std::string FlagNames(std::uint8_t flags) {
+std::string FlagNames(std::uint8_t flags, rom::RecordLayout layout) {
+    const std::array<const char*, 8>& bitNames = FlagBitNames(layout);
     std::string names;
-    for (std::size_t bit = 0; bit < FlagBitNames().size(); ++bit)
+    for (std::size_t bit = 0; bit < bitNames.size(); ++bit)
         if (flags & (1u << bit)) {
             if (!names.empty()) names += '|';
-            names += FlagBitNames()[bit];
+            names += bitNames[bit];
         }
     return names.empty() ? NoFlags : names;
 }
 
-std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& fault) {
+std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& fault,
+                                           rom::RecordLayout layout) {
+    const std::array<const char*, 8>& bitNames = FlagBitNames(layout);
     const std::string_view whole = rom::TrimBlanks(text);
     if (whole == NoFlags) return std::uint8_t{0};
     unsigned flags = 0;
@@ -229,10 +208,10 @@ std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& f
         const std::size_t bar = rest.find('|');
         const std::string_view name = rom::TrimBlanks(rest.substr(0, bar));
         std::size_t bit = 0;
-        while (bit < FlagBitNames().size() && name != FlagBitNames()[bit]) ++bit;
-        if (bit == FlagBitNames().size()) {
+        while (bit < bitNames.size() && name != bitNames[bit]) ++bit;
+        if (bit == bitNames.size()) {
             std::string known;
-            for (const char* n : FlagBitNames()) known += std::string(known.empty() ? "" : ", ") + n;
+            for (const char* n : bitNames) known += std::string(known.empty() ? "" : ", ") + n;
             fault = Quoted(text) + " is neither a number 0 to 255 nor flag names joined with \"|\" (" +
                     known + ", or none alone); " +
                     (name.empty() ? std::string("a name is missing") : Quoted(name) + " is no flag");

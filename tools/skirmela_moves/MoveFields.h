@@ -5,6 +5,7 @@
 #include "rom/MoveBytes.h"
 #include "rom/RecordLayout.h"
 #include "rom/ValueNames.h"
+#include "tools/skirmela_moves/TableView.h"
 
 #include <array>
 #include <cstdint>
@@ -46,54 +47,49 @@ struct RecordColumn {
 // The columns of the split record layout: the most a table has.
 inline constexpr int RecordColumnCount = 12;
 
-// What record bytes 9 to 11 and flag bit 6 of the ROM being read hold; until called, released.
-// With the split layout the record columns take in z_power, damage_class and z_effect and flag bit 6
-// is named heal_priority.
-void UseRecordLayout(rom::RecordLayout layout);
-rom::RecordLayout RecordLayoutInUse();
-
-// The names the type and effect values of the ROM being read are shown and typed by (its profile's
-// and its own names past the program's lists); until called, the program's lists alone. The tool
-// reads one ROM's names at a time: a second call replaces the first.
-void UseValueNames(const rom::ValueNames& types, const rom::ValueNames& effects);
-
 // The fields a move's record may be changed in, in byte order: bytes 0 to 8, and with the split
-// layout bytes 9 to 11.
-std::span<const RecordColumn> RecordColumns();
+// layout bytes 9 to 11 (z_power, damage_class, z_effect; flag bit 6 is then heal_priority).
+std::span<const RecordColumn> RecordColumns(rom::RecordLayout layout = rom::RecordLayout::Released);
 
 // The record column named name, or nullptr.
-const RecordColumn* FindRecordColumn(std::string_view name);
+const RecordColumn* FindRecordColumn(std::string_view name,
+                                     rom::RecordLayout layout = rom::RecordLayout::Released);
 
 // The list field whose text column is named name, or nullptr.
-const RecordColumn* FindTextColumn(std::string_view name);
+const RecordColumn* FindTextColumn(std::string_view name,
+                                   rom::RecordLayout layout = rom::RecordLayout::Released);
 
-// The vocabulary text of value, or "" when the vocabulary has no entry that far (a ROM hack's new
-// type, say) or the field is no list field.
-std::string VocabularyText(const RecordColumn& column, std::uint8_t value);
+// The text a value is shown by in the table's list field (its type or effect names past the program's
+// lists), or "" when nothing names it that far (a ROM hack's new type, say) or the field is no list field.
+std::string VocabularyText(const TableView& table, const RecordColumn& column, std::uint8_t value);
 
 // The value as an exported cell: "40", "-1" for a priority byte FF, "contact|protect" for flags.
-std::string CellText(const RecordColumn& column, std::uint8_t value);
+std::string CellText(const TableView& table, const RecordColumn& column, std::uint8_t value);
 
 // The value as the change report shows it: the cell text, and for a list field "10 (Fire)".
-std::string ShownValue(const RecordColumn& column, std::uint8_t value);
+std::string ShownValue(const TableView& table, const RecordColumn& column, std::uint8_t value);
 
 // Whether text names value in a list field: its text, or the text earlier versions wrote for it.
-bool TextNamesValue(const RecordColumn& column, std::string_view text, std::uint8_t value);
+bool TextNamesValue(const TableView& table, const RecordColumn& column, std::string_view text,
+                    std::uint8_t value);
 
 // The values a text names in a list field: the entry with that text, or else the entries that
 // earlier versions wrote it for (none, one, or several: "No effect" was 12, 14, 15, 21 and 22).
-std::vector<int> TextPositions(const RecordColumn& column, std::string_view text);
+std::vector<int> TextPositions(const TableView& table, const RecordColumn& column, std::string_view text);
 
 // The byte a cell stands for, or nullopt with the reason in fault ("\"256\" is not a number 0 to 255").
 // A list field takes a number 0 to 255 or a text that names exactly one value; flags take a number
 // 0 to 255 or names joined with "|". Blanks around the cell and around each flag name are allowed.
-std::optional<std::uint8_t> ParseCell(const RecordColumn& column, std::string_view cell, std::string& fault);
+std::optional<std::uint8_t> ParseCell(const TableView& table, const RecordColumn& column,
+                                      std::string_view cell, std::string& fault);
 
-// The names of the set bits of a flags byte joined with "|", or "none". Never fails.
-std::string FlagNames(std::uint8_t flags);
+// The names of the set bits of a flags byte joined with "|", or "none"; bit 6 is heal_priority in the
+// split layout, bit6 in the released one. Never fails.
+std::string FlagNames(std::uint8_t flags, rom::RecordLayout layout = rom::RecordLayout::Released);
 
 // The flags byte of names joined with "|" ("none" alone for 0), or nullopt with the reason in fault.
-std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& fault);
+std::optional<std::uint8_t> ParseFlagNames(std::string_view text, std::string& fault,
+                                           rom::RecordLayout layout = rom::RecordLayout::Released);
 
 // A name on one line: in quotes, with CR and LF shown as \r and \n. Never fails.
 std::string ShownName(std::string_view name);

@@ -3,6 +3,7 @@
 #include "rom/GameText.h"
 #include "rom/TablePlausibility.h"
 #include "rom/WholeNumber.h"
+#include "tools/skirmela_moves/ContestColumns.h"
 #include "tools/skirmela_moves/DescriptionRestoreCells.h"
 #include "tools/skirmela_moves/ImportCells.h"
 #include "tools/skirmela_moves/MoveFields.h"
@@ -29,9 +30,10 @@ std::string WithCrLf(std::string_view name) {
 
 } // namespace
 
-RowChecker::RowChecker(const ImportHeader& h, const std::vector<rom::MoveRow>& table,
-                       const rom::DescriptionTable* descriptions, std::vector<CellError>& errors)
-    : h_(h), table_(table), descriptions_(descriptions), errors_(errors) {}
+RowChecker::RowChecker(const ImportHeader& h, const TableView& table,
+                       const std::vector<std::string>& moveNames, std::vector<CellError>& errors)
+    : h_(h), view_(table), moveNames_(moveNames), table_(table.rows), descriptions_(table.Descriptions()),
+      errors_(errors) {}
 
 // The change the row asks for, if it is sound and changes anything.
 std::optional<MoveChange> RowChecker::Check(const CsvRecord& r) {
@@ -53,29 +55,30 @@ std::optional<MoveChange> RowChecker::Check(const CsvRecord& r) {
     const rom::MoveRow* current = k ? &table_[static_cast<std::size_t>(*k)] : nullptr;
 
     std::array<std::optional<std::uint8_t>, RecordColumnCount> given;
-    for (const RecordColumn& c : RecordColumns()) {
+    for (const RecordColumn& c : RecordColumns(view_.layout)) {
         const int at = h_.value[IndexOf(c)];
         if (at == Absent) continue;
         std::string fault;
-        given[IndexOf(c)] = ParseCell(c, Cell(at), fault);
+        given[IndexOf(c)] = ParseCell(view_, c, Cell(at), fault);
         if (!given[IndexOf(c)]) Fault(at, c.name, fault);
     }
     if (!current) return std::nullopt; // the other cells can only be judged against a move
 
     MoveChange change{*k, std::nullopt, std::nullopt, current->bytes};
-    for (const RecordColumn& c : RecordColumns()) {
+    for (const RecordColumn& c : RecordColumns(view_.layout)) {
         const int at = h_.value[IndexOf(c)];
         if (at != Absent && given[IndexOf(c)])
             change.newBytes[static_cast<std::size_t>(c.byte)] = *given[IndexOf(c)];
         if (c.textName) TakeText(c, *current, at != Absent && given[IndexOf(c)], change.newBytes);
     }
     CheckName(*current, change);
-    if (RecordLayoutInUse() == rom::RecordLayout::Split) TakePadding(*current, change);
+    if (view_.layout == rom::RecordLayout::Split) TakePadding(*current, change);
     CheckReadOnly(*current);
     CheckDescription(*k, change);
+    CheckContest(*k, change);
 
     if (faults_ > 0 || (!change.newName && !change.newEntry && change.newBytes == current->bytes &&
-                        !change.newDescription && !change.restoreDescription))
+                        !change.newContest && !change.newDescription && !change.restoreDescription))
         return std::nullopt;
     return change;
 }
@@ -116,10 +119,10 @@ void RowChecker::TakeText(const RecordColumn& c, const rom::MoveRow& current, bo
     if (at == Absent || Cell(at).empty()) return;
     const auto byte = static_cast<std::size_t>(c.byte);
     const std::uint8_t was = current.bytes[byte];
-    if (TextNamesValue(c, Cell(at), was)) return; // the text was left as it was, or as it was written
+    if (TextNamesValue(view_, c, Cell(at), was)) return; // the text was left as it was, or as it was written
     const bool numberChanged = numberGiven && bytes[byte] != was;
-    if (numberChanged && TextNamesValue(c, Cell(at), bytes[byte])) return; // both edits agree
-    const std::vector<int> positions = TextPositions(c, Cell(at));
+    if (numberChanged && TextNamesValue(view_, c, Cell(at), bytes[byte])) return; // both edits agree
+    const std::vector<int> positions = TextPositions(view_, c, Cell(at));
     if (positions.size() != 1) {
         std::string numbers;
         for (int p : positions) numbers += (numbers.empty() ? "" : ", ") + std::to_string(p);
@@ -133,8 +136,8 @@ void RowChecker::TakeText(const RecordColumn& c, const rom::MoveRow& current, bo
     } else {
         Fault(at, c.textName,
               Quoted(Cell(at)) + " is " + c.name + " " +
-                  ShownValue(c, static_cast<std::uint8_t>(positions[0])) + ", but the " + c.name +
-                  " column changes it to " + ShownValue(c, bytes[byte]) +
+                  ShownValue(view_, c, static_cast<std::uint8_t>(positions[0])) + ", but the " + c.name +
+                  " column changes it to " + ShownValue(view_, c, bytes[byte]) +
                   "; change one of the two columns only");
     }
 }
@@ -185,7 +188,7 @@ void RowChecker::TakePadding(const rom::MoveRow& current, MoveChange& change) {
         Fault(at, PaddingColumn,
               Quoted(Cell(at)) + " is not " + std::to_string(rom::PaddingLength) + " bytes as hex");
     } else {
-        for (const RecordColumn& c : RecordColumns()) {
+        for (const RecordColumn& c : RecordColumns(view_.layout)) {
             const auto byte = static_cast<std::size_t>(c.byte);
             if (byte < rom::PaddingByte) continue;
             const std::uint8_t given = (*padding)[byte - rom::PaddingByte];
@@ -197,7 +200,7 @@ void RowChecker::TakePadding(const rom::MoveRow& current, MoveChange& change) {
             Fault(at, PaddingColumn,
                   Quoted(Cell(at)) + " gives byte " + std::to_string(byte) + " as " + std::to_string(given) +
                       ", but the " + c.name + " column changes it to " +
-                      ShownValue(c, change.newBytes[byte]));
+                      ShownValue(view_, c, change.newBytes[byte]));
         }
     }
 }
@@ -214,7 +217,7 @@ void RowChecker::CheckReadOnly(const rom::MoveRow& current) {
         Fault(at, column,
               Quoted(Cell(at)) + " differs from the ROM's " + rom + "; " + what + " are read-only");
     };
-    if (RecordLayoutInUse() != rom::RecordLayout::Split) // else TakePadding judges it
+    if (view_.layout != rom::RecordLayout::Split) // else TakePadding judges it
         check(h_.padding, PaddingColumn, rom::PaddingByte, "bytes 9 to 11 of a record");
     check(h_.untouched, UntouchedColumn, rom::PriorityByte,
           "the bytes 7 to 11 of this column (write priority and flags in their own columns)");
@@ -269,6 +272,55 @@ void RowChecker::CheckDescription(int k, MoveChange& change) {
         Fault(h_.description, DescriptionColumn, tooLong);
     else if (*encoded != old->bytes)
         change.newDescription = encoded;
+}
+
+// The contest fields as the number and text columns give them, by the rule of TakeText: a text that
+// differs from the table's is an edit, and one made beside a changed number must agree with it.
+void RowChecker::CheckContest(int k, MoveChange& change) {
+    const std::optional<rom::ContestMoveFields> current = ContestFieldsOfMove(view_, k);
+    for (std::size_t i = 0; i < ContestColumns().size(); ++i) {
+        const ContestColumn& c = ContestColumns()[i];
+        const int number = h_.contestValue[i], text = h_.contestText[i];
+        for (int at : {number, text}) {
+            if (at == Absent || current || rom::TrimBlanks(Cell(at)).empty()) continue;
+            Fault(at, h_.names[static_cast<std::size_t>(at)],
+                  "move " + std::to_string(k) + " has no contest data: the contest table holds moves 0 to " +
+                      std::to_string(view_.contest.moves.size() - 1) + "; leave the cell empty");
+        }
+        if (!current) continue;
+        rom::ContestMoveFields wanted = change.newContest.value_or(*current);
+        std::string fault;
+        bool numberChanged = false;
+        if (number != Absent) {
+            rom::ContestMoveFields given = wanted;
+            if (!ParseContestCell(view_, moveNames_, c.field, Cell(number), given, fault)) {
+                Fault(number, c.name, fault);
+                continue;
+            }
+            numberChanged = !SameContestField(c.field, given, *current);
+            CopyContestField(c.field, given, wanted);
+        }
+        if (text != Absent && !rom::TrimBlanks(Cell(text)).empty() &&
+            Cell(text) != ContestText(view_, moveNames_, c.field, *current)) {
+            rom::ContestMoveFields named = wanted;
+            if (!ParseContestCell(view_, moveNames_, c.field, Cell(text), named, fault)) {
+                Fault(text, c.textName, fault + "; write the number in the " + c.name + " column");
+                continue;
+            }
+            if (numberChanged && !SameContestField(c.field, named, wanted))
+                Fault(text, c.textName,
+                      Quoted(Cell(text)) + " is " + c.name + " " +
+                          ShownContestValue(view_, moveNames_, c.field, named) + ", but the " + c.name +
+                          " column changes it to " + ShownContestValue(view_, moveNames_, c.field, wanted) +
+                          "; change one of the two columns only");
+            else if (!numberChanged)
+                CopyContestField(c.field, named, wanted);
+        }
+        if (wanted != *current)
+            change.newContest = wanted;
+        else
+            change.newContest.reset();
+    }
 }
 
 } // namespace moves

@@ -17,9 +17,10 @@ namespace moves {
 
 class RowChecker {
   public:
-    // Faults are added to errors, which must outlive the checker, as must h, table and descriptions.
-    RowChecker(const ImportHeader& h, const std::vector<rom::MoveRow>& table,
-               const rom::DescriptionTable* descriptions, std::vector<CellError>& errors);
+    // Faults are added to errors, which must outlive the checker, as must h, table and moveNames (the
+    // table's, move k at k).
+    RowChecker(const ImportHeader& h, const TableView& table, const std::vector<std::string>& moveNames,
+               std::vector<CellError>& errors);
 
     // The change the row asks for, if it is sound and changes anything. A move listed twice is a fault.
     std::optional<MoveChange> Check(const CsvRecord& r);
@@ -36,8 +37,11 @@ class RowChecker {
     void TakePadding(const rom::MoveRow& current, MoveChange& change);
     std::string DescriptionCell(int at) const;
     void CheckDescription(int k, MoveChange& change);
+    void CheckContest(int k, MoveChange& change);
 
     const ImportHeader& h_;
+    const TableView& view_;
+    const std::vector<std::string>& moveNames_;
     const std::vector<rom::MoveRow>& table_;
     const rom::DescriptionTable* descriptions_;
     std::vector<CellError>& errors_;
