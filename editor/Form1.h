@@ -148,8 +148,9 @@ class Form1 : public QWidget {
     // Writes the save's plan to the ROM with its backup first and its step of undo.
     void SaveWithHistory(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan);
     void StepThroughHistory(bool undo);
-    void ShowRestOfRecord(int k);           // after the seven fields: bytes 7 to 11 of move k
-    void ShowRestOfRecordBytes(const std::function<int(int)>& readByte); // bytes 7 to 11, byte b by readByte(b)
+    void ShowRestOfRecord(int k); // after the seven fields: bytes 7 to 11 of move k
+    void
+    ShowRestOfRecordBytes(const std::function<int(int)>& readByte); // bytes 7 to 11, byte b by readByte(b)
     SaveInputs FieldInputs(int k) const;    // what the fields hold for a save of move k
     RestOfRecord RestOfRecordInput() const; // what a save writes as bytes 7 to 11
     void ForgetRestOfRecord();
@@ -184,9 +185,9 @@ class Form1 : public QWidget {
     bool MovesOpen() const { return !RomPath.isEmpty() || project_ != nullptr; }
     static std::optional<std::filesystem::path> ProjectRootOf(const QString& chosen);
     void OpenChosenProject(const std::filesystem::path& root);
-    void ShowProject(int k);          // every page and the list from the model, move k selected
-    void NameProjectListEntries();    // the Type, Effect and Target entries as the project names them
-    void ForgetProject();             // no project open; the entries as the program names them
+    void ShowProject(int k);       // every page and the list from the model, move k selected
+    void NameProjectListEntries(); // the Type, Effect and Target entries as the project names them
+    void ForgetProject();          // no project open; the entries as the program names them
     void ListProjectMoves();
     void ShowProjectRecord(int k);
     void SaveProjectMove(int k);

@@ -108,8 +108,8 @@ void Form1::FillContestLists() {
                 continue;
             }
             const rom::ContestEffect& effect = contest_.effects[static_cast<std::size_t>(e)];
-            effects << QStringLiteral("%1 (%2/%3)").arg(name, QString::number(effect.appeal),
-                                                        QString::number(effect.jam));
+            effects << QStringLiteral("%1 (%2/%3)")
+                           .arg(name, QString::number(effect.appeal), QString::number(effect.jam));
         }
         // The moves that hold each id, found in one pass over the table.
         std::array<QStringList, 256> holders;

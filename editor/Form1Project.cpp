@@ -1,5 +1,7 @@
 #include "editor/Form1.h"
 
+#include "chameleon_button/chameleonButton.h"
+
 #include "editor/HistoryTexts.h"
 #include "editor/NumberConversions.h"
 #include "editor/SavePlan.h"
@@ -58,7 +60,7 @@ rom::ContestData ProjectContest(const project::OpenedProject& opened) {
     for (int e = 0; e < rom::ContestEffectCount; ++e) {
         const auto named = opened.contestEffects.shownAs.find(e);
         data.effectTexts.push_back(named != opened.contestEffects.shownAs.end() ? named->second
-                                                                                 : std::string());
+                                                                                : std::string());
     }
     if (data.moves.empty()) data.unavailable = "the project's contest list holds no move";
     return data;
@@ -114,9 +116,9 @@ void Form1::NameProjectListEntries() {
                          const std::vector<std::string>& program) {
         for (int value = 0; value < box->count(); ++value) {
             const auto symbol = family.shownAs.find(value);
-            const QString text = QString::fromStdString(
-                symbol != family.shownAs.end() ? symbol->second
-                : value < static_cast<int>(program.size()) ? program[static_cast<std::size_t>(value)]
+            const QString text = QString::fromStdString(symbol != family.shownAs.end() ? symbol->second
+                                                        : value < static_cast<int>(program.size())
+                                                            ? program[static_cast<std::size_t>(value)]
                                                             : std::to_string(value));
             if (box->itemText(value) != text) box->setItemText(value, text);
         }
@@ -132,9 +134,9 @@ void Form1::ForgetProject() {
     // The boxes' entries as the program names them, before a ROM's names are put past them.
     const auto name = [](QComboBox* box, const std::vector<std::string>& program) {
         for (int value = 0; value < box->count(); ++value) {
-            const QString text = QString::fromStdString(
-                value < static_cast<int>(program.size()) ? program[static_cast<std::size_t>(value)]
-                                                         : std::to_string(value));
+            const QString text = QString::fromStdString(value < static_cast<int>(program.size())
+                                                            ? program[static_cast<std::size_t>(value)]
+                                                            : std::to_string(value));
             if (box->itemText(value) != text) box->setItemText(value, text);
         }
     };
@@ -169,7 +171,8 @@ void Form1::ShowProjectRecord(int k) {
 void Form1::SaveProjectMove(int k) {
     const QString root = QString::fromStdString(project_->root.string());
     try {
-        if (k >= static_cast<int>(project_->moves.size())) throw SavePlanError("the move is not in the project");
+        if (k >= static_cast<int>(project_->moves.size()))
+            throw SavePlanError("the move is not in the project");
         const project::ProjectMove& move = project_->moves[static_cast<std::size_t>(k)];
         project::MoveChange change;
         change.move = k;

@@ -39,7 +39,9 @@ SaveInputs Form1::FieldInputs(int k) const {
     in.nameStride = txtLength->text().toStdString();
     in.dataOffset = txtDataOffset->text().toStdString();
     const auto number = [](QLineEdit* field) { return ParseLeadingNumber(field->text().toStdString()); };
-    const auto set = [&in](rom::MoveField f, double value) { in.values[static_cast<std::size_t>(f)] = value; };
+    const auto set = [&in](rom::MoveField f, double value) {
+        in.values[static_cast<std::size_t>(f)] = value;
+    };
     set(rom::MoveField::effect, ListFieldValue(cmbEffect, rom::MoveField::effect));
     set(rom::MoveField::power, number(txtPower));
     set(rom::MoveField::type, ListFieldValue(cmbType, rom::MoveField::type));

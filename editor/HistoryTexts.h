@@ -16,8 +16,8 @@ inline const QString NothingToRedoTip = QStringLiteral("Nothing to redo: no save
 inline const QString NoBackupYetTip =
     QStringLiteral("The patch is made against the backup the first save of this ROM in this session makes; "
                    "save a move first");
-inline const QString NothingToUndoInProjectTip =
-    QStringLiteral("Nothing to undo: no save of this project in this session (or another program changed its files)");
+inline const QString NothingToUndoInProjectTip = QStringLiteral(
+    "Nothing to undo: no save of this project in this session (or another program changed its files)");
 inline const QString ProjectPatchTip =
     QStringLiteral("A project has no patch here: its history is the project's own version control");
 inline const QString ProjectHistoryRefusedText =
