@@ -27,11 +27,13 @@ EditorArguments ParseEditorArguments(const std::vector<std::string>& args) {
 }
 
 std::string EditorUsageText() {
-    return "usage: skirmela [ROM]\n"
+    return "usage: skirmela [ROM | PROJECT]\n"
            "       skirmela --help | --version\n"
            "\n"
            "Opens the window of Skirmela Professional, the editor of the move table of Game Boy Advance\n"
            "ROM images. Given ROM, the window opens it as if it were chosen with \"Load Rom...\".\n"
+           "Given the folder of a decompilation project (or a file in it), the window opens the\n"
+           "project's move table from its C files instead.\n"
            "\n"
            "  -h, --help  print this text\n"
            "  --version   print the program's version\n"

@@ -3,8 +3,10 @@
 // and save a move. Nothing of the ROM is cached: every action reads or writes the file itself.
 
 #include "editor/Dialogs.h"
+#include "editor/ProjectHistory.h"
 #include "editor/SaveHistory.h"
 #include "rom/ContestData.h"
+#include "rom/ContestPlan.h"
 #include "rom/MoveBytes.h"
 #include "rom/MoveDescriptions.h"
 #include "rom/MoveRecord.h"
@@ -25,6 +27,8 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -41,6 +45,7 @@ using chameleon_button::chameleonButton;
 
 struct RestOfRecord;
 struct PlannedWrite;
+struct SaveInputs;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -143,7 +148,10 @@ class Form1 : public QWidget {
     // Writes the save's plan to the ROM with its backup first and its step of undo.
     void SaveWithHistory(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan);
     void StepThroughHistory(bool undo);
-    void ShowRestOfRecord(int k);           // after the seven fields: bytes 7 to 11 of move k
+    void ShowRestOfRecord(int k); // after the seven fields: bytes 7 to 11 of move k
+    void
+    ShowRestOfRecordBytes(const std::function<int(int)>& readByte); // bytes 7 to 11, byte b by readByte(b)
+    SaveInputs FieldInputs(int k) const;    // what the fields hold for a save of move k
     RestOfRecord RestOfRecordInput() const; // what a save writes as bytes 7 to 11
     void ForgetRestOfRecord();
     void CreateLayoutControls();  // the split layout's fields and the released class, after all others
@@ -171,6 +179,20 @@ class Form1 : public QWidget {
     // The writes of bytes 0 to 6 of move k's contest record: none when the page is unchanged or
     // the move has no contest record. Throws rom::PlanError.
     std::vector<PlannedWrite> PlanContestSave(int k) const;
+    rom::ContestMoveFields ContestPageFields() const;
+    // A decompilation project instead of a ROM: read and saved through the project's model, the
+    // offset fields empty, its saves undone through its own history.
+    bool MovesOpen() const { return !RomPath.isEmpty() || project_ != nullptr; }
+    static std::optional<std::filesystem::path> ProjectRootOf(const QString& chosen);
+    void OpenChosenProject(const std::filesystem::path& root);
+    void ShowProject(int k);       // every page and the list from the model, move k selected
+    void NameProjectListEntries(); // the Type, Effect and Target entries as the project names them
+    void ForgetProject();          // no project open; the entries as the program names them
+    void ListProjectMoves();
+    void ShowProjectRecord(int k);
+    void SaveProjectMove(int k);
+    void RereadProject(int k);
+    void StepThroughProjectHistory(bool undo);
     QLineEdit* CreateFieldInFrame(QGroupBox* frame, const char* name, int typingLimit);
     QComboBox* CreateListInFrame(QGroupBox* frame, const char* name, int width,
                                  const std::vector<std::string>& items);
@@ -192,6 +214,8 @@ class Form1 : public QWidget {
     QString shownDescription_;           // the text of txtDescription as shown: a save leaves it alone
     rom::ContestData contest_;           // of the ROM open, as the file held it when last read
     SaveHistory history_;                // the backups and the saves of this session, to undo and redo
+    std::shared_ptr<const project::OpenedProject> project_; // the project open instead of a ROM, or null
+    ProjectHistory projectHistory_;                         // its saves in this session
 };
 
 // The texts of the window's messages.
@@ -206,6 +230,8 @@ inline const QString FarewellTitle = QStringLiteral("Quillmoth Inc.");
 inline const QString MakerSite = QStringLiteral("www.quillmoth.example");
 inline const QString WindowCaption = QStringLiteral("Skirmela Professional 1.0.0");
 // Added to the caption when a modified ROM's header gave the tables instead of the shipped profile.
+// Added to the caption when a decompilation project is open instead of a ROM.
+inline const QString ProjectCaption = QStringLiteral(" (project)");
 inline const QString TablesFromHeaderCaption = QStringLiteral(" (tables from the ROM's header)");
 
 } // namespace editor

@@ -85,7 +85,7 @@ void Form1::CreateContestControls() {
 }
 
 void Form1::ShowContestPage() {
-    const bool shown = !RomPath.isEmpty() && contest_.inProfile;
+    const bool shown = MovesOpen() && contest_.inProfile;
     tabMore->setTabVisible(tabMore->indexOf(pageContest), shown);
     const bool refused = shown && !contest_.Available();
     for (QGroupBox* box : {Frame16, Frame17, Frame18, Frame19}) box->setVisible(!refused);
@@ -99,13 +99,17 @@ void Form1::ShowContestPage() {
 
 void Form1::FillContestLists() {
     QStringList effects, ids;
-    if (!RomPath.isEmpty() && contest_.Available()) {
+    if (MovesOpen() && contest_.Available()) {
         for (int e = 0; e < rom::ContestEffectCount; ++e) {
             // The game's text, then the appeal and jam the caption names: a whole entry fits the list.
+            const QString name = QString::fromStdString(rom::ContestEffectName(contest_, e));
+            if (e >= static_cast<int>(contest_.effects.size())) {
+                effects << name; // a project's effects: named, their table not among its files
+                continue;
+            }
             const rom::ContestEffect& effect = contest_.effects[static_cast<std::size_t>(e)];
             effects << QStringLiteral("%1 (%2/%3)")
-                           .arg(QString::fromStdString(rom::ContestEffectName(contest_, e)),
-                                QString::number(effect.appeal), QString::number(effect.jam));
+                           .arg(name, QString::number(effect.appeal), QString::number(effect.jam));
         }
         // The moves that hold each id, found in one pass over the table.
         std::array<QStringList, 256> holders;
@@ -127,7 +131,7 @@ void Form1::FillContestLists() {
 }
 
 void Form1::ShowContest(int k) {
-    const rom::ContestMove* move = RomPath.isEmpty() ? nullptr : contest_.Of(k);
+    const rom::ContestMove* move = MovesOpen() ? contest_.Of(k) : nullptr;
     const auto show = [move](QComboBox* box, int index) {
         box->setCurrentIndex(move ? index : -1); // a move past the table: none
     };
@@ -147,8 +151,7 @@ void Form1::ForgetContest() {
     ShowContest(-1);
 }
 
-std::vector<PlannedWrite> Form1::PlanContestSave(int k) const {
-    if (RomPath.isEmpty() || !contest_.Of(k) || !Frame16->isEnabled()) return {};
+rom::ContestMoveFields Form1::ContestPageFields() const {
     rom::ContestMoveFields fields;
     fields.category = cmbCategory->currentIndex();
     fields.effect = cmbContestEffect->currentIndex();
@@ -156,6 +159,12 @@ std::vector<PlannedWrite> Form1::PlanContestSave(int k) const {
     for (int i = 0; i < rom::ComboMoveCount; ++i)
         fields.comboMoves[static_cast<std::size_t>(i)] =
             cmbComboMoves[static_cast<std::size_t>(i)]->currentIndex();
+    return fields;
+}
+
+std::vector<PlannedWrite> Form1::PlanContestSave(int k) const {
+    if (RomPath.isEmpty() || !contest_.Of(k) || !Frame16->isEnabled()) return {};
+    const rom::ContestMoveFields fields = ContestPageFields();
     if (fields == rom::ContestFieldsOf(contest_, k)) return {};
     rom::ChangePlan plan;
     rom::PlanContestMove(plan, contest_, k, fields);

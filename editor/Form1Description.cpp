@@ -58,7 +58,7 @@ void Form1::CreateDescriptionControls() {
 }
 
 void Form1::ShowDescriptionFrame() {
-    const bool refused = !RomPath.isEmpty() && !(descriptions_.Available() && !descriptions_.moves.empty());
+    const bool refused = MovesOpen() && !(descriptions_.Available() && !descriptions_.moves.empty());
     Frame11->setVisible(!refused);
     Label2->setVisible(refused);
     Label2->setText(!refused ? QString()
@@ -89,7 +89,7 @@ void Form1::LayOutDescriptionFrame() {
 }
 
 void Form1::ShowDescription(int k) {
-    const rom::MoveDescription* d = RomPath.isEmpty() ? nullptr : descriptions_.Of(k);
+    const rom::MoveDescription* d = MovesOpen() ? descriptions_.Of(k) : nullptr;
     txtDescription->setPlainText(d ? QString::fromStdString(d->text) : QString());
     txtDescription->setEnabled(d != nullptr);
     // As the control holds it, so that a save sees an untouched text as unchanged.

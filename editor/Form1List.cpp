@@ -8,6 +8,7 @@ namespace editor {
 
 void Form1::cmdAdd_Click() {
     // Items are added as a batch; signals stay off so no selection change runs the view meanwhile.
+    if (project_) return ListProjectMoves();
     const QSignalBlocker quiet(List1);
     List1->clear();
     List1->addItem(QStringLiteral("--NONE--"));

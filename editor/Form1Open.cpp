@@ -23,6 +23,7 @@ void Form1::cmdOpen_Click() {
     const QString chosen = dialogs_.ChooseFileToOpen(QStringLiteral("Open a Pokemon Advance ROM..."),
                                                      QStringLiteral("GBA ROM (*.gba)|*.gba"));
     if (chosen.isEmpty()) {
+        ForgetProject();
         List1->clear();
         cmdSave->setEnabled(false);
         UpdateSaveCommands();
@@ -32,6 +33,8 @@ void Form1::cmdOpen_Click() {
 }
 
 void Form1::OpenChosenRom(const QString& chosen) {
+    if (const auto root = ProjectRootOf(chosen)) return OpenChosenProject(*root);
+    ForgetProject();
     try {
         // Everything is verified before the window takes the ROM: the tables are read, shown and
         // saved through the two offsets resolved here, or not at all.
@@ -86,6 +89,7 @@ void Form1::ForgetRom() {
         box->setEnabled(false);
     }
     ForgetRestOfRecord();
+    ForgetProject();
     layout_ = rom::RecordLayout::Released;
     NameListEntries(rom::TypeValueNames({}, ""), rom::EffectValueNames(""));
     ShowRecordLayout();

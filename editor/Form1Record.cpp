@@ -96,6 +96,16 @@ void Form1::ShowWholeRecord(bool shown) {
 }
 
 void Form1::ShowRestOfRecord(int k) {
+    // Bytes 7 to 11 one after another, each read as the seven fields are.
+    const std::string rom = RomPath.toStdString();
+    ShowRestOfRecordBytes([&](int b) {
+        const double record = ParseLeadingNumber(txtDataOffset->text().toStdString()) +
+                              rom::MoveFieldOffset(0, k, rom::MoveField::effect);
+        return static_cast<int>(rom::ParseHexPair(rom::ReadHexBytes(rom, RoundToInteger(record + b), 1)));
+    });
+}
+
+void Form1::ShowRestOfRecordBytes(const std::function<int(int)>& readByte) {
     txtPriority->setEnabled(true);
     for (QCheckBox* box : chkFlags) box->setEnabled(true);
     for (QLineEdit* field : txtPadding) field->setEnabled(true);
@@ -103,13 +113,6 @@ void Form1::ShowRestOfRecord(int k) {
          std::initializer_list<QWidget*>{chkHealPriority, cmbDamageClass, txtZPower, txtZEffect})
         field->setEnabled(true);
 
-    // Bytes 7 to 11 one after another, each read as the seven fields are.
-    const std::string rom = RomPath.toStdString();
-    const auto readByte = [&](int b) {
-        const double record = ParseLeadingNumber(txtDataOffset->text().toStdString()) +
-                              rom::MoveFieldOffset(0, k, rom::MoveField::effect);
-        return rom::ParseHexPair(rom::ReadHexBytes(rom, RoundToInteger(record + b), 1));
-    };
     txtPriority->setText(QString::number(static_cast<std::int8_t>(readByte(rom::PriorityByte))));
     const int flags = readByte(rom::FlagsByte);
     for (int bit = 0; bit < rom::MoveFlagCount; ++bit)

@@ -31,6 +31,28 @@ std::optional<rom::NameEntry> CurrentNameEntry(const std::filesystem::path& rom,
 
 } // namespace
 
+SaveInputs Form1::FieldInputs(int k) const {
+    SaveInputs in;
+    in.k = k;
+    in.name = txtNewName->text().toStdU32String();
+    in.nameStart = txtStart->text().toStdString();
+    in.nameStride = txtLength->text().toStdString();
+    in.dataOffset = txtDataOffset->text().toStdString();
+    const auto number = [](QLineEdit* field) { return ParseLeadingNumber(field->text().toStdString()); };
+    const auto set = [&in](rom::MoveField f, double value) {
+        in.values[static_cast<std::size_t>(f)] = value;
+    };
+    set(rom::MoveField::effect, ListFieldValue(cmbEffect, rom::MoveField::effect));
+    set(rom::MoveField::power, number(txtPower));
+    set(rom::MoveField::type, ListFieldValue(cmbType, rom::MoveField::type));
+    set(rom::MoveField::accuracy, number(txtAcc));
+    set(rom::MoveField::pp, number(txtPP));
+    set(rom::MoveField::effectChance, number(txtEff));
+    set(rom::MoveField::target, ListFieldValue(cmbTarget, rom::MoveField::target));
+    in.rest = RestOfRecordInput();
+    return in;
+}
+
 void Form1::cmdSave_Click() {
     const int k = List1->currentRow();
     if (k < 0) {
@@ -38,25 +60,9 @@ void Form1::cmdSave_Click() {
         dialogs_.ShowMessage(SelectMoveText, MessageTitle, MessageIcon::Information);
         return;
     }
+    if (project_) return SaveProjectMove(k); // through the project's model: its files, not offsets
     try {
-        SaveInputs in;
-        in.k = k;
-        in.name = txtNewName->text().toStdU32String();
-        in.nameStart = txtStart->text().toStdString();
-        in.nameStride = txtLength->text().toStdString();
-        in.dataOffset = txtDataOffset->text().toStdString();
-        const auto number = [](QLineEdit* field) { return ParseLeadingNumber(field->text().toStdString()); };
-        const auto set = [&in](rom::MoveField f, double value) {
-            in.values[static_cast<std::size_t>(f)] = value;
-        };
-        set(rom::MoveField::effect, ListFieldValue(cmbEffect, rom::MoveField::effect));
-        set(rom::MoveField::power, number(txtPower));
-        set(rom::MoveField::type, ListFieldValue(cmbType, rom::MoveField::type));
-        set(rom::MoveField::accuracy, number(txtAcc));
-        set(rom::MoveField::pp, number(txtPP));
-        set(rom::MoveField::effectChance, number(txtEff));
-        set(rom::MoveField::target, ListFieldValue(cmbTarget, rom::MoveField::target));
-        in.rest = RestOfRecordInput();
+        SaveInputs in = FieldInputs(k);
         in.currentName = CurrentNameEntry(RomPath.toStdString(), in);
 
         const std::filesystem::path rom = RomPath.toStdString();

@@ -85,6 +85,15 @@ void Form1::CreateSaveCommands() {
 }
 
 void Form1::UpdateSaveCommands() {
+    if (project_) {
+        actUndo->setEnabled(projectHistory_.CanUndo());
+        actRedo->setEnabled(projectHistory_.CanRedo());
+        actExportPatch->setEnabled(false);
+        cmdUndo->setToolTip(actUndo->isEnabled() ? actUndo->toolTip() : NothingToUndoInProjectTip);
+        cmdRedo->setToolTip(actRedo->isEnabled() ? actRedo->toolTip() : NothingToRedoTip);
+        cmdExportPatch->setToolTip(ProjectPatchTip);
+        return;
+    }
     const std::filesystem::path rom = RomPath.toStdString();
     actUndo->setEnabled(history_.CanUndo(rom));
     actRedo->setEnabled(history_.CanRedo(rom));
@@ -122,6 +131,7 @@ void Form1::Redo_Click() {
 }
 
 void Form1::StepThroughHistory(bool undo) {
+    if (project_) return StepThroughProjectHistory(undo);
     const std::filesystem::path rom = RomPath.toStdString();
     if (!(undo ? history_.CanUndo(rom) : history_.CanRedo(rom))) return;
     const int k = List1->currentRow();
@@ -140,6 +150,7 @@ void Form1::StepThroughHistory(bool undo) {
 }
 
 void Form1::ExportPatch_Click() {
+    if (project_) return; // a project's history is its own version control
     const std::filesystem::path rom = RomPath.toStdString();
     const std::optional<std::filesystem::path> backup = history_.FirstBackup(rom);
     if (!backup) return;

@@ -20,6 +20,7 @@ void Form1::List1_Click() {
 
     ShowDescription(k); // from the tables read with the ROM: no file access to fail
     ShowContest(k);
+    if (project_) return ShowProjectRecord(k); // from the model read with the project
     const std::string rom = RomPath.toStdString();
     try {
         for (rom::MoveField f : rom::MoveFieldAccessOrder) {

@@ -16,6 +16,15 @@ inline const QString NothingToRedoTip = QStringLiteral("Nothing to redo: no save
 inline const QString NoBackupYetTip =
     QStringLiteral("The patch is made against the backup the first save of this ROM in this session makes; "
                    "save a move first");
+inline const QString NothingToUndoInProjectTip = QStringLiteral(
+    "Nothing to undo: no save of this project in this session (or another program changed its files)");
+inline const QString ProjectPatchTip =
+    QStringLiteral("A project has no patch here: its history is the project's own version control");
+inline const QString ProjectHistoryRefusedText =
+    QStringLiteral("The project's files were changed by another program since they were saved here, so the "
+                   "saves of this session can no longer be undone or redone. Nothing was written.");
+inline const QString ProjectHistoryErrorText =
+    QStringLiteral("The project's files could not be read or written; nothing of them was changed.");
 inline const QString HistoryRefusedText =
     QStringLiteral("The ROM was changed by another program since it was saved here, so the saves of this "
                    "session can no longer be undone or redone. Nothing was written.");

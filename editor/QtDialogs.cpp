@@ -7,8 +7,10 @@
 namespace editor {
 
 QString QtDialogs::ChooseFileToOpen(const QString& title, const QString& filter) {
-    // "GBA ROM (*.gba)|*.gba": the description already shows the pattern Qt filters by.
-    const QString qtFilter = filter.section('|', 0, 0);
+    // "GBA ROM (*.gba)|*.gba": the description already shows the pattern Qt filters by. A second
+    // choice shows the files of a decompilation project, which opens through any file in it.
+    const QString qtFilter =
+        filter.section('|', 0, 0) + QStringLiteral(";;Decompilation project (Makefile *.c *.h)");
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), qtFilter);
 }
 

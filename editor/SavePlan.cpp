@@ -98,6 +98,27 @@ std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize) {
     }
 }
 
+rom::RecordBytes RecordBytesOf(const SaveInputs& in, const rom::RecordBytes& base) {
+    if (in.k < 0) throw SavePlanError("no move is selected");
+    // The record planned at offset 0 of a table: each write's offset less the record's start is its byte.
+    SaveInputs atZero = in;
+    atZero.dataOffset = "0";
+    rom::RecordBytes bytes = base;
+    try {
+        const std::int64_t start = rom::MoveFieldOffset(0, in.k, rom::MoveField::effect);
+        std::vector<PlannedWrite> writes = PlanRecord(atZero);
+        if (in.rest)
+            for (PlannedWrite& w : PlanRestOfRecord(atZero)) writes.push_back(std::move(w));
+        for (const PlannedWrite& w : writes)
+            bytes[static_cast<std::size_t>(w.offset - start)] = rom::ParseHexPair(w.pair);
+    } catch (const SavePlanError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw SavePlanError(e.what());
+    }
+    return bytes;
+}
+
 void ApplySave(const std::filesystem::path& rom, const std::vector<PlannedWrite>& plan) {
     rom::ChangePlan writes;
     writes.reserve(plan.size());

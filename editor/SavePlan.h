@@ -61,6 +61,11 @@ struct SaveInputs {
 // rom::PriorityHighest) after rounding, or a position falls outside a file of romSize bytes.
 std::vector<PlannedWrite> PlanSave(const SaveInputs& in, std::int64_t romSize);
 
+// The 12 record bytes a save gives move in.k, checked as PlanSave checks them, for a store that
+// takes a move's values rather than bytes at offsets: bytes 0 to 6 from in.values, 7 to 11 from
+// in.rest, or as base holds them when in.rest is not given. Throws SavePlanError as PlanSave does.
+rom::RecordBytes RecordBytesOf(const SaveInputs& in, const rom::RecordBytes& base);
+
 // The pair of a record value: upper-case hex without leading zeros ("C8", "5", "0"); -1 is "FFFF".
 std::string ValuePair(std::int32_t value);
 
