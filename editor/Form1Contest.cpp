@@ -88,6 +88,9 @@ void Form1::ShowContestPage() {
     const bool shown = MovesOpen() && contest_.inProfile;
     tabMore->setTabVisible(tabMore->indexOf(pageContest), shown);
     const bool refused = shown && !contest_.Available();
+    // A project's effects table is not among its files: its effects come without appeal and jam.
+    Frame18->setTitle(contest_.effects.empty() ? QStringLiteral("Contest &effect")
+                                               : QStringLiteral("Contest &effect (appeal/jam)"));
     for (QGroupBox* box : {Frame16, Frame17, Frame18, Frame19}) box->setVisible(!refused);
     Label3->setVisible(refused);
     Label3->setText(!refused ? QString()
