@@ -18,7 +18,10 @@ struct Token {
     int line;              // 1-based
 };
 
-// The tokens of source. A preprocessor line (with its continuations) is one directive token. Never
+// The tokens of source. A preprocessor line (a # first on its line, with its continuations, up to a
+// comment or blanks ending it) is one directive token. Punctuation is C's: the longest operator that
+// matches ("<<", "->", "...") or one byte; a number is C's preprocessing number (0x1Fu, 1.5e+3);
+// a prefixed literal (L"..", u8"..") is one string or character token. Never
 // fails: a byte that starts no token is a punctuation token of its own, an unterminated literal or
 // comment runs to the end of its line (literal) or the file (comment).
 std::vector<Token> Tokenize(std::string_view source);

@@ -2,8 +2,10 @@
 // The #defines of a project's include folder, and the values of the expressions its tables are
 // written in. Values come only from the project's own defines: forks add effects, types and moves.
 // A define inside #if/#ifdef/#ifndef counts only when every branch that defines the symbol gives it
-// the same value (a branch that leaves it undefined makes it unknown); a define that reaches itself
-// through others is a cycle, and unknown.
+// the same value (a branch that leaves it undefined makes it unknown), since the build's command line
+// may choose any branch; only an include guard (#ifndef G, #define G first, its #endif last) and a
+// condition of numbers alone (#if 0) are decided. A define that reaches itself through others is a
+// cycle, and unknown. Files are read in the order given, a later define replacing an earlier one.
 
 #include <cstdint>
 #include <filesystem>
@@ -39,19 +41,29 @@ class Defines {
 
     // The value of symbol. Never fails.
     Evaluation Value(std::string_view symbol) const;
-    // The value of an expression: decimal, hex (0x) or octal numbers (with u/l suffixes), symbols,
-    // parentheses, unary - ~ !, binary * / % + - << >> & ^ |. Never fails.
+    // The value of an expression: decimal, hex (0x), binary (0b) or octal numbers (with u/l
+    // suffixes), symbols, parentheses, unary + - ~ !, binary * / % + - << >> & ^ | and the
+    // comparisons, && and || of an #if. Never fails.
     Evaluation Evaluate(std::string_view expression) const;
     // The symbols starting with prefix that have a value, with it, in the order they were defined.
     std::vector<std::pair<std::string, std::int64_t>> WithPrefix(std::string_view prefix) const;
-    // Where symbol is defined (its first definition), or nullopt.
+    // Where the definition of symbol in effect is (the first branch's where the branches of an #if
+    // define it), or nullopt when it is not defined.
     std::optional<Place> PlaceOf(std::string_view symbol) const;
 
   private:
-    struct Definition {
-        std::string body;
+    friend class DefinesReader;
+    friend class DefinesEvaluator;
+    // One way a symbol may be defined: its body (comments and continuations removed, blanks between
+    // tokens made one space) and where; nullopt in an alternative means undefined on that branch.
+    struct Body {
+        std::string text;
         Place place;
-        bool conditionalDisagrees = false; // defined differently in branches of an #if
+        bool functionLike = false;
+    };
+    // One alternative when the symbol is defined outside any undecided #if; one a branch otherwise.
+    struct Definition {
+        std::vector<std::optional<Body>> alternatives;
     };
     std::map<std::string, Definition, std::less<>> definitions_;
     std::vector<std::string> order_;

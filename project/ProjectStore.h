@@ -35,10 +35,10 @@ std::optional<std::filesystem::path> FindProjectRoot(const std::filesystem::path
 
 struct ProjectMove {
     int move = 0;
-    std::string symbol;        // "MOVE_POUND"; "MOVE_NONE" for move 0
-    std::string name;          // as rom::DecodeGameBytes shows the name's game bytes
-    rom::NameEntry entry{};    // the name as the built ROM stores it: its bytes, FF, then 00
-    rom::RecordBytes bytes{};  // as the built ROM holds the record: bytes 0 to 8, 9 to 11 zero
+    std::string symbol;                      // "MOVE_POUND"; "MOVE_NONE" for move 0
+    std::string name;                        // as rom::DecodeGameBytes shows the name's game bytes
+    rom::NameEntry entry{};                  // the name as the built ROM stores it: its bytes, FF, then 00
+    rom::RecordBytes bytes{};                // as the built ROM holds the record: bytes 0 to 8, 9 to 11 zero
     std::optional<std::string> description;  // lines joined by "\n"; nullopt for move 0
     std::optional<rom::ContestMove> contest; // R/S/E; nullopt where the project has none
 };
@@ -91,12 +91,14 @@ struct FileRewrite {
 // and field, for a name of more than 12 game characters or with a character the charmap lacks, a
 // value out of its field's range, a value the project's block for the move does not hold and cannot
 // take. Writes nothing.
-std::vector<FileRewrite> PlanProjectChanges(const OpenedProject& project, std::span<const MoveChange> changes);
+std::vector<FileRewrite> PlanProjectChanges(const OpenedProject& project,
+                                            std::span<const MoveChange> changes);
 
 // Writes the rewrites all or nothing: every new file beside its original first, then each renamed
 // in; if a rename fails, the files already renamed are put back from copies kept beside them, and
-// the error is thrown (FileAccessError). A file whose text on disk is no longer `before` is refused
-// before anything is written (ProjectError).
+// the error is thrown (files::FileError). A file whose text on disk is no longer `before`, or beside
+// which a copy is left from a save that did not finish (FILE.skirmela-undo), is refused before
+// anything is written (ProjectError).
 void WriteProjectFiles(const std::filesystem::path& root, const std::vector<FileRewrite>& rewrites);
 
 } // namespace project
