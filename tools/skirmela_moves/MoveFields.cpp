@@ -84,7 +84,8 @@ std::optional<std::uint8_t> ParseListCell(const TableView& t, const RecordColumn
     const std::vector<int> positions = TextPositions(t, c, cell);
     if (positions.size() == 1) return static_cast<std::uint8_t>(positions[0]);
     if (positions.empty()) {
-        fault = Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list";
+        fault = Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list" +
+                (WordsOf(t, c) ? " nor one of the project's symbols for it" : "");
     } else {
         std::string numbers;
         for (int p : positions) numbers += (numbers.empty() ? "" : ", ") + std::to_string(p);
