@@ -106,6 +106,7 @@ int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::
     CheckOutputTarget(cl, cl.file, "the export file");
     const OpenedTable table = OpenTable(cl, cl.rom, programDir, err);
     if (table.rom) CheckOutputTarget(cl, cl.file, "the export file", table.rom->at.profile);
+    if (table.project) CheckOutputIsNoProjectFile(table.project->root, cl.file, "the export file");
     WriteTextFile(cl.file, ExportCsv(table.view), out);
     if (cl.file != "-") out << table.view.rows.size() << " moves exported to " << cl.file.string() << "\n";
     return ExitDone;

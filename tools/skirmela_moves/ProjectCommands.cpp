@@ -30,17 +30,6 @@ void ReportChecked(const ImportCheck& check, std::ostream& out, std::ostream& er
     for (const std::string& w : check.warnings) err << "skirmela-moves: warning: " << w << "\n";
 }
 
-// The undo file must not be one of the files the change rewrites.
-void CheckUndoIsNoProjectFile(const CommandLine& cl, const std::filesystem::path& root,
-                              const std::vector<project::FileRewrite>& rewrites) {
-    if (!cl.undoFile) return;
-    for (const project::FileRewrite& r : rewrites)
-        if (files::SameFile(*cl.undoFile, root / r.file))
-            throw CommandFailed(ExitBadInput, "the undo file " + cl.undoFile->string() +
-                                                  " is the project's " + r.file.generic_string() +
-                                                  "; nothing written");
-}
-
 // Copies each file the change rewrites into the backup folder, as a ROM is copied there.
 void BackUpProjectFiles(const std::filesystem::path& root, const std::vector<project::FileRewrite>& rewrites,
                         std::ostream& out) {
@@ -67,7 +56,7 @@ void BackUpProjectFiles(const std::filesystem::path& root, const std::vector<pro
 int WriteProjectPlan(const CommandLine& cl, const project::OpenedProject& opened,
                      const std::vector<project::FileRewrite>& rewrites, const std::string& undoText,
                      const std::string& summary, std::ostream& out) {
-    CheckUndoIsNoProjectFile(cl, opened.root, rewrites);
+    if (cl.undoFile) CheckOutputIsNoProjectFile(opened.root, *cl.undoFile, "the undo file");
     const bool writes = !rewrites.empty() && !cl.dryRun;
     std::optional<files::StagedFile> undo;
     if (cl.undoFile) {
@@ -121,6 +110,20 @@ project::OpenedProject OpenProjectAt(const std::filesystem::path& path, const st
         throw CommandFailed(ExitFileError, files::Shown(path) + ": the project at " + files::Shown(root) +
                                                " cannot be read: " + e.what());
     }
+}
+
+void CheckOutputIsNoProjectFile(const std::filesystem::path& root, const std::filesystem::path& output,
+                                const char* what) {
+    if (output == "-") return;
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::canonical(output, error);
+    if (error || !std::filesystem::is_regular_file(file, error)) return; // a new file is read by nothing
+    const std::filesystem::path inside = file.lexically_relative(std::filesystem::canonical(root, error));
+    if (error || inside.empty() || *inside.begin() == "..") return;
+    const std::filesystem::path top = *inside.begin();
+    if (top == "include" || top == "src" || inside == "charmap.txt" || inside == "Makefile")
+        throw CommandFailed(ExitBadInput, std::string(what) + " " + output.string() + " is the project's " +
+                                              inside.generic_string() + "; nothing written");
 }
 
 void RefuseProject(const std::filesystem::path& path, const std::string& what, const std::string& why) {

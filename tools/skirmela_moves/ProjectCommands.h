@@ -21,6 +21,11 @@ namespace moves {
 // (ExitFileError) with the file and line of what cannot be read.
 project::OpenedProject OpenProjectAt(const std::filesystem::path& path, const std::filesystem::path& root);
 
+// Throws CommandFailed (ExitBadInput) when output (what: "the export file") is an existing file the
+// project at root is read from: one under include/ or src/, charmap.txt or the Makefile.
+void CheckOutputIsNoProjectFile(const std::filesystem::path& root, const std::filesystem::path& output,
+                                const char* what);
+
 // Throws CommandFailed (ExitBadInput) when path names a project: what ("profile") works on ROMs only;
 // why says what to do instead.
 void RefuseProject(const std::filesystem::path& path, const std::string& what, const std::string& why);
