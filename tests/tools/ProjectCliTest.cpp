@@ -101,6 +101,17 @@ TEST_F(ProjectCli, AProjectAndTheRomItsBuildGivesListTheSameAndStaySoUnderTheSam
         for (const fs::path& table : {project_, rom_})
             ASSERT_EQ(Moves({"set", table.string(), "7", "power=91", "type=Fire"}).status, 0);
         EXPECT_EQ(Moves({"diff", project_.string(), rom_.string()}).out, "no differences\n");
+        // Two projects: the change against a fresh copy of the demo project.
+        fs::remove_all(dir_ / "fresh");
+        demo::WriteDemoProject(layout, dir_ / "fresh");
+        const rom::RecordBytes record = demo::DemoProjectMoves(layout)[7].bytes;
+        const std::string was = std::to_string(record[1]);
+        const int type = record[2];
+        const std::string diff = Moves({"diff", (dir_ / "fresh").string(), project_.string(), "--csv"}).out;
+        EXPECT_TRUE(diff.starts_with(moves::CsvLine({"move", "field", "old", "new"}) +
+                                     moves::CsvLine({"7", "power", was, "91"}) +
+                                     moves::CsvLine({"7", "type", std::to_string(type), "10"})))
+            << diff;
 
         // Only the two values' tokens of move 7's block changed, in one file.
         auto expected = before;
@@ -160,6 +171,7 @@ TEST_F(ProjectCli, RefusalsSayWhyAndLeaveEveryFileAsItWas) {
         {{"export", (project_ / "src").string(), (project_ / "charmap.txt").string()},
          1,
          "is the project's charmap.txt"},
+        {{"list", (project_ / "src/no-such.rom").string()}, 2, "no-such.rom"},
         {{"profile", p}, 1, "profile works on ROMs only"},
         {{"contest-effects", "list", p}, 1, "contest-effects works on ROMs only"},
         {{"patch", "create", p, rom_.string(), (dir_ / "o.bps").string()}, 1, "version control"},

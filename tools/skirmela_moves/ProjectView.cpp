@@ -59,7 +59,9 @@ rom::ContestData ContestOf(const project::OpenedProject& opened) {
 } // namespace
 
 std::optional<std::filesystem::path> ProjectRootOf(const std::filesystem::path& path) {
-    if (IsGbaFile(path)) return std::nullopt;
+    // A name that names nothing is no project, even inside one: the ROM's open says it is missing.
+    std::error_code error;
+    if (IsGbaFile(path) || !std::filesystem::exists(path, error)) return std::nullopt;
     return project::FindProjectRoot(path);
 }
 

@@ -11,8 +11,8 @@
 
 namespace moves {
 
-// The project's root when path names a project's folder or a file inside one; nullopt for a ROM (a
-// file ending in .gba is always one) and for anything else. Never fails.
+// The project's root when path names a project's folder or an existing file inside one; nullopt for
+// a ROM (a file ending in .gba is always one) and for anything else. Never fails.
 std::optional<std::filesystem::path> ProjectRootOf(const std::filesystem::path& path);
 
 // The words of a family of the project's values: each value shown as the project shows it, and
