@@ -32,7 +32,8 @@ std::filesystem::path UserProfileDir() {
 }
 
 std::string UsageText(const std::string& program) {
-    const std::string projectForm = "       " + program + " --project LAYOUT FOLDER [--moves N]\n";
+    const std::string projectForm =
+        "       " + program + " --project LAYOUT FOLDER [--moves N] [--rom ROM [DATA_DIR]]\n";
     return "usage: " + program + " [options] [ROM] [DATA_DIR]\n" + projectForm +
            "\n"
            "Writes a synthetic Game Boy Advance ROM image with an invented move table (default\n"
@@ -67,6 +68,10 @@ std::string UsageText(const std::string& program) {
            "                     --contest, with their contest records); prints the folder's path\n"
            "  --moves N          the project's number of moves, 2 to 2730 (default 355); another number\n"
            "                     grows the table as the moved tables are grown\n"
+           "  --rom ROM          with --project, also the ROM the project's build would give (the same\n"
+           "                     moves as the project lists them: names of at most 12 characters,\n"
+           "                     record bytes 9 to 11 zero) and its profile in DATA_DIR, as without\n"
+           "                     --project; a layout with contest data takes 355 moves only\n"
            "  -h, --help         print this text\n"
            "\n"
            "Exit status: 0 written, 1 bad arguments or a file could not be written.\n";
@@ -82,6 +87,7 @@ int main(int argc, char** argv) {
         std::vector<std::string> places;
         std::optional<project::ProjectLayout> project;
         std::optional<std::int32_t> projectMoves;
+        std::optional<fs::path> projectRom;
         std::string romOption; // the first option that shapes a ROM, which a project does not take
         for (int i = 1; i < argc; ++i) {
             const std::string arg = argv[i];
@@ -89,7 +95,8 @@ int main(int argc, char** argv) {
                 if (i + 1 >= argc) throw std::invalid_argument(arg + " needs a value");
                 return argv[++i];
             };
-            if (romOption.empty() && arg.starts_with("--") && arg != "--project" && arg != "--moves")
+            if (romOption.empty() && arg.starts_with("--") && arg != "--project" && arg != "--moves" &&
+                arg != "--rom")
                 romOption = arg;
             if (arg == "--help" || arg == "-h") {
                 std::cout << UsageText(program);
@@ -126,23 +133,36 @@ int main(int argc, char** argv) {
                         "--project takes fireredleafgreen, rubysapphire or emerald, not \"" + word + "\"");
             } else if (arg == "--moves")
                 projectMoves = WholeNumber(arg, value());
+            else if (arg == "--rom")
+                projectRom = value();
             else if (arg.starts_with("--"))
                 throw std::invalid_argument("unknown option " + arg);
             else
                 places.push_back(arg);
         }
         if (project) {
-            if (places.size() != 1) throw std::invalid_argument("--project takes one folder");
+            if (places.empty() || places.size() > (projectRom ? 2u : 1u))
+                throw std::invalid_argument(projectRom ? "--project --rom takes a folder and a data folder"
+                                                       : "--project takes one folder");
             if (!romOption.empty()) throw std::invalid_argument(romOption + " shapes a ROM, not a --project");
             const int moves = projectMoves.value_or(demo::DemoProjectMoveCount);
             if (moves < 2 || moves > demo::MaxDemoProjectMoves)
                 throw std::invalid_argument("--moves takes 2 to " +
                                             std::to_string(demo::MaxDemoProjectMoves));
+            // The ROM is made first: a count its layout cannot take writes nothing.
+            std::optional<demo::DemoRom> image;
+            if (projectRom) image = demo::MakeDemoRomOfProject(*project, moves);
             demo::WriteDemoProject(*project, places[0], moves);
             std::cout << fs::absolute(places[0]).string() << "\n";
+            if (image) {
+                demo::WriteDemoRom(*image, *projectRom,
+                                   places.size() > 1 ? fs::path(places[1]) : UserProfileDir());
+                std::cout << fs::absolute(*projectRom).string() << "\n";
+            }
             return 0;
         }
         if (projectMoves) throw std::invalid_argument("--moves counts the moves of a --project");
+        if (projectRom) throw std::invalid_argument("--rom writes the ROM of a --project");
         if (places.size() > 2) throw std::invalid_argument("at most a ROM path and a data folder");
         const fs::path rom = !places.empty() ? fs::path(places[0]) : fs::path("skirmela-demo.gba");
         const fs::path data = places.size() > 1 ? fs::path(places[1]) : UserProfileDir();

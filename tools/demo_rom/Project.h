@@ -14,6 +14,7 @@
 #include "project/ProjectStore.h"
 #include "rom/ContestData.h"
 #include "rom/MoveBytes.h"
+#include "tools/demo_rom/DemoRom.h"
 
 #include <filesystem>
 #include <optional>
@@ -40,6 +41,14 @@ struct DemoProjectMove {
 // move count outside 2 to MaxDemoProjectMoves.
 std::vector<DemoProjectMove> DemoProjectMoves(project::ProjectLayout layout,
                                               int moveCount = DemoProjectMoveCount);
+
+// The ROM image the project's build would give: the demo ROM its moves come from (the same layout and
+// profile) with the project's moves written into its tables, so that the ROM and the project list
+// the same: move 13's name cut to 12 characters, record bytes 9 to 11 zero, contest byte 1's bits 3
+// to 7 clear. Throws std::invalid_argument for a move count outside 2 to MaxDemoProjectMoves, and for
+// a count other than DemoProjectMoveCount in a layout with contest data (the ROM's contest table
+// holds 355 moves).
+DemoRom MakeDemoRomOfProject(project::ProjectLayout layout, int moveCount = DemoProjectMoveCount);
 
 // Every file of the project (path relative to its root, text with LF line ends), in a fixed order;
 // the same arguments always give the same texts.

@@ -2,6 +2,7 @@
 #include "tools/demo_rom/ProjectParts.h"
 
 #include "rom/GameText.h"
+#include "rom/MoveBytes.h"
 #include "rom/Utf8.h"
 
 #include <set>
@@ -129,6 +130,37 @@ std::vector<DemoProjectMove> DemoProjectMoves(ProjectLayout layout, int moveCoun
         moves.push_back(std::move(move));
     }
     return moves;
+}
+
+DemoRom MakeDemoRomOfProject(ProjectLayout layout, int moveCount) {
+    const bool contest = project_parts::HasContest(layout);
+    if (contest && moveCount != DemoProjectMoveCount && moveCount >= 2 && moveCount <= MaxDemoProjectMoves)
+        throw std::invalid_argument("the ROM of a project with contest data holds " +
+                                    std::to_string(DemoProjectMoveCount) + " moves, not " +
+                                    std::to_string(moveCount));
+    const std::vector<DemoProjectMove> moves = DemoProjectMoves(layout, moveCount);
+    DemoRom image = SourceRom(layout, moveCount);
+    const DemoRomLayout& at = image.layout;
+    const bool moved = at.movedNameStart != 0;
+    const std::int64_t names = moved ? at.movedNameStart : at.nameStart,
+                       records = moved ? at.movedDataOffset : at.dataOffset;
+    const auto put = [&](std::int64_t offset, std::span<const std::uint8_t> bytes) {
+        std::copy(bytes.begin(), bytes.end(), image.bytes.begin() + offset);
+    };
+    for (int k = 0; k < moveCount; ++k) {
+        const DemoProjectMove& m = moves[static_cast<std::size_t>(k)];
+        put(records + std::int64_t{rom::MoveRecordSize} * k, m.bytes);
+        // Move 0's entry lies just before move 1's.
+        const std::optional<rom::NameEntry> entry = rom::EncodeNameEntry(rom::Utf8ToU32(m.name));
+        if (!entry)
+            throw std::logic_error("the demo project's name of move " + std::to_string(k) +
+                                   " has no game text");
+        put(names + std::int64_t{rom::MoveNameFieldLength} * (k - 1), *entry);
+        if (contest)
+            image.bytes[static_cast<std::size_t>(at.contestMoveTable + 8 * k + 1)] &=
+                rom::ContestCategoryMask;
+    }
+    return image;
 }
 
 } // namespace demo

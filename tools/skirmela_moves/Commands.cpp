@@ -18,6 +18,8 @@
 #include "tools/skirmela_moves/MoveDiff.h"
 #include "tools/skirmela_moves/MoveFields.h"
 #include "tools/skirmela_moves/MoveListing.h"
+#include "tools/skirmela_moves/ProjectCommands.h"
+#include "tools/skirmela_moves/ProjectView.h"
 #include "tools/skirmela_moves/TableView.h"
 
 #include <cerrno>
@@ -61,9 +63,30 @@ int ApplyRecords(const CommandLine& cl, const rom::OpenedRom& rom, const std::ve
         out);
 }
 
+// The move table a command's ROM argument names: a ROM's, or a decompilation project's when it names
+// a project's folder or a file inside one.
+struct OpenedTable {
+    std::optional<rom::OpenedRom> rom;
+    std::optional<project::OpenedProject> project;
+    TableView view;
+};
+
+OpenedTable OpenTable(const CommandLine& cl, const std::filesystem::path& path,
+                      const std::filesystem::path& programDir, std::ostream& err) {
+    OpenedTable opened;
+    if (const auto root = ProjectRootOf(path)) {
+        opened.project = OpenProjectAt(path, *root);
+        opened.view = ViewOfProject(*opened.project);
+    } else {
+        opened.rom = OpenRom(cl, path, programDir, err);
+        opened.view = ViewOfRom(*opened.rom);
+    }
+    return opened;
+}
+
 int List(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
          std::ostream& err) {
-    const TableView table = ViewOfRom(OpenRom(cl, cl.rom, programDir, err));
+    const TableView table = OpenTable(cl, cl.rom, programDir, err).view;
     switch (cl.format) {
     case ListFormat::text:
         out << ListText(table);
@@ -81,18 +104,19 @@ int List(const CommandLine& cl, const std::filesystem::path& programDir, std::os
 int Export(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
            std::ostream& err) {
     CheckOutputTarget(cl, cl.file, "the export file");
-    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
-    CheckOutputTarget(cl, cl.file, "the export file", rom.at.profile);
-    WriteTextFile(cl.file, ExportCsv(ViewOfRom(rom)), out);
-    if (cl.file != "-") out << rom.rows.size() << " moves exported to " << cl.file.string() << "\n";
+    const OpenedTable table = OpenTable(cl, cl.rom, programDir, err);
+    if (table.rom) CheckOutputTarget(cl, cl.file, "the export file", table.rom->at.profile);
+    if (table.project) CheckOutputIsNoProjectFile(table.project->root, cl.file, "the export file");
+    WriteTextFile(cl.file, ExportCsv(table.view), out);
+    if (cl.file != "-") out << table.view.rows.size() << " moves exported to " << cl.file.string() << "\n";
     return ExitDone;
 }
 
 int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
            std::ostream& err, std::istream& in) {
     CheckUndoTarget(cl);
-    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
-    CheckUndoTarget(cl, rom.at.profile);
+    const OpenedTable table = OpenTable(cl, cl.rom, programDir, err);
+    if (table.rom) CheckUndoTarget(cl, table.rom->at.profile);
     const std::string label = cl.file == "-" ? "standard input" : cl.file.string();
     std::vector<CsvRecord> records;
     try {
@@ -102,7 +126,8 @@ int Import(const CommandLine& cl, const std::filesystem::path& programDir, std::
                                               "; nothing written");
     }
     const auto describe = [&](const CellError& e) { return label + ": " + DescribeCellError(e); };
-    return ApplyRecords(cl, rom, records, describe, out, err);
+    if (table.project) return ApplyProjectRecords(cl, *table.project, records, describe, out, err);
+    return ApplyRecords(cl, *table.rom, records, describe, out, err);
 }
 
 // Set takes the fields of a move, not the columns of a table: no text columns, no read-only bytes.
@@ -136,8 +161,8 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
         std::ostream& err) {
     CheckSetFields(cl);
     CheckUndoTarget(cl);
-    const rom::OpenedRom rom = OpenRom(cl, cl.rom, programDir, err);
-    CheckUndoTarget(cl, rom.at.profile);
+    const OpenedTable table = OpenTable(cl, cl.rom, programDir, err);
+    if (table.rom) CheckUndoTarget(cl, table.rom->at.profile);
     // The operands become a two-row table, so a set is checked exactly like an import.
     CsvRecord header{1, {MoveColumn}}, row{2, {cl.move}};
     std::vector<std::string> operands = {cl.move};
@@ -150,14 +175,15 @@ int Set(const CommandLine& cl, const std::filesystem::path& programDir, std::ost
         if (e.column <= 1) return e.message;
         return operands[static_cast<std::size_t>(e.column - 1)] + ": " + e.message;
     };
-    return ApplyRecords(cl, rom, {header, row}, describe, out, err);
+    if (table.project) return ApplyProjectRecords(cl, *table.project, {header, row}, describe, out, err);
+    return ApplyRecords(cl, *table.rom, {header, row}, describe, out, err);
 }
 
 int Diff(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
          std::ostream& err) {
-    // Each ROM is shown by its own names and record layout.
-    const TableView a = ViewOfRom(OpenRom(cl, cl.rom, programDir, err));
-    const TableView b = ViewOfRom(OpenRom(cl, cl.otherRom, programDir, err));
+    // Each ROM or project is shown by its own names and record layout.
+    const TableView a = OpenTable(cl, cl.rom, programDir, err).view;
+    const TableView b = OpenTable(cl, cl.otherRom, programDir, err).view;
     const std::vector<FieldDifference> diffs = DiffMoves(a, b);
     switch (cl.format) {
     case ListFormat::text:
@@ -252,6 +278,7 @@ void WriteProfile(const CommandLine& cl, const std::filesystem::path& programDir
 
 int Profile(const CommandLine& cl, const std::filesystem::path& programDir, std::ostream& out,
             std::ostream& err) {
+    RefuseProject(cl.rom, "profile", "a project's build makes the ROM a profile is made for");
     std::vector<std::uint8_t> image;
     try {
         image = files::ReadWholeFile(cl.rom, "the ROM");
@@ -298,6 +325,9 @@ int Dispatch(const CommandLine& cl, const std::filesystem::path& programDir, std
             case Command::profile:
                 return Profile(cl, programDir, out, err);
             case Command::contestEffects:
+                RefuseProject(
+                    cl.rom, "contest-effects",
+                    "the contest effect table is read from a ROM (give the ROM the project builds)");
                 return ContestEffects(cl, programDir, out, err, in);
             }
             return ExitBadInput;

@@ -94,6 +94,10 @@ std::string ContestText(const TableView& table, const std::vector<std::string>& 
     case ContestField::category:
         return rom::ContestCategoryText(value.category);
     case ContestField::effect:
+        if (table.contestEffectWords) {
+            const auto it = table.contestEffectWords->shown.find(value.effect);
+            return it != table.contestEffectWords->shown.end() ? it->second : std::to_string(value.effect);
+        }
         return rom::ContestEffectName(table.contest, value.effect);
     case ContestField::comboStarter:
         return rom::ComboStarterText(table.contest, moveNames, value.comboStarter);
@@ -159,6 +163,13 @@ bool ParseContestCell(const TableView& table, const std::vector<std::string>& mo
                 "Smart or Tough";
         return false;
     case ContestField::effect:
+        if (table.contestEffectWords) {
+            const auto it = table.contestEffectWords->typed.find(cell);
+            if (it != table.contestEffectWords->typed.end()) {
+                into.effect = it->second;
+                return true;
+            }
+        }
         if (const std::optional<int> e = rom::ParseContestEffect(table.contest, cell, fault)) {
             into.effect = *e;
             return true;

@@ -36,6 +36,23 @@ const rom::ValueNames* NamesOf(const TableView& t, const RecordColumn& c) {
     return nullptr;
 }
 
+// A project's words for the values of a list field; none for a ROM and the other fields.
+const ValueWords* WordsOf(const TableView& t, const RecordColumn& c) {
+    const std::optional<ValueWords>* words = c.vocabulary == &rom::EffectNames()   ? &t.effectWords
+                                             : c.vocabulary == &rom::TypeNames()   ? &t.typeWords
+                                             : c.vocabulary == &rom::TargetNames() ? &t.targetWords
+                                                                                   : nullptr;
+    return words && *words ? &**words : nullptr;
+}
+
+// The value a project's word for it names (a symbol such as TYPE_FAIRY, or the text shown for it).
+std::optional<int> TypedWord(const TableView& t, const RecordColumn& c, std::string_view text) {
+    const ValueWords* words = WordsOf(t, c);
+    if (!words) return std::nullopt;
+    if (const auto it = words->typed.find(rom::TrimBlanks(text)); it != words->typed.end()) return it->second;
+    return std::nullopt;
+}
+
 // The value past the field's vocabulary that the ROM's names give text, if any (not a number).
 std::optional<int> NamedPastVocabulary(const TableView& t, const RecordColumn& c, std::string_view text) {
     const rom::ValueNames* names = NamesOf(t, c);
@@ -67,7 +84,8 @@ std::optional<std::uint8_t> ParseListCell(const TableView& t, const RecordColumn
     const std::vector<int> positions = TextPositions(t, c, cell);
     if (positions.size() == 1) return static_cast<std::uint8_t>(positions[0]);
     if (positions.empty()) {
-        fault = Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list";
+        fault = Quoted(cell) + " is neither a number 0 to 255 nor a text of the " + c.name + " list" +
+                (WordsOf(t, c) ? " nor one of the project's symbols for it" : "");
     } else {
         std::string numbers;
         for (int p : positions) numbers += (numbers.empty() ? "" : ", ") + std::to_string(p);
@@ -112,6 +130,10 @@ const RecordColumn* FindTextColumn(std::string_view name, rom::RecordLayout layo
 
 std::string VocabularyText(const TableView& table, const RecordColumn& column, std::uint8_t value) {
     if (!column.vocabulary) return {};
+    if (const ValueWords* words = WordsOf(table, column)) {
+        const auto it = words->shown.find(value);
+        return it != words->shown.end() ? it->second : std::string();
+    }
     if (value >= column.vocabulary->size()) {
         const rom::ValueNames* names = NamesOf(table, column);
         return names && names->Named(value) ? names->Text(value) : std::string();
@@ -126,6 +148,7 @@ bool TextNamesValue(const TableView& table, const RecordColumn& column, std::str
     if (column.legacy && value < column.legacy->size() && text == (*column.legacy)[value]) return true;
     if (column.earlier && value < column.earlier->size() && !text.empty() && text == (*column.earlier)[value])
         return true;
+    if (TypedWord(table, column, text) == value) return true;
     return NamedPastVocabulary(table, column, text) == value;
 }
 
@@ -134,6 +157,8 @@ std::vector<int> TextPositions(const TableView& table, const RecordColumn& colum
     if (positions.empty() && column.legacy) positions = VocabularyPositions(*column.legacy, text);
     if (positions.empty() && column.earlier && !text.empty())
         positions = VocabularyPositions(*column.earlier, text);
+    if (positions.empty())
+        if (const std::optional<int> v = TypedWord(table, column, text)) positions.push_back(*v);
     if (positions.empty())
         if (const std::optional<int> v = NamedPastVocabulary(table, column, text)) positions.push_back(*v);
     return positions;

@@ -6,6 +6,7 @@
 #include "files/WriteFiles.h"
 #include "patch/Patch.h"
 #include "tools/skirmela_moves/Commands.h"
+#include "tools/skirmela_moves/ProjectCommands.h"
 
 #include <cerrno>
 #include <iostream>
@@ -16,6 +17,9 @@ namespace moves {
 namespace {
 
 using Stop = CommandFailed;
+
+constexpr const char* ProjectPatchAdvice =
+    "a project's history is its own version control (make a patch of the ROMs its builds give)";
 
 Stop Usage(const std::string& message) {
     return {ExitBadInput, message + "\n(skirmela-moves --help shows the commands)"};
@@ -92,6 +96,8 @@ int Create(const PatchCommandLine& cl, std::ostream& out) {
             throw Usage("the format cannot be told from the name " + output.string() +
                         ": end it in .ips, .ups or .bps, or give --format");
     }
+    for (const std::filesystem::path& image : {original, modified})
+        RefuseProject(image, "patch create", ProjectPatchAdvice);
     RefuseOutputIsInput(output, original, "original");
     RefuseOutputIsInput(output, modified, "modified image");
     const patch::Bytes from = Read(original), to = Read(modified);
@@ -112,6 +118,7 @@ int Apply(const PatchCommandLine& cl, std::ostream& out, std::ostream& err) {
         throw Usage("--format is an option of patch create; apply reads the format from the patch");
     NeedOperands(cl, 4, "apply ROM PATCH OUT [--in-place]");
     const std::filesystem::path rom = cl.operands[1], patchFile = cl.operands[2], output = cl.operands[3];
+    RefuseProject(rom, "patch apply", ProjectPatchAdvice);
     RefuseOutputIsInput(output, patchFile, "patch");
     const bool overRom = files::SameFile(output, rom);
     if (overRom && !cl.inPlace)

@@ -11,11 +11,20 @@
 #include "rom/RecordLayout.h"
 #include "rom/ValueNames.h"
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace moves {
+
+// A store's own words for the values of one list field (a project's symbols): the text each value is
+// shown by, and the words typed for a value beside the program's texts and numbers.
+struct ValueWords {
+    std::map<int, std::string> shown;
+    std::map<std::string, int, std::less<>> typed;
+};
 
 struct TableView {
     std::vector<rom::MoveRow> rows; // moves 0 to N - 1, move k at k
@@ -25,6 +34,8 @@ struct TableView {
     rom::ValueNames typeNames = rom::TypeValueNames({}, "");
     rom::ValueNames effectNames = rom::EffectValueNames("");
     rom::RecordLayout layout = rom::RecordLayout::Released;
+    // A project's words for effects, types, targets and contest effects; none for a ROM.
+    std::optional<ValueWords> effectWords{}, typeWords{}, targetWords{}, contestEffectWords{};
 
     const rom::DescriptionTable* Descriptions() const { return descriptions ? &*descriptions : nullptr; }
     // Whether the table's moves have contest columns.
