@@ -13,7 +13,10 @@
 #include "rom/Utf8.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <map>
+#include <string_view>
 
 namespace project {
 namespace {
@@ -114,8 +117,25 @@ void InsertElements(TextEdits& edits, const CFile& f, const Init& block,
     edits.Insert(f, f.EndOf(trailingComma ? *last.comma : last.value.last), text);
 }
 
+// A number written where one hex number stood keeps its base, its case and at least its digits
+// ("0x0A" becomes "0x78"), so that a value put back gives back the token it replaced.
+std::string InStyleOf(std::string_view old, const std::string& text) {
+    const bool hex = old.size() > 2 && old[0] == '0' && (old[1] == 'x' || old[1] == 'X');
+    if (!hex || text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return text;
+    std::size_t digits = 2;
+    while (digits < old.size() && std::isxdigit(static_cast<unsigned char>(old[digits]))) ++digits;
+    const bool lower = std::any_of(old.begin() + 2, old.begin() + static_cast<std::ptrdiff_t>(digits),
+                                   [](char c) { return c >= 'a' && c <= 'f'; });
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, lower ? "%0*llx" : "%0*llX", static_cast<int>(digits - 2),
+                  std::stoull(text));
+    return std::string(old.substr(0, 2)) + buffer + std::string(old.substr(digits));
+}
+
 void ReplaceValue(TextEdits& edits, const CFile& f, const Init& value, const std::string& text) {
-    edits.Replace(f, f.tokens[value.first].offset, f.EndOf(value.last), text);
+    const Token& only = f.tokens[value.first];
+    const bool oneNumber = value.first == value.last && only.kind == TokenKind::number;
+    edits.Replace(f, only.offset, f.EndOf(value.last), oneNumber ? InStyleOf(only.text, text) : text);
 }
 
 void PlanRecord(TextEdits& edits, const OpenedProject& project, const ProjectMove& move,

@@ -67,7 +67,9 @@ TEST_F(Form1ProjectTest, OpensEachLayoutFromItsFolderOrAFileInItAndShowsItsMoves
         EXPECT_EQ(form->txtDescription->toPlainText().toStdString(), *move.description);
         const bool contest = layout != project::ProjectLayout::fireRedLeafGreen;
         EXPECT_EQ(form->tabMore->isTabVisible(form->tabMore->indexOf(form->pageContest)), contest);
-        if (contest) EXPECT_EQ(form->cmbCategory->currentIndex(), move.contest->category);
+        if (contest) {
+            EXPECT_EQ(form->cmbCategory->currentIndex(), move.contest->category);
+        }
         EXPECT_FALSE(form->actExportPatch->isEnabled());
         EXPECT_EQ(form->cmdExportPatch->toolTip(), editor::ProjectPatchTip);
     }

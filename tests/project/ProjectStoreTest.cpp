@@ -262,6 +262,7 @@ TEST(PlanProjectChanges, ChangesOnlyTheTokensOfTheChangedField) {
         {2, 0, 99, "EFFECT_POISON_HIT, // a", "99, // a"},
         {2, 2, 0, "TYPE_FIRE", "TYPE_NORMAL"},
         {1, 2, 10, ".type = TYPE_NORMAL,\n        .accuracy = 100", ".type = 10,\n        .accuracy = 100"},
+        {2, 1, 120, ".power = 0x3C", ".power = 0x78"}, // a hex number stays hex, so undo gives it back
         {2, 3, 70, ".accuracy = 95", ".accuracy = 70"},
         {2, 4, 5, ".pp = 25", ".pp = 5"},
         {2, 5, 30, ".flags = @PROTECT@,\n", ".flags = @PROTECT@,\n        .secondaryEffectChance = 30,\n"},
