@@ -135,7 +135,8 @@ class DefinesReader {
 
     explicit DefinesReader(Defines& out) : out_(out) {}
 
-    void ReadFile(const fs::path& file, std::string_view text) {
+    void ReadFile(const fs::path& path, std::string_view text) {
+        const auto file = std::make_shared<const fs::path>(path);
         const std::deque<Directive> ds = DirectivesOf(text);
         const bool guarded = HasIncludeGuard(ds);
         for (std::size_t i = 0; i < ds.size(); ++i) Apply(file, ds[i], guarded && i == 0);
@@ -185,7 +186,7 @@ class DefinesReader {
         base_[name] = std::move(alternatives);
     }
 
-    void Apply(const fs::path& file, const Directive& d, bool guard) {
+    void Apply(const std::shared_ptr<const fs::path>& file, const Directive& d, bool guard) {
         if (Opens(d)) {
             Frame frame;
             frame.parentLive = Live();
@@ -207,7 +208,7 @@ class DefinesReader {
             return;
         } else if (d.name == "define" && d.tokens.size() > 1 && d.tokens[1].kind == TokenKind::identifier) {
             const Token& name = d.tokens[1];
-            Defines::Body body{{}, Place{file, d.line}, false};
+            Defines::Body body{{}, file, d.line, false};
             std::size_t first = 2;
             if (d.tokens.size() > 2 && d.tokens[2].text == "(" &&
                 d.tokens[2].offset == name.offset + name.text.size()) {
@@ -301,7 +302,7 @@ class DefinesEvaluator {
 
   private:
     std::int64_t Body(std::string_view name, const Defines::Body& body) {
-        const std::string where = std::string(name) + " at " + body.place.Text();
+        const std::string where = std::string(name) + " at " + body.Where().Text();
         if (body.functionLike)
             throw ExpressionFailure{where + " is a macro with parameters, not a value", true};
         if (body.text.empty()) throw ExpressionFailure{where + " is defined with no value", true};
@@ -326,12 +327,12 @@ class DefinesEvaluator {
 
     static std::string FirstPlace(const DefinesReader::Alternatives& alternatives) {
         for (const auto& a : alternatives)
-            if (a) return a->place.Text();
+            if (a) return a->Where().Text();
         return "";
     }
 
     static std::string Show(const Defines::Body& body, std::int64_t value) {
-        return std::to_string(value) + " at " + body.place.Text();
+        return std::to_string(value) + " at " + body.Where().Text();
     }
 
     const Defines& defines_;
@@ -400,7 +401,7 @@ std::optional<Place> Defines::PlaceOf(std::string_view symbol) const {
     const auto found = definitions_.find(symbol);
     if (found == definitions_.end()) return std::nullopt;
     for (const auto& a : found->second.alternatives)
-        if (a) return a->place;
+        if (a) return a->Where();
     return std::nullopt;
 }
 

@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -58,14 +60,21 @@ class Defines {
     // tokens made one space) and where; nullopt in an alternative means undefined on that branch.
     struct Body {
         std::string text;
-        Place place;
+        std::shared_ptr<const std::filesystem::path> file; // one per file read, shared by its defines
+        int line = 0;
         bool functionLike = false;
+        Place Where() const { return {*file, line}; }
     };
     // One alternative when the symbol is defined outside any undecided #if; one a branch otherwise.
     struct Definition {
         std::vector<std::optional<Body>> alternatives;
     };
-    std::map<std::string, Definition, std::less<>> definitions_;
+    // Looked up by a string_view of a token: hashed without a copy of the name.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    std::unordered_map<std::string, Definition, NameHash, std::equal_to<>> definitions_;
     std::vector<std::string> order_;
 };
 
