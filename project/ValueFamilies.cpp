@@ -118,7 +118,9 @@ ValueSymbols SymbolsOf(const Defines& defines, const Family& family, const std::
         if (!files.empty() && (!place || !files.contains(place->file))) continue;
         result.symbols[static_cast<int>(value)].push_back(symbol);
     }
-    for (const auto& [value, symbols] : result.symbols) {
+    for (const auto& entry : result.symbols) {
+        const int value = entry.first;
+        const std::vector<std::string>& symbols = entry.second;
         const bool released =
             !family.released ||
             std::any_of(family.released->begin(), family.released->end(), [&](const auto& r) {

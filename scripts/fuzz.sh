@@ -8,7 +8,7 @@ command -v clang++ >/dev/null || { echo "clang++ is missing: apt-get install cla
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DSKIRMELA_WITH_QT=OFF -DSKIRMELA_FUZZ=ON \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz
-for target in ReadIni GameText Numbers OpenHeader MoveTables Import CommandLine DescriptionWrites Patch; do
+for target in ReadIni GameText Numbers OpenHeader MoveTables Import CommandLine DescriptionWrites Patch ProjectFiles; do
   work=build-fuzz/corpus/$target
   mkdir -p "$work"
   echo "== fuzz_$target for ${seconds}s"
