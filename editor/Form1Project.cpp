@@ -18,22 +18,9 @@
 namespace editor {
 namespace {
 
-// The game whose description box a project's texts are shown in.
-std::string_view BoxGameCode(project::ProjectLayout layout) {
-    switch (layout) {
-    case project::ProjectLayout::fireRedLeafGreen:
-        return "BPRE";
-    case project::ProjectLayout::rubySapphire:
-        return "AXVE";
-    case project::ProjectLayout::emerald:
-        return "BPEE";
-    }
-    return "";
-}
-
 rom::DescriptionTable ProjectDescriptions(const project::OpenedProject& opened) {
     rom::DescriptionTable table;
-    table.box = rom::GameDescriptionBox(BoxGameCode(opened.layout));
+    table.box = project::DescriptionBoxOf(opened.layout);
     for (std::size_t k = 1; k < opened.moves.size(); ++k) {
         const project::ProjectMove& move = opened.moves[k];
         if (!move.description) {

@@ -56,4 +56,16 @@ ProjectLayout RecogniseLayout(const std::filesystem::path& root) {
     throw ProjectError(unknown + "no src/move_descriptions.c or src/data/text/move_descriptions.h)");
 }
 
+std::optional<rom::DescriptionBox> DescriptionBoxOf(ProjectLayout layout) {
+    switch (layout) {
+    case ProjectLayout::rubySapphire:
+        return rom::GameDescriptionBox("AXVE");
+    case ProjectLayout::emerald:
+        return rom::GameDescriptionBox("BPEE");
+    case ProjectLayout::fireRedLeafGreen:
+        break;
+    }
+    return rom::GameDescriptionBox("BPRE");
+}
+
 } // namespace project

@@ -15,6 +15,7 @@
 #include "project/ProjectError.h"
 #include "rom/ContestData.h"
 #include "rom/MoveBytes.h"
+#include "rom/MoveDescriptions.h"
 
 #include <filesystem>
 #include <map>
@@ -27,6 +28,9 @@
 namespace project {
 
 enum class ProjectLayout { fireRedLeafGreen, rubySapphire, emerald };
+
+// The game whose text box a layout's descriptions are shown in (its lines and their length).
+std::optional<rom::DescriptionBox> DescriptionBoxOf(ProjectLayout layout);
 
 // The project's root when path is a project's root folder or a file or folder inside one (the
 // nearest folder upward with a Makefile and include/constants/moves.h); nullopt otherwise. Never

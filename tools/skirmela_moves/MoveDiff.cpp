@@ -139,33 +139,56 @@ std::string DiffJson(const std::vector<FieldDifference>& diffs) {
     return json + "]\n";
 }
 
-std::string UndoCsv(const std::vector<MoveChange>& changes, const TableView& table,
-                    const DescriptionPlacements* placed) {
+UndoColumns UndoColumnsOf(const std::vector<MoveChange>& changes, const TableView& table) {
     const std::span<const RecordColumn> columns = RecordColumns(table.layout);
-    bool names = false, described = false;
-    std::array<bool, RecordColumnCount> altered{};
-    std::array<bool, 4> contestAltered{};
+    UndoColumns undo;
     for (const MoveChange& change : changes) {
         const rom::MoveRow& was = table.rows[static_cast<std::size_t>(change.move)];
-        names = names || change.newName || change.newEntry;
-        described = described || change.newDescription || change.restoreDescription;
+        undo.names = undo.names || change.newName || change.newEntry;
+        undo.described = undo.described || change.newDescription || change.restoreDescription;
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const auto byte = static_cast<std::size_t>(columns[i].byte);
-            altered[i] = altered[i] || change.newBytes[byte] != was.bytes[byte];
+            undo.record[i] = undo.record[i] || change.newBytes[byte] != was.bytes[byte];
         }
         const std::optional<rom::ContestMoveFields> old = ContestFieldsOfMove(table, change.move);
         for (std::size_t i = 0; i < ContestColumns().size(); ++i)
-            contestAltered[i] =
-                contestAltered[i] || (change.newContest && old &&
-                                      !SameContestField(ContestColumns()[i].field, *old, *change.newContest));
+            undo.contest[i] =
+                undo.contest[i] || (change.newContest && old &&
+                                    !SameContestField(ContestColumns()[i].field, *old, *change.newContest));
     }
-    std::vector<std::string> header = {MoveColumn};
-    if (names) header.insert(header.end(), {NameColumn, NameBytesColumn});
+    return undo;
+}
+
+void AppendUndoFieldHeader(std::vector<std::string>& header, const UndoColumns& undo,
+                           const TableView& table) {
+    const std::span<const RecordColumn> columns = RecordColumns(table.layout);
     for (std::size_t i = 0; i < columns.size(); ++i)
-        if (altered[i]) header.push_back(columns[i].name);
+        if (undo.record[i]) header.push_back(columns[i].name);
     for (std::size_t i = 0; i < ContestColumns().size(); ++i)
-        if (contestAltered[i]) header.push_back(ContestColumns()[i].name);
-    if (described)
+        if (undo.contest[i]) header.push_back(ContestColumns()[i].name);
+}
+
+void AppendUndoFieldCells(std::vector<std::string>& cells, const UndoColumns& undo, const TableView& table,
+                          int move) {
+    const std::span<const RecordColumn> columns = RecordColumns(table.layout);
+    const rom::MoveRow& was = table.rows[static_cast<std::size_t>(move)];
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (undo.record[i])
+            cells.push_back(
+                CellText(table, columns[i], was.bytes[static_cast<std::size_t>(columns[i].byte)]));
+    // A move whose contest record stays gets its own values, which import keeps.
+    const std::optional<rom::ContestMoveFields> old = ContestFieldsOfMove(table, move);
+    for (std::size_t i = 0; i < ContestColumns().size(); ++i)
+        if (undo.contest[i]) cells.push_back(old ? ContestCell(ContestColumns()[i].field, *old) : "");
+}
+
+std::string UndoCsv(const std::vector<MoveChange>& changes, const TableView& table,
+                    const DescriptionPlacements* placed) {
+    const UndoColumns undo = UndoColumnsOf(changes, table);
+    std::vector<std::string> header = {MoveColumn};
+    if (undo.names) header.insert(header.end(), {NameColumn, NameBytesColumn});
+    AppendUndoFieldHeader(header, undo, table);
+    if (undo.described)
         header.insert(header.end(),
                       {DescriptionPointerColumn, DescriptionBytesColumn, DescriptionClearColumn});
 
@@ -173,20 +196,13 @@ std::string UndoCsv(const std::vector<MoveChange>& changes, const TableView& tab
     for (const MoveChange& change : changes) {
         const rom::MoveRow& was = table.rows[static_cast<std::size_t>(change.move)];
         std::vector<std::string> cells = {std::to_string(change.move)};
-        if (names) {
+        if (undo.names) {
             // A name that stays is left to its text, which import keeps; a changed one gets its bytes.
             cells.push_back(was.name);
             cells.push_back(change.newName || change.newEntry ? EntryHex(was.entry) : "");
         }
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            const RecordColumn& c = columns[i];
-            if (altered[i]) cells.push_back(CellText(table, c, was.bytes[static_cast<std::size_t>(c.byte)]));
-        }
-        // A move whose contest record stays gets its own values, which import keeps.
-        const std::optional<rom::ContestMoveFields> old = ContestFieldsOfMove(table, change.move);
-        for (std::size_t i = 0; i < ContestColumns().size(); ++i)
-            if (contestAltered[i]) cells.push_back(old ? ContestCell(ContestColumns()[i].field, *old) : "");
-        if (described) {
+        AppendUndoFieldCells(cells, undo, table, change.move);
+        if (undo.described) {
             const std::vector<std::string> restore =
                 DescriptionUndoCells(change, table.Descriptions(), placed);
             cells.insert(cells.end(), restore.begin(), restore.end());

@@ -3,8 +3,10 @@
 // import: both name fields as the export does.
 
 #include "tools/skirmela_moves/ChangePlan.h"
+#include "tools/skirmela_moves/MoveFields.h"
 #include "tools/skirmela_moves/TableView.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,18 @@ std::string DiffCsv(const std::vector<FieldDifference>& diffs);
 // An array of {"move", "field", "old", "new"} objects; numbers as numbers, list fields with their
 // texts. Never fails.
 std::string DiffJson(const std::vector<FieldDifference>& diffs);
+
+// What an undo table of changes must hold: the names, which record and contest columns, the
+// descriptions; and those columns' header cells and a move's cells as the table holds them now.
+struct UndoColumns {
+    bool names = false, described = false;
+    std::array<bool, RecordColumnCount> record{};
+    std::array<bool, 4> contest{};
+};
+UndoColumns UndoColumnsOf(const std::vector<MoveChange>& changes, const TableView& table);
+void AppendUndoFieldHeader(std::vector<std::string>& header, const UndoColumns& undo, const TableView& table);
+void AppendUndoFieldCells(std::vector<std::string>& cells, const UndoColumns& undo, const TableView& table,
+                          int move);
 
 // The table that import takes to put back every cell the changes alter: one row a changed move,
 // holding the table's values of every column that any change alters (contest fields as numbers). A

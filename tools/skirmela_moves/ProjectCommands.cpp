@@ -8,6 +8,7 @@
 #include "tools/skirmela_moves/CommandSteps.h"
 #include "tools/skirmela_moves/Commands.h"
 #include "tools/skirmela_moves/ContestColumns.h"
+#include "tools/skirmela_moves/MoveDiff.h"
 #include "tools/skirmela_moves/MoveFields.h"
 #include "tools/skirmela_moves/ProjectView.h"
 
@@ -134,45 +135,19 @@ void RefuseProject(const std::filesystem::path& path, const std::string& what, c
 }
 
 std::string ProjectUndoCsv(const std::vector<MoveChange>& changes, const TableView& table) {
-    const std::span<const RecordColumn> columns = RecordColumns(table.layout);
-    bool names = false, described = false;
-    std::array<bool, RecordColumnCount> altered{};
-    std::array<bool, 4> contestAltered{};
-    for (const MoveChange& change : changes) {
-        const rom::MoveRow& was = table.rows[static_cast<std::size_t>(change.move)];
-        names = names || change.newName || change.newEntry;
-        described = described || change.newDescription;
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            const auto byte = static_cast<std::size_t>(columns[i].byte);
-            altered[i] = altered[i] || change.newBytes[byte] != was.bytes[byte];
-        }
-        const std::optional<rom::ContestMoveFields> old = ContestFieldsOfMove(table, change.move);
-        for (std::size_t i = 0; i < ContestColumns().size(); ++i)
-            contestAltered[i] =
-                contestAltered[i] || (change.newContest && old &&
-                                      !SameContestField(ContestColumns()[i].field, *old, *change.newContest));
-    }
+    const UndoColumns undo = UndoColumnsOf(changes, table);
     std::vector<std::string> header = {MoveColumn};
-    if (names) header.push_back(NameColumn);
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (altered[i]) header.push_back(columns[i].name);
-    for (std::size_t i = 0; i < ContestColumns().size(); ++i)
-        if (contestAltered[i]) header.push_back(ContestColumns()[i].name);
-    if (described) header.push_back(DescriptionColumn);
+    if (undo.names) header.push_back(NameColumn);
+    AppendUndoFieldHeader(header, undo, table);
+    if (undo.described) header.push_back(DescriptionColumn);
 
     std::string csv = CsvLine(header);
     for (const MoveChange& change : changes) {
         const rom::MoveRow& was = table.rows[static_cast<std::size_t>(change.move)];
         std::vector<std::string> cells = {std::to_string(change.move)};
-        if (names) cells.push_back(was.name);
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            if (altered[i])
-                cells.push_back(
-                    CellText(table, columns[i], was.bytes[static_cast<std::size_t>(columns[i].byte)]));
-        const std::optional<rom::ContestMoveFields> old = ContestFieldsOfMove(table, change.move);
-        for (std::size_t i = 0; i < ContestColumns().size(); ++i)
-            if (contestAltered[i]) cells.push_back(old ? ContestCell(ContestColumns()[i].field, *old) : "");
-        if (described) {
+        if (undo.names) cells.push_back(was.name);
+        AppendUndoFieldCells(cells, undo, table, change.move);
+        if (undo.described) {
             const rom::MoveDescription* d =
                 table.descriptions ? table.descriptions->Of(change.move) : nullptr;
             // A description that stays is left empty, which import keeps.

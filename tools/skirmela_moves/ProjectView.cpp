@@ -15,24 +15,11 @@ bool IsGbaFile(const std::filesystem::path& path) {
     return extension == ".gba";
 }
 
-// The game whose description box a layout's texts are shown in.
-const char* GameCodeOf(project::ProjectLayout layout) {
-    switch (layout) {
-    case project::ProjectLayout::rubySapphire:
-        return "AXVE";
-    case project::ProjectLayout::emerald:
-        return "BPEE";
-    case project::ProjectLayout::fireRedLeafGreen:
-        break;
-    }
-    return "BPRE";
-}
-
 rom::DescriptionTable DescriptionsOf(const project::OpenedProject& opened) {
     rom::DescriptionTable table;
     table.section = "the project's descriptions";
     table.profileGivesTable = true;
-    table.box = rom::GameDescriptionBox(GameCodeOf(opened.layout));
+    table.box = project::DescriptionBoxOf(opened.layout);
     for (std::size_t k = 1; k < opened.moves.size(); ++k) {
         rom::MoveDescription d;
         d.text = opened.moves[k].description.value_or("");
