@@ -144,11 +144,15 @@ class DefinesReader {
     }
 
     void Finish() {
-        for (auto& [name, alternatives] : base_) {
+        // The symbols read become the definitions as they are: a symbol left undefined on every
+        // branch is no definition.
+        for (auto it = base_.begin(); it != base_.end();) {
+            const auto& alternatives = it->second.alternatives;
             const bool undefined = std::all_of(alternatives.begin(), alternatives.end(),
                                                [](const auto& a) { return !a.has_value(); });
-            if (!undefined) out_.definitions_[name].alternatives = std::move(alternatives);
+            it = undefined ? base_.erase(it) : std::next(it);
         }
+        out_.definitions_ = std::move(base_);
         for (const std::string& name : order_)
             if (out_.definitions_.count(name)) out_.order_.push_back(name);
     }
@@ -172,7 +176,7 @@ class DefinesReader {
             if (found != frame->current.end()) return found->second;
         }
         const auto found = base_.find(name);
-        return found == base_.end() ? Alternatives{std::nullopt} : found->second;
+        return found == base_.end() ? Alternatives{std::nullopt} : found->second.alternatives;
     }
 
     void Set(const std::string& name, Alternatives alternatives) {
@@ -183,7 +187,7 @@ class DefinesReader {
                 return;
             }
         }
-        base_[name] = std::move(alternatives);
+        base_[name].alternatives = std::move(alternatives);
     }
 
     void Apply(const std::shared_ptr<const fs::path>& file, const Directive& d, bool guard) {
@@ -257,7 +261,7 @@ class DefinesReader {
 
     Defines& out_;
     std::vector<Frame> frames_;
-    std::unordered_map<std::string, Alternatives> base_;
+    decltype(Defines::definitions_) base_;
     std::vector<std::string> order_;
     std::unordered_set<std::string> seen_;
 };
