@@ -7,49 +7,26 @@
 #include "editor/SavePlan.h"
 #include "files/FileError.h"
 #include "project/ProjectStore.h"
+#include "project/ProjectTables.h"
 #include "rom/MoveDescriptions.h"
 #include "rom/Vocabularies.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <span>
 
 namespace editor {
 namespace {
 
-rom::DescriptionTable ProjectDescriptions(const project::OpenedProject& opened) {
-    rom::DescriptionTable table;
-    table.box = project::DescriptionBoxOf(opened.layout);
-    for (std::size_t k = 1; k < opened.moves.size(); ++k) {
-        const project::ProjectMove& move = opened.moves[k];
-        if (!move.description) {
-            table.moves.clear();
-            table.unavailable = "the project has no description of " + move.symbol;
-            break;
-        }
-        rom::MoveDescription d;
-        d.text = *move.description;
-        table.moves.push_back(std::move(d));
-    }
-    return table;
-}
-
 rom::ContestData ProjectContest(const project::OpenedProject& opened) {
-    rom::ContestData data;
-    data.inProfile = opened.hasContest;
-    if (!opened.hasContest) return data;
-    for (const project::ProjectMove& move : opened.moves) {
-        if (!move.contest) break; // the contest records end where the project's list ends
-        data.moves.push_back(*move.contest);
-    }
-    // The effects are shown by the project's names for them; their table is not among its files.
-    for (int e = 0; e < rom::ContestEffectCount; ++e) {
-        const auto named = opened.contestEffects.shownAs.find(e);
-        data.effectTexts.push_back(named != opened.contestEffects.shownAs.end() ? named->second
-                                                                                : std::string());
-    }
-    if (data.moves.empty()) data.unavailable = "the project's contest list holds no move";
+    rom::ContestData data = project::ContestDataOf(opened);
+    // The effects are shown by the project's names for them.
+    if (data.Available())
+        for (int e = 0; e < rom::ContestEffectCount; ++e) {
+            const auto named = opened.contestEffects.shownAs.find(e);
+            data.effectTexts.push_back(named != opened.contestEffects.shownAs.end() ? named->second
+                                                                                    : std::string());
+        }
     return data;
 }
 
@@ -57,10 +34,7 @@ rom::ContestData ProjectContest(const project::OpenedProject& opened) {
 
 std::optional<std::filesystem::path> Form1::ProjectRootOf(const QString& chosen) {
     // A ROM image inside a project (the project's own build, say) is opened as the ROM it is.
-    const QFileInfo info(chosen);
-    if (!info.isDir() && info.suffix().compare(QStringLiteral("gba"), Qt::CaseInsensitive) == 0)
-        return std::nullopt;
-    return project::FindProjectRoot(chosen.toStdString());
+    return project::ProjectToOpen(chosen.toStdString());
 }
 
 void Form1::OpenChosenProject(const std::filesystem::path& root) {
@@ -86,7 +60,7 @@ void Form1::ShowProject(int k) {
     layout_ = rom::RecordLayout::Released;
     NameProjectListEntries();
     ShowRecordLayout();
-    descriptions_ = ProjectDescriptions(*project_);
+    descriptions_ = project::DescriptionTableOf(*project_);
     ShowDescription(-1);
     ShowDescriptionFrame();
     contest_ = ProjectContest(*project_);
