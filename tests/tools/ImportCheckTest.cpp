@@ -385,3 +385,14 @@ TEST(CheckImport, TakesContestFieldsByNumberOrNameOnlyWhereTheMoveHasAContestRec
     ASSERT_EQ(header.size(), 1u);
     EXPECT_NE(header[0].find("only where the game has contests"), std::string::npos) << header[0];
 }
+
+TEST(CheckImport, ARefusedDescriptionNamesTheCellTheRowFilled) {
+    // A table of the undo columns alone: the refusal points at the one cell given, whichever it is.
+    for (const char* column : {"description_clear", "description_bytes", "description_pointer"}) {
+        const ImportCheck check = Check(std::string("move,") + column + "\r\n5,3A000:4\r\n");
+        EXPECT_TRUE(check.changes.empty());
+        EXPECT_EQ(Described(check),
+                  std::vector<std::string>{"row 2, column 2 (" + std::string(column) +
+                                           "): move 5's description cannot be written: the move has none"});
+    }
+}

@@ -234,8 +234,11 @@ void RowChecker::CheckDescription(int k, MoveChange& change) {
                       bytes = DescriptionCell(h_.descriptionBytes),
                       clear = DescriptionCell(h_.descriptionClear);
     if (text.empty() && pointer.empty() && bytes.empty() && clear.empty()) return;
-    const int at =
-        text.empty() ? (pointer.empty() ? h_.descriptionBytes : h_.descriptionPointer) : h_.description;
+    // The cell a refusal points at: the first of the description's cells the row fills.
+    const int at = !text.empty()      ? h_.description
+                   : !pointer.empty() ? h_.descriptionPointer
+                   : !bytes.empty()   ? h_.descriptionBytes
+                                      : h_.descriptionClear;
     const rom::MoveDescription* old = descriptions_ ? descriptions_->Of(k) : nullptr;
     if (!old || !descriptions_->Available()) {
         Fault(at, h_.names[static_cast<std::size_t>(at)],
