@@ -14,7 +14,7 @@
 
 namespace {
 
-using Files = std::map<std::filesystem::path, std::string>;
+using Files = std::map<std::string, std::string>;
 
 class Form1ProjectTest : public EditorTest {
   protected:
@@ -25,14 +25,7 @@ class Form1ProjectTest : public EditorTest {
         moves = demo::DemoProjectMoves(layout);
         return folder;
     }
-    Files Read(const std::filesystem::path& folder) const {
-        Files files;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-            if (entry.is_regular_file())
-                files[std::filesystem::relative(entry.path(), folder)] =
-                    testing_support::ReadFileText(entry.path());
-        return files;
-    }
+    static Files Read(const std::filesystem::path& folder) { return testing_support::FolderFiles(folder); }
     void Save() {
         form->cmdSave_Click();
         ASSERT_FALSE(dialogs.messages.empty());

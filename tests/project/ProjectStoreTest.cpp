@@ -178,12 +178,7 @@ void Write(const std::filesystem::path& root, const Files& files) {
 
 // Every file under root, by its path from root.
 Files Tree(const std::filesystem::path& root) {
-    Files files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
-        if (entry.is_regular_file())
-            files[std::filesystem::relative(entry.path(), root).generic_string()] =
-                testing_support::ReadFileText(entry.path());
-    return files;
+    return testing_support::FolderFiles(root);
 }
 
 // text with its one occurrence of from replaced by to.

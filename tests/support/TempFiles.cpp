@@ -58,4 +58,12 @@ std::vector<std::size_t> DifferingPositions(const std::vector<std::uint8_t>& a,
     return positions;
 }
 
+std::map<std::string, std::string> FolderFiles(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path().lexically_relative(folder).generic_string()] = ReadFileText(entry.path());
+    return files;
+}
+
 } // namespace testing_support

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 void WriteFileText(const std::filesystem::path& path, const std::string& text);
 std::string ReadFileText(const std::filesystem::path& path);
+
+// Every file under folder, by its path from folder ("src/data/battle_moves.h"), with its bytes.
+std::map<std::string, std::string> FolderFiles(const std::filesystem::path& folder);
 
 // Positions at which two byte runs differ (a length difference counts from the shorter end).
 std::vector<std::size_t> DifferingPositions(const std::vector<std::uint8_t>& a,

@@ -7,6 +7,7 @@
 #include "rom/OpenMoveTables.h"
 #include "rom/ShippedProfiles.h"
 #include "rom/Utf8.h"
+#include "tests/support/RunProgram.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/skirmela_moves/Csv.h"
@@ -21,20 +22,10 @@ using namespace moves;
 using testing_support::DifferingPositions;
 using testing_support::ReadFileBytes;
 using testing_support::ReadFileText;
+using testing_support::RunResult;
 using testing_support::WriteFileText;
 
 namespace {
-
-struct RunResult {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string ShellQuoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 class MovesCli : public ::testing::Test {
   protected:
@@ -44,17 +35,7 @@ class MovesCli : public ::testing::Test {
     // standard output goes to stdoutFile, or is kept in the result.
     RunResult Moves(std::vector<std::string> args, bool withData = true, std::string stdoutFile = "") const {
         if (withData) args.insert(args.end(), {"--data", data_.string()});
-        std::string command = ShellQuoted(SKIRMELA_MOVES_EXE);
-        for (const std::string& a : args) command.append(1, ' ').append(ShellQuoted(a));
-        if (stdoutFile.empty()) stdoutFile = (dir_ / "out.txt").string();
-        command +=
-            " >" + ShellQuoted(stdoutFile) + " 2>" + ShellQuoted((dir_ / "err.txt").string()) + " </dev/null";
-        const int raw = std::system(command.c_str());
-        RunResult r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        if (std::filesystem::exists(dir_ / "out.txt")) r.out = ReadFileText(dir_ / "out.txt");
-        r.err = ReadFileText(dir_ / "err.txt");
-        return r;
+        return testing_support::RunProgram(SKIRMELA_MOVES_EXE, args, dir_.path(), "", stdoutFile);
     }
 
     // The exported table, parsed, for editing cell by cell; row k + 1 is move k.

@@ -2,6 +2,7 @@
 // build gives list the same and stay so under the same change, symbols shown and typed, refusals
 // that leave every file of the project as it was, and the undo table, backup and dry run.
 
+#include "tests/support/RunProgram.h"
 #include "tests/support/TempFiles.h"
 #include "tools/demo_rom/DemoRom.h"
 #include "tools/demo_rom/Project.h"
@@ -22,23 +23,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string ShellQuoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using testing_support::RunResult;
 
 // Every file under folder, by its path relative to it, with its bytes.
-std::map<fs::path, std::string> Snapshot(const fs::path& folder) {
-    std::map<fs::path, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(folder))
-        if (e.is_regular_file()) files[fs::relative(e.path(), folder)] = ReadFileText(e.path());
-    return files;
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+    return testing_support::FolderFiles(folder);
 }
 
 fs::path RecordsFile(ProjectLayout layout) {
@@ -61,14 +50,9 @@ class ProjectCli : public ::testing::Test {
     // Runs the program with --data naming the built ROM's profile folder (patch takes none).
     RunResult Moves(std::vector<std::string> args) const {
         if (args[0] != "patch") args.insert(args.end(), {"--data", (dir_ / "data").string()});
-        std::string command = "XDG_STATE_HOME=" + ShellQuoted((dir_ / "state").string()) + " " +
-                              ShellQuoted(SKIRMELA_MOVES_EXE);
-        for (const std::string& a : args) command.append(1, ' ').append(ShellQuoted(a));
-        command += " >" + ShellQuoted((dir_ / "out.txt").string()) + " 2>" +
-                   ShellQuoted((dir_ / "err.txt").string()) + " </dev/null";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileText(dir_ / "out.txt"),
-                ReadFileText(dir_ / "err.txt")};
+        return testing_support::RunProgram(SKIRMELA_MOVES_EXE, args, dir_.path(),
+                                           "XDG_STATE_HOME=" +
+                                               testing_support::ShellQuoted((dir_ / "state").string()));
     }
 
     // The demo project of the layout in folder "p" and the ROM its build gives as "r.gba".
